@@ -1,0 +1,67 @@
+// The main window's messages and the frame they drive.
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include "app/viewer_app.h"
+
+unsigned mouseX = 0, mouseY = 0;
+
+LRESULT ViewerApp::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ACTIVATE:
+      active = HIWORD(wParam) == 0;
+      return 0;
+    case WM_SYSCOMMAND:
+      // No screen saver and no monitor power-down while Ovix runs.
+      if (wParam == SC_SCREENSAVE || wParam == SC_MONITORPOWER) return 0;
+      break;
+    case WM_CLOSE:
+    case WM_DESTROY:
+    case MSG_BOX_ANSWER:
+      PostQuitMessage(0);
+      return 0;
+    case WM_SIZE:
+      resizeScene(LOWORD(lParam), HIWORD(lParam));
+      return 0;
+    case WM_KEYDOWN:
+      if (wParam < 256) keyDown[wParam] = true;
+      return 0;
+    case WM_KEYUP:
+      if (wParam < 256) keyDown[wParam] = false;
+      return 0;
+    case WM_SETCURSOR:
+      return 0;  // only Ovix sets the cursor: the arrow, or the hand over a button
+    case WM_TIMER:
+      frameTick();
+      return 0;
+    case WM_MOUSEMOVE:
+      mouseX = LOWORD(lParam);
+      mouseY = HIWORD(lParam);
+      return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MOUSEWHEEL:
+      return 0;
+  }
+  return DefWindowProcA(handle, message, wParam, lParam);
+}
+
+void ViewerApp::frameTick() {
+  drawFrame();
+  SwapBuffers(deviceContext);
+}
+
+void ViewerApp::drawFrame() {
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glFlush();
+}
+
+void ViewerApp::resizeScene(int width, int height) {
+  if (height == 0) height = 1;
+  glViewport(0, 0, width, height);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  gluPerspective(45.0, static_cast<double>(width) / static_cast<double>(height), 0.1f, 100.0);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+}

@@ -1,0 +1,141 @@
+#include "app/viewer_app.h"
+
+#include <GL/gl.h>
+
+#include "app/settings_environment.h"
+#include "structure/settings_file.h"
+
+HINSTANCE instance = nullptr;
+HWND mainWindow = nullptr;
+ViewerApp* ViewerApp::current = nullptr;
+
+namespace {
+constexpr DWORD windowedStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+constexpr DWORD fullScreenStyle = WS_POPUP | WS_BORDER | WS_SYSMENU;
+constexpr int programIcon = 103;
+
+void startupError(const char* text) { MessageBoxA(nullptr, text, "ERROR", MB_OK | MB_ICONEXCLAMATION); }
+void shutdownError(const char* text) {
+  MessageBoxA(nullptr, text, "SHUTDOWN ERROR", MB_OK | MB_ICONINFORMATION);
+}
+}  // namespace
+
+ViewerApp::ViewerApp() {
+  current = this;
+  name = "Ovix - Photo viewer";
+  readSettings(settingsEnvironment());
+  // The context-menu texts and the update check join here as they are built.
+  createMainWindow();
+  createGlContext();
+  SetTimer(handle, 0, 1, nullptr);
+  if (!initGlState()) MessageBoxA(nullptr, "Vytváření GL okna selhalo.", nullptr, MB_OK);
+  // The scene objects that exist before photos are opened join here as they are built.
+  if (settings.fullScreen) toggleFullScreen();
+  SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+  ShowWindow(handle, SW_SHOW);
+  SetForegroundWindow(handle);
+  SetActiveWindow(handle);
+}
+
+void ViewerApp::createMainWindow() {
+  WNDCLASSEXA windowClass = {};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_OWNDC;
+  windowClass.lpfnWndProc = windowProc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(programIcon));
+  windowClass.hIconSm = windowClass.hIcon;
+  windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  windowClass.lpszClassName = name;
+  RegisterClassExA(&windowClass);  // a second registration fails harmlessly
+
+  handle = CreateWindowExA(WS_EX_APPWINDOW | WS_EX_WINDOWEDGE, name, name, windowedStyle,
+                           settings.windowX, settings.windowY, settings.windowWidth,
+                           settings.windowHeight, nullptr, nullptr, instance, nullptr);
+  mainWindow = handle;
+  if (!handle) startupError("Initialization Failed.");
+}
+
+void ViewerApp::createGlContext() {
+  PIXELFORMATDESCRIPTOR format = {};
+  format.nSize = sizeof format;
+  format.nVersion = 1;
+  format.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+  format.iPixelType = PFD_TYPE_RGBA;
+  format.cColorBits = static_cast<BYTE>(settings.bits);
+  format.cDepthBits = 16;
+  format.iLayerType = PFD_MAIN_PLANE;
+
+  // Each step runs even when an earlier one failed; it then reports its own failure.
+  deviceContext = GetDC(handle);
+  if (!deviceContext) startupError("Can't Create A GL Device Context.");
+  pixelFormat = ChoosePixelFormat(deviceContext, &format);
+  if (pixelFormat == 0) startupError("Can't Find A Suitable PixelFormat.");
+  if (!SetPixelFormat(deviceContext, pixelFormat, &format)) startupError("Can't Set The PixelFormat.");
+  renderContext = wglCreateContext(deviceContext);
+  if (!renderContext) startupError("Can't Create A GL Rendering Context.");
+  if (!wglMakeCurrent(deviceContext, renderContext))
+    startupError("Can't Activate The GL Rendering Context.");
+}
+
+bool ViewerApp::initGlState() {
+  const float k = 1.0f / 255.0f;
+  glShadeModel(GL_SMOOTH);
+  glClearColor(static_cast<float>(settings.bgRed) * k, static_cast<float>(settings.bgGreen) * k,
+               static_cast<float>(settings.bgBlue) * k, 0.5f);
+  glClearDepth(1.0);
+  glEnable(GL_DEPTH_TEST);
+  glDepthFunc(GL_LEQUAL);
+  glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  if (settings.textureSize == 0) {
+    GLint maximum = 2048;  // kept when there is no context to ask
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maximum);
+    settings.textureSize = maximum / 2;
+  }
+  return true;
+}
+
+void ViewerApp::toggleFullScreen() {
+  ShowWindow(handle, SW_HIDE);
+  if (!fullScreen) {
+    SetWindowLongA(handle, GWL_EXSTYLE, WS_EX_APPWINDOW);
+    SetWindowLongA(handle, GWL_STYLE, static_cast<LONG>(fullScreenStyle));
+    SetWindowPos(handle, HWND_TOP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
+                 GetSystemMetrics(SM_CYSCREEN), 0);
+  } else {
+    SetWindowLongA(handle, GWL_STYLE, static_cast<LONG>(windowedStyle));
+    SetWindowPos(handle, nullptr, settings.windowX, settings.windowY, settings.windowWidth,
+                 settings.windowHeight, SWP_NOOWNERZORDER);
+  }
+  fullScreen = !fullScreen;
+  ShowWindow(handle, SW_SHOW);
+  SetForegroundWindow(handle);
+}
+
+ViewerApp::~ViewerApp() {
+  // The photo show, the scene objects and the context-menu texts are released here as they
+  // are built, before the settings are written.
+  if (settings.lastPosition && handle) {
+    RECT place;
+    if (GetWindowRect(handle, &place)) {
+      settings.windowX = place.left;
+      settings.windowY = place.top;
+    }
+  }
+  writeSettings();
+  releaseGlContext();
+  if (current == this) current = nullptr;
+}
+
+void ViewerApp::releaseGlContext() {
+  if (renderContext) {
+    if (!wglMakeCurrent(nullptr, nullptr)) shutdownError("Release Of DC And RC Failed.");
+    if (!wglDeleteContext(renderContext)) shutdownError("Release Rendering Context Failed.");
+    renderContext = nullptr;
+  }
+  if (deviceContext && !ReleaseDC(handle, deviceContext)) {
+    shutdownError("Release Device Context Failed.");
+    deviceContext = nullptr;
+  }
+}

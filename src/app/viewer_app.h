@@ -1,0 +1,73 @@
+#pragma once
+// The application object: the OpenGL main window, its scene objects and the frame clock.
+#include <windows.h>
+
+#include "app/window_base.h"
+
+class SceneBackground;
+class MenuPanel;
+class LogoWheel;
+class PhotoShow;
+class HelpPicture;
+class Language;
+
+// Process-wide handles: the module (for classes, icons and dialogs) and the main window
+// (owner of every dialog and the target of shell calls).
+extern HINSTANCE instance;
+extern HWND mainWindow;
+
+// Last mouse position in the main window's client area, in pixels.
+extern unsigned mouseX, mouseY;
+
+// The message a message box sends its owner when answered; it ends Ovix when the owner is
+// the main window.
+constexpr UINT MSG_BOX_ANSWER = 0x8002;
+constexpr UINT MSG_LINK_CLICKED = 0x8001;
+
+class ViewerApp : public WindowBase {
+public:
+  // The whole start-up: settings, main window, GL context, frame timer, GL state, the scene
+  // objects that exist before photos are opened, and showing the window. Failures are shown in
+  // message boxes and the start-up carries on with what it has.
+  ViewerApp();
+  // The shut-down: releases the scene, stores the window position, writes the settings and
+  // releases the GL context. Runs when the main window is destroyed.
+  ~ViewerApp() override;
+
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  // Sets the fixed GL state and settles a `textureSize` of 0 to half the driver's maximum.
+  bool initGlState();
+  // Switches between a window at the settings' place and size and a borderless full screen.
+  void toggleFullScreen();
+  // Viewport and perspective for a client area of width x height (height 0 counts as 1).
+  void resizeScene(int width, int height);
+  // Draws one frame of the scene into the back buffer.
+  void drawFrame();
+
+  // The one application object, for the code that drives it from outside the window procedure
+  // (message loop, keyboard, dialogs). Null before construction and after teardown.
+  static ViewerApp* current;
+
+  HDC deviceContext = nullptr;
+  HGLRC renderContext = nullptr;
+  int pixelFormat = 0;
+  SceneBackground* background = nullptr;
+  MenuPanel* menuPanel = nullptr;
+  LogoWheel* logoWheel = nullptr;
+  PhotoShow* photoShow = nullptr;
+  HelpPicture* helpPicture = nullptr;
+  bool helpShown = false;
+  bool menuShown = true;
+  bool active = true;
+  bool fullScreen = false;
+  bool keyDown[256] = {};
+  Language* popupTexts = nullptr;
+  Language* effectTexts = nullptr;
+
+private:
+  void frameTick();
+  void createMainWindow();
+  void createGlContext();
+  void releaseGlContext();
+};

@@ -1,0 +1,33 @@
+#include "app/window_base.h"
+
+#include "app/window_registry.h"
+#include "structure/settings.h"
+
+WindowBase::WindowBase() { WindowRegistry::add(this); }
+
+WindowBase::~WindowBase() { WindowRegistry::remove(this); }
+
+LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  WindowBase* object = WindowRegistry::find(window);
+  if (!object) return DefWindowProcA(window, message, wParam, lParam);
+  LRESULT result = object->handleMessage(message, wParam, lParam);
+  if (message == WM_DESTROY) delete object;  // the teardown leaves the registry
+  return result;
+}
+
+void applyWindowOpacity(HWND window) {
+  if (settings.opacity == 0) return;
+  SetWindowLongA(window, GWL_EXSTYLE, GetWindowLongA(window, GWL_EXSTYLE) | WS_EX_LAYERED);
+  const float alpha = 255.0f - static_cast<float>(settings.opacity) * 2.55f;
+  using SetLayered = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+  HMODULE user32 = GetModuleHandleA("USER32.DLL");
+  auto setLayered =
+      user32 ? reinterpret_cast<SetLayered>(
+                   reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes")))
+             : nullptr;
+  if (setLayered) setLayered(window, 0, static_cast<BYTE>(static_cast<int>(alpha)), LWA_ALPHA);
+}
+
+void setDialogFont(HWND window) {
+  if (window) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(settings.dialogFont), TRUE);
+}

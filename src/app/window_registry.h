@@ -1,0 +1,16 @@
+#pragma once
+// The process-wide list of window objects, in order of construction. The main thread, the
+// progress thread and the update-check thread all use it, so every operation takes one lock;
+// the lock is never held while a message handler runs.
+class WindowBase;
+struct HWND__;
+
+namespace WindowRegistry {
+void add(WindowBase* object);
+// Removes the object's entry, keeping the order of the others; unknown objects are ignored.
+void remove(WindowBase* object);
+// The first registered object whose `handle` is `window`, or null.
+WindowBase* find(HWND__* window);
+// Number of registered objects (for diagnostics and tests).
+int size();
+}  // namespace WindowRegistry

@@ -1,0 +1,3 @@
+#include "structure/settings.h"
+
+Settings settings;

@@ -1,0 +1,69 @@
+#pragma once
+// End-to-end driver for Ovix under test: runs ovix.exe in a fresh copy of the staged program
+// folder, finds its main window, sends it input and reads back what it shows.
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+// Polls `condition` until it holds or `timeoutMs` passes; true when it held. Tests wait for
+// conditions, never for fixed times.
+bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs = 30000);
+
+// The staged program folder (from OVIX_STAGE_DIR, a Unix path under Wine), as a Windows path.
+std::string stagedProgramFolder();
+
+// A fresh, empty scratch folder under the temporary folder.
+std::string makeScratchFolder(const char* prefix);
+bool copyFolder(const std::string& from, const std::string& to);
+bool removeFolder(const std::string& folder);
+bool fileExists(const std::string& path);
+std::string readFile(const std::string& path);
+bool writeFile(const std::string& path, const std::string& content);
+
+// 32-bit BGRA pixels of a captured rectangle, rows top to bottom.
+struct Capture {
+  int width = 0, height = 0;
+  std::vector<uint32_t> pixels;
+  uint32_t at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+  // Writes the capture as a PNG; false on failure.
+  bool savePng(const std::string& path) const;
+};
+inline int redOf(uint32_t pixel) { return (pixel >> 16) & 0xFF; }
+inline int greenOf(uint32_t pixel) { return (pixel >> 8) & 0xFF; }
+inline int blueOf(uint32_t pixel) { return pixel & 0xFF; }
+
+class OvixProcess {
+public:
+  OvixProcess() = default;
+  // Ends a still running Ovix and removes its folder (unless OVIX_KEEP_FOLDERS is set).
+  ~OvixProcess();
+
+  // Copies the staged program folder to a fresh folder, lets `prepare` adjust it (write a
+  // config.conf, add photos), and starts ovix.exe there with that folder as current directory.
+  bool start(const std::function<void(const std::string& folder)>& prepare = {});
+  // Waits for the main window ("Ovix - Photo viewer") of this process to be visible.
+  bool waitForWindow(DWORD timeoutMs = 30000);
+  // Waits for the process to end; stores its exit code.
+  bool waitForExit(DWORD timeoutMs, DWORD* exitCode);
+  bool running() const;
+  void kill();
+
+  HWND window() const { return mainWindow; }
+  const std::string& folder() const { return programFolder; }
+  std::string path(const char* relative) const { return programFolder + "\\" + relative; }
+
+  // Reads the pixels of the main window's client area from the screen (the window must be
+  // on top); false when there is no window or the screen cannot be read.
+  bool captureClient(Capture& capture) const;
+
+private:
+  std::string programFolder;
+  PROCESS_INFORMATION process = {};
+  HWND mainWindow = nullptr;
+};
+
+// Window lookup by class among the top-level windows of one process.
+HWND findProcessWindow(DWORD processId, const char* className);
