@@ -5,10 +5,6 @@
 
 namespace {
 std::string screenshotPath(const char* name) { return std::string(name) + ".png"; }
-
-void writeConfig(const std::string& folder, const std::string& program) {
-  writeFile(folder + "\\config.conf", "Configuration\n{\n  Program\n  {\n" + program + "  }\n}\n");
-}
 }  // namespace
 
 TEST(Startup, DefaultStartIsBorderlessFullScreenAndToggles) {

@@ -1,0 +1,156 @@
+// The application object in-process: start-up modes, the GL state and the frame's projection.
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <cmath>
+
+#include "app/viewer_app.h"
+#include "structure/settings.h"
+#include "support/harness.h"
+
+namespace {
+// Runs each test in a scratch folder of its own, with the given config.conf, as Ovix runs in
+// its program folder.
+class ViewerAppTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    GetCurrentDirectoryA(MAX_PATH, previousFolder);
+    folder = makeScratchFolder("ovix-app");
+    ASSERT_FALSE(folder.empty());
+    SetCurrentDirectoryA(folder.c_str());
+    instance = GetModuleHandleA(nullptr);
+    settings = Settings();
+  }
+  void TearDown() override {
+    if (ViewerApp::current) DestroyWindow(ViewerApp::current->handle);
+    SetCurrentDirectoryA(previousFolder);
+    removeFolder(folder);
+  }
+  // Writes the config file and mirrors it in the record, so the test holds whether the
+  // settings come from the file or stay as set here.
+  void configure(const std::string& program, const std::string& graphics = "") {
+    writeFile("config.conf", "Configuration\n{\n  Program\n  {\n" + program +
+                                 "  }\n  Graphics\n  {\n" + graphics + "  }\n}\n");
+  }
+  RECT windowRect() {
+    RECT place = {};
+    GetWindowRect(ViewerApp::current->handle, &place);
+    return place;
+  }
+
+  char previousFolder[MAX_PATH] = {};
+  std::string folder;
+};
+}  // namespace
+
+TEST_F(ViewerAppTest, FullScreenTogglesToTheSettingsWindowAndBack) {
+  configure("    full_screen true\n    last_position true\n    x 40\n    y 30\n");
+  settings.windowX = 40;
+  settings.windowY = 30;
+  auto* app = new ViewerApp();
+  ASSERT_NE(app->handle, nullptr);
+  EXPECT_EQ(mainWindow, app->handle);
+  EXPECT_TRUE(app->fullScreen);
+  RECT place = windowRect();
+  EXPECT_EQ(place.left, 0);
+  EXPECT_EQ(place.top, 0);
+  EXPECT_EQ(place.right, GetSystemMetrics(SM_CXSCREEN));
+  EXPECT_EQ(place.bottom, GetSystemMetrics(SM_CYSCREEN));
+  const LONG style = GetWindowLongA(app->handle, GWL_STYLE);
+  EXPECT_TRUE(style & WS_POPUP);
+  EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME), WS_BORDER);  // a thin border, no title bar
+
+  app->toggleFullScreen();
+  EXPECT_FALSE(app->fullScreen);
+  place = windowRect();
+  EXPECT_EQ(place.left, 40);
+  EXPECT_EQ(place.top, 30);
+  EXPECT_EQ(place.right - place.left, 450);
+  EXPECT_EQ(place.bottom - place.top, 370);
+  EXPECT_TRUE(GetWindowLongA(app->handle, GWL_STYLE) & WS_CAPTION);
+
+  app->toggleFullScreen();
+  EXPECT_TRUE(app->fullScreen);
+  EXPECT_EQ(windowRect().right, GetSystemMetrics(SM_CXSCREEN));
+
+  // Quitting in full screen keeps the full-screen corner as the window position.
+  DestroyWindow(app->handle);
+  EXPECT_EQ(ViewerApp::current, nullptr);
+  EXPECT_EQ(settings.windowX, 0);
+  EXPECT_EQ(settings.windowY, 0);
+}
+
+TEST_F(ViewerAppTest, WindowedStartAndTheFirstToggleGoesFullScreen) {
+  configure("    full_screen false\n");
+  settings.fullScreen = false;
+  auto* app = new ViewerApp();
+  EXPECT_FALSE(app->fullScreen);
+  EXPECT_EQ(windowRect().right - windowRect().left, 450);
+  app->toggleFullScreen();
+  EXPECT_TRUE(app->fullScreen);
+  EXPECT_EQ(windowRect().bottom, GetSystemMetrics(SM_CYSCREEN));
+}
+
+TEST_F(ViewerAppTest, GlStateClearsToTheBackgroundColourAndSettlesTheTextureSize) {
+  configure("    full_screen false\n    bg_red 200\n    bg_green 100\n    bg_blue 50\n");
+  settings.fullScreen = false;
+  settings.bgRed = 200;
+  settings.bgGreen = 100;
+  settings.bgBlue = 50;
+  auto* app = new ViewerApp();
+  ASSERT_NE(app->renderContext, nullptr);
+
+  GLint maximum = 0;
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maximum);
+  ASSERT_GT(maximum, 0);
+  EXPECT_EQ(settings.textureSize, maximum / 2);
+  settings.textureSize = 512;  // a chosen size is left alone
+  app->initGlState();
+  EXPECT_EQ(settings.textureSize, 512);
+
+  app->drawFrame();
+  GLint viewport[4];
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  unsigned char pixel[4] = {};
+  glReadBuffer(GL_BACK);
+  glReadPixels(viewport[2] / 2, viewport[3] / 2, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+  EXPECT_NEAR(pixel[0], 200, 1);
+  EXPECT_NEAR(pixel[1], 100, 1);
+  EXPECT_NEAR(pixel[2], 50, 1);
+}
+
+TEST_F(ViewerAppTest, ResizeToHeightZeroKeepsAValidPerspective) {
+  configure("    full_screen false\n");
+  settings.fullScreen = false;
+  auto* app = new ViewerApp();
+  app->resizeScene(300, 0);
+  GLint viewport[4];
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  EXPECT_EQ(viewport[2], 300);
+  EXPECT_EQ(viewport[3], 1);
+  GLdouble projection[16];
+  glGetDoublev(GL_PROJECTION_MATRIX, projection);
+  const double focal = 1.0 / std::tan(22.5 * 3.14159265358979 / 180.0);
+  EXPECT_NEAR(projection[0], focal / 300.0, 1e-6);
+  EXPECT_NEAR(projection[5], focal, 1e-5);
+  app->drawFrame();
+  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(ViewerAppTest, ScreenSaverAndMonitorPowerRequestsAreSwallowed) {
+  configure("    full_screen false\n");
+  settings.fullScreen = false;
+  auto* app = new ViewerApp();
+  // Default processing of these would start the screen saver or power the monitor down.
+  EXPECT_EQ(app->handleMessage(WM_SYSCOMMAND, SC_SCREENSAVE, 0), 0);
+  EXPECT_EQ(app->handleMessage(WM_SYSCOMMAND, SC_MONITORPOWER, 2), 0);
+  app->handleMessage(WM_KEYDOWN, VK_SPACE, 0);
+  EXPECT_TRUE(app->keyDown[VK_SPACE]);
+  app->handleMessage(WM_KEYUP, VK_SPACE, 0);
+  EXPECT_FALSE(app->keyDown[VK_SPACE]);
+  app->handleMessage(WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 1), 0);
+  EXPECT_FALSE(app->active);
+  app->handleMessage(WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 0), 0);
+  EXPECT_TRUE(app->active);
+}
