@@ -1,0 +1,232 @@
+#include "photos/image_decoder.h"
+
+#include <windows.h>
+#include <wincodec.h>
+
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <new>
+
+namespace {
+// Releases a COM interface when it goes out of scope.
+template <typename T>
+class ComPtr {
+public:
+  ComPtr() = default;
+  ComPtr(const ComPtr&) = delete;
+  ComPtr& operator=(const ComPtr&) = delete;
+  ~ComPtr() {
+    if (pointer) pointer->Release();
+  }
+  T* operator->() const { return pointer; }
+  T* get() const { return pointer; }
+  T** out() { return &pointer; }
+  explicit operator bool() const { return pointer != nullptr; }
+
+private:
+  T* pointer = nullptr;
+};
+
+// The imaging factory of one thread, with COM started for that thread as long as it lives.
+// WIC objects are cheapest used on the thread that made them, so decoding on worker threads
+// later needs no locking here.
+class ThreadImaging {
+public:
+  ThreadImaging() {
+    // Apartment-threaded, like the shell dialogs of the main thread want it; a thread that
+    // already chose another model keeps it (RPC_E_CHANGED_MODE) and COM works all the same.
+    const HRESULT started = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    comStarted = SUCCEEDED(started);
+    CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                     IID_IWICImagingFactory, reinterpret_cast<void**>(&factory));
+  }
+  ~ThreadImaging() {
+    if (factory) factory->Release();
+    if (comStarted) CoUninitialize();
+  }
+  ThreadImaging(const ThreadImaging&) = delete;
+  ThreadImaging& operator=(const ThreadImaging&) = delete;
+
+  IWICImagingFactory* factory = nullptr;
+
+private:
+  bool comStarted = false;
+};
+
+IWICImagingFactory* threadFactory() {
+  thread_local ThreadImaging imaging;
+  return imaging.factory;
+}
+
+// A layout the texture code takes as it is.
+struct DirectLayout {
+  const GUID* format;
+  int bytesPerPixel;
+  uint32_t rMask, gMask, bMask, aMask;
+};
+const DirectLayout directLayouts[] = {
+    {&GUID_WICPixelFormat24bppBGR, 3, 0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0},
+    {&GUID_WICPixelFormat24bppRGB, 3, 0x000000FFu, 0x0000FF00u, 0x00FF0000u, 0},
+    {&GUID_WICPixelFormat32bppBGR, 4, 0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0},
+    {&GUID_WICPixelFormat32bppBGRA, 4, 0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0xFF000000u},
+    {&GUID_WICPixelFormat32bppRGBA, 4, 0x000000FFu, 0x0000FF00u, 0x00FF0000u, 0xFF000000u},
+};
+
+const DirectLayout* directLayout(const GUID& format) {
+  for (const DirectLayout& layout : directLayouts)
+    if (IsEqualGUID(*layout.format, format)) return &layout;
+  return nullptr;
+}
+
+// Whether pixels of this format carry transparency (an alpha channel, or a palette with
+// transparent entries).
+bool hasAlpha(IWICImagingFactory* factory, IWICBitmapFrameDecode* frame, const GUID& format) {
+  if (IsEqualGUID(format, GUID_WICPixelFormat32bppPBGRA) ||
+      IsEqualGUID(format, GUID_WICPixelFormat64bppRGBA) ||
+      IsEqualGUID(format, GUID_WICPixelFormat64bppPRGBA) ||
+      IsEqualGUID(format, GUID_WICPixelFormat32bppPRGBA))
+    return true;
+  if (IsEqualGUID(format, GUID_WICPixelFormat1bppIndexed) ||
+      IsEqualGUID(format, GUID_WICPixelFormat2bppIndexed) ||
+      IsEqualGUID(format, GUID_WICPixelFormat4bppIndexed) ||
+      IsEqualGUID(format, GUID_WICPixelFormat8bppIndexed)) {
+    ComPtr<IWICPalette> palette;
+    BOOL alpha = FALSE;
+    if (SUCCEEDED(factory->CreatePalette(palette.out())) &&
+        SUCCEEDED(frame->CopyPalette(palette.get())) && SUCCEEDED(palette->HasAlpha(&alpha)))
+      return alpha != FALSE;
+    return false;
+  }
+  ComPtr<IWICComponentInfo> info;
+  ComPtr<IWICPixelFormatInfo2> formatInfo;
+  BOOL transparency = FALSE;
+  if (SUCCEEDED(factory->CreateComponentInfo(format, info.out())) &&
+      SUCCEEDED(info->QueryInterface(IID_IWICPixelFormatInfo2,
+                                     reinterpret_cast<void**>(formatInfo.out()))) &&
+      SUCCEEDED(formatInfo->SupportsTransparency(&transparency)))
+    return transparency != FALSE;
+  return false;
+}
+
+bool pixelBytes(int pitch, int height, UINT& size) {
+  const uint64_t total = static_cast<uint64_t>(pitch) * static_cast<uint64_t>(height);
+  if (total > 0xFFFFFFFFu) return false;
+  size = static_cast<UINT>(total);
+  return true;
+}
+
+ImageSurface* copyInto(IWICBitmapSource* source, UINT width, UINT height, int bytesPerPixel,
+                       uint32_t rMask, uint32_t gMask, uint32_t bMask, uint32_t aMask) {
+  ImageSurface* surface = createSurface(static_cast<int>(width), static_cast<int>(height),
+                                        bytesPerPixel, rMask, gMask, bMask, aMask);
+  UINT size = 0;
+  if (!surface || !pixelBytes(surface->pitch, surface->h, size) ||
+      FAILED(source->CopyPixels(nullptr, static_cast<UINT>(surface->pitch), size,
+                                static_cast<BYTE*>(surface->pixels)))) {
+    freeSurface(surface);
+    return nullptr;
+  }
+  return surface;
+}
+
+// Copies a source row by row into a fresh 24-bit BGR surface; `pack` turns one row of
+// 4-byte source pixels into 3-byte BGR pixels. For sources a converter cannot give as 24 bits.
+template <typename Pack>
+ImageSurface* copyRowsAsBgr(IWICBitmapSource* source, UINT width, UINT height, Pack pack) {
+  ImageSurface* surface = createSurface(static_cast<int>(width), static_cast<int>(height), 3,
+                                        0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0);
+  if (!surface) return nullptr;
+  std::unique_ptr<BYTE[]> row(new (std::nothrow) BYTE[static_cast<size_t>(width) * 4]);
+  if (!row) {
+    freeSurface(surface);
+    return nullptr;
+  }
+  for (UINT y = 0; y < height; ++y) {
+    const WICRect line = {0, static_cast<INT>(y), static_cast<INT>(width), 1};
+    if (FAILED(source->CopyPixels(&line, width * 4, width * 4, row.get()))) {
+      freeSurface(surface);
+      return nullptr;
+    }
+    pack(row.get(), static_cast<BYTE*>(surface->pixels) + static_cast<size_t>(y) * surface->pitch, width);
+  }
+  return surface;
+}
+
+void packBgra(const BYTE* source, BYTE* target, UINT width) {
+  for (UINT x = 0; x < width; ++x) {
+    target[x * 3 + 0] = source[x * 4 + 0];
+    target[x * 3 + 1] = source[x * 4 + 1];
+    target[x * 3 + 2] = source[x * 4 + 2];
+  }
+}
+
+// CMYK as the JPEG decoder hands it (ink amounts 0..255, already un-inverted).
+void packCmyk(const BYTE* ink, BYTE* target, UINT width) {
+  for (UINT x = 0; x < width; ++x, ink += 4) {
+    const unsigned white = 255u - ink[3];
+    target[x * 3 + 0] = static_cast<BYTE>((255u - ink[2]) * white / 255u);
+    target[x * 3 + 1] = static_cast<BYTE>((255u - ink[1]) * white / 255u);
+    target[x * 3 + 2] = static_cast<BYTE>((255u - ink[0]) * white / 255u);
+  }
+}
+
+bool convertTo(IWICImagingFactory* factory, IWICBitmapSource* source, const GUID& target,
+               ComPtr<IWICFormatConverter>& converter) {
+  return SUCCEEDED(factory->CreateFormatConverter(converter.out())) &&
+         SUCCEEDED(converter->Initialize(source, target, WICBitmapDitherTypeNone, nullptr, 0.0,
+                                         WICBitmapPaletteTypeCustom));
+}
+
+ImageSurface* convertFrame(IWICImagingFactory* factory, IWICBitmapFrameDecode* frame,
+                           const GUID& format, UINT width, UINT height) {
+  const bool alpha = hasAlpha(factory, frame, format);
+  if (!alpha) {
+    ComPtr<IWICFormatConverter> toBgr;
+    if (convertTo(factory, frame, GUID_WICPixelFormat24bppBGR, toBgr))
+      if (ImageSurface* surface = copyInto(toBgr.get(), width, height, 3, 0x00FF0000u, 0x0000FF00u,
+                                           0x000000FFu, 0))
+        return surface;
+  }
+  // Every source format converts to 32-bit BGRA; without alpha the fourth byte is dropped.
+  ComPtr<IWICFormatConverter> toBgra;
+  if (convertTo(factory, frame, GUID_WICPixelFormat32bppBGRA, toBgra)) {
+    ImageSurface* surface =
+        alpha ? copyInto(toBgra.get(), width, height, 4, 0x00FF0000u, 0x0000FF00u, 0x000000FFu,
+                         0xFF000000u)
+              : copyRowsAsBgr(toBgra.get(), width, height, packBgra);
+    if (surface) return surface;
+  }
+  if (IsEqualGUID(format, GUID_WICPixelFormat32bppCMYK)) return copyRowsAsBgr(frame, width, height, packCmyk);
+  return nullptr;
+}
+
+bool widePath(const char* path, wchar_t* wide, int capacity) {
+  return MultiByteToWideChar(CP_ACP, 0, path, -1, wide, capacity) > 0;
+}
+}  // namespace
+
+ImageSurface* loadImage(const char* path) {
+  if (!path || !*path) return nullptr;
+  IWICImagingFactory* factory = threadFactory();
+  wchar_t wide[MAX_PATH * 2];
+  if (!factory || !widePath(path, wide, MAX_PATH * 2)) return nullptr;
+
+  ComPtr<IWICBitmapDecoder> decoder;
+  ComPtr<IWICBitmapFrameDecode> frame;
+  if (FAILED(factory->CreateDecoderFromFilename(wide, nullptr, GENERIC_READ,
+                                                WICDecodeMetadataCacheOnDemand, decoder.out())) ||
+      FAILED(decoder->GetFrame(0, frame.out())))
+    return nullptr;
+
+  UINT width = 0, height = 0;
+  GUID format = {};
+  if (FAILED(frame->GetSize(&width, &height)) || width == 0 || height == 0 ||
+      width > 0x7FFFFFFF || height > 0x7FFFFFFF || FAILED(frame->GetPixelFormat(&format)))
+    return nullptr;
+
+  if (const DirectLayout* layout = directLayout(format))
+    return copyInto(frame.get(), width, height, layout->bytesPerPixel, layout->rMask,
+                    layout->gMask, layout->bMask, layout->aMask);
+  return convertFrame(factory, frame.get(), format, width, height);
+}

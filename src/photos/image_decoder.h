@@ -1,0 +1,12 @@
+#pragma once
+// Reading picture files (BMP, JPEG, PNG, GIF, TIFF, ... whatever the system's Windows Imaging
+// Component decodes) into surfaces.
+#include "photos/image_surface.h"
+
+// Decodes the first frame of the picture at `path` (ANSI). The surface keeps the decoder's own
+// layout when that is 24 or 32 bits per pixel in B, G, R (or R, G, B) order, with or without
+// alpha; everything else (palettes, grey, 16 bits per channel, CMYK, premultiplied alpha) is
+// converted to 24-bit BGR, or 32-bit BGRA when the picture has alpha. Returns none for a
+// missing, empty, truncated or unreadable file, or when memory runs out; the caller frees the
+// surface with freeSurface. Safe on any thread: each thread gets its own imaging factory.
+ImageSurface* loadImage(const char* path);

@@ -1,0 +1,189 @@
+#include "photos/texel_image.h"
+
+#include <cstdlib>
+
+TexelImage& TexelImage::operator=(TexelImage&& other) noexcept {
+  if (this != &other) {
+    clear();
+    texels = other.texels;
+    textureWidth = other.textureWidth;
+    textureHeight = other.textureHeight;
+    imageWidth = other.imageWidth;
+    imageHeight = other.imageHeight;
+    bytesPerTexel = other.bytesPerTexel;
+    other.texels = nullptr;
+    other.clear();
+  }
+  return *this;
+}
+
+void TexelImage::clear() {
+  std::free(texels);
+  texels = nullptr;
+  textureWidth = textureHeight = 0;
+  imageWidth = imageHeight = 0;
+  bytesPerTexel = 0;
+}
+
+uint32_t paddedSide(uint32_t side) {
+  uint32_t padded = 2;
+  while (padded < side) padded *= 2;
+  return padded;
+}
+
+Reduction planReduction(uint32_t textureWidth, uint32_t textureHeight, uint32_t maxSize) {
+  Reduction plan;
+  plan.width = textureWidth;
+  plan.height = textureHeight;
+  if (maxSize == 0) return plan;
+  uint32_t limit = 1;
+  while (limit <= maxSize / 2) limit *= 2;
+  if (limit >= textureWidth) return plan;
+  plan.reduce = true;
+  plan.fx = textureWidth / limit;
+  plan.width = limit;
+  plan.height = textureHeight / plan.fx;
+  if (plan.height == 0) plan.height = 1;
+  plan.fy = textureHeight / plan.height;
+  return plan;
+}
+
+namespace {
+// Reads one pixel's channels: the surface's layout turned into R, G, B, A bytes.
+class ChannelReader {
+public:
+  explicit ChannelReader(const PixelFormat& format, int bytesOut) : bytes(format.bytesPerPixel) {
+    const uint32_t masks[4] = {format.rMask, format.gMask, format.bMask, format.aMask};
+    const int shifts[4] = {format.rShift - format.rLoss, format.gShift - format.gLoss,
+                           format.bShift - format.bLoss, format.aShift - format.aLoss};
+    for (int c = 0; c < 4; ++c) {
+      mask[c] = masks[c];
+      shift[c] = shifts[c];
+    }
+    // A 32-bit picture without alpha (32bpp BGR) would upload as fully transparent texels.
+    opaque = bytesOut == 4 && format.aMask == 0;
+  }
+
+  uint32_t value(const uint8_t* p) const {
+    uint32_t v = p[0];
+    if (bytes > 1) v |= static_cast<uint32_t>(p[1]) << 8;
+    if (bytes > 2) v |= static_cast<uint32_t>(p[2]) << 16;
+    if (bytes > 3) v |= static_cast<uint32_t>(p[3]) << 24;
+    return v;
+  }
+  uint8_t channel(uint32_t v, int c) const {
+    if (mask[c] == 0) return c == 3 && opaque ? 255 : 0;
+    const uint32_t bits = v & mask[c];
+    return static_cast<uint8_t>(shift[c] >= 0 ? bits >> shift[c] : bits << -shift[c]);
+  }
+
+  int bytes;
+
+private:
+  uint32_t mask[4];
+  int shift[4];
+  bool opaque = false;
+};
+
+int outputBytes(const PixelFormat& format) { return format.bytesPerPixel == 4 ? 4 : 3; }
+
+uint8_t* allocateTexels(uint64_t width, uint64_t height, int bytesOut) {
+  const uint64_t size = width * height * static_cast<uint64_t>(bytesOut);
+  if (size == 0 || size > (uint64_t{1} << 34)) return nullptr;
+  return static_cast<uint8_t*>(std::calloc(static_cast<size_t>(size), 1));
+}
+
+// Surface row for padded row `row`, or none in the zero padding above the picture.
+const uint8_t* sourceRow(const ImageSurface& surface, uint32_t row) {
+  if (row >= static_cast<uint32_t>(surface.h)) return nullptr;
+  return static_cast<const uint8_t*>(surface.pixels) +
+         static_cast<size_t>(surface.h - 1 - static_cast<int>(row)) * static_cast<size_t>(surface.pitch);
+}
+
+void repackPadded(const ImageSurface& surface, const ChannelReader& reader, int bytesOut,
+                  uint8_t* texels, uint32_t textureWidth) {
+  for (uint32_t row = 0; row < static_cast<uint32_t>(surface.h); ++row) {
+    const uint8_t* source = sourceRow(surface, row);
+    uint8_t* target = texels + static_cast<size_t>(row) * textureWidth * bytesOut;
+    for (int x = 0; x < surface.w; ++x, source += reader.bytes, target += bytesOut) {
+      const uint32_t v = reader.value(source);
+      for (int c = 0; c < bytesOut; ++c) target[c] = reader.channel(v, c);
+    }
+  }
+}
+
+// Channels of the padded texel with flat index `index`; an index past the padded texture is
+// taken from the last row.
+void paddedTexel(const ImageSurface& surface, const ChannelReader& reader, int bytesOut,
+                 uint64_t index, uint32_t textureWidth, uint32_t textureHeight, int* channels) {
+  uint64_t row = index / textureWidth;
+  const uint32_t column = static_cast<uint32_t>(index % textureWidth);
+  if (row >= textureHeight) row = textureHeight - 1;
+  const uint8_t* source = sourceRow(surface, static_cast<uint32_t>(row));
+  if (!source || column >= static_cast<uint32_t>(surface.w)) {
+    for (int c = 0; c < bytesOut; ++c) channels[c] = 0;
+    return;
+  }
+  const uint32_t v = reader.value(source + static_cast<size_t>(column) * reader.bytes);
+  for (int c = 0; c < bytesOut; ++c) channels[c] = reader.channel(v, c);
+}
+
+void reduce(const ImageSurface& surface, const ChannelReader& reader, int bytesOut,
+            const Reduction& plan, bool smoothing, uint32_t textureWidth,
+            uint32_t textureHeight, uint8_t* texels) {
+  int a[4], b[4], c[4], d[4];
+  uint8_t* target = texels;
+  for (uint32_t r = 0; r < plan.height; ++r) {
+    const uint64_t rowStart = static_cast<uint64_t>(r) * plan.fy * textureWidth;
+    for (uint32_t x = 0; x < plan.width; ++x, target += bytesOut) {
+      const uint64_t i = rowStart + static_cast<uint64_t>(x) * plan.fx;
+      paddedTexel(surface, reader, bytesOut, i, textureWidth, textureHeight, a);
+      if (!smoothing) {
+        for (int k = 0; k < bytesOut; ++k) target[k] = static_cast<uint8_t>(a[k]);
+        continue;
+      }
+      paddedTexel(surface, reader, bytesOut, i + 1, textureWidth, textureHeight, b);
+      paddedTexel(surface, reader, bytesOut, i + textureWidth, textureWidth, textureHeight, c);
+      paddedTexel(surface, reader, bytesOut, i + textureWidth + 1, textureWidth, textureHeight, d);
+      for (int k = 0; k < bytesOut; ++k)
+        target[k] = static_cast<uint8_t>((a[k] + b[k] + c[k] + d[k]) / 4);
+    }
+  }
+}
+}  // namespace
+
+bool makeTexels(const ImageSurface& surface, const TextureOptions& options, TexelImage& out) {
+  out.clear();
+  if (!surface.format || !surface.pixels || surface.w <= 0 || surface.h <= 0) return false;
+  const PixelFormat& format = *surface.format;
+  if (format.bytesPerPixel < 1 || format.bytesPerPixel > 4) return false;
+  if (surface.pitch < surface.w * format.bytesPerPixel) return false;
+  if (surface.w > (1 << 30) || surface.h > (1 << 30)) return false;
+
+  const uint32_t textureWidth = paddedSide(static_cast<uint32_t>(surface.w));
+  const uint32_t textureHeight = paddedSide(static_cast<uint32_t>(surface.h));
+  const int bytesOut = outputBytes(format);
+  const ChannelReader reader(format, bytesOut);
+  const Reduction plan = planReduction(textureWidth, textureHeight, options.maxSize);
+
+  uint8_t* texels = allocateTexels(plan.width, plan.height, bytesOut);
+  if (!texels) return false;
+  if (plan.reduce) {
+    reduce(surface, reader, bytesOut, plan, options.smoothing, textureWidth, textureHeight, texels);
+    out.imageWidth = static_cast<int>(static_cast<double>(surface.w) / plan.fx);
+    out.imageHeight = static_cast<int>(static_cast<double>(surface.h) / plan.fy);
+    // A very flat or narrow picture would otherwise keep no texel of its own and get an
+    // infinite aspect.
+    if (out.imageWidth < 1) out.imageWidth = 1;
+    if (out.imageHeight < 1) out.imageHeight = 1;
+  } else {
+    repackPadded(surface, reader, bytesOut, texels, textureWidth);
+    out.imageWidth = surface.w;
+    out.imageHeight = surface.h;
+  }
+  out.texels = texels;
+  out.textureWidth = plan.width;
+  out.textureHeight = plan.height;
+  out.bytesPerTexel = bytesOut;
+  return true;
+}

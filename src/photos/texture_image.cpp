@@ -1,0 +1,160 @@
+#include "photos/texture_image.h"
+
+#include <windows.h>
+#include <GL/gl.h>
+
+#include <new>
+
+#include "photos/image_decoder.h"
+
+bool decodeTexels(const TextureOptions& options, const char* path, TexelImage& out) {
+  out.clear();
+  ImageSurface* surface = loadImage(path);
+  if (!surface) return false;
+  const bool made = makeTexels(*surface, options, out);
+  freeSurface(surface);
+  return made;
+}
+
+namespace {
+void clearGlErrors() {
+  for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
+  }
+}
+
+GLuint uploadTexture(const TexelImage& texels) {
+  GLuint texture = 0;
+  glGenTextures(1, &texture);
+  if (texture == 0) return 0;  // no current context
+  clearGlErrors();
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  // Rows of 3-byte texels are not 4-byte aligned in a 2-texel-wide texture.
+  GLint alignment = 4;
+  glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  glTexImage2D(GL_TEXTURE_2D, 0, texels.bytesPerTexel, static_cast<GLsizei>(texels.textureWidth),
+               static_cast<GLsizei>(texels.textureHeight), 0,
+               texels.bytesPerTexel == 4 ? GL_RGBA : GL_RGB, GL_UNSIGNED_BYTE, texels.texels);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
+  if (glGetError() != GL_NO_ERROR) {
+    glDeleteTextures(1, &texture);
+    return 0;
+  }
+  return texture;
+}
+
+void outline(float a) {
+  glColor3f(0.356f, 0.356f, 0.356f);
+  glBegin(GL_LINE_LOOP);
+  glVertex3f(-a, -1.0f, 1.0f);
+  glVertex3f(a, -1.0f, 1.0f);
+  glVertex3f(a, 1.0f, 1.0f);
+  glVertex3f(-a, 1.0f, 1.0f);
+  glEnd();
+}
+
+void compileFrameList(GLuint list, GLuint texture, float s, float t, float a) {
+  glNewList(list, GL_COMPILE);
+  glEnable(GL_TEXTURE_2D);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glBegin(GL_QUADS);
+  glTexCoord2f(0.0f, 0.0f);
+  glVertex3f(-a, -1.0f, 1.0f);
+  glTexCoord2f(s, 0.0f);
+  glVertex3f(a, -1.0f, 1.0f);
+  glTexCoord2f(s, t);
+  glVertex3f(a, 1.0f, 1.0f);
+  glTexCoord2f(0.0f, t);
+  glVertex3f(-a, 1.0f, 1.0f);
+  glEnd();
+  glDisable(GL_TEXTURE_2D);
+  outline(a);
+  glEndList();
+}
+
+void compileThumbList(GLuint list, GLuint texture, float s, float t) {
+  glNewList(list, GL_COMPILE);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glBegin(GL_QUADS);
+  glTexCoord2f(s, 0.0f);
+  glVertex3f(-0.37f, -0.516f, 1.0f);
+  glTexCoord2f(0.0f, 0.0f);
+  glVertex3f(-0.5f, -0.516f, 1.0f);
+  glTexCoord2f(0.0f, t);
+  glVertex3f(-0.5f, -0.428f, 1.0f);
+  glTexCoord2f(s, t);
+  glVertex3f(-0.37f, -0.428f, 1.0f);
+  glEnd();
+  glColor4f(0.356f, 0.356f, 0.356f, 0.3f);
+  glBegin(GL_LINE_LOOP);
+  glVertex3f(-0.37f, -0.516f, 1.0f);
+  glVertex3f(-0.5f, -0.516f, 1.0f);
+  glVertex3f(-0.5f, -0.428f, 1.0f);
+  glVertex3f(-0.37f, -0.428f, 1.0f);
+  glEnd();
+  glEndList();
+}
+}  // namespace
+
+TextureImage* uploadTexels(const TexelImage& texels) {
+  if (!texels.texels) return nullptr;
+  const GLuint texture = uploadTexture(texels);
+  if (texture == 0) return nullptr;
+  auto* image = new (std::nothrow) TextureImage;
+  const GLuint frameList = glGenLists(1);
+  const GLuint thumbList = glGenLists(1);
+  if (!image || frameList == 0 || thumbList == 0) {
+    if (frameList) glDeleteLists(frameList, 1);
+    if (thumbList) glDeleteLists(thumbList, 1);
+    glDeleteTextures(1, &texture);
+    delete image;
+    return nullptr;
+  }
+  image->texture = texture;
+  image->textureWidth = texels.textureWidth;
+  image->textureHeight = texels.textureHeight;
+  image->imageWidth = texels.imageWidth;
+  image->imageHeight = texels.imageHeight;
+  image->frameList = frameList;
+  image->thumbList = thumbList;
+
+  const float s = static_cast<float>(texels.imageWidth) / static_cast<float>(texels.textureWidth);
+  const float t = static_cast<float>(texels.imageHeight) / static_cast<float>(texels.textureHeight);
+  const float a = static_cast<float>(texels.imageWidth) / static_cast<float>(texels.imageHeight);
+  compileFrameList(frameList, texture, s, t, a);
+  compileThumbList(thumbList, texture, s, t);
+  return image;
+}
+
+TextureImage* loadSurfaceTexture(const TextureOptions& options, const char* path) {
+  TexelImage texels;
+  if (!decodeTexels(options, path, texels)) return nullptr;
+  return uploadTexels(texels);
+}
+
+TextureImage* loadPhotoTexture(const TextureOptions& options, const char* path, int kind) {
+  if (kind != kindBmp && kind != kindJpg && kind != kindPng) return nullptr;
+  return loadSurfaceTexture(options, path);
+}
+
+uint32_t loadTexture(const char* path, int kind) {
+  if (kind != kindJpg && kind != kindPng) return 0;
+  TextureImage* image = loadSurfaceTexture(TextureOptions{}, path);
+  if (!image) return 0;
+  const uint32_t texture = image->texture;
+  glDeleteLists(image->frameList, 1);
+  glDeleteLists(image->thumbList, 1);
+  delete image;
+  return texture;
+}
+
+void releaseTextureImage(TextureImage* image) {
+  if (!image) return;
+  glDeleteLists(image->frameList, 1);
+  glDeleteLists(image->thumbList, 1);
+  const GLuint texture = image->texture;
+  glDeleteTextures(1, &texture);
+  delete image;
+}

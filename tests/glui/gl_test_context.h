@@ -1,0 +1,51 @@
+#pragma once
+// A window with a current OpenGL context for tests of GL code (textures, lists, fonts), made
+// like the main window's: RGBA, double buffered, 16-bit depth. Header-only, so the photo,
+// font and scene tests share it.
+#include <windows.h>
+#include <GL/gl.h>
+
+class GlTestContext {
+public:
+  explicit GlTestContext(int width = 640, int height = 480, bool visible = false) {
+    WNDCLASSA windowClass = {};
+    windowClass.style = CS_OWNDC;
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "Ovix GL test";
+    RegisterClassA(&windowClass);
+    window = CreateWindowExA(0, "Ovix GL test", "Ovix GL test", WS_POPUP | (visible ? WS_VISIBLE : 0), 0,
+                             0, width, height, nullptr, nullptr, windowClass.hInstance, nullptr);
+    if (!window) return;
+    deviceContext = GetDC(window);
+    PIXELFORMATDESCRIPTOR format = {};
+    format.nSize = sizeof format;
+    format.nVersion = 1;
+    format.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+    format.iPixelType = PFD_TYPE_RGBA;
+    format.cColorBits = 24;
+    format.cDepthBits = 16;
+    const int index = ChoosePixelFormat(deviceContext, &format);
+    if (index && SetPixelFormat(deviceContext, index, &format)) renderContext = wglCreateContext(deviceContext);
+    if (renderContext && !wglMakeCurrent(deviceContext, renderContext)) {
+      wglDeleteContext(renderContext);
+      renderContext = nullptr;
+    }
+  }
+  ~GlTestContext() {
+    if (renderContext) {
+      wglMakeCurrent(nullptr, nullptr);
+      wglDeleteContext(renderContext);
+    }
+    if (deviceContext) ReleaseDC(window, deviceContext);
+    if (window) DestroyWindow(window);
+  }
+  GlTestContext(const GlTestContext&) = delete;
+  GlTestContext& operator=(const GlTestContext&) = delete;
+
+  bool ready() const { return renderContext != nullptr; }
+
+  HWND window = nullptr;
+  HDC deviceContext = nullptr;
+  HGLRC renderContext = nullptr;
+};

@@ -1,0 +1,142 @@
+// Repacking surfaces into texels: the fast path against the plain padded-buffer algorithm,
+// and the layouts and sizes the photo show depends on.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+
+#include "photos/texel_image.h"
+#include "texel_reference.h"
+
+namespace {
+struct SurfaceDeleter {
+  void operator()(ImageSurface* surface) const { freeSurface(surface); }
+};
+using SurfacePtr = std::unique_ptr<ImageSurface, SurfaceDeleter>;
+
+// A surface filled with noise, in 24-bit BGR or 32-bit BGRA layout.
+SurfacePtr noiseSurface(int w, int h, int bpp, unsigned seed) {
+  SurfacePtr surface(bpp == 4 ? createSurface(w, h, 4, 0xFF0000, 0xFF00, 0xFF, 0xFF000000u)
+                              : createSurface(w, h, 3, 0xFF0000, 0xFF00, 0xFF, 0));
+  std::mt19937 random(seed);
+  auto* bytes = static_cast<uint8_t*>(surface->pixels);
+  for (size_t i = 0; i < static_cast<size_t>(surface->pitch) * h; ++i) bytes[i] = static_cast<uint8_t>(random());
+  return surface;
+}
+
+::testing::AssertionResult sameTexels(const ImageSurface& surface, uint32_t maxSize, bool smoothing) {
+  const ReferenceTexels expected = referenceTexels(surface, maxSize, smoothing);
+  TexelImage actual;
+  if (!makeTexels(surface, TextureOptions{maxSize, smoothing}, actual))
+    return ::testing::AssertionFailure() << "makeTexels failed";
+  if (actual.textureWidth != expected.textureWidth || actual.textureHeight != expected.textureHeight ||
+      actual.imageWidth != expected.imageWidth || actual.imageHeight != expected.imageHeight ||
+      actual.bytesPerTexel != expected.bytesPerTexel)
+    return ::testing::AssertionFailure()
+           << "size " << actual.textureWidth << "x" << actual.textureHeight << " picture "
+           << actual.imageWidth << "x" << actual.imageHeight << ", expected "
+           << expected.textureWidth << "x" << expected.textureHeight << " picture "
+           << expected.imageWidth << "x" << expected.imageHeight;
+  const size_t count = expected.texels.size();
+  for (size_t i = 0; i < count; ++i)
+    if (actual.texels[i] != expected.texels[i])
+      return ::testing::AssertionFailure() << "texel byte " << i << " is " << int(actual.texels[i])
+                                           << ", expected " << int(expected.texels[i]);
+  return ::testing::AssertionSuccess();
+}
+}  // namespace
+
+TEST(TexelImage, MatchesThePaddedBufferAlgorithm) {
+  const struct { int w, h; } sizes[] = {
+      {1, 1}, {3, 3}, {2, 2}, {5, 7}, {17, 9}, {129, 64}, {257, 3}, {300, 200}, {1025, 10},
+      {2000, 3}, {4100, 1}, {3, 700}, {1, 1500}, {640, 480}, {513, 1031},
+  };
+  const uint32_t limits[] = {0, 1, 2, 16, 64, 100, 256, 1024};
+  unsigned seed = 1;
+  for (const auto& size : sizes)
+    for (int bpp : {3, 4}) {
+      SurfacePtr surface = noiseSurface(size.w, size.h, bpp, seed++);
+      for (uint32_t limit : limits)
+        for (bool smoothing : {false, true})
+          EXPECT_TRUE(sameTexels(*surface, limit, smoothing))
+              << size.w << "x" << size.h << " bpp " << bpp << " maxSize " << limit
+              << (smoothing ? " smoothed" : " picked");
+    }
+}
+
+TEST(TexelImage, SizesOfTheUsualCases) {
+  const struct {
+    int w, h;
+    uint32_t maxSize;
+    uint32_t textureWidth, textureHeight;
+    int imageWidth, imageHeight;
+  } cases[] = {
+      {3, 3, 0, 4, 4, 3, 3},
+      {256, 256, 0, 256, 256, 256, 256},
+      {1, 1, 0, 2, 2, 1, 1},
+      {3000, 2000, 1024, 1024, 512, 750, 500},
+      {6000, 4000, 1024, 1024, 512, 750, 500},
+      {1000, 3000, 1024, 1024, 4096, 1000, 3000},  // only the width is held against the limit
+      {3000, 2000, 0, 4096, 2048, 3000, 2000},
+      {2048, 10, 1000, 512, 4, 512, 2},  // a limit of 1000 counts as 512
+      {9000, 1, 1024, 1024, 1, 562, 1},  // a single row keeps one row, never none
+  };
+  for (const auto& c : cases) {
+    SurfacePtr surface(createSurface(c.w, c.h, 3, 0xFF0000, 0xFF00, 0xFF, 0));
+    TexelImage texels;
+    ASSERT_TRUE(makeTexels(*surface, TextureOptions{c.maxSize, true}, texels));
+    EXPECT_EQ(texels.textureWidth, c.textureWidth) << c.w << "x" << c.h;
+    EXPECT_EQ(texels.textureHeight, c.textureHeight) << c.w << "x" << c.h;
+    EXPECT_EQ(texels.imageWidth, c.imageWidth) << c.w << "x" << c.h;
+    EXPECT_EQ(texels.imageHeight, c.imageHeight) << c.w << "x" << c.h;
+  }
+}
+
+TEST(TexelImage, LayoutsBecomeUprightRgbOrRgba) {
+  // Three rows: the top row red, the others blue, written in several layouts. The texture's
+  // row 0 is the picture's bottom row (OpenGL counts upward).
+  const struct {
+    int bpp;
+    uint32_t r, g, b, a;
+    uint8_t red[4], blue[4];  // the bytes of one pixel of each colour in this layout
+    uint8_t expectedRed[4], expectedBlue[4];
+  } layouts[] = {
+      {3, 0xFF0000, 0xFF00, 0xFF, 0, {0, 0, 255}, {255, 0, 0}, {255, 0, 0}, {0, 0, 255}},          // BGR
+      {3, 0xFF, 0xFF00, 0xFF0000, 0, {255, 0, 0}, {0, 0, 255}, {255, 0, 0}, {0, 0, 255}},          // RGB
+      {4, 0xFF0000, 0xFF00, 0xFF, 0xFF000000u, {0, 0, 255, 128}, {255, 0, 0, 7}, {255, 0, 0, 128}, {0, 0, 255, 7}},
+      {4, 0xFF0000, 0xFF00, 0xFF, 0, {0, 0, 255, 9}, {255, 0, 0, 9}, {255, 0, 0, 255}, {0, 0, 255, 255}},  // BGRX is opaque
+      {2, 0xF800, 0x07E0, 0x001F, 0, {0x00, 0xF8}, {0x1F, 0x00}, {0xF8, 0, 0}, {0, 0, 0xF8}},        // RGB 565
+  };
+  for (const auto& l : layouts) {
+    SurfacePtr surface(createSurface(3, 3, l.bpp, l.r, l.g, l.b, l.a));
+    auto* bytes = static_cast<uint8_t*>(surface->pixels);
+    for (int x = 0; x < 3; ++x) {
+      std::memcpy(bytes + x * l.bpp, l.red, l.bpp);
+      std::memcpy(bytes + surface->pitch + x * l.bpp, l.blue, l.bpp);
+      std::memcpy(bytes + 2 * surface->pitch + x * l.bpp, l.blue, l.bpp);
+    }
+    TexelImage texels;
+    ASSERT_TRUE(makeTexels(*surface, TextureOptions{}, texels));
+    const int out = texels.bytesPerTexel;
+    ASSERT_EQ(out, l.bpp == 4 ? 4 : 3);
+    EXPECT_EQ(0, std::memcmp(texels.texels, l.expectedBlue, out)) << "bpp " << l.bpp;
+    EXPECT_EQ(0, std::memcmp(texels.texels + 2 * 4 * out, l.expectedRed, out)) << "bpp " << l.bpp;
+    // Padding right of the picture and above it stays zero, alpha included.
+    for (int c = 0; c < out; ++c) {
+      EXPECT_EQ(texels.texels[3 * out + c], 0);
+      EXPECT_EQ(texels.texels[(3 * 4 + 1) * out + c], 0);
+    }
+  }
+}
+
+TEST(TexelImage, RefusesWhatIsNoPicture) {
+  TexelImage texels;
+  ImageSurface empty;
+  EXPECT_FALSE(makeTexels(empty, TextureOptions{}, texels));
+  SurfacePtr surface(createSurface(4, 4, 3, 0xFF0000, 0xFF00, 0xFF, 0));
+  surface->pitch = 5;  // shorter than a row
+  EXPECT_FALSE(makeTexels(*surface, TextureOptions{}, texels));
+  EXPECT_EQ(texels.texels, nullptr);
+  EXPECT_EQ(createSurface(0, 5, 3, 0, 0, 0, 0), nullptr);
+  EXPECT_EQ(createSurface(5, 5, 5, 0, 0, 0, 0), nullptr);
+}

@@ -1,0 +1,186 @@
+// Picture files through the real decoder (WIC under Wine) into texels and textures: the mix
+// of formats real photo folders hold, broken files, and the texture records the show draws.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <GL/gl.h>
+
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+#include "glui/gl_test_context.h"
+#include "photos/image_decoder.h"
+#include "photos/texture_image.h"
+
+namespace {
+std::string picture(const char* name) { return std::string("Z:" OVIX_TEST_PICTURES "/") + name; }
+
+struct Texel {
+  int r, g, b, a;
+};
+// The texel of picture pixel (x, y) (y counted from the top) in an unreduced texture.
+Texel texelAt(const TexelImage& image, int x, int y) {
+  const int row = image.imageHeight - 1 - y;
+  const uint8_t* t = image.texels + (static_cast<size_t>(row) * image.textureWidth + x) * image.bytesPerTexel;
+  return {t[0], t[1], t[2], image.bytesPerTexel == 4 ? t[3] : 255};
+}
+
+bool closeTo(const Texel& actual, const Texel& expected, int tolerance) {
+  return std::abs(actual.r - expected.r) <= tolerance && std::abs(actual.g - expected.g) <= tolerance &&
+         std::abs(actual.b - expected.b) <= tolerance && std::abs(actual.a - expected.a) <= tolerance;
+}
+
+// Centres of the pattern's quarters (see tools/make-test-pictures.sh).
+const struct {
+  int x, y;
+} quarters[4] = {{10, 7}, {30, 7}, {10, 22}, {30, 22}};
+const Texel colourQuarters[4] = {{255, 0, 0, 255}, {0, 255, 0, 255}, {0, 0, 255, 255}, {255, 255, 255, 255}};
+const Texel transparentQuarters[4] = {{255, 0, 0, 255}, {0, 255, 0, 255}, {0, 0, 255, 255}, {0, 0, 0, 0}};
+const Texel greyQuarters[4] = {{66, 66, 66, 255}, {166, 166, 166, 255}, {24, 24, 24, 255}, {255, 255, 255, 255}};
+}  // namespace
+
+TEST(Decoder, RealWorldMixShowsTheRightColoursUpright) {
+  const struct {
+    const char* file;
+    int bytesPerTexel;
+    const Texel* expected;
+    int tolerance;
+  } files[] = {
+      {"baseline.jpg", 3, colourQuarters, 40},   {"progressive.jpg", 3, colourQuarters, 40},
+      {"grey.jpg", 3, greyQuarters, 24},         {"cmyk.jpg", 3, colourQuarters, 48},
+      {"rgb.png", 3, colourQuarters, 0},         {"interlaced.png", 3, colourQuarters, 0},
+      {"rgb16.png", 3, colourQuarters, 1},       {"grey.png", 3, greyQuarters, 24},
+      {"rgba.png", 4, transparentQuarters, 0},   {"rgba16.png", 4, transparentQuarters, 1},
+      {"palette.png", 4, transparentQuarters, 0}, {"bgr24.bmp", 3, colourQuarters, 0},
+      {"palette.bmp", 3, colourQuarters, 0},
+  };
+  for (const auto& f : files) {
+    TexelImage texels;
+    if (!decodeTexels(TextureOptions{}, picture(f.file).c_str(), texels)) {
+      ADD_FAILURE() << f.file << " does not decode";
+      continue;
+    }
+    EXPECT_EQ(texels.bytesPerTexel, f.bytesPerTexel) << f.file;
+    EXPECT_EQ(texels.textureWidth, 64u) << f.file;
+    EXPECT_EQ(texels.textureHeight, 32u) << f.file;
+    ASSERT_EQ(texels.imageWidth, 40) << f.file;
+    ASSERT_EQ(texels.imageHeight, 30) << f.file;
+    for (int q = 0; q < 4; ++q) {
+      const Texel t = texelAt(texels, quarters[q].x, quarters[q].y);
+      const Texel e = f.expected[q];
+      // A transparent pixel's colour does not matter.
+      const bool ok = e.a == 0 ? t.a == 0 : closeTo(t, e, f.tolerance);
+      EXPECT_TRUE(ok) << f.file << " quarter " << q << ": " << t.r << "," << t.g << "," << t.b << ","
+                      << t.a << " expected " << e.r << "," << e.g << "," << e.b << "," << e.a;
+    }
+  }
+}
+
+TEST(Decoder, KeepsTheDecodersOwnLayoutForTrueColour) {
+  // 24-bit files come through as 24-bit BGR, untouched by a converter.
+  for (const char* file : {"baseline.jpg", "rgb.png", "bgr24.bmp"}) {
+    ImageSurface* surface = loadImage(picture(file).c_str());
+    ASSERT_NE(surface, nullptr) << file;
+    EXPECT_EQ(surface->format->bytesPerPixel, 3) << file;
+    EXPECT_EQ(surface->format->bMask, 0xFFu) << file;
+    EXPECT_EQ(surface->format->rShift, 16) << file;
+    EXPECT_EQ(surface->w, 40);
+    EXPECT_GE(surface->pitch, 120);
+    freeSurface(surface);
+  }
+  ImageSurface* surface = loadImage(picture("tiny.png").c_str());
+  ASSERT_NE(surface, nullptr);
+  EXPECT_EQ(surface->w, 1);
+  EXPECT_EQ(surface->h, 1);
+  const auto* bytes = static_cast<const uint8_t*>(surface->pixels);
+  EXPECT_EQ(bytes[0] | bytes[1] << 8 | bytes[2] << 16, 0xFF8000);
+  freeSurface(surface);
+}
+
+TEST(Decoder, BrokenFilesGiveNothing) {
+  for (const char* file : {"truncated.jpg", "empty.jpg", "text.jpg", "missing.jpg"}) {
+    ImageSurface* surface = loadImage(picture(file).c_str());
+    EXPECT_EQ(surface, nullptr) << file;
+    freeSurface(surface);
+  }
+  EXPECT_EQ(loadImage(""), nullptr);
+  EXPECT_EQ(loadImage(nullptr), nullptr);
+}
+
+TEST(Decoder, DecodesOnSeveralThreadsAtOnce) {
+  bool ok[4] = {};
+  std::thread workers[4];
+  const char* files[4] = {"baseline.jpg", "rgba.png", "palette.png", "cmyk.jpg"};
+  for (int i = 0; i < 4; ++i)
+    workers[i] = std::thread([&, i] {
+      for (int round = 0; round < 5; ++round) {
+        TexelImage texels;
+        ok[i] = decodeTexels(TextureOptions{16, true}, picture(files[i]).c_str(), texels) &&
+                texels.textureWidth == 16;
+        if (!ok[i]) return;
+      }
+    });
+  for (auto& worker : workers) worker.join();
+  for (int i = 0; i < 4; ++i) EXPECT_TRUE(ok[i]) << files[i];
+}
+
+TEST(TextureImage, UploadsRecordsAndReleases) {
+  GlTestContext gl;
+  ASSERT_TRUE(gl.ready());
+
+  TextureImage* photo = loadPhotoTexture(TextureOptions{}, picture("palette.bmp").c_str(), kindBmp);
+  ASSERT_NE(photo, nullptr);
+  EXPECT_EQ(photo->textureWidth, 64u);
+  EXPECT_EQ(photo->textureHeight, 32u);
+  EXPECT_EQ(photo->imageWidth, 40);
+  EXPECT_EQ(photo->imageHeight, 30);
+  EXPECT_TRUE(glIsTexture(photo->texture));
+  EXPECT_TRUE(glIsList(photo->frameList));
+  EXPECT_TRUE(glIsList(photo->thumbList));
+  EXPECT_EQ(photo->name, nullptr);
+
+  // The uploaded texels: a palette picture is visible (not zero alpha texels), upright.
+  glBindTexture(GL_TEXTURE_2D, photo->texture);
+  GLint width = 0;
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+  EXPECT_EQ(width, 64);
+  static uint8_t rgba[64 * 32 * 4];
+  glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+  const uint8_t* topLeft = rgba + ((29 - 7) * 64 + 10) * 4;
+  EXPECT_EQ(topLeft[0], 255);
+  EXPECT_EQ(topLeft[2], 0);
+  EXPECT_EQ(topLeft[3], 255);
+
+  const GLuint texture = photo->texture, frameList = photo->frameList;
+  releaseTextureImage(photo);
+  EXPECT_FALSE(glIsTexture(texture));
+  EXPECT_FALSE(glIsList(frameList));
+
+  // Reduced through the real decoder: 40 x 30 pads to 64 x 32; a limit of 16 gives fx = fy = 4.
+  TextureImage* reduced = loadPhotoTexture(TextureOptions{16, true}, picture("rgba.png").c_str(), kindPng);
+  ASSERT_NE(reduced, nullptr);
+  EXPECT_EQ(reduced->textureWidth, 16u);
+  EXPECT_EQ(reduced->textureHeight, 8u);
+  EXPECT_EQ(reduced->imageWidth, 10);
+  EXPECT_EQ(reduced->imageHeight, 7);
+  glBindTexture(GL_TEXTURE_2D, reduced->texture);
+  GLint alphaBits = 0;
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_ALPHA_SIZE, &alphaBits);
+  EXPECT_GT(alphaBits, 0);  // 4-byte texels upload with alpha
+  releaseTextureImage(reduced);
+
+  // Scene pictures: the texture alone, its lists already gone.
+  const GLuint scene = loadTexture(picture("rgb.png").c_str(), kindPng);
+  EXPECT_NE(scene, 0u);
+  EXPECT_TRUE(glIsTexture(scene));
+  glDeleteTextures(1, &scene);
+
+  // Kinds that never load, and broken files, give nothing and leave no texture behind.
+  EXPECT_EQ(loadTexture(picture("baseline.jpg").c_str(), kindGif), 0u);
+  EXPECT_EQ(loadTexture(picture("bgr24.bmp").c_str(), kindBmp), 0u);
+  EXPECT_EQ(loadPhotoTexture(TextureOptions{}, picture("gif.gif").c_str(), kindGif), nullptr);
+  EXPECT_EQ(loadPhotoTexture(TextureOptions{}, picture("rgb.png").c_str(), kindTga), nullptr);
+  EXPECT_EQ(loadPhotoTexture(TextureOptions{}, picture("truncated.jpg").c_str(), kindJpg), nullptr);
+  EXPECT_EQ(loadTexture(picture("text.jpg").c_str(), kindJpg), 0u);
+}

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Regenerates the small picture files that the decoder tests read (tests/photos/pictures/).
+# Every file shows the same 40 x 30 pattern, so the tests can check colours in each format:
+# left half red over blue (top 15 rows red, bottom 15 blue), right half green over white.
+# Needs ImageMagick (convert). The files are committed; run this only to change them.
+set -eu
+cd "$(dirname "$0")/../tests/photos/pictures"
+
+pattern() {
+  convert -size 40x30 xc:white \
+    -fill '#FF0000' -draw 'rectangle 0,0 19,14' \
+    -fill '#0000FF' -draw 'rectangle 0,15 19,29' \
+    -fill '#00FF00' -draw 'rectangle 20,0 39,14' "$@"
+}
+
+pattern -quality 95 -sampling-factor 1x1 baseline.jpg
+pattern -quality 95 -sampling-factor 1x1 -interlace JPEG progressive.jpg
+pattern -colorspace Gray -quality 95 grey.jpg
+pattern -colorspace CMYK -quality 95 -sampling-factor 1x1 cmyk.jpg
+pattern PNG24:rgb.png
+pattern -interlace PNG PNG24:interlaced.png
+pattern -depth 16 PNG48:rgb16.png
+# Palette and alpha: the bottom-right quarter transparent.
+pattern -alpha set -region 20x15+20+15 -alpha transparent +region PNG32:rgba.png
+pattern -alpha set -region 20x15+20+15 -alpha transparent +region -depth 16 PNG64:rgba16.png
+pattern -alpha set -region 20x15+20+15 -alpha transparent +region PNG8:palette.png
+pattern -colorspace Gray -define png:color-type=0 -depth 8 PNG:grey.png
+pattern -type TrueColor BMP3:bgr24.bmp
+pattern -type Palette BMP3:palette.bmp
+pattern gif.gif
+convert -size 1x1 xc:'#FF8000' PNG24:tiny.png
+
+# Broken files: half a JPEG, an empty file, and a text file with a picture's name.
+head -c "$(( $(stat -c %s baseline.jpg) / 2 ))" baseline.jpg > truncated.jpg
+: > empty.jpg
+printf 'This is a text file, not a photo.\n' > text.jpg
