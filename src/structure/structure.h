@@ -1,0 +1,168 @@
+#pragma once
+// The tree behind every structured text file of Ovix (config.conf, the language files).
+// A node is a key (it has a value) or a section (no value, holds child nodes). Names and
+// values are byte strings in the file's ANSI code page; nothing is ever converted.
+//
+// The text format's reader keeps its state in the nodes it reads into, so a file can be fed
+// in blocks and nested sections need no stack of their own (structure_reader.cpp); the
+// writer produces the canonical tab-indented form (structure_writer.cpp).
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+class StructureOutput;
+
+// A new heap copy of a zero-terminated text (length + 1 bytes); the caller owns it.
+// Returns none for none.
+std::unique_ptr<char[]> duplicateText(const char* text);
+
+// The plain decimal conversion of the settings: optional leading blanks and sign, then
+// digits; the first other character ends it; no digits give 0. Values beyond the 32-bit
+// range stop at its ends.
+int32_t decimalValue(const char* text);
+
+class Structure {
+public:
+  // Bits of `type`.
+  static constexpr uint32_t mergeNames = 1;      // a name already present is reused
+  static constexpr uint32_t acceptReferences = 3;  // type & 3: "@" is read in section headers
+
+  // Parts for clear().
+  static constexpr uint32_t clearChildren = 1;
+  static constexpr uint32_t clearValue = 2;
+  static constexpr uint32_t clearOwnFields = 4;  // name, file, reference, reader state, type,
+                                                 // parent and inherited mark
+
+  Structure();
+  // Deep copy of name, value, file, inherited mark, reference and all children; the copy
+  // has no parent and type 0.
+  Structure(const Structure& source);
+  Structure& operator=(const Structure&) = delete;
+  // Deletes the whole subtree. Does not detach itself from a parent: delete a child through
+  // its parent (setValue, clear) or detach it first.
+  ~Structure();
+
+  void clear(uint32_t parts);
+  // Sets the type on this node and every descendant.
+  void setType(uint32_t newType);
+  // Setting the mark marks every unmarked descendant first; clearing it clears it first on
+  // marked ancestors. Any change to a node clears its mark this way.
+  void setInherited(bool flag);
+
+  // First child at index >= start with exactly this name (bytes, case-sensitive), or none.
+  Structure* findChild(std::string_view childName, uint32_t start = 0) const;
+  int32_t indexOfChild(std::string_view childName, uint32_t start = 0) const;
+  // Position of `node` among the children from `start`; -1 when it is not a child here.
+  int32_t indexOf(const Structure* node, uint32_t start = 0) const;
+  // The first child of that name; when there is none and `create` is set, a new section
+  // of that name appended. None otherwise.
+  Structure* child(std::string_view childName, bool create);
+  // Always a new child of type 3 (name none becomes ""), at `position` (out of range
+  // appends), with the value given (none: a section). Removes this node's value first.
+  Structure* addChild(const char* childName, const char* childValue = nullptr, int32_t position = -1);
+  // Moves `node` (and its subtree) here at `position`, out of its former parent. False when
+  // it already is a child here, or when it is this node or one of its ancestors.
+  bool attachChild(Structure* node, int32_t position = -1);
+
+  void setName(const char* text);  // none becomes ""
+  // None removes the value; a text becomes the value and deletes all children.
+  void setValue(const char* text);
+  void setValue(std::string_view text);
+  void setFile(const char* path);
+  // Ignored while the node has a value.
+  void setReference(const char* path);
+
+  // The key node (created, appended, when missing); when it has no value and a default is
+  // given, the default becomes its value. Clears the key's inherited mark.
+  Structure* valueOr(const char* key, const char* defaultText);
+  Structure* valueOr(const char* key, int32_t defaultNumber);
+  // Sets the value of the first child of that name, appending a key when there is none.
+  Structure* setChildValue(const char* key, const char* text);
+  Structure* setChildValue(const char* key, int32_t number);
+
+  // True when the value is "true" in any mix of upper and lower case.
+  bool isTrue() const;
+  // True when `node` is a child or a deeper descendant of this node.
+  bool contains(const Structure* node) const;
+  // Dotted path lookup: a leading "." starts at the root of the tree, otherwise here.
+  Structure* findPath(const char* path);
+  // Copies the children of the referenced section that this section does not have (marked
+  // inherited) and merges same-named sub-sections recursively. `source` none looks the
+  // reference up in `file`, when set, or from the parent.
+  void resolveReference(Structure* source = nullptr);
+
+  // Reads a file into this node (normally a new root of type 3). A given path becomes the
+  // node's file (and its name when it has none). A path with a backslash is read from the
+  // folder before the last backslash. A missing file reads as empty: true, nothing changes.
+  // False on a parse error or without a file; what was read before the error stays.
+  bool load(const char* path = nullptr);
+  // Feeds one block of the text format (CR LF already turned into LF) to this node's body.
+  // Phase 1: first block (the reader state is reset), 2: further block, 3: end of input.
+  // Returns false as soon as the body has ended (a parse error, or a closing tag).
+  bool read(const char* data, size_t length, int phase);
+
+  // Writes this node's children into its file (replacing the file only once the whole new
+  // content is written). A given path becomes the file (and the name when it has none).
+  // False when the node has no file or has a value, or when any file could not be written.
+  bool save(const char* path = nullptr, int depth = 0);
+  // Writes this node and its subtree to `output` at `depth` tabs; nodes with a file of their
+  // own (includes) write their children into that file. False when any write failed.
+  bool write(StructureOutput* output, int depth, bool withHeader);
+
+  const char* name() const { return nameText.c_str(); }
+  const std::string& nameString() const { return nameText; }
+  bool hasValue() const { return valueText.has_value(); }
+  const char* value() const { return valueText ? valueText->c_str() : nullptr; }
+  const std::string* valueString() const { return valueText ? &*valueText : nullptr; }
+  const char* file() const { return fileText ? fileText->c_str() : nullptr; }
+  const char* reference() const { return referenceText ? referenceText->c_str() : nullptr; }
+  uint32_t childCount() const { return static_cast<uint32_t>(children.size()); }
+  Structure* childAt(uint32_t index) const { return children[index]; }
+  Structure* parent() const { return parentNode; }
+  bool inherited() const { return inheritedMark; }
+  uint32_t type() const { return typeBits; }
+
+private:
+  friend class StructureReader;
+
+  void insertChild(Structure* node, int32_t position);  // takes ownership
+  Structure* appendChild(std::string_view childName);  // a new section of type 3
+  void removeChildAt(uint32_t index);                   // releases ownership, no delete
+  void deleteChildren();
+  void dropNameIndex();
+  void touch() { setInherited(false); }
+  void resetReaderState();
+  void resolveReferenceWithin(Structure* source, struct ReadBudget* budget);
+  bool writeNode(StructureOutput* output, int depth, bool withHeader, bool& filesWritten);
+  bool writeChildrenToFile(bool& filesWritten);
+
+  std::vector<Structure*> children;  // owned
+  // Reader state while this node's body is read (see structure_reader.cpp).
+  int32_t sectionState = 0;
+  bool statementOpen = false;
+  uint32_t quoteKind = 0;  // 0 none, 1 double, 2 single
+  int32_t bodyState = 0;
+  int32_t tokenState = 0;
+  bool escapePending = false;
+  bool tokenStartsQuoted = false;  // the token's first byte came from a quoted run
+  Structure* currentChild = nullptr;
+  std::string token;
+
+  uint32_t typeBits = 0;
+  Structure* parentNode = nullptr;
+  std::string nameText;
+  std::optional<std::string> valueText;
+  std::optional<std::string> fileText;
+  bool inheritedMark = false;
+  std::optional<std::string> referenceText;
+
+  // Lookup by name for nodes with many children, so reading a file with thousands of keys
+  // stays linear. Maps each name to the index of its first child; built on demand, kept up
+  // to date on appends and dropped by any other change to the children.
+  std::unique_ptr<std::unordered_map<std::string_view, uint32_t>> nameIndex;
+};

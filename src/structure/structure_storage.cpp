@@ -1,0 +1,150 @@
+#include "structure/structure_storage.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "structure/replace_file.h"
+
+#ifdef _WIN32
+#include <direct.h>
+#include <io.h>
+#define changeDirectory _chdir
+#define currentDirectory _getcwd
+#define flushToDisk _commit
+#define fileNumber _fileno
+#else
+#include <unistd.h>
+#define changeDirectory chdir
+#define currentDirectory getcwd
+#define flushToDisk fsync
+#define fileNumber fileno
+#endif
+
+namespace {
+// Pending files alive on this thread: a file written while another is (an include inside
+// the file being saved) gets a temporary name of its own.
+thread_local int pendingFiles = 0;
+
+class FileInput : public StructureInput {
+public:
+  explicit FileInput(FILE* file) : file(file) {}
+  ~FileInput() override { fclose(file); }
+  size_t get(char* buffer, size_t size) override { return fread(buffer, 1, size, file); }
+
+private:
+  FILE* file;
+};
+
+// Writes into "<path>.tmp" beside the target and moves it over the target on commit.
+class ReplacingFile : public PendingFile {
+public:
+  ReplacingFile(FILE* file, std::string temporary, std::string target)
+      : file(file), temporary(std::move(temporary)), target(std::move(target)) {
+    ++pendingFiles;
+  }
+  ~ReplacingFile() override {
+    --pendingFiles;
+    if (file) fclose(file);
+    if (!committed) remove(temporary.c_str());
+  }
+  bool put(const char* data, size_t length) override {
+    if (!file || failed) return false;
+    if (fwrite(data, 1, length, file) != length) failed = true;
+    return !failed;
+  }
+  bool commit() override {
+    if (!file || failed || committed) return false;
+    // The new content must be on the disk before it replaces the old file.
+    bool written = fflush(file) == 0 && flushToDisk(fileNumber(file)) == 0;
+    written = fclose(file) == 0 && written;
+    file = nullptr;
+    if (!written || !replaceFile(temporary.c_str(), target.c_str())) return false;
+    committed = true;
+    return true;
+  }
+
+private:
+  FILE* file;
+  std::string temporary, target;
+  bool failed = false;
+  bool committed = false;
+};
+
+class FileStorage : public StructureStorage {
+public:
+  bool enterDirectory(const std::string& directory, std::string& saved) override {
+    std::string buffer(256, '\0');
+    while (!currentDirectory(&buffer[0], static_cast<int>(buffer.size()))) {
+      if (buffer.size() > 65536) return false;
+      buffer.resize(buffer.size() * 2);
+    }
+    saved.assign(buffer.c_str());
+    return changeDirectory(directory.c_str()) == 0;
+  }
+  void leaveDirectory(const std::string& saved) override { changeDirectory(saved.c_str()); }
+  std::unique_ptr<StructureInput> openInput(const std::string& path) override {
+    FILE* file = fopen(path.c_str(), "rb");
+    if (!file) return nullptr;
+    return std::make_unique<FileInput>(file);
+  }
+  std::unique_ptr<PendingFile> createOutput(const std::string& path) override {
+    std::string temporary = path + ".tmp";
+    if (pendingFiles > 0) temporary += std::to_string(pendingFiles);
+    FILE* file = fopen(temporary.c_str(), "wb");
+    if (!file) return nullptr;
+    return std::make_unique<ReplacingFile>(file, temporary, path);
+  }
+};
+
+FileStorage fileStorage;
+StructureStorage* installedStorage = &fileStorage;
+}  // namespace
+
+StructureStorage& structureStorage() { return *installedStorage; }
+
+StructureStorage* setStructureStorage(StructureStorage* storage) {
+  StructureStorage* previous = installedStorage;
+  installedStorage = storage ? storage : &fileStorage;
+  return previous;
+}
+
+bool TextModeOutput::put(const char* data, size_t length) {
+  const char* end = data + length;
+  while (data < end) {
+    const char* lineFeed = static_cast<const char*>(memchr(data, '\n', static_cast<size_t>(end - data)));
+    if (!lineFeed) return file.put(data, static_cast<size_t>(end - data));
+    if (!file.put(data, static_cast<size_t>(lineFeed - data)) || !file.put("\r\n", 2)) return false;
+    data = lineFeed + 1;
+  }
+  return true;
+}
+
+size_t TextModeInput::get(char* buffer, size_t size) {
+  // Read into the back part of the buffer, leaving room in front for a CR held from the
+  // last block, then copy forwards, folding CR LF into LF.
+  size_t room = carriageReturnHeld ? size - 1 : size;
+  size_t count = file.get(buffer + (size - room), room);
+  const char* from = buffer + (size - room);
+  const char* end = from + count;
+  char* to = buffer;
+  if (carriageReturnHeld) {
+    carriageReturnHeld = false;
+    if (count == 0) {
+      buffer[0] = '\r';
+      return 1;
+    }
+    if (*from != '\n') *to++ = '\r';
+  }
+  for (; from < end; ++from) {
+    if (*from == '\r') {
+      if (from + 1 == end) {
+        carriageReturnHeld = true;  // decided by the next block
+        break;
+      }
+      if (from[1] == '\n') continue;
+    }
+    *to++ = *from;
+  }
+  if (to == buffer && carriageReturnHeld) return get(buffer, size);
+  return static_cast<size_t>(to - buffer);
+}

@@ -1,0 +1,47 @@
+#pragma once
+// A fresh temporary folder that is the current directory while the object lives; it is
+// removed with everything in it afterwards.
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+class ScratchFolder {
+public:
+  ScratchFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "ovix-structure-XXXXXX").string();
+    path = mkdtemp(&pattern[0]);
+    previous = std::filesystem::current_path();
+    std::filesystem::current_path(path);
+  }
+  ~ScratchFolder() {
+    std::filesystem::current_path(previous);
+    std::filesystem::remove_all(path);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  std::filesystem::path path;
+
+private:
+  std::filesystem::path previous;
+};
+
+inline void writeBytes(const std::string& file, const std::string& bytes) {
+  std::filesystem::path target(file);
+  if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path());
+  std::ofstream(file, std::ios::binary) << bytes;
+}
+
+inline std::string readBytes(const std::string& file) {
+  std::ifstream input(file, std::ios::binary);
+  std::ostringstream content;
+  content << input.rdbuf();
+  return content.str();
+}
+
+inline bool exists(const std::string& file) { return std::filesystem::exists(file); }
