@@ -1,0 +1,25 @@
+#pragma once
+// What the photo window needs from whoever turns list entries into photos: the Win32 cache
+// loads textures (with a progress window), the tests count calls.
+#include <cstddef>
+
+#include "photos/photo_walk.h"
+
+class PhotoLoader {
+public:
+  virtual ~PhotoLoader() = default;
+
+  // A fill starts. Stepping a copy of `walk` with next(forward) yields, in order, every entry the
+  // fill may try; the fill tries a prefix of that sequence (how long depends on what loads).
+  virtual void fillStarted(const ListWalk& walk, bool forward) {
+    (void)walk;
+    (void)forward;
+  }
+  // Tries list entry `entry`. On success the photo goes to the end of the loader's storage and
+  // the result is true; on failure the storage is unchanged.
+  virtual bool loadEntry(std::ptrdiff_t entry) = 0;
+  // The fill has ended; photos prepared ahead for entries it did not try may be dropped.
+  virtual void fillEnded() {}
+  // Releases every photo in storage and empties it.
+  virtual void releasePhotos() = 0;
+};

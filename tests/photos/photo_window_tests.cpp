@@ -1,0 +1,265 @@
+// The photo window's bookkeeping against a fake loader: which entries are tried and kept, in
+// which order, and which list entry each group member is as the show walks the folder.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "photos/photo_window.h"
+#include "sources/photo_list.h"
+
+namespace {
+// Loads every entry except the failing ones; its storage holds the entry numbers.
+class FakeLoader : public PhotoLoader {
+public:
+  bool loadEntry(std::ptrdiff_t entry) override {
+    tried.push_back(entry);
+    if (failing.count(entry)) return false;
+    storage.push_back(entry);
+    return true;
+  }
+  void fillStarted(const ListWalk& walk, bool forward) override {
+    ++fills;
+    predicted.clear();
+    ListWalk copy = walk;
+    for (int i = 0; i < 64; ++i) predicted.push_back(copy.next(forward));
+    triedBefore = tried.size();
+  }
+  void fillEnded() override {
+    // The prediction given at the start must be exactly the order the fill tried.
+    for (size_t i = triedBefore; i < tried.size() && i - triedBefore < predicted.size(); ++i)
+      EXPECT_EQ(tried[i], predicted[i - triedBefore]) << "try " << i - triedBefore;
+  }
+  void releasePhotos() override {
+    ++releases;
+    storage.clear();
+  }
+
+  std::set<std::ptrdiff_t> failing;
+  std::vector<std::ptrdiff_t> tried, storage, predicted;
+  size_t triedBefore = 0;
+  int fills = 0, releases = 0;
+};
+
+void scan(PhotoList& list, int count) {
+  for (int i = 0; i < count; ++i) list.append("C:\\photos", ("p" + std::to_string(i) + ".jpg").c_str(), 1);
+  list.finishScan();
+}
+
+// A folder, its loader and the window, set up as the show sets up its cache.
+struct Folder {
+  Folder(int count, uint32_t cacheLevel, std::set<std::ptrdiff_t> failing = {})
+      : window((scan(list, count), list), loader, cacheLevel) {
+    loader.failing = std::move(failing);
+    window.fill(window.capacity, true);
+    window.countGroups();
+  }
+  // The list entry of group member k as the show would read it, checking the index stays
+  // inside the loader's storage; -1 for no photo.
+  std::ptrdiff_t entryOf(std::ptrdiff_t index) const {
+    if (index < 0) return -1;
+    EXPECT_LT(static_cast<size_t>(index), loader.storage.size()) << "index outside the window";
+    return static_cast<size_t>(index) < loader.storage.size() ? loader.storage[index] : -2;
+  }
+  std::vector<std::ptrdiff_t> group() {
+    std::vector<std::ptrdiff_t> members;
+    for (uint32_t k = 0; k < 4; ++k) members.push_back(entryOf(window.photoAt(k)));
+    return members;
+  }
+  // The show's step to the next group (slideshow step, next page).
+  void nextGroup() {
+    if (window.loaded() >= 4) window.nextGroup();
+    window.advance(1);
+    previews();
+  }
+  // The show's previous page: the cursor moves back, then the film strip reads the group.
+  void prevGroup() {
+    if (window.loaded() >= 4) showForward = window.prevGroup();
+    previews();
+  }
+  void previews() {
+    for (uint32_t k = 0; k < 4 && k < window.loaded(); ++k) entryOf(window.previewAt(k, showForward));
+  }
+
+  PhotoList list;
+  FakeLoader loader;
+  PhotoWindow window;
+  bool showForward = true;
+};
+
+using Entries = std::vector<std::ptrdiff_t>;
+Entries range(std::ptrdiff_t from, std::ptrdiff_t to) {
+  Entries entries(static_cast<size_t>(to - from));
+  std::iota(entries.begin(), entries.end(), from);
+  return entries;
+}
+}  // namespace
+
+TEST(PhotoWindow, TenPhotosReloadPastTheEndOfTheListWrapping) {
+  Folder folder(10, 8);
+  EXPECT_EQ(folder.loader.storage, range(0, 8));
+  EXPECT_FALSE(folder.window.hasWrapMark);
+  EXPECT_EQ(folder.group(), range(0, 4));
+  folder.nextGroup();
+  EXPECT_EQ(folder.group(), range(4, 8));
+  EXPECT_EQ(folder.loader.fills, 1);
+  folder.nextGroup();
+  EXPECT_EQ(folder.loader.fills, 2);
+  EXPECT_EQ(folder.loader.storage, (Entries{8, 9, 0, 1, 2, 3, 4, 5}));
+  EXPECT_EQ(folder.group(), (Entries{8, 9, 0, 1}));
+}
+
+TEST(PhotoWindow, AWholeListWithAPartialLastGroupCompletesItFromTheStart) {
+  Folder folder(6, 8);
+  EXPECT_EQ(folder.loader.tried, range(0, 6));  // one try per entry, no duplicates loaded
+  ASSERT_TRUE(folder.window.hasWrapMark);
+  EXPECT_EQ(folder.window.wrapMark, 4);
+  EXPECT_EQ(folder.window.lastGroupSize, 2u);
+  EXPECT_EQ(folder.window.fullGroups, 1u);
+  folder.nextGroup();
+  EXPECT_EQ(folder.group(), (Entries{4, 5, 0, 1}));
+  folder.nextGroup();
+  EXPECT_EQ(folder.group(), range(0, 4));
+  // Back from the first group: the last four photos, then the first group again.
+  folder.prevGroup();
+  EXPECT_FALSE(folder.showForward);
+  EXPECT_EQ(folder.group(), range(2, 6));
+  folder.prevGroup();
+  EXPECT_EQ(folder.group(), range(0, 4));
+  EXPECT_EQ(folder.loader.fills, 1);  // a list that fits is never reloaded
+}
+
+TEST(PhotoWindow, ThreePhotosRepeatTheFirstAsTheFourthMember) {
+  Folder folder(3, 8);
+  EXPECT_EQ(folder.group(), (Entries{0, 1, 2, 0}));
+  // Reading backwards (the previous-photo key) stays inside the three photos.
+  const Entries members = {0, 1, 2, 0};
+  for (uint32_t k = 0; k < 4; ++k) EXPECT_EQ(folder.entryOf(folder.window.previewAt(k, false)), members[k]);
+}
+
+TEST(PhotoWindow, NothingLoadableTriesEachEntryOnceAndEndsEmpty) {
+  Folder folder(5, 8, {0, 1, 2, 3, 4});
+  EXPECT_EQ(folder.loader.tried, range(0, 5));
+  EXPECT_EQ(folder.window.loaded(), 0u);
+  EXPECT_EQ(folder.window.photoAt(0), -1);
+  EXPECT_EQ(folder.window.advance(1), -1);
+  EXPECT_EQ(folder.window.previewAt(0, false), -1);
+
+  Folder big(12, 8, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
+  EXPECT_EQ(big.loader.tried.size(), 12u);
+  EXPECT_EQ(big.window.photoAt(3), -1);
+  big.window.nextGroup();
+  EXPECT_EQ(big.window.advance(1), -1);
+}
+
+TEST(PhotoWindow, FailuresAreSkippedWithoutUsingUpSlots) {
+  Folder folder(10, 8, {2, 5});
+  EXPECT_EQ(folder.loader.storage, (Entries{0, 1, 3, 4, 6, 7, 8, 9}));
+  EXPECT_EQ(folder.loader.tried.size(), 10u);
+  // Only two photos load: the fill goes round the list until the window is full.
+  Folder sparse(6, 4, {1, 2, 4, 5});
+  EXPECT_EQ(sparse.loader.storage, (Entries{0, 3, 0, 3}));
+}
+
+TEST(PhotoWindow, ABackwardReloadLoadsInReverseAndLandsOnThePreviousGroup) {
+  Folder folder(20, 8);
+  folder.prevGroup();  // from 0-3 back past the start of the list
+  EXPECT_FALSE(folder.showForward);
+  EXPECT_EQ(folder.loader.storage, (Entries{19, 18, 17, 16, 15, 14, 13, 12}));
+  EXPECT_FALSE(folder.window.forward);
+  EXPECT_EQ(folder.group(), range(16, 20));
+  folder.prevGroup();  // still inside the window: read forwards
+  EXPECT_TRUE(folder.showForward);
+  EXPECT_EQ(folder.group(), range(12, 16));
+  EXPECT_EQ(folder.loader.fills, 2);
+  folder.prevGroup();
+  EXPECT_EQ(folder.loader.storage, (Entries{11, 10, 9, 8, 7, 6, 5, 4}));
+  EXPECT_EQ(folder.group(), range(8, 12));
+  // Turning round: forwards from the backward window continues after its last entry.
+  folder.nextGroup();
+  EXPECT_EQ(folder.group(), range(12, 16));
+  EXPECT_EQ(folder.loader.fills, 4);
+  EXPECT_EQ(folder.loader.storage, range(12, 20));
+}
+
+TEST(PhotoWindow, CacheLevelsRoundUpToWholeGroups) {
+  const struct {
+    uint32_t cacheLevel, capacity;
+  } cases[] = {{0, 4}, {1, 4}, {4, 4}, {5, 8}, {8, 8}, {60, 60}, {0xFFFFFFFFu, 0xFFFFFFFCu}};
+  for (const auto& c : cases) {
+    PhotoList list;
+    FakeLoader loader;
+    EXPECT_EQ(PhotoWindow(list, loader, c.cacheLevel).capacity, c.capacity) << c.cacheLevel;
+  }
+}
+
+TEST(PhotoWindow, EmptyListLoadsNothing) {
+  Folder folder(0, 8);
+  EXPECT_TRUE(folder.loader.tried.empty());
+  EXPECT_EQ(folder.window.photoAt(0), -1);
+  folder.window.prevGroup();
+  EXPECT_EQ(folder.window.previewAt(0, false), -1);
+}
+
+// Every folder size with the usual cache levels: three cycles forwards, then as far backwards,
+// each group checked against the walk's own arithmetic.
+TEST(PhotoWindow, SweepForwardsAndBackwards) {
+  for (uint32_t cacheLevel : {4u, 8u, 12u}) {
+    for (int n = 1; n <= 20; ++n) {
+      SCOPED_TRACE("photos " + std::to_string(n) + ", cache level " + std::to_string(cacheLevel));
+      Folder folder(n, cacheLevel);
+      const bool whole = static_cast<uint32_t>(n) < cacheLevel;
+      ASSERT_EQ(folder.window.hasWrapMark, whole);
+      // The expected group: without a wrap mark, group g holds entries 4g .. 4g + 3 of the
+      // endless list; with one, the group starts at `start` and runs on from the list's start.
+      long g = 0;
+      std::ptrdiff_t start = 0;
+      auto expected = [&] {
+        Entries members;
+        for (long k = 0; k < 4; ++k)
+          members.push_back(whole ? (start + k) % n : (((4 * g + k) % n) + n) % n);
+        return members;
+      };
+      auto check = [&](const char* direction, int step) {
+        ASSERT_EQ(folder.group(), expected()) << direction << " step " << step;
+        // The film strip reads the same photos.
+        for (uint32_t k = 0; k < 4 && k < folder.window.loaded(); ++k) {
+          ASSERT_EQ(folder.entryOf(folder.window.previewAt(k, folder.showForward)), expected()[k]);
+        }
+      };
+      check("start", 0);
+      const int steps = 3 * ((n + 3) / 4) + 1;
+      for (int step = 1; step <= steps; ++step) {
+        folder.nextGroup();
+        if (n >= 4) {
+          ++g;
+          start = start + 4 >= n ? 0 : start + 4;
+        }
+        check("forwards", step);
+      }
+      for (int step = 1; step <= 2 * steps; ++step) {
+        folder.prevGroup();
+        if (n >= 4) {
+          --g;
+          start = start == 0 ? std::max(0, n - 4) : std::max<std::ptrdiff_t>(0, start - 4);
+        }
+        check("backwards", step);
+      }
+      // Forwards again after the backward walk.
+      for (int step = 1; step <= steps; ++step) {
+        folder.nextGroup();
+        if (n >= 4) {
+          ++g;
+          start = start + 4 >= n ? 0 : start + 4;
+        }
+        check("forwards again", step);
+      }
+      if (!whole) {
+        EXPECT_EQ(folder.loader.storage.size(), folder.window.capacity);
+      }
+    }
+  }
+}
