@@ -10,7 +10,7 @@ class Structure;
 struct ReadBudget {
   static constexpr uint32_t maxSectionDepth = 200;
   static constexpr uint32_t maxLoadDepth = 16;
-  static constexpr uint64_t referenceWork = 500000;  // nodes visited or copied per read
+  static constexpr uint64_t referenceWork = 100000;  // nodes visited or copied per read
 
   uint64_t left = referenceWork;
   bool exhausted = false;

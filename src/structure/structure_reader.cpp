@@ -161,7 +161,10 @@ bool StructureReader::headerCharacter(Structure* node, char c, ReadBudget& budge
       }
       bool reference = c == '@' && (node->typeBits & Structure::acceptReferences);
       if (c != ']' && c != '=' && !reference) break;  // text, "@" too where not accepted
-      if (depthOf(node) + 1 >= ReadBudget::maxSectionDepth) return false;
+      if (depthOf(node) + 1 >= ReadBudget::maxSectionDepth) {
+        budget.exhausted = true;  // not a fault of the format: reading stops as a whole
+        return false;
+      }
       childNamed(node);
       node->sectionState = reference ? 2 : c == '=' ? 3 : 4;
       return true;

@@ -1,0 +1,63 @@
+#include "structure_check.h"
+
+#include "../memory_storage.h"
+#include "../tree_text.h"
+#include "structure/read_budget.h"
+
+namespace {
+std::string withLineFeeds(const uint8_t* data, size_t size) {
+  std::string text;
+  text.reserve(size);
+  for (size_t i = 0; i < size; ++i) {
+    if (data[i] == '\r' && i + 1 < size && data[i + 1] == '\n') continue;
+    text.push_back(static_cast<char>(data[i]));
+  }
+  return text;
+}
+}  // namespace
+
+std::string checkStructureText(const uint8_t* data, size_t size) {
+  MemoryStorage storage;
+  const std::string input = "./input.conf";
+  storage.files[input] = std::string(reinterpret_cast<const char*>(data), size);
+
+  Structure original;
+  original.setType(3);
+  bool firstRead = original.load("input.conf");
+
+  // The state machine keeps all its state in the tree: byte by byte it must end the same.
+  {
+    std::string text = withLineFeeds(data, size);
+    Structure bytewise;
+    bytewise.setType(3);
+    bytewise.setName("input.conf");
+    bytewise.setFile("input.conf");
+    ReadSession session;  // one budget for the whole text, as in load()
+    bool result = true;
+    for (size_t i = 0; i < text.size() && result; ++i) result = bytewise.read(&text[i], 1, i == 0 ? 1 : 2);
+    if (result != firstRead) return "reading byte by byte ended differently";
+    if (dumpTree(bytewise) != dumpTree(original)) return "reading byte by byte gave another tree";
+  }
+
+  std::set<std::string> missingBefore = storage.missingReads;
+  if (!original.save()) return "writing failed";
+  // A round trip is defined for files that stay put: when the tree writes one file twice
+  // (two includes of one file), or writes a file that reading looked for and did not find,
+  // reading back sees other files than the first reading did.
+  for (const auto& [path, times] : storage.writes) {
+    if (times > 1 || missingBefore.count(path)) return std::string();
+  }
+  std::string written = storage.files[input];
+
+  Structure again;
+  again.setType(3);
+  bool secondRead = again.load("input.conf");
+  if (firstRead && !secondRead) return "the written form does not read back";
+  std::string difference = compareWithoutInherited(original, again);
+  if (!difference.empty()) return "round trip: " + difference;
+
+  storage.writes.clear();
+  if (!again.save()) return "writing the tree read back failed";
+  if (storage.files[input] != written) return "writing the tree read back gave another text";
+  return std::string();
+}

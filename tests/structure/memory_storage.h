@@ -1,0 +1,73 @@
+#pragma once
+// Structure files kept in memory, so that tests and the fuzzer never touch the disk. Paths
+// are taken literally: the current directory is a text that enterDirectory extends with
+// "/" and the folder's name, and a file is found by that text, "/" and its name.
+#include <map>
+#include <set>
+#include <string>
+
+#include "structure/structure_storage.h"
+
+class MemoryStorage : public StructureStorage {
+public:
+  MemoryStorage() : previous(setStructureStorage(this)) {}
+  ~MemoryStorage() override { setStructureStorage(previous); }
+  MemoryStorage(const MemoryStorage&) = delete;
+  MemoryStorage& operator=(const MemoryStorage&) = delete;
+
+  bool enterDirectory(const std::string& directory, std::string& saved) override {
+    saved = current;
+    current += "/" + directory;
+    return true;
+  }
+  void leaveDirectory(const std::string& saved) override { current = saved; }
+
+  std::unique_ptr<StructureInput> openInput(const std::string& path) override {
+    auto found = files.find(current + "/" + path);
+    if (found == files.end()) {
+      missingReads.insert(current + "/" + path);
+      return nullptr;
+    }
+    struct Input : StructureInput {
+      std::string bytes;
+      size_t at = 0;
+      size_t get(char* buffer, size_t size) override {
+        size_t count = std::min(size, bytes.size() - at);
+        bytes.copy(buffer, count, at);
+        at += count;
+        return count;
+      }
+    };
+    auto input = std::make_unique<Input>();
+    input->bytes = found->second;
+    return input;
+  }
+
+  std::unique_ptr<PendingFile> createOutput(const std::string& path) override {
+    struct Output : PendingFile {
+      MemoryStorage* storage;
+      std::string path, bytes;
+      bool put(const char* data, size_t length) override {
+        bytes.append(data, length);
+        return true;
+      }
+      bool commit() override {
+        ++storage->writes[path];
+        storage->files[path] = bytes;
+        return true;
+      }
+    };
+    auto output = std::make_unique<Output>();
+    output->storage = this;
+    output->path = current + "/" + path;
+    return output;
+  }
+
+  std::string current = ".";
+  std::map<std::string, std::string> files;  // full path -> bytes as on disk
+  std::map<std::string, int> writes;          // full path -> times written
+  std::set<std::string> missingReads;         // full paths looked for and not found
+
+private:
+  StructureStorage* previous;
+};

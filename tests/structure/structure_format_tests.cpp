@@ -1,0 +1,208 @@
+// The text format: what the reader makes of a text, what the writer makes of a tree, files,
+// folders, includes and line ends, and the limits that keep hostile files harmless.
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "memory_storage.h"
+#include "scratch_folder.h"
+#include "structure/read_budget.h"
+#include "tree_text.h"
+
+namespace {
+struct ReadCase {
+  const char* text;
+  const char* tree;
+  bool result;
+};
+
+const ReadCase readCases[] = {
+    {"[]", "{}", true},
+    {"[ Program ] a=1; [/Program] [Program] b=2; [/ Program ]", "Program{a=1;b=2;}", true},
+    {"[\n Pro\ngram\n]k=v;[/Program]", "Program{k=v;}", true},
+    {"a = a b ;", "a=ab;", true},
+    {"a = 'a b' ; b=\"x'y\"; c='x\"y';", "a=a b;b=x'y;c=x\"y;", true},
+    {"ab'c d'e = ok;", "abc de=ok;", true},
+    {"v = [x]@/y ;", "v=[x]@/y;", true},
+    {"a=b=c;", "a{}b=c;", true},
+    {"k='line\nnext # not a comment';", "k=line\nnext # not a comment;", true},
+    {"k='a\\'b\\\\c\\x';", "k=a'b\\cx;", true},
+    {"k=a\\b;", "k=a\\b;", true},
+    {"k=1; k=2; [s]a=1;[/s][s]b=2;[/s]", "k=2;s{a=1;b=2;}", true},
+    {"[open] k=v; [inner] x=1;", "open{k=v;inner{x=1;}}", true},
+    {"k=v; tail=", "k=v;tail{}", true},
+    {"k=v; tail", "k=v;", true},
+    {"[a] x=1; [/] y=2;", "a{x=1;}y=2;", true},
+    {"[Program] a=1; [/Other] b=2; [/Program] c=3;", "Program{a=1;}b=2;", false},
+    {"[P][Program] a=1; [/Other] b=2; [/P] c=3;", "P{Program{a=1;}b=2;}c=3;", true},
+    {"a=1; [/] b=2;", "a=1;", false},
+    {"# comment\n a # inside # = # here too\n 1 ; # end", "a=1;", true},
+    {"word; ;; k=v;", "k=v;", true},
+    {"=v; [] =w; [/]", "{=w;}", true},  // a merging header reuses the key
+    {"k=@x;", "k=@x;", true},
+    {"[a@] [/a]", "a@.{}", true},
+    {"[a=] [/a] b=1;", "a{}", false},
+    {"[a@b@c] k=1; [/a]", "a{}", false},
+    {"[a@b=c=d] [/a]", "a@b{}", false},
+    {"[\"/x\"] k=1; [/\"/x\"]", "/x{k=1;}", true},
+    {"[s] k=\"\"; e=; [/s]", "s{k=;e=;}", true},
+};
+}  // namespace
+
+TEST(StructureFormat, ReaderTurnsTextsIntoTrees) {
+  for (const ReadCase& c : readCases) {
+    Structure root;
+    EXPECT_EQ(readText(root, c.text), c.result) << c.text;
+    EXPECT_EQ(dumpChildren(root), c.tree) << c.text;
+    // The reader keeps its state in the tree: one byte at a time gives the same.
+    Structure bytewise;
+    bytewise.setType(3);
+    bool result = true;
+    std::string text = c.text;
+    for (size_t i = 0; i < text.size() && result; ++i) result = bytewise.read(&text[i], 1, i == 0 ? 1 : 2);
+    EXPECT_EQ(dumpChildren(bytewise), c.tree) << "byte by byte: " << c.text;
+  }
+}
+
+TEST(StructureFormat, IncludeLeavesItsSectionOpenAndReadsTheFile) {
+  MemoryStorage storage;
+  storage.files["./part.conf"] = "inner=1;[deep]x=2;[/deep]";
+  storage.files["./sub/nested.conf"] = "[n=more.conf]";
+  storage.files["./sub/more.conf"] = "m=3;";
+  Structure root;
+  EXPECT_TRUE(readText(root, "[s] [inc=part.conf] after=1; [/s] [t=sub\\nested.conf] [r@.s.inc=part.conf] own=1; [/r]"));
+  EXPECT_EQ(dumpChildren(root),
+            "s{inc=part.conf{inner=1;deep{x=2;}}after=1;}t=sub\\nested.conf{n=more.conf{m=3;}}"
+            "r@.s.inc=part.conf{own=1;}");
+  EXPECT_EQ(storage.current, ".");
+
+  // A reference into another file takes the path from that file's root.
+  Structure fromFile;
+  EXPECT_TRUE(readText(fromFile, "[r@.deep=part.conf] own=1; [/r]"));
+  EXPECT_EQ(dumpChildren(fromFile), "r@.deep=part.conf{own=1;*x=2;}");
+
+  // Saving writes each include into its own file and only its header into the outer one.
+  storage.files.clear();
+  root.findPath("s.inc")->findChild("inner")->setValue("changed");
+  root.setFile("main.conf");
+  EXPECT_TRUE(root.save());
+  EXPECT_EQ(storage.files["./main.conf"],
+            "[s]\r\n\t[inc=part.conf]\r\n\tafter=1;\r\n[/s]\r\n[t=\"sub\\\\nested.conf\"]\r\n"
+            "[r@.s.inc=part.conf]\r\n\town=1;\r\n[/r]\r\n");
+  EXPECT_EQ(storage.files["./part.conf"], "inner=changed;\r\n[deep]\r\n\tx=2;\r\n[/deep]\r\n");
+  EXPECT_EQ(storage.files["./sub/nested.conf"], "[n=more.conf]\r\n");
+  EXPECT_EQ(storage.files["./sub/more.conf"], "m=3;\r\n");
+}
+
+TEST(StructureFormat, WriterQuotesEveryStructuralCharacter) {
+  const std::string structural = " \t\n'\"/\\[]=;@#";
+  for (char c : structural) {
+    for (const std::string& text : {std::string(1, c), "a" + std::string(1, c) + "b", std::string(1, c) + "end"}) {
+      Structure root;
+      Structure* section = root.addChild(text.c_str());
+      section->setReference(text.c_str());
+      section->addChild(text.c_str(), text.c_str());
+      std::string written = writeText(root);
+      Structure back;
+      EXPECT_TRUE(readText(back, written)) << written;
+      EXPECT_EQ(compareWithoutInherited(root, back), "") << written;
+    }
+  }
+  struct Case {
+    const char* value;
+    const char* written;
+  } cases[] = {{"abc", "k=abc;\n"},
+               {"C:\\Photos", "k=\"C:\\\\Photos\";\n"},
+               {"My Photos", "k=\"My Photos\";\n"},
+               {"say \"hi\"", "k=\"say \\\"hi\\\"\";\n"},
+               {"", "k=;\n"},
+               {"a=b", "k=\"a=b\";\n"},
+               {"\r\xE8", "k=\r\xE8;\n"}};
+  for (const Case& c : cases) {
+    Structure root;
+    root.addChild("k", c.value);
+    EXPECT_EQ(writeText(root), c.written) << c.value;
+  }
+}
+
+TEST(StructureFormat, CanonicalFormAndRoundTripOfAHandWrittenFile) {
+  const char* text =
+      "# settings\n[Configuration] [Program]\n  recursive = false ; language=en;\n[/Program]\n"
+      "[empty][/empty] [base] a=1; [/base] [derived@.Configuration.base] b=2; [/derived]\n"
+      "[/Configuration] top='x y';";
+  Structure root;
+  ASSERT_TRUE(readText(root, text));
+  std::string written = writeText(root);
+  EXPECT_EQ(written,
+            "[Configuration]\n\t[Program]\n\t\trecursive=false;\n\t\tlanguage=en;\n\t[/Program]\n"
+            "\t[empty]\n\t[/empty]\n\t[base]\n\t\ta=1;\n\t[/base]\n\t[derived@.Configuration.base]\n"
+            "\t\tb=2;\n\t[/derived]\n[/Configuration]\ntop=\"x y\";\n");
+  Structure back;
+  ASSERT_TRUE(readText(back, written));
+  EXPECT_EQ(compareWithoutInherited(root, back), "");
+  EXPECT_EQ(dumpChildren(back), dumpChildren(root));  // the inherited key came back too
+}
+
+TEST(StructureFormat, FilesUseCrLfAndFoldersBeforeABackslash) {
+  ScratchFolder folder;
+  // A CR LF split over the 512-byte blocks, a lone CR, and CR LF inside quotes.
+  std::string value(509, 'v');
+  writeBytes("sub/a.conf", "k=" + value + "\r\n;lone='x\ry';q='1\r\n2';[i=b.conf]");
+  writeBytes("sub/b.conf", "inside=1;\r\n");
+  Structure root;
+  root.setType(3);
+  ASSERT_TRUE(root.load("sub\\a.conf"));
+  EXPECT_STREQ(root.name(), "sub\\a.conf");
+  EXPECT_EQ(dumpChildren(root), "k=" + value + ";lone=x\ry;q=1\n2;i=b.conf{inside=1;}");
+  EXPECT_EQ(std::filesystem::current_path(), folder.path);
+
+  root.findChild("i")->findChild("inside")->setValue("2");
+  ASSERT_TRUE(root.save());
+  EXPECT_EQ(readBytes("sub/a.conf"), "k=" + value + ";\r\nlone=x\ry;\r\nq=\"1\r\n2\";\r\n[i=b.conf]\r\n");
+  EXPECT_EQ(readBytes("sub/b.conf"), "inside=2;\r\n");
+  EXPECT_FALSE(exists("sub/a.conf.tmp"));
+  EXPECT_EQ(std::filesystem::current_path(), folder.path);
+
+  // Missing files read as empty; a forward slash switches no folder.
+  Structure missing;
+  missing.setType(3);
+  EXPECT_TRUE(missing.load("nowhere\\x.conf"));
+  EXPECT_TRUE(missing.load("sub/none.conf"));
+  EXPECT_EQ(missing.childCount(), 0u);
+  Structure noFile;
+  EXPECT_FALSE(noFile.load());
+  EXPECT_FALSE(noFile.save());
+  // An unwritable file is reported, not pretended written.
+  Structure unwritable;
+  unwritable.addChild("k", "v");
+  EXPECT_FALSE(unwritable.save("nowhere\\x.conf"));
+  EXPECT_FALSE(unwritable.save("missing/x.conf"));
+}
+
+TEST(StructureFormat, HostileFilesStayBounded) {
+  MemoryStorage storage;
+  struct Case {
+    const char* what;
+    std::string text;
+  };
+  std::string nested, bomb = "[l0] a=1; b=2; [/l0]";
+  for (int i = 0; i < 100000; ++i) nested += "[a]";
+  for (int i = 1; i < 40; ++i) {
+    std::string previous = "l" + std::to_string(i - 1), level = "l" + std::to_string(i);
+    bomb += "[" + level + "][x@." + previous + "][/x][y@." + previous + "][/y][/" + level + "]";
+  }
+  storage.files["./self.conf"] = "[again=self.conf] [r@.x=self.conf][/r] [q@.x=self.conf][/q] k=1;";
+  Case cases[] = {{"nesting", nested}, {"reference doubling", bomb}, {"self include", "[s=self.conf]"}};
+  for (const Case& c : cases) {
+    auto start = std::chrono::steady_clock::now();
+    Structure root;
+    EXPECT_FALSE(readText(root, c.text)) << c.what;
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20)) << c.what;
+  }
+  // Nesting stops at the limit; the sections up to it are kept.
+  Structure root;
+  readText(root, nested);
+  uint32_t depth = 0;
+  for (const Structure* node = &root; node->childCount(); node = node->childAt(0)) ++depth;
+  EXPECT_EQ(depth, ReadBudget::maxSectionDepth - 1);
+}
