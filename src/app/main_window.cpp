@@ -2,6 +2,9 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "app/help_picture.h"
+#include "app/logo_wheel.h"
+#include "app/scene_background.h"
 #include "app/viewer_app.h"
 
 unsigned mouseX = 0, mouseY = 0;
@@ -47,12 +50,19 @@ LRESULT ViewerApp::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void ViewerApp::frameTick() {
+  if (logoWheel) logoWheel->spin();
   drawFrame();
   SwapBuffers(deviceContext);
 }
 
 void ViewerApp::drawFrame() {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  if (background) background->draw();
+  if (helpShown) {
+    if (helpPicture) helpPicture->draw();
+  } else {
+    if (logoWheel) logoWheel->draw();
+  }
   glFlush();
 }
 

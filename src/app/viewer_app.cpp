@@ -2,6 +2,9 @@
 
 #include <GL/gl.h>
 
+#include "app/help_picture.h"
+#include "app/logo_wheel.h"
+#include "app/scene_background.h"
 #include "app/settings_environment.h"
 #include "structure/settings_file.h"
 
@@ -29,7 +32,9 @@ ViewerApp::ViewerApp() {
   createGlContext();
   SetTimer(handle, 0, 1, nullptr);
   if (!initGlState()) MessageBoxA(nullptr, "Vytváření GL okna selhalo.", nullptr, MB_OK);
-  // The scene objects that exist before photos are opened join here as they are built.
+  background = new SceneBackground(mainWindow);
+  // The menu panel joins here when it is built.
+  logoWheel = new LogoWheel(mainWindow);
   if (settings.fullScreen) toggleFullScreen();
   SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
   ShowWindow(handle, SW_SHOW);
@@ -114,7 +119,15 @@ void ViewerApp::toggleFullScreen() {
 }
 
 ViewerApp::~ViewerApp() {
-  // The photo show, the scene objects and the context-menu texts are released here as they
+  if (helpShown) {
+    delete helpPicture;
+    helpPicture = nullptr;
+  }
+  delete background;
+  background = nullptr;
+  delete logoWheel;
+  logoWheel = nullptr;
+  // The photo show, the menu panel and the context-menu texts are released here as they
   // are built, before the settings are written.
   if (settings.lastPosition && handle) {
     RECT place;

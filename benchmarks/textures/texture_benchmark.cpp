@@ -1,0 +1,187 @@
+// How long a large photo takes from file to texture, and how much memory the repacking needs
+// beyond the decoded picture. Generates its own pictures (a 6000 x 4000 JPEG and a 4000 x 3000
+// PNG) in the temporary folder, then prints for each: decode, repack + reduce (texture size
+// 1024, with and without smoothing), upload, and the peak memory of the repacking. For
+// comparison it also runs the plain algorithm that pads the whole picture first.
+//
+//   bash scripts/build win && (cd build/win/benchmarks/textures &&
+//     ../../../../scripts/wine-run --root ../../wine ./texture_benchmark.exe)
+#include <windows.h>
+#include <psapi.h>
+#include <wincodec.h>
+
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "glui/gl_test_context.h"
+#include "photos/image_decoder.h"
+#include "photos/texture_image.h"
+#include "photos/texel_reference.h"
+
+namespace {
+using Clock = std::chrono::steady_clock;
+double millisecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// A photo-like picture: smooth colour gradients with fine noise, so the encoders cannot make it
+// unrealistically small. 24-bit BGR rows.
+std::vector<BYTE> makePicture(UINT width, UINT height) {
+  std::vector<BYTE> pixels(static_cast<size_t>(width) * height * 3);
+  uint32_t noise = 12345;
+  for (UINT y = 0; y < height; ++y) {
+    BYTE* row = &pixels[static_cast<size_t>(y) * width * 3];
+    for (UINT x = 0; x < width; ++x) {
+      noise = noise * 1664525u + 1013904223u;
+      const int grain = static_cast<int>((noise >> 24) & 15) - 8;
+      const double u = static_cast<double>(x) / width, v = static_cast<double>(y) / height;
+      const int b = static_cast<int>(120 + 100 * std::sin(u * 7.0 + v * 3.0)) + grain;
+      const int g = static_cast<int>(110 + 90 * std::cos(v * 5.0 - u * 2.0)) + grain;
+      const int r = static_cast<int>(128 + 110 * std::sin((u + v) * 4.0)) + grain;
+      row[x * 3 + 0] = static_cast<BYTE>(b < 0 ? 0 : b > 255 ? 255 : b);
+      row[x * 3 + 1] = static_cast<BYTE>(g < 0 ? 0 : g > 255 ? 255 : g);
+      row[x * 3 + 2] = static_cast<BYTE>(r < 0 ? 0 : r > 255 ? 255 : r);
+    }
+  }
+  return pixels;
+}
+
+bool encodePicture(IWICImagingFactory* factory, const GUID& container, const wchar_t* path,
+                   UINT width, UINT height) {
+  const std::vector<BYTE> pixels = makePicture(width, height);
+  IWICStream* stream = nullptr;
+  IWICBitmapEncoder* encoder = nullptr;
+  IWICBitmapFrameEncode* frame = nullptr;
+  IPropertyBag2* options = nullptr;
+  WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
+  bool ok = SUCCEEDED(factory->CreateStream(&stream)) &&
+            SUCCEEDED(stream->InitializeFromFilename(path, GENERIC_WRITE)) &&
+            SUCCEEDED(factory->CreateEncoder(container, nullptr, &encoder)) &&
+            SUCCEEDED(encoder->Initialize(stream, WICBitmapEncoderNoCache)) &&
+            SUCCEEDED(encoder->CreateNewFrame(&frame, &options)) && SUCCEEDED(frame->Initialize(options)) &&
+            SUCCEEDED(frame->SetSize(width, height)) && SUCCEEDED(frame->SetPixelFormat(&format)) &&
+            IsEqualGUID(format, GUID_WICPixelFormat24bppBGR) &&
+            SUCCEEDED(frame->WritePixels(height, width * 3, static_cast<UINT>(pixels.size()),
+                                         const_cast<BYTE*>(pixels.data()))) &&
+            SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
+  if (options) options->Release();
+  if (frame) frame->Release();
+  if (encoder) encoder->Release();
+  if (stream) stream->Release();
+  return ok;
+}
+
+size_t workingSet() {
+  PROCESS_MEMORY_COUNTERS counters = {};
+  counters.cb = sizeof counters;
+  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+  return counters.WorkingSetSize;
+}
+
+// Runs `work` while a second thread samples the working set; returns the peak growth in bytes
+// over the working set before it started.
+template <typename Work>
+size_t peakGrowth(Work work) {
+  const size_t before = workingSet();
+  std::atomic<bool> done{false};
+  std::atomic<size_t> peak{before};
+  std::thread sampler([&] {
+    while (!done) {
+      const size_t now = workingSet();
+      if (now > peak) peak = now;
+      std::this_thread::yield();
+    }
+  });
+  work();
+  const size_t after = workingSet();
+  if (after > peak) peak = after;
+  done = true;
+  sampler.join();
+  return peak - before;
+}
+
+double mebibytes(size_t bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
+
+void measure(const char* label, const std::string& path) {
+  std::printf("\n%s\n", label);
+  auto start = Clock::now();
+  ImageSurface* surface = loadImage(path.c_str());
+  const double decode = millisecondsSince(start);
+  if (!surface) {
+    std::printf("  cannot decode %s\n", path.c_str());
+    return;
+  }
+  std::printf("  decode                      %8.1f ms  (%d x %d, %d bytes per pixel, surface %.1f MiB)\n",
+              decode, surface->w, surface->h, surface->format->bytesPerPixel,
+              mebibytes(static_cast<size_t>(surface->pitch) * surface->h));
+
+  for (bool smoothing : {true, false}) {
+    TexelImage texels;
+    double repack = 0;
+    const size_t growth = peakGrowth([&] {
+      const auto begin = Clock::now();
+      makeTexels(*surface, TextureOptions{1024, smoothing}, texels);
+      repack = millisecondsSince(begin);
+    });
+    std::printf("  repack + reduce (%s)   %8.1f ms  (%.1f %% of decode), peak memory +%.1f MiB, texture %u x %u\n",
+                smoothing ? "smooth" : "picked", repack, 100.0 * repack / decode, mebibytes(growth),
+                texels.textureWidth, texels.textureHeight);
+    if (smoothing) {
+      GlTestContext gl;
+      if (gl.ready()) {
+        const auto begin = Clock::now();
+        TextureImage* image = uploadTexels(texels);
+        glFinish();
+        std::printf("  upload                      %8.1f ms\n", millisecondsSince(begin));
+        releaseTextureImage(image);
+      } else {
+        std::printf("  upload                      no GL context\n");
+      }
+    }
+  }
+
+  double plain = 0;
+  const size_t plainGrowth = peakGrowth([&] {
+    const auto begin = Clock::now();
+    const ReferenceTexels reference = referenceTexels(*surface, 1024, true);
+    plain = millisecondsSince(begin);
+  });
+  std::printf("  plain padded algorithm      %8.1f ms  (%.1f %% of decode), peak memory +%.1f MiB\n", plain,
+              100.0 * plain / decode, mebibytes(plainGrowth));
+  freeSurface(surface);
+}
+}  // namespace
+
+int main() {
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  IWICImagingFactory* factory = nullptr;
+  if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                              reinterpret_cast<void**>(&factory)))) {
+    std::printf("no imaging factory\n");
+    return 1;
+  }
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring jpeg = std::wstring(temp) + L"ovix-benchmark-6000x4000.jpg";
+  const std::wstring png = std::wstring(temp) + L"ovix-benchmark-4000x3000.png";
+  std::printf("generating pictures...\n");
+  if (!encodePicture(factory, GUID_ContainerFormatJpeg, jpeg.c_str(), 6000, 4000) ||
+      !encodePicture(factory, GUID_ContainerFormatPng, png.c_str(), 4000, 3000)) {
+    std::printf("cannot write the pictures\n");
+    return 1;
+  }
+  factory->Release();
+  char path[MAX_PATH];
+  WideCharToMultiByte(CP_ACP, 0, jpeg.c_str(), -1, path, MAX_PATH, nullptr, nullptr);
+  measure("6000 x 4000 JPEG, texture_size 1024", path);
+  WideCharToMultiByte(CP_ACP, 0, png.c_str(), -1, path, MAX_PATH, nullptr, nullptr);
+  measure("4000 x 3000 PNG, texture_size 1024", path);
+  DeleteFileW(jpeg.c_str());
+  DeleteFileW(png.c_str());
+  return 0;
+}

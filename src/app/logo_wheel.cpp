@@ -1,0 +1,73 @@
+#include "app/logo_wheel.h"
+
+#include <GL/gl.h>
+
+#include <cstdio>
+
+#include "app/program_info.h"
+#include "photos/texture_image.h"
+
+LogoWheel::LogoWheel(HWND mainWindow) {
+  texture = loadTexture("./data/images/wheel.png", kindPng);
+  if (texture != 0) list = glGenLists(1);
+  if (list != 0) {
+    glNewList(list, GL_COMPILE);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glColor3f(1.0f, 1.0f, 1.0f);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex3f(-1.0f, -1.0f, 1.0f);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex3f(1.0f, -1.0f, 1.0f);
+    glTexCoord2f(1.0f, 1.0f);
+    glVertex3f(1.0f, 1.0f, 1.0f);
+    glTexCoord2f(0.0f, 1.0f);
+    glVertex3f(-1.0f, 1.0f, 1.0f);
+    glEnd();
+    glEndList();
+  }
+  angle = 0.0f;
+  // The main window's class owns its device context, so this is the context GL draws on.
+  HDC deviceContext = GetDC(mainWindow);
+  font = new GlFont(deviceContext);
+  ReleaseDC(mainWindow, deviceContext);
+  const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+  std::snprintf(credits, sizeof credits, "%s %s, %s", programVersion, programCredits,
+                renderer ? renderer : "");
+  frames = 0;
+}
+
+LogoWheel::~LogoWheel() {
+  if (list) glDeleteLists(list, 1);
+  if (texture) {
+    const GLuint name = texture;
+    glDeleteTextures(1, &name);
+  }
+  delete font;
+}
+
+void LogoWheel::spin() {
+  if (angle >= 360.0f) angle = 0.0f;
+  angle += 0.1f;
+  if (frames < 301) ++frames;
+}
+
+const char* LogoWheel::caption() const { return frames < 300 ? webSiteAddress : credits; }
+
+void LogoWheel::draw() {
+  glLoadIdentity();
+  glTranslatef(-3.0f, -2.25f, -6.0f);
+  glRasterPos2f(0.0f, 0.0f);
+  glColor3f(1.0f, 1.0f, 1.0f);
+  font->print("%s", caption());
+
+  glLoadIdentity();
+  glTranslatef(0.0f, 0.0f, -7.0f);
+  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  glEnable(GL_BLEND);
+  glEnable(GL_TEXTURE_2D);
+  glRotatef(angle, 0.0f, 0.0f, 1.0f);
+  if (list) glCallList(list);
+  glDisable(GL_TEXTURE_2D);
+  glDisable(GL_BLEND);
+}

@@ -1,0 +1,9 @@
+#pragma once
+// Ovix's name, version and web site as the user sees them.
+
+// The version text shown in the scene and compared by the update check.
+constexpr const char* programVersion = "Ovix 1.2.0";
+// Who made it, shown after the version under the logo wheel.
+constexpr const char* programCredits = "© vývojáři Ovixu";
+// The project's web site, in front of every page path.
+constexpr const char* webSiteAddress = "http://ovix.example.org";

@@ -1,0 +1,29 @@
+#pragma once
+// A small translucent text box next to the mouse pointer: the label of an in-scene button.
+#include <windows.h>
+
+#include <cstdint>
+
+#include "glui/gl_font.h"
+
+class GlTooltip {
+public:
+  // A tooltip in `window`'s client area with its own font. `text` (may be none) is not
+  // copied and not freed: the caller keeps it alive as long as the tooltip shows it.
+  GlTooltip(HWND window, const char* text);
+  virtual ~GlTooltip();
+  GlTooltip(const GlTooltip&) = delete;
+  GlTooltip& operator=(const GlTooltip&) = delete;
+
+  // Shows `text` from the next frame on, with the box width recomputed.
+  void setText(const char* text);
+  // Draws the box and the text next to the last mouse position; nothing when there is no
+  // text. Expects blending on; leaves the matrices as it found them.
+  virtual void draw();
+
+  const char* text = nullptr;
+  uint32_t width = 0;  // box width in pixels: the text's advance widths plus 5
+  GlFont* font = nullptr;
+  HWND window = nullptr;
+  int32_t charWidths[256] = {};
+};
