@@ -1,0 +1,21 @@
+#pragma once
+// A transition effect: how the show's large photo is drawn over the slide interval.
+
+struct TextureImage;
+
+// Effect identifiers, as stored in the "effect" setting and offered by the open dialog.
+constexpr int effectPlain = 1111;
+constexpr int effectFade = 1112;
+constexpr int effectWave = 1113;
+constexpr int effectIdle = 1114;
+
+class Effect {
+public:
+  virtual ~Effect() = default;
+  // Called every frame just before the photo's frame list is drawn, with its texture bound.
+  virtual void applyEffect(const TextureImage* photo) = 0;
+  // Called on every timer tick while the show plays.
+  virtual void onTick() = 0;
+  // Called on every photo change.
+  virtual void restart() = 0;
+};
