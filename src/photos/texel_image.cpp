@@ -62,6 +62,27 @@ public:
     }
     // A 32-bit picture without alpha (32bpp BGR) would upload as fully transparent texels.
     opaque = bytesOut == 4 && format.aMask == 0;
+    // The usual layouts keep each channel in a byte of its own: read those bytes directly.
+    bytewise = true;
+    for (int c = 0; c < 4; ++c) {
+      offset[c] = -1;
+      if (mask[c] == 0) continue;
+      if (shift[c] < 0 || shift[c] % 8 != 0 || shift[c] / 8 >= bytes || mask[c] != 0xFFu << shift[c])
+        bytewise = false;
+      else
+        offset[c] = shift[c] / 8;
+    }
+  }
+
+  // The R, G, B(, A) values of the pixel at `p`.
+  void read(const uint8_t* p, int bytesOut, int* channels) const {
+    if (bytewise) {
+      for (int c = 0; c < bytesOut; ++c)
+        channels[c] = offset[c] >= 0 ? p[offset[c]] : (c == 3 && opaque ? 255 : 0);
+      return;
+    }
+    const uint32_t v = value(p);
+    for (int c = 0; c < bytesOut; ++c) channels[c] = channel(v, c);
   }
 
   uint32_t value(const uint8_t* p) const {
@@ -82,7 +103,9 @@ public:
 private:
   uint32_t mask[4];
   int shift[4];
+  int offset[4];
   bool opaque = false;
+  bool bytewise = false;
 };
 
 int outputBytes(const PixelFormat& format) { return format.bytesPerPixel == 4 ? 4 : 3; }
@@ -105,9 +128,10 @@ void repackPadded(const ImageSurface& surface, const ChannelReader& reader, int 
   for (uint32_t row = 0; row < static_cast<uint32_t>(surface.h); ++row) {
     const uint8_t* source = sourceRow(surface, row);
     uint8_t* target = texels + static_cast<size_t>(row) * textureWidth * bytesOut;
+    int channels[4];
     for (int x = 0; x < surface.w; ++x, source += reader.bytes, target += bytesOut) {
-      const uint32_t v = reader.value(source);
-      for (int c = 0; c < bytesOut; ++c) target[c] = reader.channel(v, c);
+      reader.read(source, bytesOut, channels);
+      for (int c = 0; c < bytesOut; ++c) target[c] = static_cast<uint8_t>(channels[c]);
     }
   }
 }
@@ -124,11 +148,21 @@ void paddedTexel(const ImageSurface& surface, const ChannelReader& reader, int b
     for (int c = 0; c < bytesOut; ++c) channels[c] = 0;
     return;
   }
-  const uint32_t v = reader.value(source + static_cast<size_t>(column) * reader.bytes);
-  for (int c = 0; c < bytesOut; ++c) channels[c] = reader.channel(v, c);
+  reader.read(source + static_cast<size_t>(column) * reader.bytes, bytesOut, channels);
 }
 
-void reduce(const ImageSurface& surface, const ChannelReader& reader, int bytesOut,
+// Channels of texel `column` of a padded row (`row` none above the picture).
+inline void rowTexel(const uint8_t* row, uint32_t column, uint32_t width, const ChannelReader& reader,
+                     int bytesOut, int* channels) {
+  if (!row || column >= width) {
+    for (int c = 0; c < bytesOut; ++c) channels[c] = 0;
+    return;
+  }
+  reader.read(row + static_cast<size_t>(column) * reader.bytes, bytesOut, channels);
+}
+
+// The reduction by flat texel indices, for any plan.
+void reduceByIndex(const ImageSurface& surface, const ChannelReader& reader, int bytesOut,
             const Reduction& plan, bool smoothing, uint32_t textureWidth,
             uint32_t textureHeight, uint8_t* texels) {
   int a[4], b[4], c[4], d[4];
@@ -145,6 +179,40 @@ void reduce(const ImageSurface& surface, const ChannelReader& reader, int bytesO
       paddedTexel(surface, reader, bytesOut, i + 1, textureWidth, textureHeight, b);
       paddedTexel(surface, reader, bytesOut, i + textureWidth, textureWidth, textureHeight, c);
       paddedTexel(surface, reader, bytesOut, i + textureWidth + 1, textureWidth, textureHeight, d);
+      for (int k = 0; k < bytesOut; ++k)
+        target[k] = static_cast<uint8_t>((a[k] + b[k] + c[k] + d[k]) / 4);
+    }
+  }
+}
+
+// The same texels row by row. With at least two source texels per output texel across, the
+// right neighbour of a sampled texel never wraps into the next row, and the row below a sampled
+// row is the next padded row (or the last row itself at the top edge).
+void reduce(const ImageSurface& surface, const ChannelReader& reader, int bytesOut,
+            const Reduction& plan, bool smoothing, uint32_t textureWidth,
+            uint32_t textureHeight, uint8_t* texels) {
+  if (plan.fx < 2) {
+    reduceByIndex(surface, reader, bytesOut, plan, smoothing, textureWidth, textureHeight, texels);
+    return;
+  }
+  const auto width = static_cast<uint32_t>(surface.w);
+  int a[4], b[4], c[4], d[4];
+  uint8_t* target = texels;
+  for (uint32_t r = 0; r < plan.height; ++r) {
+    const uint32_t row = r * plan.fy;
+    const uint32_t below = row + 1 < textureHeight ? row + 1 : textureHeight - 1;
+    const uint8_t* upper = sourceRow(surface, row);
+    const uint8_t* lower = sourceRow(surface, below);
+    for (uint32_t x = 0; x < plan.width; ++x, target += bytesOut) {
+      const uint32_t column = x * plan.fx;
+      rowTexel(upper, column, width, reader, bytesOut, a);
+      if (!smoothing) {
+        for (int k = 0; k < bytesOut; ++k) target[k] = static_cast<uint8_t>(a[k]);
+        continue;
+      }
+      rowTexel(upper, column + 1, width, reader, bytesOut, b);
+      rowTexel(lower, column, width, reader, bytesOut, c);
+      rowTexel(lower, column + 1, width, reader, bytesOut, d);
       for (int k = 0; k < bytesOut; ++k)
         target[k] = static_cast<uint8_t>((a[k] + b[k] + c[k] + d[k]) / 4);
     }

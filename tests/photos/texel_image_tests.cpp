@@ -14,10 +14,20 @@ struct SurfaceDeleter {
 };
 using SurfacePtr = std::unique_ptr<ImageSurface, SurfaceDeleter>;
 
-// A surface filled with noise, in 24-bit BGR or 32-bit BGRA layout.
-SurfacePtr noiseSurface(int w, int h, int bpp, unsigned seed) {
-  SurfacePtr surface(bpp == 4 ? createSurface(w, h, 4, 0xFF0000, 0xFF00, 0xFF, 0xFF000000u)
-                              : createSurface(w, h, 3, 0xFF0000, 0xFF00, 0xFF, 0));
+struct Layout {
+  int bpp;
+  uint32_t r, g, b, a;
+};
+const Layout noiseLayouts[] = {
+    {3, 0xFF0000, 0xFF00, 0xFF, 0},            // 24-bit BGR, as JPEGs decode
+    {4, 0xFF0000, 0xFF00, 0xFF, 0xFF000000u},  // 32-bit BGRA
+    {4, 0xFF0000, 0xFF00, 0xFF, 0},            // 32-bit BGR without alpha
+    {2, 0xF800, 0x07E0, 0x001F, 0},            // 16-bit 565, through the generic channel path
+};
+
+// A surface filled with noise in the given layout.
+SurfacePtr noiseSurface(int w, int h, const Layout& layout, unsigned seed) {
+  SurfacePtr surface(createSurface(w, h, layout.bpp, layout.r, layout.g, layout.b, layout.a));
   std::mt19937 random(seed);
   auto* bytes = static_cast<uint8_t*>(surface->pixels);
   for (size_t i = 0; i < static_cast<size_t>(surface->pitch) * h; ++i) bytes[i] = static_cast<uint8_t>(random());
@@ -54,12 +64,12 @@ TEST(TexelImage, MatchesThePaddedBufferAlgorithm) {
   const uint32_t limits[] = {0, 1, 2, 16, 64, 100, 256, 1024};
   unsigned seed = 1;
   for (const auto& size : sizes)
-    for (int bpp : {3, 4}) {
-      SurfacePtr surface = noiseSurface(size.w, size.h, bpp, seed++);
+    for (const Layout& layout : noiseLayouts) {
+      SurfacePtr surface = noiseSurface(size.w, size.h, layout, seed++);
       for (uint32_t limit : limits)
         for (bool smoothing : {false, true})
           EXPECT_TRUE(sameTexels(*surface, limit, smoothing))
-              << size.w << "x" << size.h << " bpp " << bpp << " maxSize " << limit
+              << size.w << "x" << size.h << " bpp " << layout.bpp << " maxSize " << limit
               << (smoothing ? " smoothed" : " picked");
     }
 }
