@@ -1,0 +1,142 @@
+#include "music/music_player.h"
+
+#include <vfw.h>
+
+#include "music/music_folder.h"
+#include "music/music_scan.h"
+
+namespace {
+const char* const notifyClass = "MCI notify win";
+
+// Hidden, without error boxes, without a play bar and without resizing itself to the media.
+const DWORD mciWindowStyle = WS_POPUP | MCIWNDF_NOERRORDLG | MCIWNDF_NOTIFYALL | MCIWNDF_NOPLAYBAR |
+                             MCIWNDF_NOAUTOSIZEWINDOW;
+
+bool registerNotifyClass(HINSTANCE moduleInstance) {
+  WNDCLASSA existing;
+  if (GetClassInfoA(moduleInstance, notifyClass, &existing)) return true;
+  WNDCLASSA windowClass = {};
+  windowClass.style = CS_HREDRAW | CS_VREDRAW;
+  windowClass.lpfnWndProc = windowProc;
+  windowClass.hInstance = moduleInstance;
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = notifyClass;
+  return RegisterClassA(&windowClass) != 0;
+}
+}  // namespace
+
+MusicPlayer::MusicPlayer(HINSTANCE moduleInstance, const char* musicFolder, bool& failed)
+    : moduleInstance(moduleInstance) {
+  name = notifyClass;
+  std::string folder;
+  if (normaliseMusicFolder(musicFolder, folder) && musicFolderExists(folder) &&
+      registerNotifyClass(moduleInstance)) {
+    handle = CreateWindowExA(WS_EX_APPWINDOW, notifyClass, notifyClass, 0, -1, -1, 0, 0, nullptr,
+                             nullptr, moduleInstance, nullptr);
+  }
+  if (handle) scanMusicFolder(folder, tracks);
+  if (tracks.empty()) {
+    disabled = true;
+    failed = true;
+    return;
+  }
+  failed = false;
+  startTrack(0, 1);
+}
+
+MusicPlayer::~MusicPlayer() {
+  if (mciWindow) SendMessageA(mciWindow, WM_CLOSE, 0, 0);
+  if (handle) {
+    // Forget the window first, so its WM_DESTROY finds no object to delete a second time.
+    HWND notifyWindow = handle;
+    handle = nullptr;
+    DestroyWindow(notifyWindow);
+  }
+}
+
+LRESULT MusicPlayer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != MM_MCINOTIFY) return DefWindowProcA(handle, message, wParam, lParam);
+  if (disabled || tracks.empty()) return 0;
+  // Aborted and superseded come from our own track changes and pauses.
+  if (wParam == MCI_NOTIFY_SUCCESSFUL) {
+    failedInRow = 0;
+    startTrack(stepFrom(currentTrack, 1), 1);
+  } else if (wParam == MCI_NOTIFY_FAILURE) {
+    if (++failedInRow < tracks.size()) startTrack(stepFrom(currentTrack, 1), 1);
+  }
+  return 0;
+}
+
+bool MusicPlayer::openTrack(const char* path) {
+  if (disabled) return false;
+  if (mciWindow) SendMessageA(mciWindow, WM_CLOSE, 0, 0);
+  mciWindow = MCIWndCreateA(handle, moduleInstance, mciWindowStyle, path);
+  if (!mciWindow) return false;
+  // Wine's MCIWndCreate adds WS_VISIBLE to every window with a parent, which leaves a 300 x 2
+  // bordered popup at the top left of the screen; the player's MCI window is never seen.
+  ShowWindow(mciWindow, SW_HIDE);
+  applyVolume();
+  return MCIWndGetDeviceID(mciWindow) != 0;
+}
+
+bool MusicPlayer::playAll() {
+  MCI_PLAY_PARMS parameters = {};
+  parameters.dwCallback = reinterpret_cast<DWORD_PTR>(handle);
+  const DWORD_PTR block = reinterpret_cast<DWORD_PTR>(&parameters);
+  if (mciSendCommandA(mciGetDeviceIDA("all"), MCI_PLAY, MCI_NOTIFY, block) == 0) return true;
+  const MCIDEVICEID device = mciWindow ? MCIWndGetDeviceID(mciWindow) : 0;
+  return device != 0 && mciSendCommandA(device, MCI_PLAY, MCI_NOTIFY, block) == 0;
+}
+
+void MusicPlayer::toggleMute() {
+  if (disabled) return;
+  muted = !muted;
+  applyVolume();
+}
+
+void MusicPlayer::togglePause() {
+  if (mciWindow && !disabled) SendMessageA(mciWindow, paused ? MCI_RESUME : MCI_PAUSE, 0, 0);
+  paused = !paused;
+}
+
+void MusicPlayer::nextTrack() {
+  if (disabled || tracks.empty()) return;
+  failedInRow = 0;
+  startTrack(stepFrom(currentTrack, 1), 1);
+}
+
+void MusicPlayer::previousTrack() {
+  if (disabled || !mciWindow || tracks.empty()) return;
+  failedInRow = 0;
+  startTrack(stepFrom(currentTrack, -1), -1);
+}
+
+void MusicPlayer::volumeUp() {
+  if (muted || disabled) return;
+  if (volume < 1000) volume += 50;
+  applyVolume();
+}
+
+void MusicPlayer::volumeDown() {
+  if (muted || disabled) return;
+  if (volume > 0) volume -= 50;
+  applyVolume();
+}
+
+bool MusicPlayer::startTrack(size_t index, int step) {
+  for (;;) {
+    currentTrack = index;
+    if (openTrack(tracks[index].c_str()) && playAll()) return true;
+    if (++failedInRow >= tracks.size()) return false;
+    index = stepFrom(index, step);
+  }
+}
+
+size_t MusicPlayer::stepFrom(size_t index, int step) const {
+  const size_t count = tracks.size();
+  return step > 0 ? (index + 1) % count : (index + count - 1) % count;
+}
+
+void MusicPlayer::applyVolume() {
+  if (mciWindow) SendMessageA(mciWindow, MCIWNDM_SETVOLUME, 0, muted ? 0 : volume);
+}
