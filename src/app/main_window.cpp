@@ -6,6 +6,7 @@
 #include "app/logo_wheel.h"
 #include "app/scene_background.h"
 #include "app/viewer_app.h"
+#include "glui/menu_panel.h"
 
 unsigned mouseX = 0, mouseY = 0;
 
@@ -40,8 +41,11 @@ LRESULT ViewerApp::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
       mouseX = LOWORD(lParam);
       mouseY = HIWORD(lParam);
+      if (menuPanel) menuPanel->hover(static_cast<int>(mouseX), static_cast<int>(mouseY));
       return 0;
     case WM_LBUTTONUP:
+      if (menuPanel) menuPanel->click(LOWORD(lParam), HIWORD(lParam));
+      return 0;
     case WM_RBUTTONUP:
     case WM_MOUSEWHEEL:
       return 0;
@@ -51,6 +55,7 @@ LRESULT ViewerApp::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void ViewerApp::frameTick() {
   if (logoWheel) logoWheel->spin();
+  if (menuPanel) menuPanel->animate();
   drawFrame();
   SwapBuffers(deviceContext);
 }
@@ -63,6 +68,10 @@ void ViewerApp::drawFrame() {
   } else {
     if (logoWheel) logoWheel->draw();
   }
+  if (menuPanel) {
+    menuPanel->draw();
+    runMenuCommand();
+  }
   glFlush();
 }
 
@@ -74,4 +83,19 @@ void ViewerApp::resizeScene(int width, int height) {
   gluPerspective(45.0, static_cast<double>(width) / static_cast<double>(height), 0.1f, 100.0);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
+}
+
+void ViewerApp::runMenuCommand() {
+  const int32_t command = menuPanel->pending;
+  menuPanel->pending = -1;  // every command runs exactly once
+  switch (command) {
+    case menuExit:
+      PostQuitMessage(0);
+      break;
+    case menuOpen:    // the open-photos dialog joins here when it is built
+    case menuConfig:  // the configuration dialog joins here when it is built
+    case menuAbout:   // the About dialog joins here when it is built
+    default:
+      break;
+  }
 }

@@ -6,6 +6,7 @@
 #include "app/logo_wheel.h"
 #include "app/scene_background.h"
 #include "app/settings_environment.h"
+#include "glui/menu_panel.h"
 #include "structure/settings_file.h"
 
 HINSTANCE instance = nullptr;
@@ -33,7 +34,7 @@ ViewerApp::ViewerApp() {
   SetTimer(handle, 0, 1, nullptr);
   if (!initGlState()) MessageBoxA(nullptr, "Vytváření GL okna selhalo.", nullptr, MB_OK);
   background = new SceneBackground(mainWindow);
-  // The menu panel joins here when it is built.
+  menuPanel = new MenuPanel(mainWindow);
   logoWheel = new LogoWheel(mainWindow);
   if (settings.fullScreen) toggleFullScreen();
   SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
@@ -127,7 +128,9 @@ ViewerApp::~ViewerApp() {
   background = nullptr;
   delete logoWheel;
   logoWheel = nullptr;
-  // The photo show, the menu panel and the context-menu texts are released here as they
+  delete menuPanel;
+  menuPanel = nullptr;
+  // The photo show and the context-menu texts are released here as they
   // are built, before the settings are written.
   if (settings.lastPosition && handle) {
     RECT place;

@@ -67,6 +67,8 @@ public:
 
 private:
   void frameTick();
+  // Takes the menu panel's pending command, resets it and carries it out.
+  void runMenuCommand();
   void createMainWindow();
   void createGlContext();
   void releaseGlContext();

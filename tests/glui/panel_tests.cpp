@@ -1,0 +1,247 @@
+// Panels in a GL context: pick names and their reuse, picking through selection mode, hover,
+// fades, flashes and hidden panels.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <memory>
+
+#include "glui/gl_panel.h"
+#include "glui/gl_test_context.h"
+#include "scene_point.h"
+
+namespace {
+constexpr int width = 640, height = 480;
+
+// A rectangle at z = 1 as a display list, filled or as its top and bottom edges.
+GLuint rectangle(float left, float bottom, float right, float top, GLenum mode = GL_QUADS) {
+  const GLuint list = glGenLists(1);
+  glNewList(list, GL_COMPILE);
+  glBegin(mode);
+  glTexCoord2f(0, 1);
+  glVertex3f(left, top, 1.0f);
+  glTexCoord2f(1, 1);
+  glVertex3f(right, top, 1.0f);
+  glTexCoord2f(1, 0);
+  glVertex3f(right, bottom, 1.0f);
+  glTexCoord2f(0, 0);
+  glVertex3f(left, bottom, 1.0f);
+  glEnd();
+  glEndList();
+  return list;
+}
+
+class PanelTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ASSERT_TRUE(gl.ready());
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, static_cast<double>(width) / height, 0.1f, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    panelsHidden = false;
+  }
+  void TearDown() override { panelsHidden = false; }
+
+  // A bar across the middle of the view (-0.5 .. 0.5 by -0.2 .. 0.2 at z = -1.5), with two
+  // buttons at the same place (-0.1 .. 0.1 by -0.1 .. 0.1), A drawn first.
+  struct TwoButtons {
+    std::unique_ptr<GlPanel> panel = std::make_unique<GlPanel>();
+    GlBar* bar;
+    GlButton* a;
+    GlButton* b;
+    TwoButtons() {
+      bar = panel->addBar(rectangle(-0.5f, -0.2f, 0.5f, 0.2f), rectangle(-0.5f, -0.2f, 0.5f, 0.2f, GL_LINES));
+      bar->position[2] = -2.5f;
+      a = panel->addButton(rectangle(-0.1f, -0.1f, 0.1f, 0.1f), bar);
+      b = panel->addButton(rectangle(-0.1f, -0.1f, 0.1f, 0.1f), bar);
+    }
+  };
+  Pixel centre() const { return scenePixel(0.0, 0.0, -1.49, width, height); }
+  Pixel onBarOnly() const { return scenePixel(0.3, 0.0, -1.5, width, height); }
+  Pixel nowhere() const { return scenePixel(0.0, 0.35, -1.5, width, height); }
+
+  GlTestContext gl{width, height};
+};
+}  // namespace
+
+TEST_F(PanelTest, OverlappingButtonsTheNearestWinsAndTheFirstDrawnOnATie) {
+  TwoButtons scene;
+  const Pixel p = centre();
+  EXPECT_EQ(scene.panel->pick(p.x, p.y), scene.a->pickName);
+  EXPECT_TRUE(scene.a->flashing);
+  EXPECT_FALSE(scene.b->flashing);
+
+  scene.b->offset[2] = 0.05f;  // B in front of A
+  EXPECT_EQ(scene.panel->pick(p.x, p.y), scene.b->pickName);
+  scene.b->offset[2] = -0.005f;  // B behind A, still in front of the bar
+  EXPECT_EQ(scene.panel->pick(p.x, p.y), scene.a->pickName);
+
+  const Pixel bar = onBarOnly(), none = nowhere();
+  EXPECT_EQ(scene.panel->pick(bar.x, bar.y), scene.bar->pickName);
+  EXPECT_EQ(scene.panel->pick(none.x, none.y), -1);
+
+  // The flash lasts five frames and a running flash is not restarted.
+  scene.b->flashing = false;
+  scene.a->flashFrame = 0;
+  for (int frame = 1; frame <= 5; ++frame) {
+    EXPECT_TRUE(scene.a->flashing) << frame;
+    scene.panel->animate();
+    if (frame == 2) {
+      scene.panel->pick(p.x, p.y);
+      EXPECT_EQ(scene.a->flashFrame, 2u);
+    }
+  }
+  EXPECT_FALSE(scene.a->flashing);
+}
+
+TEST_F(PanelTest, PickNamesAreSharedInCreationOrderAndGivenBackAtTeardown) {
+  const uint32_t base = nextPickName;
+  const size_t bars = allBars.size(), buttons = allButtons.size();
+  TwoButtons first;
+  EXPECT_EQ(first.bar->pickName, base);
+  EXPECT_EQ(first.a->pickName, base + 1);
+  EXPECT_EQ(first.b->pickName, base + 2);
+
+  auto second = std::make_unique<GlPanel>();
+  GlBar* bar = second->addBar(rectangle(-0.5f, 0.25f, 0.5f, 0.35f), rectangle(-0.5f, 0.25f, 0.5f, 0.35f, GL_LINES));
+  bar->position[2] = -2.5f;
+  GlButton* button = second->addButton(rectangle(-0.1f, 0.27f, 0.1f, 0.33f), bar);
+  EXPECT_EQ(bar->pickName, base + 3);
+  EXPECT_EQ(button->pickName, base + 4);
+  EXPECT_EQ(second->findButton(base + 4), button);
+  EXPECT_EQ(second->findButton(base + 1), nullptr);  // another panel's button
+  EXPECT_EQ(first.panel->findButton(base + 2), first.b);
+  // Each panel picks only its own items.
+  const Pixel top = scenePixel(0.0, 0.3, -1.49, width, height);
+  EXPECT_EQ(second->pick(top.x, top.y), base + 4);
+  EXPECT_EQ(first.panel->pick(top.x, top.y), -1);
+
+  second.reset();
+  EXPECT_EQ(nextPickName, base + 3);
+  auto third = std::make_unique<GlPanel>();
+  GlBar* again = third->addBar(rectangle(-0.5f, 0.25f, 0.5f, 0.35f), rectangle(-0.5f, 0.25f, 0.5f, 0.35f, GL_LINES));
+  again->position[2] = -2.5f;
+  GlButton* againButton = third->addButton(rectangle(-0.1f, 0.27f, 0.1f, 0.33f), again);
+  EXPECT_EQ(again->pickName, base + 3);
+  EXPECT_EQ(againButton->pickName, base + 4);
+  EXPECT_EQ(third->pick(top.x, top.y), base + 4);
+  const Pixel p = centre();
+  EXPECT_EQ(first.panel->pick(p.x, p.y), first.a->pickName);
+
+  third.reset();
+  first.panel.reset();
+  EXPECT_EQ(nextPickName, base);
+  EXPECT_EQ(allBars.size(), bars);
+  EXPECT_EQ(allButtons.size(), buttons);
+}
+
+TEST_F(PanelTest, HoverShowsTheBarAndSetsTheCursorAndHiddenPanelsIgnoreTheMouse) {
+  TwoButtons scene;
+  HCURSOR hand = scene.panel->handCursor, arrow = scene.panel->arrowCursor;
+  ASSERT_NE(hand, nullptr);
+  ASSERT_NE(arrow, nullptr);
+  const Pixel p = centre(), bar = onBarOnly(), none = nowhere();
+
+  scene.panel->hover(bar.x, bar.y);
+  EXPECT_TRUE(scene.bar->shown);
+  EXPECT_FALSE(scene.a->hovered);
+
+  scene.panel->hover(p.x, p.y);
+  EXPECT_TRUE(scene.a->hovered);
+  EXPECT_FALSE(scene.b->hovered);
+  EXPECT_EQ(GetCursor(), hand);
+
+  // Hidden: nothing changes, nothing is picked, nothing fades.
+  panelsHidden = true;
+  scene.panel->hover(none.x, none.y);
+  EXPECT_TRUE(scene.a->hovered);
+  EXPECT_TRUE(scene.bar->shown);
+  EXPECT_EQ(GetCursor(), hand);
+  EXPECT_EQ(scene.panel->pick(p.x, p.y), -1);
+  EXPECT_FALSE(scene.a->flashing);
+  const float alpha = scene.a->alpha;
+  scene.panel->animate();
+  EXPECT_EQ(scene.a->alpha, alpha);
+
+  panelsHidden = false;
+  scene.panel->hover(bar.x, bar.y);  // from the button back to the bar
+  EXPECT_FALSE(scene.a->hovered);
+  EXPECT_TRUE(scene.bar->shown);
+  EXPECT_EQ(GetCursor(), arrow);
+  scene.panel->hover(p.x, p.y);
+  scene.panel->hover(none.x, none.y);
+  EXPECT_FALSE(scene.a->hovered);
+  EXPECT_FALSE(scene.bar->shown);
+  EXPECT_EQ(GetCursor(), arrow);
+}
+
+TEST_F(PanelTest, ButtonsFadeInOverTenFramesAndOutOverTwentyBarsOverFifteen) {
+  TwoButtons scene;
+  const Pixel p = centre();
+  scene.panel->hover(p.x, p.y);
+  auto framesUntilSteady = [&](float& alpha) {
+    int frames = 0;
+    for (float before = -1.0f; before != alpha && frames < 100; ++frames) {
+      before = alpha;
+      scene.panel->animate();
+    }
+    return frames - 1;
+  };
+  EXPECT_EQ(framesUntilSteady(scene.a->alpha), 10);
+  EXPECT_FLOAT_EQ(scene.a->alpha, 0.55f);
+  EXPECT_FLOAT_EQ(scene.b->alpha, 0.15f);
+  EXPECT_EQ(framesUntilSteady(scene.bar->alpha), 15 - 11);  // 11 frames have run already
+  EXPECT_FLOAT_EQ(scene.bar->alpha, 0.35f);
+
+  const Pixel none = nowhere();
+  scene.panel->hover(none.x, none.y);
+  EXPECT_EQ(framesUntilSteady(scene.a->alpha), 20);
+  EXPECT_FLOAT_EQ(scene.a->alpha, 0.15f);
+  scene.bar->shown = true;
+  scene.bar->alpha = 0.05f;
+  EXPECT_EQ(framesUntilSteady(scene.bar->alpha), 15);
+}
+
+TEST_F(PanelTest, DrawingFadesTheButtonPictureAndHidesEverythingWhenHidden) {
+  TwoButtons scene;
+  // A white picture on button A only.
+  const unsigned char white[2 * 2 * 3] = {255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255};
+  glGenTextures(1, &scene.a->images[0]);
+  glBindTexture(GL_TEXTURE_2D, scene.a->images[0]);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  glTexImage2D(GL_TEXTURE_2D, 0, 3, 2, 2, 0, GL_RGB, GL_UNSIGNED_BYTE, white);
+  scene.b->offset[1] = 10.0f;  // B out of sight
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glEnable(GL_DEPTH_TEST);
+  glDepthFunc(GL_LEQUAL);
+  glClearColor(0, 0, 0, 1);
+  auto brightness = [&] {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    scene.panel->draw();
+    glFinish();
+    unsigned char pixel[4] = {};
+    glReadBuffer(GL_BACK);
+    const Pixel p = centre();
+    glReadPixels(p.x, height - p.y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+    return static_cast<int>(pixel[1]);
+  };
+  const int faded = brightness();
+  EXPECT_GT(faded, 30);  // 0.15 over the bar's grey
+  const Pixel p = centre();
+  scene.panel->hover(p.x, p.y);
+  for (int i = 0; i < 12; ++i) scene.panel->animate();
+  const int shown = brightness();
+  EXPECT_GT(shown, faded + 60);
+  scene.a->flashing = true;  // the button all but vanishes: the bar shows through
+  EXPECT_LT(brightness(), shown - 60);
+  panelsHidden = true;
+  EXPECT_EQ(brightness(), 0);
+}
