@@ -15,9 +15,12 @@ GlFont::GlFont(HDC deviceContext) {
   HGDIOBJ previous = SelectObject(deviceContext, font);
   if (listBase != 0) {
     wglUseFontBitmapsA(deviceContext, 0, 256, listBase);
-    // Under Wine with Mesa the list of a glyph without ink (the space) does not move the raster
-    // position, so words would run together. Such glyphs become a one-texel bitmap with no bit
-    // set (it draws nothing) and the glyph's advance.
+    // Under Wine with Mesa the list of a glyph without ink (the space) is compiled from an empty
+    // bitmap, which Mesa refuses (raising GL_OUT_OF_MEMORY) and so the space would not move the
+    // raster position: words would run together. Such glyphs become a one-texel bitmap with no
+    // bit set (it draws nothing) and the glyph's advance, and the refusal is cleared.
+    for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
+    }
     static const GLubyte noInk[4] = {};
     const MAT2 identity = {{0, 1}, {0, 0}, {0, 0}, {0, 1}};
     for (unsigned code = 0; code < 256; ++code) {
