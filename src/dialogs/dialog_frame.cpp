@@ -1,0 +1,170 @@
+#include "dialogs/dialog_frame.h"
+
+#include <commctrl.h>
+
+#include "app/viewer_app.h"
+#include "app/window_registry.h"
+#include "dialogs/dialog_look.h"
+#include "dialogs/dialog_page.h"
+#include "dialogs/gdi_objects.h"
+#include "dialogs/link_window.h"
+
+namespace {
+// One 16x16 icon of the strip (magenta transparent); null when the strip cannot be read.
+HICON loadStripIcon(int index) {
+  HIMAGELIST strip = ImageList_LoadImageA(nullptr, iconStripFile, 16, 0, RGB(255, 0, 255),
+                                          IMAGE_BITMAP, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+  if (!strip) return nullptr;
+  HICON icon = ImageList_GetIcon(strip, index, ILD_NORMAL);
+  ImageList_Destroy(strip);
+  return icon;
+}
+
+// Passes Esc released in a control on to its dialog, so Esc closes the dialog wherever the
+// keyboard focus is.
+LRESULT CALLBACK forwardEscape(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                               UINT_PTR, DWORD_PTR dialog) {
+  if (message == WM_KEYUP && wParam == VK_ESCAPE)
+    return SendMessageA(reinterpret_cast<HWND>(dialog), message, wParam, lParam);
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(control, forwardEscape, 0);
+  return DefSubclassProc(control, message, wParam, lParam);
+}
+
+void initCommonControls() {
+  static bool done = false;
+  if (done) return;
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_PROGRESS_CLASS |
+                                                        ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&controls);
+  done = true;
+}
+}  // namespace
+
+DialogFrame::DialogFrame(const char* className) { name = className; }
+
+DialogFrame::~DialogFrame() {
+  tabs.reset();
+  for (const OwnedChild& child : ownedChildren) {
+    if (!child.window)
+      delete child.object;  // its window never existed, so nothing else will delete it
+    else if (WindowRegistry::find(child.window) == child.object)
+      DestroyWindow(child.window);  // windowProc deletes the object on its WM_DESTROY
+  }
+  if (mainWindow) SetActiveWindow(mainWindow);
+}
+
+bool DialogFrame::createFrame(const FrameLook& look, const char* caption, HWND ownerWindow) {
+  initCommonControls();
+  width = look.width;
+  height = look.height;
+  left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  top = (GetSystemMetrics(SM_CYSCREEN) - 100 - height) / 2;
+  owner = ownerWindow ? ownerWindow : mainWindow;
+  header = look.header;
+  headerPicture = look.picture;
+  title = caption ? caption : "";
+
+  WNDCLASSEXA windowClass = {};
+  windowClass.cbSize = sizeof windowClass;
+  if (!GetClassInfoExA(instance, name, &windowClass)) {
+    windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = loadStripIcon(look.iconIndex);  // lives as long as the class
+    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = name;
+    if (!RegisterClassExA(&windowClass) && windowClass.hIcon) DestroyIcon(windowClass.hIcon);
+  }
+
+  DWORD style = WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_SYSMENU;
+  if (look.minimiseBox) style |= WS_MINIMIZEBOX;
+  handle = CreateWindowExA(WS_EX_APPWINDOW | WS_EX_WINDOWEDGE, name, title.c_str(), style, left,
+                           top, width, height, owner, nullptr, instance, nullptr);
+  if (!handle) return false;
+  applyWindowOpacity(handle);
+  return true;
+}
+
+void DialogFrame::show() {
+  if (handle) ShowWindow(handle, SW_SHOW);
+}
+
+HWND DialogFrame::addControl(const char* className, const char* text, DWORD style,
+                             DWORD extendedStyle, int x, int y, int controlWidth,
+                             int controlHeight, int id) {
+  if (!handle) return nullptr;
+  HWND control = CreateWindowExA(extendedStyle, className, text, style, x, y, controlWidth,
+                                 controlHeight, handle,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+  setDialogFont(control);
+  return control;
+}
+
+HWND DialogFrame::addButton(const char* text, int id, int x, int y) {
+  HWND button = addControl("BUTTON", text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, x, y, 70,
+                           25, id);
+  if (button) SetWindowSubclass(button, forwardEscape, 0, reinterpret_cast<DWORD_PTR>(handle));
+  return button;
+}
+
+LinkWindow* DialogFrame::addLink(const char* caption, int x, int y, int linkWidth) {
+  auto* link = new LinkWindow(handle, instance, caption, x, y, linkWidth);
+  adopt(link);
+  return link;
+}
+
+void DialogFrame::addTabStrip() {
+  tabs = std::make_unique<TabStrip>(handle, instance, 3, 80, width - 10, height - 150);
+  setDialogFont(tabs->control);
+}
+
+void DialogFrame::addPage(const char* text, DialogPage* page) {
+  adopt(page);
+  if (tabs) tabs->addPage(text, page->handle);
+}
+
+void DialogFrame::adopt(WindowBase* child) { ownedChildren.push_back({child, child->handle}); }
+
+void DialogFrame::paint(HDC dc) {
+  paintHeaderBand(dc, header, width, headerPicture, title.c_str());
+}
+
+void DialogFrame::onEscape() { DestroyWindow(handle); }
+
+void DialogFrame::drawSectionLabel(HDC dc, int x, int y, const char* text) {
+  GdiObject<HFONT> font(createDialogTitleFont(sectionFontHeight));
+  GdiSelection selectFont(dc, font.get());
+  const int oldMode = SetBkMode(dc, TRANSPARENT);
+  const COLORREF oldColour = SetTextColor(dc, labelGrey);
+  TextOutA(dc, x, y, text, lstrlenA(text));
+  SetTextColor(dc, oldColour);
+  SetBkMode(dc, oldMode);
+}
+
+LRESULT DialogFrame::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT paintStruct;
+      HDC dc = BeginPaint(handle, &paintStruct);
+      paint(dc);
+      EndPaint(handle, &paintStruct);
+      return 0;
+    }
+    case WM_KEYUP:
+      if (wParam == VK_ESCAPE) {
+        onEscape();
+        return 0;
+      }
+      break;
+    case WM_CLOSE:
+      DestroyWindow(handle);
+      return 0;
+    case WM_NOTIFY:
+      if (tabs) tabs->notify(reinterpret_cast<const NMHDR*>(lParam));
+      return 0;
+  }
+  return DefWindowProcA(handle, message, wParam, lParam);
+}

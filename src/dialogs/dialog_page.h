@@ -1,0 +1,21 @@
+#pragma once
+// A page of a tabbed dialog: a child window of the dialog, beside (not inside) the tab control,
+// that paints its own labels and holds its own controls.
+#include "app/window_base.h"
+
+class DialogPage : public WindowBase {
+public:
+  // Creates the page window of class `className` as a visible child of `dialog` at (4, 101),
+  // sized (dialogWidth - 14) x (dialogHeight - 174). The object deletes itself with its window.
+  DialogPage(HWND dialog, const char* className, int dialogWidth, int dialogHeight);
+
+  // Paints the background-free content (labels); the button-face background is already there.
+  virtual void paint(HDC dc);
+  // WM_PAINT goes to paint; Esc released on the page is the dialog's Esc; WM_COMMAND and
+  // WM_NOTIFY of the page's controls are left to derived pages; the rest is default.
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  // A child control of the page with the dialog font; see DialogFrame::addControl.
+  HWND addControl(const char* className, const char* text, DWORD style, DWORD extendedStyle,
+                  int x, int y, int width, int height, int id);
+};

@@ -1,0 +1,116 @@
+#include "dialogs/link_window.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "app/viewer_app.h"
+#include "dialogs/dialog_look.h"
+#include "dialogs/gdi_objects.h"
+
+namespace {
+constexpr int linkHeight = 15;
+
+HFONT createLinkFont() {
+  LOGFONTA look = {};
+  if (!GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof look, &look)) return nullptr;
+  look.lfUnderline = TRUE;
+  return CreateFontIndirectA(&look);
+}
+}  // namespace
+
+LinkWindow::LinkWindow(HWND parent, HINSTANCE moduleInstance, const char* text, int x, int y,
+                       int linkWidth)
+    : caption(text ? text : "") {
+  name = "Link Window";
+  owner = parent;
+  left = x;
+  top = y;
+  width = linkWidth;
+  height = linkHeight;
+  // The shared system cursor: never destroyed, since every link of the class uses it.
+  cursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND));
+
+  WNDCLASSEXA windowClass = {};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.style = CS_HREDRAW | CS_VREDRAW;
+  windowClass.lpfnWndProc = windowProc;
+  windowClass.hInstance = moduleInstance;
+  windowClass.hCursor = cursor;
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = name;
+  RegisterClassExA(&windowClass);
+
+  handle = CreateWindowExA(WS_EX_TOOLWINDOW, name, caption.c_str(),
+                           WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, left, top, width, height,
+                           parent, nullptr, moduleInstance, nullptr);
+}
+
+LinkWindow::~LinkWindow() {
+  if (tooltip) DestroyWindow(tooltip);
+}
+
+void LinkWindow::attachTooltip(const char* tip) {
+  if (tooltip || !handle) return;
+  tooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                            nullptr, instance, nullptr);
+  if (!tooltip) return;
+  TOOLINFOA tool = {};
+  tool.cbSize = TTTOOLINFOA_V2_SIZE;  // accepted by every comctl32 version
+  tool.uFlags = TTF_SUBCLASS;
+  tool.hwnd = handle;
+  tool.hinst = instance;
+  tool.lpszText = const_cast<char*>(tip ? tip : "");
+  GetClientRect(handle, &tool.rect);
+  SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  SetWindowPos(tooltip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+LRESULT LinkWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      paint();
+      break;
+    case WM_LBUTTONDOWN:
+      pressed = true;
+      redraw();
+      break;
+    case WM_LBUTTONUP:
+      pressed = false;
+      click();
+      redraw();
+      break;
+  }
+  return DefWindowProcA(handle, message, wParam, lParam);
+}
+
+void LinkWindow::click() {
+  if (kind == notifyKind) {
+    if (notifyWindow) SendMessageA(notifyWindow, MSG_LINK_CLICKED, 0, target);
+  } else if (kind == 1 || kind == 2) {
+    const char* what = reinterpret_cast<const char*>(target);
+    if (what) ShellExecuteA(nullptr, "open", what, nullptr, nullptr, SW_SHOWNORMAL);
+  }
+}
+
+void LinkWindow::redraw() {
+  RedrawWindow(handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void LinkWindow::paint() {
+  PAINTSTRUCT paintStruct;
+  HDC dc = BeginPaint(handle, &paintStruct);
+  GdiObject<HFONT> font(createLinkFont());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, linkColour);
+  {
+    GdiSelection selectFont(dc, font.get());
+    TextOutA(dc, 2, 0, caption.c_str(), static_cast<int>(caption.size()));
+  }
+  if (pressed) {
+    RECT client;
+    GetClientRect(handle, &client);
+    DrawFocusRect(dc, &client);
+  }
+  EndPaint(handle, &paintStruct);
+}

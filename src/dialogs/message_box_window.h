@@ -1,0 +1,42 @@
+#pragma once
+// Ovix's own message box: a caption, a message and "yes"/"no" or a lone "ok", in the dialog
+// look. It never blocks its caller; when asked, it reports the answer to its owner with
+// MSG_BOX_ANSWER (wParam = id, or 0 for Esc; lParam = 2 for "yes", 3 for "no", "ok" or Esc).
+// Closing it with the close box sends no answer.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "dialogs/dialog_frame.h"
+
+class Language;
+
+class MessageBoxWindow : public DialogFrame {
+public:
+  static constexpr uint32_t yesNoButtons = 1;  // any other value: a lone "ok"
+  static constexpr LPARAM firstAnswer = 2;     // "yes"
+  static constexpr LPARAM secondAnswer = 3;    // "no", "ok", Esc
+
+  // Builds and shows the box at once, owned by `ownerWindow` (the main window when none). The
+  // texts are copied. Allocate with new; the box deletes itself when closed.
+  MessageBoxWindow(HWND ownerWindow, const char* caption, const char* message, uint32_t buttons,
+                   bool answerRequested, uint32_t id);
+  ~MessageBoxWindow() override;
+
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  bool answerRequested = false;
+  uint32_t id = 0;
+  uint32_t buttons = 0;
+  std::unique_ptr<Language> texts;  // "Windows" -> "Msg": the button texts
+  HWND messageControl = nullptr;
+  HWND firstButton = nullptr;   // only with two buttons
+  HWND secondButton = nullptr;
+
+protected:
+  void onEscape() override;
+
+private:
+  // Sends the answer when one was requested, then closes the box.
+  void answer(WPARAM answerId, LPARAM which);
+};

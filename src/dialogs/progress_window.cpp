@@ -1,0 +1,131 @@
+#include "dialogs/progress_window.h"
+
+#include <commctrl.h>
+
+#include "app/viewer_app.h"
+#include "dialogs/dialog_look.h"
+#include "dialogs/gdi_objects.h"
+#include "structure/language.h"
+
+namespace {
+constexpr UINT_PTR idleTimer = 0;
+constexpr int barLast = 4;  // the idle bar runs 0, 1, 2, 3, 4, 0, ...
+
+// Holds a critical section for one scope.
+class Locked {
+public:
+  explicit Locked(CRITICAL_SECTION& section) : section(section) { EnterCriticalSection(&section); }
+  ~Locked() { LeaveCriticalSection(&section); }
+  Locked(const Locked&) = delete;
+  Locked& operator=(const Locked&) = delete;
+
+private:
+  CRITICAL_SECTION& section;
+};
+}  // namespace
+
+ProgressWindow::ProgressWindow() : texts(openLanguage({"Windows", "Progress"})) {
+  InitializeCriticalSection(&statusLock);
+  name = "Progress class";
+  width = 200;
+  height = 70;
+  left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  top = (GetSystemMetrics(SM_CYSCREEN) - 150 - height) / 2;
+
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS};
+  InitCommonControlsEx(&controls);
+
+  WNDCLASSEXA windowClass = {};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.style = CS_HREDRAW | CS_VREDRAW;
+  windowClass.lpfnWndProc = windowProc;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  windowClass.lpszClassName = name;
+  RegisterClassExA(&windowClass);  // fails harmlessly when the class exists
+
+  handle = CreateWindowExA(WS_EX_TOOLWINDOW, name, name, WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+                           left, top, width, height, nullptr, nullptr, instance, nullptr);
+  if (!handle) return;
+  applyWindowOpacity(handle);
+
+  // No marquee style: a marquee bar ignores its position (Wine and newer common controls), and
+  // the idle animation is the position itself running 0-4.
+  bar = CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD | WS_VISIBLE, 60,
+                        (height - 5) / 2, width - 70, 18, handle, nullptr, instance, nullptr);
+  SendMessageA(bar, PBM_SETRANGE32, 0, barLast);
+  SendMessageA(bar, PBM_SETPOS, 0, 0);
+  SetTimer(handle, idleTimer, 100, nullptr);
+  animated = true;
+
+  SetWindowPos(handle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  setStatus(texts->text("text").c_str());
+  ShowWindow(handle, SW_SHOW);
+  if (mainWindow) SetActiveWindow(mainWindow);  // the keyboard stays with the scene
+}
+
+ProgressWindow::~ProgressWindow() {
+  if (animated && handle) KillTimer(handle, idleTimer);
+  if (mainWindow) SetActiveWindow(mainWindow);
+  DeleteCriticalSection(&statusLock);
+}
+
+void ProgressWindow::setStatus(const char* text) {
+  {
+    Locked locked(statusLock);
+    shortenStatus(text, status);
+  }
+  if (handle)
+    RedrawWindow(handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+std::string ProgressWindow::statusText() const {
+  Locked locked(statusLock);
+  return status;
+}
+
+void ProgressWindow::stopAnimation() {
+  KillTimer(handle, idleTimer);
+  animated = false;
+  SetWindowLongA(bar, GWL_STYLE, GetWindowLongA(bar, GWL_STYLE) & ~PBS_MARQUEE);
+}
+
+LRESULT ProgressWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      paint();
+      return 0;
+    case WM_NCHITTEST: {
+      // No caption to drag: while the left button is down, the whole window acts as one.
+      LRESULT hit = DefWindowProcA(handle, message, wParam, lParam);
+      if (hit == HTCLIENT && (GetAsyncKeyState(VK_LBUTTON) & 0x8000)) return HTCAPTION;
+      return hit;
+    }
+    case WM_TIMER: {
+      LRESULT position = SendMessageA(bar, PBM_GETPOS, 0, 0);
+      SendMessageA(bar, PBM_SETPOS, position >= barLast ? 0 : position + 1, 0);
+      return 0;
+    }
+  }
+  return DefWindowProcA(handle, message, wParam, lParam);
+}
+
+void ProgressWindow::paint() {
+  const std::string shown = statusText();  // copied, so the loader never waits on GDI
+  PAINTSTRUCT paintStruct;
+  HDC dc = BeginPaint(handle, &paintStruct);
+  GdiObject<HFONT> font(createDialogTitleFont(progressFontHeight));
+  GdiObject<HPEN> pen(CreatePen(PS_SOLID, 2, labelGrey));
+  {
+    GdiSelection selectFont(dc, font.get());
+    GdiSelection selectPen(dc, pen.get());
+    Rectangle(dc, 1, 1, width, height);
+
+    drawMaskedPicture(dc, programPicture, 2, 4);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, labelGrey);
+    TextOutA(dc, 62, (height - 58) / 2, shown.c_str(), static_cast<int>(shown.size()));
+  }
+  EndPaint(handle, &paintStruct);
+}

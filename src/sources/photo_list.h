@@ -1,0 +1,45 @@
+#pragma once
+// The photos of one folder (and, when asked, its sub-folders), in scan order.
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// One photo file found by a scan; owned by its PhotoList.
+struct PhotoEntry {
+  std::string folder;  // the folder the file was found in, spelled as the scan spelled it
+  std::string path;    // folder, one backslash, name
+  std::string name;    // the file name as the listing gave it
+  uint32_t kind = 0;   // PhotoKind of the extension
+};
+
+class PhotoList {
+public:
+  // An empty list with room for 120 entries.
+  PhotoList();
+#ifdef _WIN32
+  // Checks `folderPath` with checkPath (which normalises the caller's text in place, e.g. the
+  // settings' photoDir) and scans it, with sub-folders when the `recursive` setting is on.
+  // Never fails: an invalid path shows the message box "Špatná cesta" owned by the main
+  // window and leaves the list empty.
+  explicit PhotoList(char* folderPath);
+#endif
+
+  // Adds a photo found in `folder`; the entry's path is folder + "\" + name.
+  void append(const std::string& folder, const char* name, uint32_t kind);
+  // Puts the cursor on the first entry and sets both flags; called once the scan has ended.
+  void finishScan();
+  size_t size() const { return entries.size(); }
+
+  // Entries live behind pointers so that growing the array moves no entry and pointers to
+  // entries held by the show stay valid for the list's lifetime.
+  std::vector<std::unique_ptr<PhotoEntry>> entries;
+  // Positions are indices into `entries`; signed, because the show's walk may step in front of
+  // listBegin before it wraps.
+  std::ptrdiff_t cursor = 0;
+  std::ptrdiff_t listBegin = 0;
+  std::ptrdiff_t listEnd = 0;
+  bool fresh = true;            // the entry at `cursor` has not been handed out yet
+  bool lastStepForward = true;  // the show's last step through the list went forward
+};

@@ -1,0 +1,29 @@
+#pragma once
+// Photo sources on the platform's file system: the path check, the two scans and the
+// shell's folder browser. The scan rules themselves live in sources/folder_scan.h.
+#include <windows.h>
+
+#include <string>
+
+#include "sources/folder_scan.h"
+#include "sources/photo_list.h"
+
+// Directory listing through FindFirstFileA / FindNextFileA of "<folder>\*.*".
+class Win32FolderListing : public FolderListing {
+public:
+  void list(const std::string& folder,
+            const std::function<void(const char* name, bool directory)>& visit) override;
+};
+
+// checkPathWith (sources/check_path.h) against the real file system. `path` is modified in
+// place and needs room for one more character than it holds (any MAX_PATH buffer does).
+bool checkPath(char* path);
+
+// The scans of sources/folder_scan.h over Win32FolderListing.
+void scanFolder(PhotoList& list, const char* folder);
+void scanTree(PhotoList& list, const char* folder);
+
+// Shows the shell's folder browser owned by `owner`, starting at the desktop. On a chosen
+// file-system folder writes its path into `folder` (at least MAX_PATH bytes) and returns true;
+// false when the user cancels or picks something that is no folder on disk.
+bool browseForFolder(HWND owner, char* folder);

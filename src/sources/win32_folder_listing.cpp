@@ -1,0 +1,51 @@
+#include "sources/photo_sources.h"
+
+#include "sources/check_path.h"
+
+namespace {
+// Answers the path check from the platform's file attributes and directory listing.
+class Win32PathProbe : public PathProbe {
+public:
+  bool namesFile(const char* path) override {
+    DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+  }
+  bool listsAsFolder(const char* path) override {
+    std::string pattern = std::string(path) + "\\*.*";
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA(pattern.c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    FindClose(search);
+    return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  }
+};
+}  // namespace
+
+void Win32FolderListing::list(const std::string& folder,
+                              const std::function<void(const char* name, bool directory)>& visit) {
+  std::string pattern;
+  pattern.reserve(folder.size() + 4);
+  pattern.append(folder).append("\\*.*");
+  WIN32_FIND_DATAA entry;
+  HANDLE search = FindFirstFileA(pattern.c_str(), &entry);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    visit(entry.cFileName, (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
+  } while (FindNextFileA(search, &entry));
+  FindClose(search);
+}
+
+bool checkPath(char* path) {
+  Win32PathProbe probe;
+  return checkPathWith(path, probe);
+}
+
+void scanFolder(PhotoList& list, const char* folder) {
+  Win32FolderListing listing;
+  scanFolder(list, std::string(folder), listing);
+}
+
+void scanTree(PhotoList& list, const char* folder) {
+  Win32FolderListing listing;
+  scanTree(list, std::string(folder), listing);
+}
