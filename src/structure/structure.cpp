@@ -209,25 +209,42 @@ void Structure::setValue(const char* text) {
 }
 
 void Structure::setValue(std::string_view text) {
+  // A key is only a name and a value: a file or reference it held as a section would be
+  // kept in memory but never written.
   deleteChildren();
+  fileText.reset();
+  referenceText.reset();
   valueText = std::string(text);
   touch();
 }
 
 void Structure::setFile(const char* path) {
-  if (path)
-    fileText = path;
-  else
+  if (!path) {
     fileText.reset();
+    touch();
+    return;
+  }
+  setFile(std::string_view(path));
+}
+
+void Structure::setFile(std::string_view path) {
+  fileText = std::string(path);
   touch();
 }
 
 void Structure::setReference(const char* path) {
-  if (valueText) return;
-  if (path)
-    referenceText = path;
-  else
+  if (!path) {
+    if (valueText) return;
     referenceText.reset();
+    touch();
+    return;
+  }
+  setReference(std::string_view(path));
+}
+
+void Structure::setReference(std::string_view path) {
+  if (valueText) return;
+  referenceText = std::string(path);
   touch();
 }
 
@@ -299,7 +316,8 @@ void Structure::resolveReference(Structure* source) {
     if (fileText) {
       temporaryRoot = std::make_unique<Structure>();
       temporaryRoot->setType(3);
-      temporaryRoot->load(fileText->c_str());
+      temporaryRoot->setFile(std::string_view(*fileText));
+      temporaryRoot->load();
       source = temporaryRoot->findPath(referenceText->c_str());
     } else if (parentNode) {
       source = parentNode->findPath(referenceText->c_str());

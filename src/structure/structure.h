@@ -70,12 +70,15 @@ public:
   bool attachChild(Structure* node, int32_t position = -1);
 
   void setName(const char* text);  // none becomes ""
-  // None removes the value; a text becomes the value and deletes all children.
+  // None removes the value; a text becomes the value and deletes all children, the file
+  // and the reference.
   void setValue(const char* text);
   void setValue(std::string_view text);
   void setFile(const char* path);
+  void setFile(std::string_view path);
   // Ignored while the node has a value.
   void setReference(const char* path);
+  void setReference(std::string_view path);
 
   // The key node (created, appended, when missing); when it has no value and a default is
   // given, the default becomes its value. Clears the key's inherited mark.

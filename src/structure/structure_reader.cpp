@@ -165,14 +165,16 @@ bool StructureReader::headerCharacter(Structure* node, char c, ReadBudget& budge
         budget.exhausted = true;  // not a fault of the format: reading stops as a whole
         return false;
       }
-      childNamed(node);
+      // A header makes its node a section, as a key statement makes its node a key: a key
+      // of the same name read before loses its value.
+      childNamed(node)->setValue(nullptr);
       node->sectionState = reference ? 2 : c == '=' ? 3 : 4;
       return true;
     }
     case 2:
       if (c == '@') return false;
       if (c != '=' && c != ']') break;
-      node->currentChild->setReference(node->token.empty() ? "." : node->token.c_str());
+      node->currentChild->setReference(node->token.empty() ? std::string_view(".") : std::string_view(node->token));
       clearToken(node);
       node->sectionState = c == '=' ? 3 : 4;
       return true;
@@ -180,7 +182,7 @@ bool StructureReader::headerCharacter(Structure* node, char c, ReadBudget& budge
       if (c == '=' || c == '@') return false;
       if (c != ']') break;
       if (node->token.empty()) return false;
-      node->currentChild->setFile(node->token.c_str());
+      node->currentChild->setFile(std::string_view(node->token));
       clearToken(node);
       if (node->currentChild->reference()) {
         node->sectionState = 4;

@@ -46,10 +46,13 @@ const ReadCase readCases[] = {
     {"[a@b=c=d] [/a]", "a@b{}", false},
     {"[\"/x\"] k=1; [/\"/x\"]", "/x{k=1;}", true},
     {"[s] k=\"\"; e=; [/s]", "s{k=;e=;}", true},
+    {"k=1; [k] [/k] i=2; [i=f] r=3; [r@k] [/r]", "k{}i=f{}r@k{}", true},
+    {"[i=f] [r@k] [/r] i=1; r=2;", "i=1;r=2;", true},
 };
 }  // namespace
 
 TEST(StructureFormat, ReaderTurnsTextsIntoTrees) {
+  MemoryStorage storage;  // includes find no files
   for (const ReadCase& c : readCases) {
     Structure root;
     EXPECT_EQ(readText(root, c.text), c.result) << c.text;
