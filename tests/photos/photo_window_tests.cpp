@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "photos/photo_memory.h"
 #include "photos/photo_window.h"
 #include "sources/photo_list.h"
 
@@ -262,4 +263,25 @@ TEST(PhotoWindow, SweepForwardsAndBackwards) {
       }
     }
   }
+}
+
+TEST(PhotoMemory, TheWindowsBytesAreCountedIn64BitsAndNeverWrap) {
+  const struct {
+    uint32_t capacity, textureSize;
+    uint64_t bytes;
+  } cases[] = {
+      {8, 1024, 32ull << 20},
+      {64, 4096, 4ull << 30},  // 0 in 32-bit arithmetic
+      {60, 16384, 60ull << 30},
+      {0, 1024, 0},
+      {8, 0, 0},
+      {0xFFFFFFFFu, 0xFFFFFFFFu, UINT64_MAX},
+      {2, 0x80000000u, UINT64_MAX},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(photoWindowBytes(c.capacity, c.textureSize), c.bytes) << c.capacity << " x " << c.textureSize;
+  }
+  EXPECT_TRUE(photoWindowFits(32ull << 20, (32ull << 20) + 1));
+  EXPECT_FALSE(photoWindowFits(32ull << 20, 32ull << 20));
+  EXPECT_FALSE(photoWindowFits(4ull << 30, 3ull << 30));
 }
