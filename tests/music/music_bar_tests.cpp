@@ -1,0 +1,149 @@
+// The music bar in a GL context, run in the staged program folder: its buttons, the commands
+// they give the player, their pictures and tooltips, and the volume bar on screen.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <string>
+#include <vector>
+
+#include "glui/gl_panel.h"
+#include "glui/gl_test_context.h"
+#include "glui/scene_point.h"
+#include "music/music_bar.h"
+#include "structure/settings.h"
+#include "support/harness.h"
+#include "wave_files.h"
+
+namespace {
+constexpr int width = 1024, height = 768;
+
+class MusicBarTest : public testing::Test {
+protected:
+  void SetUp() override {
+    ASSERT_TRUE(gl.ready());
+    ASSERT_EQ(nextPickName, 0u) << "another panel is still alive";
+    for (const char* name : {"\\one.wav", "\\two.wav", "\\three.wav"})
+      ASSERT_TRUE(writeTone(music + name, 0.3, 500));
+    GetCurrentDirectoryA(MAX_PATH, previousFolder);
+    ASSERT_TRUE(SetCurrentDirectoryA(stagedProgramFolder().c_str()));
+    settings = Settings();
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, static_cast<double>(width) / height, 0.1, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+  }
+  void TearDown() override {
+    SetCurrentDirectoryA(previousFolder);
+    removeFolder(music);
+  }
+  const char* tooltipOf(MusicButton role) const { return bar.buttons[role]->tooltip->text; }
+
+  // Counts the separate orange bars in the band of rows where every volume bar stands.
+  int volumeBarsOnScreen() {
+    glClearColor(0, 0, 0, 0);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    bar.drawVolume();
+    glDisable(GL_BLEND);
+    std::vector<unsigned char> pixels(width * height * 4);
+    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    const Pixel from = scenePixel(-0.74, -0.3295, -1.5, width, height);
+    const Pixel to = scenePixel(-0.64, -0.3325, -1.5, width, height);
+    int bars = 0;
+    bool inBar = false;
+    for (int x = from.x; x <= to.x; ++x) {
+      bool lit = false;
+      for (int y = from.y; y <= to.y; ++y) lit = lit || pixels[((height - 1 - y) * width + x) * 4] > 8;
+      bars += lit && !inBar;
+      inBar = lit;
+    }
+    return bars;
+  }
+
+  GlTestContext gl{width, height};
+  const std::string music = makeScratchFolder("musicbar");
+  char previousFolder[MAX_PATH] = {};
+  GlPanel panel;
+  MusicBar bar;  // after the panel, as in the photo show
+};
+}  // namespace
+
+TEST_F(MusicBarTest, ButtonsCommandThePlayerAndFollowTheirState) {
+  bar.build(panel, gl.window, music.c_str());
+  ASSERT_TRUE(bar.musicOn && bar.music && bar.texts);
+  EXPECT_EQ(panel.endBar - panel.firstBar, 1u);
+  const char* tips[6] = {"Music off", "Pause the music", "Next track", "Previous track", "Louder", "Quieter"};
+  for (int i = 0; i < 6; ++i) {
+    ASSERT_EQ(panel.findButton(bar.musicIds[i]), bar.buttons[i]);
+    EXPECT_STREQ(tooltipOf(MusicButton(i)), tips[i]);
+    EXPECT_NE(bar.buttons[i]->images[0], 0u) << i;
+    EXPECT_EQ(bar.buttons[i]->images[1] != 0, i <= musicPause) << i;
+  }
+
+  MusicPlayer& player = *bar.music;
+  const size_t first = player.currentTrack;
+  const struct {
+    MusicButton role;
+    uint32_t imageIndex;
+    const char* tooltip;
+    bool muted, paused;
+    size_t track;
+    uint32_t volume;
+  } clicks[] = {
+      {musicOnOff, 1, "Music on", true, false, first, 500},
+      {musicLouder, 0, "Louder", true, false, first, 500},  // muted: the volume stays
+      {musicOnOff, 0, "Music off", false, false, first, 500},
+      {musicPause, 1, "Play the music", false, true, first, 500},
+      {musicPause, 0, "Pause the music", false, false, first, 500},
+      {musicNext, 0, "Next track", false, false, (first + 1) % 3, 500},
+      {musicPrevious, 0, "Previous track", false, false, first, 500},
+      {musicPrevious, 0, "Previous track", false, false, (first + 2) % 3, 500},
+      {musicLouder, 0, "Louder", false, false, (first + 2) % 3, 550},
+      {musicQuieter, 0, "Quieter", false, false, (first + 2) % 3, 500},
+  };
+  for (const auto& c : clicks) {
+    EXPECT_TRUE(bar.click(bar.musicIds[c.role])) << c.role;
+    EXPECT_EQ(bar.buttons[c.role]->imageIndex, c.imageIndex) << c.role;
+    EXPECT_STREQ(tooltipOf(c.role), c.tooltip) << c.role;
+    EXPECT_EQ(player.muted, c.muted) << c.role;
+    EXPECT_EQ(player.paused, c.paused) << c.role;
+    EXPECT_EQ(player.currentTrack, c.track) << c.role;
+    EXPECT_EQ(player.volume, c.volume) << c.role;
+  }
+  EXPECT_FALSE(bar.click(bar.musicIds[musicQuieter] + 1));
+  EXPECT_FALSE(bar.click(-1));
+
+  // One bar per 100 of volume, none while the panels are hidden.
+  const struct { uint32_t volume; bool hidden; int bars; } volumes[] = {
+      {500, false, 5}, {1000, false, 10}, {50, false, 0}, {500, true, 0}};
+  for (const auto& v : volumes) {
+    player.volume = v.volume;
+    panelsHidden = v.hidden;
+    EXPECT_EQ(volumeBarsOnScreen(), v.bars) << v.volume << (v.hidden ? " hidden" : "");
+  }
+  panelsHidden = false;
+}
+
+TEST_F(MusicBarTest, WithoutMusicTheBarStaysButTakesNoClicks) {
+  bar.build(panel, gl.window, (music + "\\missing").c_str());
+  EXPECT_FALSE(bar.musicOn || bar.music || bar.texts);
+  EXPECT_EQ(panel.endButton - panel.firstButton, 6u);
+  EXPECT_STREQ(tooltipOf(musicOnOff), "Music off");
+  EXPECT_FALSE(bar.click(bar.musicIds[musicOnOff]));
+  EXPECT_EQ(bar.buttons[musicOnOff]->imageIndex, 0u);
+  EXPECT_EQ(volumeBarsOnScreen(), 0);
+
+  // A disabled player ignores the command, yet the on/off button still changes its picture.
+  bool failed = false;
+  bar.music = std::make_unique<MusicPlayer>(GetModuleHandleA(nullptr), "", failed);
+  bar.musicOn = true;
+  ASSERT_TRUE(failed && bar.music->disabled);
+  EXPECT_TRUE(bar.click(bar.musicIds[musicOnOff]));
+  EXPECT_EQ(bar.buttons[musicOnOff]->imageIndex, 1u);
+  EXPECT_TRUE(bar.musicMuted);
+  EXPECT_FALSE(bar.music->muted);
+}
