@@ -7,7 +7,6 @@
 
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "app/help_picture.h"
 #include "app/logo_wheel.h"
@@ -122,56 +121,6 @@ TEST(LogoWheel, TurnsAndWrapsAndShowsTheCreditsAfter300Frames) {
   ASSERT_NE(renderer, nullptr);
   EXPECT_EQ(std::string(wheel.credits), std::string(programVersion) + " " + programCredits + ", " + renderer);
   EXPECT_LT(std::strlen(wheel.credits), sizeof wheel.credits);
-}
-
-TEST(HelpPicture, FillsTheMiddleOfTheViewUpright) {
-  GlTestContext gl(800, 600, true);
-  ASSERT_TRUE(gl.ready());
-  char testFolder[MAX_PATH] = {};
-  GetCurrentDirectoryA(MAX_PATH, testFolder);
-  InFolder programFolder(stagedProgramFolder());
-  glViewport(0, 0, 800, 600);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  glFrustum(-0.1 * 0.41421356 * 800 / 600, 0.1 * 0.41421356 * 800 / 600, -0.1 * 0.41421356,
-            0.1 * 0.41421356, 0.1, 100.0);  // 45 degrees vertically, as the scene's projection
-  glMatrixMode(GL_MODELVIEW);
-  glEnable(GL_DEPTH_TEST);
-  glClearColor(0, 0, 0, 1);
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  HelpPicture help;
-  help.draw();
-  glFinish();
-  Capture capture;
-  capture.width = 800;
-  capture.height = 600;
-  capture.pixels.resize(800 * 600);
-  std::vector<uint8_t> rgba(800 * 600 * 4);
-  glReadBuffer(GL_BACK);
-  glReadPixels(0, 0, 800, 600, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-  for (int y = 0; y < 600; ++y)
-    for (int x = 0; x < 800; ++x) {
-      const uint8_t* p = &rgba[((599 - y) * 800 + x) * 4];
-      capture.pixels[y * 800 + x] = 0xFF000000u | p[0] << 16 | p[1] << 8 | p[2];
-    }
-  capture.savePng(std::string(testFolder) + "\\help-picture.png");
-  // Two units high at a distance of 3 fill 80 % of the view's height: 60 to 540.
-  auto brightness = [&](int x, int y) {
-    const uint32_t p = capture.at(x, y);
-    return redOf(p) + greenOf(p) + blueOf(p);
-  };
-  EXPECT_EQ(brightness(400, 50), 0);
-  EXPECT_EQ(brightness(400, 550), 0);
-  EXPECT_GT(brightness(400, 300), 0);
-  // The title line near the top edge is light text on the dark panel; the band just above
-  // the bottom edge holds no text in the middle column.
-  int titlePixels = 0, bottomPixels = 0;
-  for (int x = 250; x < 550; ++x) {
-    for (int y = 75; y < 125; ++y) titlePixels += brightness(x, y) > 500;
-    for (int y = 525; y < 538; ++y) bottomPixels += brightness(x, y) > 500;
-  }
-  EXPECT_GT(titlePixels, 100);
-  EXPECT_EQ(bottomPixels, 0);
 }
 
 namespace {

@@ -11,7 +11,6 @@
 #include "gl_test_context.h"
 #include "glui/gl_font.h"
 #include "glui/gl_tooltip.h"
-#include "glui/tooltip_place.h"
 
 namespace {
 // Window-space raster x after printing `text` from x = 0.
@@ -69,24 +68,6 @@ TEST(GlTooltip, WidthFollowsTheText) {
   tip.setText("\xe8\xe8");  // čč
   EXPECT_EQ(tip.width, 5u + 2 * static_cast<uint32_t>(tip.charWidths[0xe8]));
   EXPECT_GT(tip.charWidths[0xe8], 0);
-}
-
-TEST(GlTooltip, PlacementKeepsTheBoxInsideTheWindow) {
-  const struct {
-    uint32_t width, mouseX, mouseY, clientWidth, clientHeight;
-    int x, y;
-  } cases[] = {
-      {50, 100, 100, 640, 480, 120, 350},  // right of the pointer, 30 px below it
-      {50, 570, 100, 640, 480, 590, 350},  // 570 + 50 + 20 = 640: still fits
-      {50, 571, 100, 640, 480, 571 - 70, 350},  // one more pixel: goes left of the pointer
-      {5, 635, 0, 640, 480, 610, 450},
-      {200, 10, 470, 640, 480, 30, -20},
-  };
-  for (const auto& c : cases) {
-    const TooltipPlace place = placeTooltip(c.width, c.mouseX, c.mouseY, c.clientWidth, c.clientHeight);
-    EXPECT_EQ(place.x, c.x) << c.mouseX;
-    EXPECT_EQ(place.y, c.y) << c.mouseY;
-  }
 }
 
 TEST(GlTooltip, DrawsTheBoxLeftOfThePointerNearTheRightEdge) {

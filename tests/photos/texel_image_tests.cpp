@@ -2,7 +2,6 @@
 // and the layouts and sizes the photo show depends on.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <random>
 
 #include "photos/texel_image.h"
@@ -99,43 +98,6 @@ TEST(TexelImage, SizesOfTheUsualCases) {
     EXPECT_EQ(texels.textureHeight, c.textureHeight) << c.w << "x" << c.h;
     EXPECT_EQ(texels.imageWidth, c.imageWidth) << c.w << "x" << c.h;
     EXPECT_EQ(texels.imageHeight, c.imageHeight) << c.w << "x" << c.h;
-  }
-}
-
-TEST(TexelImage, LayoutsBecomeUprightRgbOrRgba) {
-  // Three rows: the top row red, the others blue, written in several layouts. The texture's
-  // row 0 is the picture's bottom row (OpenGL counts upward).
-  const struct {
-    int bpp;
-    uint32_t r, g, b, a;
-    uint8_t red[4], blue[4];  // the bytes of one pixel of each colour in this layout
-    uint8_t expectedRed[4], expectedBlue[4];
-  } layouts[] = {
-      {3, 0xFF0000, 0xFF00, 0xFF, 0, {0, 0, 255}, {255, 0, 0}, {255, 0, 0}, {0, 0, 255}},          // BGR
-      {3, 0xFF, 0xFF00, 0xFF0000, 0, {255, 0, 0}, {0, 0, 255}, {255, 0, 0}, {0, 0, 255}},          // RGB
-      {4, 0xFF0000, 0xFF00, 0xFF, 0xFF000000u, {0, 0, 255, 128}, {255, 0, 0, 7}, {255, 0, 0, 128}, {0, 0, 255, 7}},
-      {4, 0xFF0000, 0xFF00, 0xFF, 0, {0, 0, 255, 9}, {255, 0, 0, 9}, {255, 0, 0, 255}, {0, 0, 255, 255}},  // BGRX is opaque
-      {2, 0xF800, 0x07E0, 0x001F, 0, {0x00, 0xF8}, {0x1F, 0x00}, {0xF8, 0, 0}, {0, 0, 0xF8}},        // RGB 565
-  };
-  for (const auto& l : layouts) {
-    SurfacePtr surface(createSurface(3, 3, l.bpp, l.r, l.g, l.b, l.a));
-    auto* bytes = static_cast<uint8_t*>(surface->pixels);
-    for (int x = 0; x < 3; ++x) {
-      std::memcpy(bytes + x * l.bpp, l.red, l.bpp);
-      std::memcpy(bytes + surface->pitch + x * l.bpp, l.blue, l.bpp);
-      std::memcpy(bytes + 2 * surface->pitch + x * l.bpp, l.blue, l.bpp);
-    }
-    TexelImage texels;
-    ASSERT_TRUE(makeTexels(*surface, TextureOptions{}, texels));
-    const int out = texels.bytesPerTexel;
-    ASSERT_EQ(out, l.bpp == 4 ? 4 : 3);
-    EXPECT_EQ(0, std::memcmp(texels.texels, l.expectedBlue, out)) << "bpp " << l.bpp;
-    EXPECT_EQ(0, std::memcmp(texels.texels + 2 * 4 * out, l.expectedRed, out)) << "bpp " << l.bpp;
-    // Padding right of the picture and above it stays zero, alpha included.
-    for (int c = 0; c < out; ++c) {
-      EXPECT_EQ(texels.texels[3 * out + c], 0);
-      EXPECT_EQ(texels.texels[(3 * 4 + 1) * out + c], 0);
-    }
   }
 }
 
