@@ -48,8 +48,10 @@ void MusicBar::build(GlPanel& panel, HWND window, const char* musicDir) {
   musicOn = true;
   texts = openLanguage({"Scene", "Music"});
 
-  const float barCorners[4][2] = {{-0.75f, 0.4f}, {-0.63f, 0.4f}, {-0.63f, -0.35f}, {-0.75f, -0.35f}};
-  GlBar* bar = panel.addBar(quadList(GL_QUADS, barCorners, false), quadList(GL_LINES, barCorners, false));
+  const float barCorners[4][2] = {
+      {-0.75f, 0.4f}, {-0.63f, 0.4f}, {-0.63f, -0.35f}, {-0.75f, -0.35f}};
+  GlBar* bar =
+      panel.addBar(quadList(GL_QUADS, barCorners, false), quadList(GL_LINES, barCorners, false));
   bar->position[2] = -2.5f;
 
   for (int i = 0; i < 6; ++i) {

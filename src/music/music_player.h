@@ -48,14 +48,14 @@ public:
   void volumeUp();
   void volumeDown();
 
-  HWND mciWindow = nullptr;                // the current track's MCI window, none before the first
-  HINSTANCE moduleInstance = nullptr;      // owns the window class and every window made here
-  std::vector<std::string> tracks;         // "<folder>/<name>", depth first
-  size_t currentTrack = 0;                 // index into `tracks` of the open track
-  bool paused = false;                     // paused by the music bar
-  bool muted = false;                      // volume forced to 0
-  bool disabled = false;                   // set-up failed: every command is ignored
-  uint32_t volume = 500;                   // 0...1000 in steps of 50
+  HWND mciWindow = nullptr;            // the current track's MCI window, none before the first
+  HINSTANCE moduleInstance = nullptr;  // owns the window class and every window made here
+  std::vector<std::string> tracks;     // "<folder>/<name>", depth first
+  size_t currentTrack = 0;             // index into `tracks` of the open track
+  bool paused = false;                 // paused by the music bar
+  bool muted = false;                  // volume forced to 0
+  bool disabled = false;               // set-up failed: every command is ignored
+  uint32_t volume = 500;               // 0...1000 in steps of 50
 
 private:
   // Opens and plays tracks from `index` on, moving by `step` (+1 or -1), until one plays.

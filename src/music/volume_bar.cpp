@@ -1,7 +1,7 @@
 #include "music/volume_bar.h"
 
-#include <windows.h>
 #include <GL/gl.h>
+#include <windows.h>
 
 #include "music/volume_bar_shape.h"
 

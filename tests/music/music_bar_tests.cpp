@@ -1,9 +1,9 @@
 // The music bar in a GL context, run in the staged program folder: its buttons, the commands
 // they give the player, their pictures and tooltips, and the volume bar on screen.
-#include <gtest/gtest.h>
-#include <windows.h>
 #include <GL/gl.h>
 #include <GL/glu.h>
+#include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>
@@ -57,7 +57,8 @@ protected:
     bool inBar = false;
     for (int x = from.x; x <= to.x; ++x) {
       bool lit = false;
-      for (int y = from.y; y <= to.y; ++y) lit = lit || pixels[((height - 1 - y) * width + x) * 4] > 8;
+      for (int y = from.y; y <= to.y; ++y)
+        lit = lit || pixels[((height - 1 - y) * width + x) * 4] > 8;
       bars += lit && !inBar;
       inBar = lit;
     }
@@ -76,7 +77,8 @@ TEST_F(MusicBarTest, ButtonsCommandThePlayerAndFollowTheirState) {
   bar.build(panel, gl.window, music.c_str());
   ASSERT_TRUE(bar.musicOn && bar.music && bar.texts);
   EXPECT_EQ(panel.endBar - panel.firstBar, 1u);
-  const char* tips[6] = {"Music off", "Pause the music", "Next track", "Previous track", "Louder", "Quieter"};
+  const char* tips[6] = {"Music off",      "Pause the music", "Next track",
+                         "Previous track", "Louder",          "Quieter"};
   for (int i = 0; i < 6; ++i) {
     ASSERT_EQ(panel.findButton(bar.musicIds[i]), bar.buttons[i]);
     EXPECT_STREQ(tooltipOf(MusicButton(i)), tips[i]);
@@ -84,42 +86,42 @@ TEST_F(MusicBarTest, ButtonsCommandThePlayerAndFollowTheirState) {
     EXPECT_EQ(bar.buttons[i]->images[1] != 0, i <= musicPause) << i;
   }
 
+  // The player's side of each command is the player test's; here the click reaches it and the
+  // two-state buttons follow.
   MusicPlayer& player = *bar.music;
-  const size_t first = player.currentTrack;
   const struct {
     MusicButton role;
     uint32_t imageIndex;
     const char* tooltip;
     bool muted, paused;
-    size_t track;
-    uint32_t volume;
-  } clicks[] = {
-      {musicOnOff, 1, "Music on", true, false, first, 500},
-      {musicLouder, 0, "Louder", true, false, first, 500},  // muted: the volume stays
-      {musicOnOff, 0, "Music off", false, false, first, 500},
-      {musicPause, 1, "Play the music", false, true, first, 500},
-      {musicPause, 0, "Pause the music", false, false, first, 500},
-      {musicNext, 0, "Next track", false, false, (first + 1) % 3, 500},
-      {musicPrevious, 0, "Previous track", false, false, first, 500},
-      {musicPrevious, 0, "Previous track", false, false, (first + 2) % 3, 500},
-      {musicLouder, 0, "Louder", false, false, (first + 2) % 3, 550},
-      {musicQuieter, 0, "Quieter", false, false, (first + 2) % 3, 500},
-  };
+  } clicks[] = {{musicOnOff, 1, "Music on", true, false},
+                {musicLouder, 0, "Louder", true, false},
+                {musicOnOff, 0, "Music off", false, false},
+                {musicPause, 1, "Play the music", false, true},
+                {musicPause, 0, "Pause the music", false, false},
+                {musicQuieter, 0, "Quieter", false, false}};
   for (const auto& c : clicks) {
     EXPECT_TRUE(bar.click(bar.musicIds[c.role])) << c.role;
     EXPECT_EQ(bar.buttons[c.role]->imageIndex, c.imageIndex) << c.role;
     EXPECT_STREQ(tooltipOf(c.role), c.tooltip) << c.role;
     EXPECT_EQ(player.muted, c.muted) << c.role;
     EXPECT_EQ(player.paused, c.paused) << c.role;
-    EXPECT_EQ(player.currentTrack, c.track) << c.role;
-    EXPECT_EQ(player.volume, c.volume) << c.role;
   }
+  EXPECT_EQ(player.volume, 450u);
+  const size_t track = player.currentTrack;
+  bar.click(bar.musicIds[musicNext]);
+  EXPECT_EQ(player.currentTrack, (track + 1) % 3);
+  bar.click(bar.musicIds[musicPrevious]);
+  EXPECT_EQ(player.currentTrack, track);
   EXPECT_FALSE(bar.click(bar.musicIds[musicQuieter] + 1));
   EXPECT_FALSE(bar.click(-1));
 
   // One bar per 100 of volume, none while the panels are hidden.
-  const struct { uint32_t volume; bool hidden; int bars; } volumes[] = {
-      {500, false, 5}, {1000, false, 10}, {50, false, 0}, {500, true, 0}};
+  const struct {
+    uint32_t volume;
+    bool hidden;
+    int bars;
+  } volumes[] = {{500, false, 5}, {1000, false, 10}, {50, false, 0}, {500, true, 0}};
   for (const auto& v : volumes) {
     player.volume = v.volume;
     panelsHidden = v.hidden;

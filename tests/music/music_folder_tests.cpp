@@ -11,8 +11,11 @@ TEST(MusicFolder, TextsBecomeTheSearchedFolderOrAreRefused) {
   const struct {
     std::string text;
     const char* folder;  // null when refused
-  } cases[] = {{"C:/Music/", "C:\\Music"}, {"C:\\Music\\", "C:\\Music"}, {"D:/a/b", "D:\\a\\b"},
-               {longest, longest.c_str()}, {std::string(261, 'x'), nullptr},
+  } cases[] = {{"C:/Music/", "C:\\Music"},
+               {"C:\\Music\\", "C:\\Music"},
+               {"D:/a/b", "D:\\a\\b"},
+               {longest, longest.c_str()},
+               {std::string(261, 'x'), nullptr},
                {"", nullptr},  // would search the root of the current drive
                {"/", nullptr}};
   for (const auto& c : cases) {

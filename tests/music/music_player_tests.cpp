@@ -3,6 +3,7 @@
 // the music bar's commands, and the folders that leave the player disabled.
 #include <gtest/gtest.h>
 #include <windows.h>
+
 #include <vfw.h>
 
 #include <functional>
@@ -117,7 +118,8 @@ TEST_F(MusicPlayerTest, PlaylistIsDepthFirstAndTheWindowsLiveAsLongAsThePlayer) 
   HANDLE search = FindFirstFileA((root + "\\*.*").c_str(), &entry);
   do {
     const std::string name = entry.cFileName;
-    if (name != "." && name != "..") expected.push_back(root + (name == "sub" ? "/sub/four.wav" : "/" + name));
+    if (name != "." && name != "..")
+      expected.push_back(root + (name == "sub" ? "/sub/four.wav" : "/" + name));
   } while (FindNextFileA(search, &entry));
   FindClose(search);
   EXPECT_EQ(player->tracks, expected);
@@ -144,10 +146,14 @@ TEST_F(MusicPlayerTest, TracksFollowRoundTheListPassingOverTheTextFileAndOwnAbor
     if (player->currentTrack != played.back()) played.push_back(player->currentTrack);
     return played.size() == 8;
   }));
-  for (size_t i = 1; i < played.size(); ++i) EXPECT_EQ(played[i], toneFrom(*player, played[i - 1], 1));
+  for (size_t i = 1; i < played.size(); ++i)
+    EXPECT_EQ(played[i], toneFrom(*player, played[i - 1], 1));
 
   // Aborted and superseded come from our own track changes; a failure moves on like an end.
-  const struct { WPARAM code; bool movesOn; } notifications[] = {
+  const struct {
+    WPARAM code;
+    bool movesOn;
+  } notifications[] = {
       {MCI_NOTIFY_ABORTED, false}, {MCI_NOTIFY_SUPERSEDED, false}, {MCI_NOTIFY_FAILURE, true}};
   for (const auto& n : notifications) {
     const size_t before = player->currentTrack;
@@ -177,9 +183,18 @@ TEST_F(MusicPlayerTest, MusicBarCommands) {
   player->previousTrack();
   EXPECT_EQ(volumeOf(player->mciWindow), 550);
 
-  const struct { bool muted; uint32_t from; bool up; int clicks; uint32_t volume; LRESULT heard; } steps[] = {
-      {false, 700, true, 6, 1000, 1000}, {false, 50, false, 1, 0, 0}, {false, 0, false, 1, 0, 0},
-      {true, 500, true, 2, 500, 0},      {true, 500, false, 2, 500, 0}};
+  const struct {
+    bool muted;
+    uint32_t from;
+    bool up;
+    int clicks;
+    uint32_t volume;
+    LRESULT heard;
+  } steps[] = {{false, 700, true, 6, 1000, 1000},
+               {false, 50, false, 1, 0, 0},
+               {false, 0, false, 1, 0, 0},
+               {true, 500, true, 2, 500, 0},
+               {true, 500, false, 2, 500, 0}};
   for (const auto& s : steps) {
     if (player->muted != s.muted) player->toggleMute();
     player->volume = s.from;
@@ -226,8 +241,9 @@ TEST_F(MusicPlayerTest, FoldersWithoutMusicLeaveThePlayerDisabled) {
   ASSERT_TRUE(CreateDirectoryA((root + "\\empty").c_str(), nullptr));
   ASSERT_TRUE(CreateDirectoryA((root + "\\empty\\nested").c_str(), nullptr));
   const int registered = WindowRegistry::size();
-  for (const std::string& folder : {root + "\\missing", root + "\\empty", root + "\\notes.txt",
-                                    std::string(), root + "\\" + std::string(260 - root.size(), 'x')}) {
+  for (const std::string& folder :
+       {root + "\\missing", root + "\\empty", root + "\\notes.txt", std::string(),
+        root + "\\" + std::string(260 - root.size(), 'x')}) {
     failed = false;
     start(folder);
     EXPECT_TRUE(failed && player->disabled && player->tracks.empty()) << folder;
