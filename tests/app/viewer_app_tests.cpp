@@ -27,11 +27,9 @@ protected:
     SetCurrentDirectoryA(previousFolder);
     removeFolder(folder);
   }
-  // Writes the config file and mirrors it in the record, so the test holds whether the
-  // settings come from the file or stay as set here.
-  void configure(const std::string& program, const std::string& graphics = "") {
-    writeFile("config.conf", "Configuration\n{\n  Program\n  {\n" + program +
-                                 "  }\n  Graphics\n  {\n" + graphics + "  }\n}\n");
+  // Writes the Program section of config.conf, which the start-up reads.
+  void configure(const std::string& program) {
+    writeFile("config.conf", "[Configuration]\n[Program]\n" + program + "[/Program]\n[/Configuration]\n");
   }
   RECT windowRect() {
     RECT place = {};
@@ -45,9 +43,7 @@ protected:
 }  // namespace
 
 TEST_F(ViewerAppTest, FullScreenTogglesToTheSettingsWindowAndBack) {
-  configure("    full_screen true\n    last_position true\n    x 40\n    y 30\n");
-  settings.windowX = 40;
-  settings.windowY = 30;
+  configure("full_screen = true;\nlast_position = true;\nx = 40;\ny = 30;\n");
   auto* app = new ViewerApp();
   ASSERT_NE(app->handle, nullptr);
   EXPECT_EQ(mainWindow, app->handle);
@@ -82,8 +78,7 @@ TEST_F(ViewerAppTest, FullScreenTogglesToTheSettingsWindowAndBack) {
 }
 
 TEST_F(ViewerAppTest, WindowedStartAndTheFirstToggleGoesFullScreen) {
-  configure("    full_screen false\n");
-  settings.fullScreen = false;
+  configure("full_screen = false;\n");
   auto* app = new ViewerApp();
   EXPECT_FALSE(app->fullScreen);
   EXPECT_EQ(windowRect().right - windowRect().left, 450);
@@ -93,11 +88,7 @@ TEST_F(ViewerAppTest, WindowedStartAndTheFirstToggleGoesFullScreen) {
 }
 
 TEST_F(ViewerAppTest, GlStateClearsToTheBackgroundColourAndSettlesTheTextureSize) {
-  configure("    full_screen false\n    bg_red 200\n    bg_green 100\n    bg_blue 50\n");
-  settings.fullScreen = false;
-  settings.bgRed = 200;
-  settings.bgGreen = 100;
-  settings.bgBlue = 50;
+  configure("full_screen = false;\nbg_red = 200;\nbg_green = 100;\nbg_blue = 50;\n");
   auto* app = new ViewerApp();
   ASSERT_NE(app->renderContext, nullptr);
 
@@ -121,8 +112,7 @@ TEST_F(ViewerAppTest, GlStateClearsToTheBackgroundColourAndSettlesTheTextureSize
 }
 
 TEST_F(ViewerAppTest, ResizeToHeightZeroKeepsAValidPerspective) {
-  configure("    full_screen false\n");
-  settings.fullScreen = false;
+  configure("full_screen = false;\n");
   auto* app = new ViewerApp();
   app->resizeScene(300, 0);
   GLint viewport[4];
@@ -139,8 +129,7 @@ TEST_F(ViewerAppTest, ResizeToHeightZeroKeepsAValidPerspective) {
 }
 
 TEST_F(ViewerAppTest, ScreenSaverAndMonitorPowerRequestsAreSwallowed) {
-  configure("    full_screen false\n");
-  settings.fullScreen = false;
+  configure("full_screen = false;\n");
   auto* app = new ViewerApp();
   // Default processing of these would start the screen saver or power the monitor down.
   EXPECT_EQ(app->handleMessage(WM_SYSCOMMAND, SC_SCREENSAVE, 0), 0);
