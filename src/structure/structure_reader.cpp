@@ -115,7 +115,7 @@ Structure* StructureReader::childNamed(Structure* node) {
   if (!found) found = node->appendChild(node->token);
   clearToken(node);
   found->setInherited(node->inheritedMark);
-  found->setType(node->typeBits);
+  if (found->typeBits != node->typeBits) found->setType(node->typeBits);  // walks the subtree
   node->currentChild = found;
   return found;
 }
