@@ -9,7 +9,7 @@ Language::Language() = default;
 Language::~Language() = default;
 
 std::string Language::text(const char* key) {
-  if (!section) return std::string();
+  if (!section || !key) return std::string();
   Structure* node = section->child(key, true);
   if (!node) return std::string();
   if (!node->hasValue()) node->setValue("");

@@ -58,23 +58,6 @@ std::unique_ptr<Language> open(const std::vector<const char*>& path) {
   }
 }
 
-// Counts the conversions of a printf format; -1 for anything but "%s" and "%%".
-int textConversions(const std::string& format) {
-  int count = 0;
-  for (size_t i = 0; i < format.size(); ++i) {
-    if (format[i] != '%') continue;
-    if (i + 1 < format.size() && format[i + 1] == '%') {
-      ++i;
-    } else if (i + 1 < format.size() && format[i + 1] == 's') {
-      ++count;
-      ++i;
-    } else {
-      return -1;
-    }
-  }
-  return count;
-}
-
 void setLanguage(const char* name) { snprintf(settings.language, sizeof settings.language, "%s", name); }
 }  // namespace
 
@@ -93,12 +76,13 @@ TEST_P(ShippedLanguage, ProvidesEveryTextTheProgramAsksFor) {
     for (const char* key : group.keys)
       EXPECT_FALSE(texts->text(key).empty()) << group.path.back() << " / " << key;
   }
-  // The About dialog formats this text with exactly five texts; anything else would read
+  // The About dialog formats this text with five texts: any other conversion would read
   // arguments that were never passed.
-  EXPECT_EQ(textConversions(openLanguage({"Windows", "About", "Thanks"})->text("thanks_str")), 5);
-  // The popup menu joins label and key name with a tab: a "%" in them is shown literally.
-  std::unique_ptr<Language> popup = openLanguage({"PopUpMenu"});
-  EXPECT_STREQ(popup->text("open_key").c_str(), "Ctrl+O");
+  std::string thanks = openLanguage({"Windows", "About", "Thanks"})->text("thanks_str");
+  size_t conversions = 0;
+  for (size_t at = thanks.find('%'); at != std::string::npos; at = thanks.find('%', at + 2))
+    conversions += thanks.compare(at, 2, "%s") == 0 ? 1 : 100;
+  EXPECT_EQ(conversions, 5u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, ShippedLanguage, testing::Values("en", "cz"));
@@ -132,16 +116,11 @@ TEST(Language, MissingFileSectionOrKeyGivesEmptyTexts) {
   ASSERT_NE(open->section->findChild("missing"), nullptr);
   EXPECT_STREQ(open->section->findChild("missing")->value(), "");
   EXPECT_EQ(readBytes("languages/xx.lang"), content);
-  setLanguage("en");
-}
 
-TEST(Language, ParseErrorKeepsTheTextsBeforeIt) {
-  ScratchFolder folder;
-  writeBytes("languages/xx.lang", "[Menu]open=Open;[/Wrong]exit=Exit;[/Menu][Msg]ok=OK;[/Msg]");
-  setLanguage("xx");
-  std::unique_ptr<Language> menu = openLanguage({"Menu"});
-  EXPECT_EQ(menu->text("open"), "Open");
-  EXPECT_EQ(menu->text("exit"), "");
+  // After a parse error the texts read before it are there, the rest are empty.
+  writeBytes("languages/xx.lang", "[Menu]open=Open;[/Wrong]exit=Exit;[/Menu]");
+  EXPECT_EQ(openLanguage({"Menu"})->text("open"), "Open");
+  EXPECT_EQ(openLanguage({"Menu"})->text("exit"), "");
   setLanguage("en");
 }
 
@@ -166,9 +145,6 @@ TEST(LanguageList, NamesAreTheLanguageFilesWithoutTheirLastExtension) {
   std::vector<std::string> names = languageNames();
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<std::string>{".lang", "UP", "cz", "en", "en.old"}));
-}
-
-TEST(LanguageList, NoFolderGivesNoNames) {
-  ScratchFolder folder;
+  std::filesystem::remove_all("languages");
   EXPECT_TRUE(languageNames().empty());
 }

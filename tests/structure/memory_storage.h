@@ -10,8 +10,8 @@
 
 class MemoryStorage : public StructureStorage {
 public:
-  MemoryStorage() : previous(setStructureStorage(this)) {}
-  ~MemoryStorage() override { setStructureStorage(previous); }
+  MemoryStorage() : replaced(setStructureStorage(this)) {}
+  ~MemoryStorage() override { setStructureStorage(replaced); }
   MemoryStorage(const MemoryStorage&) = delete;
   MemoryStorage& operator=(const MemoryStorage&) = delete;
 
@@ -22,10 +22,15 @@ public:
   }
   void leaveDirectory(const std::string& saved) override { current = saved; }
 
+  // The full path of a file in the current directory; a leading "./" adds nothing.
+  std::string fullPath(const std::string& path) const {
+    return current + "/" + (path.compare(0, 2, "./") == 0 ? path.substr(2) : path);
+  }
+
   std::unique_ptr<StructureInput> openInput(const std::string& path) override {
-    auto found = files.find(current + "/" + path);
+    auto found = files.find(fullPath(path));
     if (found == files.end()) {
-      missingReads.insert(current + "/" + path);
+      missingReads.insert(fullPath(path));
       return nullptr;
     }
     struct Input : StructureInput {
@@ -59,7 +64,7 @@ public:
     };
     auto output = std::make_unique<Output>();
     output->storage = this;
-    output->path = current + "/" + path;
+    output->path = fullPath(path);
     return output;
   }
 
@@ -67,7 +72,5 @@ public:
   std::map<std::string, std::string> files;  // full path -> bytes as on disk
   std::map<std::string, int> writes;          // full path -> times written
   std::set<std::string> missingReads;         // full paths looked for and not found
-
-private:
-  StructureStorage* previous;
+  StructureStorage* const replaced;           // the storage in use before this one
 };

@@ -128,24 +128,6 @@ TEST(StructureFormat, WriterQuotesEveryStructuralCharacter) {
   }
 }
 
-TEST(StructureFormat, CanonicalFormAndRoundTripOfAHandWrittenFile) {
-  const char* text =
-      "# settings\n[Configuration] [Program]\n  recursive = false ; language=en;\n[/Program]\n"
-      "[empty][/empty] [base] a=1; [/base] [derived@.Configuration.base] b=2; [/derived]\n"
-      "[/Configuration] top='x y';";
-  Structure root;
-  ASSERT_TRUE(readText(root, text));
-  std::string written = writeText(root);
-  EXPECT_EQ(written,
-            "[Configuration]\n\t[Program]\n\t\trecursive=false;\n\t\tlanguage=en;\n\t[/Program]\n"
-            "\t[empty]\n\t[/empty]\n\t[base]\n\t\ta=1;\n\t[/base]\n\t[derived@.Configuration.base]\n"
-            "\t\tb=2;\n\t[/derived]\n[/Configuration]\ntop=\"x y\";\n");
-  Structure back;
-  ASSERT_TRUE(readText(back, written));
-  EXPECT_EQ(compareWithoutInherited(root, back), "");
-  EXPECT_EQ(dumpChildren(back), dumpChildren(root));  // the inherited key came back too
-}
-
 TEST(StructureFormat, FilesUseCrLfAndFoldersBeforeABackslash) {
   ScratchFolder folder;
   // A CR LF split over the 512-byte blocks, a lone CR, and CR LF inside quotes.
