@@ -27,7 +27,10 @@ void Win32FolderListing::list(const std::string& folder,
   pattern.reserve(folder.size() + 4);
   pattern.append(folder).append("\\*.*");
   WIN32_FIND_DATAA entry;
-  HANDLE search = FindFirstFileA(pattern.c_str(), &entry);
+  // The basic level skips the short 8.3 names, which the scan never uses and which cost Wine
+  // a name generation per file; the large fetch reads the folder in fewer, bigger batches.
+  HANDLE search = FindFirstFileExA(pattern.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch,
+                                   nullptr, FIND_FIRST_EX_LARGE_FETCH);
   if (search == INVALID_HANDLE_VALUE) return;
   do {
     visit(entry.cFileName, (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
