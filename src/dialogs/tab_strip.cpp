@@ -19,6 +19,10 @@ void TabStrip::addPage(const char* text, HWND page) {
   item.mask = TCIF_TEXT;
   item.pszText = const_cast<char*>(pages.back().text.c_str());
   SendMessageA(control, TCM_INSERTITEMA, tab.index, reinterpret_cast<LPARAM>(&item));
+  // Pages lie inside the control's rectangle as its siblings, so the control must stay below
+  // them in the Z order. A sibling created later goes below the earlier ones, so this matters
+  // when the pages are created after the control.
+  SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   select(page);
 }
 

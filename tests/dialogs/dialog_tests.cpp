@@ -383,4 +383,26 @@ TEST(DialogFrame, LinkNotifiesItsWindowAndTakesItsTooltipAlong) {
   EXPECT_FALSE(IsWindow(tooltip));
 }
 
+TEST(DialogFrame, LargeHeaderBandAboveTheTabs) {
+  auto* dialog = new TabbedDialog("Tabs");
+  HWND window = dialog->handle;
+  Capture capture;
+  ASSERT_TRUE(captureWindow(window, capture));
+  capture.savePng(testOutputFolder() + "\\tabbed-dialog.png");
+  RECT place;
+  GetWindowRect(window, &place);
+  POINT client = {0, 0};
+  ClientToScreen(window, &client);
+  const int x = client.x - place.left, y = client.y - place.top;
+  // The large band ends at 75 with its grey line; the title starts at (85, 22).
+  EXPECT_GT(countColour(capture, x, y + 71, x + 300, y + 77, RGB(197, 197, 197), 2), 300 * 3);
+  EXPECT_GT(countColour(capture, x + 85, y + 18, x + 260, y + 52, RGB(109, 138, 171), 24), 30);
+  EXPECT_EQ(countColour(capture, x + 5, y + 50, x + 80, y + 60, RGB(255, 255, 255)) < 75 * 10,
+            GetFileAttributesA("./data/images/mirvak.bmp") != INVALID_FILE_ATTRIBUTES);
+  // The first page lies above the tab control's white body and shows the button face.
+  const uint32_t face = GetSysColor(COLOR_BTNFACE);
+  EXPECT_GT(countColour(capture, x + 10, y + 110, x + 300, y + 180, face), 290 * 70 * 9 / 10);
+  DestroyWindow(window);
+}
+
 }  // namespace
