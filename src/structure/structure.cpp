@@ -152,7 +152,7 @@ Structure* Structure::appendChild(std::string_view childName) {
   return node;
 }
 
-void Structure::insertChild(Structure* node, int32_t position) {
+void Structure::insertChild(Structure* node, int32_t position, bool isChange) {
   valueText.reset();
   node->parentNode = this;
   if (position < 0 || static_cast<size_t>(position) >= children.size()) {
@@ -162,7 +162,7 @@ void Structure::insertChild(Structure* node, int32_t position) {
     children.insert(children.begin() + position, node);
     dropNameIndex();
   }
-  touch();
+  if (isChange) touch();
 }
 
 void Structure::removeChildAt(uint32_t index) {
@@ -325,6 +325,7 @@ void Structure::resolveReference(Structure* source) {
   }
   if (!source || source == this || contains(source) || source->contains(this)) return;
   resolveReferenceWithin(source, budget);
+  setInherited(false);
 }
 
 // `source` and this node lie in separate subtrees, and so do all their descendants.
@@ -340,7 +341,8 @@ void Structure::resolveReferenceWithin(Structure* source, ReadBudget* budget) {
     if (budget && !budget->spend(budget->sizeUpTo(sourceChild))) break;
     Structure* copy = new Structure(*sourceChild);
     copy->setInherited(true);
-    insertChild(copy, -1);
+    // Inherited content added to a section is no change of its own: an inherited section
+    // that receives more of it stays inherited (and unwritten).
+    insertChild(copy, -1, false);
   }
-  setInherited(false);
 }

@@ -133,7 +133,8 @@ public:
 private:
   friend class StructureReader;
 
-  void insertChild(Structure* node, int32_t position);  // takes ownership
+  // Takes ownership. A change clears the inherited mark of this node and its ancestors.
+  void insertChild(Structure* node, int32_t position, bool isChange = true);
   Structure* appendChild(std::string_view childName);  // a new section of type 3
   void removeChildAt(uint32_t index);                   // releases ownership, no delete
   void deleteChildren();

@@ -87,6 +87,11 @@ TEST(StructureTree, ReferencesCopyOnlyWhatIsMissingAndMarkIt) {
             "own@base{b=own;sub{y=own;*x=1;}deep=key;*a=1;}");
   EXPECT_FALSE(root->findChild("own")->inherited());
 
+  // Resolved again (the section reopened), inherited sub-sections stay inherited.
+  std::unique_ptr<Structure> twice = tree("[base][sub]x=1;[/sub][/base][own@base][/own][own][/own]");
+  EXPECT_EQ(dumpTree(*twice->findChild("own")), "own@base{*sub{*x=1;}}");
+  EXPECT_EQ(writeText(*twice).substr(writeText(*twice).find("[own")), "[own@base]\n[/own]\n");
+
   // A reference to the section itself, an ancestor or a descendant merges nothing.
   for (const char* text : {"[s@s] a=1; [/s]", "[s] k=1; [t@.s] a=1; [/t] [/s]", "[s@s.t] [t] a=1; [/t] [/s]"}) {
     std::unique_ptr<Structure> looped = tree(text);
