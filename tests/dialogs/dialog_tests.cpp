@@ -180,14 +180,22 @@ TEST(ProgressWindow, ShortensTheStatusAndIdlesOverFivePositions) {
   const LRESULT start = SendMessageA(progress->bar, PBM_GETPOS, 0, 0);
   EXPECT_TRUE(waitFor([&] { return SendMessageA(progress->bar, PBM_GETPOS, 0, 0) != start; }, 5000));
 
-  // Without the left button, the client area is client area; the window is dragged only while
-  // the button is down.
+  // No caption, yet while the left button is down every point of it drags it like one. The
+  // button goes down in a screen corner, away from any window, so nothing else reacts.
   RECT place;
   GetWindowRect(window, &place);
-  if (!(GetAsyncKeyState(VK_LBUTTON) & 0x8000)) {
-    EXPECT_EQ(SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(place.left + 100, place.top + 10)),
-              HTCLIENT);
-  }
+  const LPARAM inside = MAKELPARAM(place.left + 100, place.top + 10);
+  EXPECT_EQ(SendMessageA(window, WM_NCHITTEST, 0, inside), HTCLIENT);
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+  INPUT press = {};
+  press.type = INPUT_MOUSE;
+  press.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  ASSERT_EQ(SendInput(1, &press, sizeof press), 1u);
+  ASSERT_TRUE(waitFor([] { return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0; }, 5000));
+  EXPECT_EQ(SendMessageA(window, WM_NCHITTEST, 0, inside), HTCAPTION);
+  press.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &press, sizeof press);
+  ASSERT_TRUE(waitFor([] { return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) == 0; }, 5000));
 
   DestroyWindow(window);
   EXPECT_EQ(WindowRegistry::size(), registered);
