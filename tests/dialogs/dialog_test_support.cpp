@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 
 #include "app/viewer_app.h"
@@ -25,7 +24,6 @@ public:
     instance = GetModuleHandleA(nullptr);
     settings.dialogFont = GetStockObject(DEFAULT_GUI_FONT);
     folder = makeScratchFolder("ovix-dialogs");
-    ASSERT_FALSE(folder.empty());
     copyFolder(stagedProgramFolder() + "\\data", folder + "\\data");
     CreateDirectoryA((folder + "\\languages").c_str(), nullptr);
     ASSERT_TRUE(writeFile(folder + "\\languages\\test.lang", testLanguage));
@@ -37,37 +35,20 @@ public:
   }
   void TearDown() override {
     SetCurrentDirectoryA(startFolder.c_str());
-    if (!std::getenv("OVIX_KEEP_FOLDERS")) removeFolder(folder);
+    removeFolder(folder);
   }
 
 private:
   std::string folder;
 };
-
-struct ThreadWindowSearch {
-  const char* className;
-  HWND found;
-};
-
-BOOL CALLBACK matchThreadWindow(HWND window, LPARAM parameter) {
-  auto* search = reinterpret_cast<ThreadWindowSearch*>(parameter);
-  char className[256];
-  if (GetClassNameA(window, className, sizeof className) &&
-      std::strcmp(className, search->className) == 0) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
 }  // namespace
 
 const std::string& testOutputFolder() { return startFolder; }
 
 void installDialogEnvironment() {
   static bool installed = false;
-  if (installed) return;
+  if (!installed) ::testing::AddGlobalTestEnvironment(new DialogEnvironment);
   installed = true;
-  ::testing::AddGlobalTestEnvironment(new DialogEnvironment);
 }
 
 MessageRecorder::MessageRecorder() {
@@ -83,7 +64,7 @@ MessageRecorder::MessageRecorder() {
 }
 
 MessageRecorder::~MessageRecorder() {
-  // Deleted by the test, not by windowProc: leave the registry first, then drop the window.
+  // Deleted by the test while its window lives: no object may answer for the window any more.
   HWND window = handle;
   handle = nullptr;
   if (window) DestroyWindow(window);
@@ -91,18 +72,12 @@ MessageRecorder::~MessageRecorder() {
 
 LRESULT MessageRecorder::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == MSG_BOX_ANSWER || message == MSG_LINK_CLICKED) {
-    received.push_back({message, wParam, lParam});
+    received.push_back({wParam, lParam});
     return 0;
   }
   HWND window = handle;
   if (message == WM_DESTROY) handle = nullptr;  // windowProc deletes the object next
   return DefWindowProcA(window, message, wParam, lParam);
-}
-
-HWND findThreadWindow(const char* className) {
-  ThreadWindowSearch search = {className, nullptr};
-  EnumThreadWindows(GetCurrentThreadId(), matchThreadWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
 }
 
 std::string windowText(HWND window) {
@@ -111,10 +86,17 @@ std::string windowText(HWND window) {
   return text;
 }
 
-bool captureWindow(HWND window, Capture& capture) {
+HWND findChild(HWND dialog, const char* className, const char* text) {
+  return FindWindowExA(dialog, nullptr, className, text);
+}
+
+bool captureWindow(HWND window, Capture& capture, POINT& client) {
   RECT place;
   if (!GetWindowRect(window, &place)) return false;
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  client = {0, 0};
+  ClientToScreen(window, &client);
+  client = {client.x - place.left, client.y - place.top};
   capture.width = place.right - place.left;
   capture.height = place.bottom - place.top;
   capture.pixels.assign(static_cast<size_t>(capture.width) * capture.height, 0);
@@ -123,36 +105,31 @@ bool captureWindow(HWND window, Capture& capture) {
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = capture.width;
-  info.bmiHeader.biHeight = -capture.height;
+  info.bmiHeader.biHeight = -capture.height;  // rows top to bottom
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  bool ok = false;
-  if (bitmap) {
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    ok = BitBlt(memory, 0, 0, capture.width, capture.height, screen, place.left, place.top, SRCCOPY);
-    GdiFlush();
-    if (ok) std::memcpy(capture.pixels.data(), bits, capture.pixels.size() * 4);
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-  }
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  bool ok = BitBlt(memory, 0, 0, capture.width, capture.height, screen, place.left, place.top, SRCCOPY);
+  GdiFlush();
+  if (ok) std::memcpy(capture.pixels.data(), bits, capture.pixels.size() * 4);
+  SelectObject(memory, previous);
+  DeleteObject(bitmap);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
   return ok;
 }
 
-int countColour(const Capture& capture, int x0, int y0, int x1, int y1, COLORREF colour,
-                int tolerance) {
+int countColour(const Capture& capture, POINT origin, int x0, int y0, int x1, int y1,
+                COLORREF colour, int tolerance) {
   int count = 0;
-  for (int y = std::max(0, y0); y < std::min(y1, capture.height); ++y)
-    for (int x = std::max(0, x0); x < std::min(x1, capture.width); ++x) {
+  for (int y = origin.y + y0; y < origin.y + y1 && y < capture.height; ++y)
+    for (int x = origin.x + x0; x < origin.x + x1 && x < capture.width; ++x) {
       uint32_t pixel = capture.at(x, y);
-      if (std::abs(redOf(pixel) - GetRValue(colour)) <= tolerance &&
-          std::abs(greenOf(pixel) - GetGValue(colour)) <= tolerance &&
-          std::abs(blueOf(pixel) - GetBValue(colour)) <= tolerance)
-        ++count;
+      count += std::abs(redOf(pixel) - GetRValue(colour)) <= tolerance &&
+               std::abs(greenOf(pixel) - GetGValue(colour)) <= tolerance &&
+               std::abs(blueOf(pixel) - GetBValue(colour)) <= tolerance;
     }
   return count;
 }

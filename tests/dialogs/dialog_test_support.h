@@ -17,30 +17,24 @@ void installDialogEnvironment();
 // The folder the test program started in (beside its log), for screenshots.
 const std::string& testOutputFolder();
 
-// A hidden top-level window that keeps every MSG_BOX_ANSWER and MSG_LINK_CLICKED it receives.
+// A hidden top-level window that keeps every MSG_BOX_ANSWER and MSG_LINK_CLICKED it receives
+// as (wParam, lParam) pairs.
 class MessageRecorder : public WindowBase {
 public:
-  struct Received {
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-    bool operator==(const Received& other) const {
-      return message == other.message && wParam == other.wParam && lParam == other.lParam;
-    }
-  };
   MessageRecorder();
   ~MessageRecorder() override;
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  std::vector<Received> received;
+  std::vector<std::pair<WPARAM, LPARAM>> received;
 };
 
-// The first visible or hidden top-level window of this thread with `className`, or null.
-HWND findThreadWindow(const char* className);
 std::string windowText(HWND window);
+// The child of `dialog` with that class and text, or null.
+HWND findChild(HWND dialog, const char* className, const char* text);
 
-// The whole window (frame included) as it is on the screen, repainted first.
-bool captureWindow(HWND window, Capture& capture);
-// Counts the pixels of the rectangle [x0, x1) x [y0, y1) whose colour is within `tolerance`
-// of `colour` in every channel.
-int countColour(const Capture& capture, int x0, int y0, int x1, int y1, COLORREF colour,
-                int tolerance = 0);
+// The whole window (frame included) as it is on the screen, repainted first; `client` gets
+// the client area's offset inside the capture.
+bool captureWindow(HWND window, Capture& capture, POINT& client);
+// Counts the pixels of the rectangle [x0, x1) x [y0, y1), relative to `origin`, whose colour
+// is within `tolerance` of `colour` in every channel.
+int countColour(const Capture& capture, POINT origin, int x0, int y0, int x1, int y1,
+                COLORREF colour, int tolerance = 0);
