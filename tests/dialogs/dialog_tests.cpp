@@ -197,12 +197,19 @@ TEST(DialogFrame, TabsShowExactlyOnePageAndTwoDialogsAreIndependent) {
   EXPECT_EQ(WindowRegistry::size(), registered);  // pages and links went with their dialogs
 }
 
-TEST(DialogFrame, MissingTitleGivesAnEmptyCaptionAndTheDialogWorks) {
+TEST(DialogFrame, MissingTitleGivesAnEmptyCaptionAndClosingActivatesTheMainWindow) {
+  MessageRecorder mainStandIn;
+  ShowWindow(mainStandIn.handle, SW_SHOW);
+  mainWindow = mainStandIn.handle;
   HWND window = (new TabbedTestDialog("NoTitle"))->handle;
+  EXPECT_EQ(GetWindow(window, GW_OWNER), mainWindow);
   EXPECT_EQ(windowText(window), "");
   UpdateWindow(window);  // paints an empty title
+  SetActiveWindow(window);
   SendMessageA(window, WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(GetActiveWindow(), mainStandIn.handle);
+  mainWindow = nullptr;
 }
 
 TEST(DialogFrame, LinkNotifiesItsWindowAndTakesItsTooltipAlong) {
