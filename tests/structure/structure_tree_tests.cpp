@@ -147,9 +147,4 @@ TEST(StructureTree, CopiesAttachmentsAndPositions) {
   EXPECT_TRUE(root->contains(c->findChild("k")));
   EXPECT_FALSE(c->contains(c));
 
-  Structure node;
-  node.addChild(nullptr, "v", -7);
-  node.addChild("first", nullptr, 0);
-  EXPECT_EQ(dumpChildren(node), "first{}=v;");
-  EXPECT_EQ(node.childAt(1)->type(), 3u);
 }
