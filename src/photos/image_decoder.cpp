@@ -28,9 +28,10 @@ private:
   T* pointer = nullptr;
 };
 
-// The imaging factory of one thread, with COM started for that thread as long as it lives.
-// WIC objects are cheapest used on the thread that made them, so decoding on worker threads
-// later needs no locking here.
+// COM and an imaging factory for the calling thread, for the length of one decode. A factory
+// kept for the thread's lifetime (thread_local) would be released as the thread ends, after COM
+// has torn down the thread's apartment and unloaded the codec library: the release then jumps
+// into unloaded code, and decoding worker threads crash as they finish.
 class ThreadImaging {
 public:
   ThreadImaging() {
@@ -53,11 +54,6 @@ public:
 private:
   bool comStarted = false;
 };
-
-IWICImagingFactory* threadFactory() {
-  thread_local ThreadImaging imaging;
-  return imaging.factory;
-}
 
 // A layout the texture code takes as it is.
 struct DirectLayout {
@@ -208,7 +204,8 @@ bool widePath(const char* path, wchar_t* wide, int capacity) {
 
 ImageSurface* loadImage(const char* path) {
   if (!path || !*path) return nullptr;
-  IWICImagingFactory* factory = threadFactory();
+  ThreadImaging imaging;  // outlives every COM object below
+  IWICImagingFactory* factory = imaging.factory;
   wchar_t wide[MAX_PATH * 2];
   if (!factory || !widePath(path, wide, MAX_PATH * 2)) return nullptr;
 

@@ -8,5 +8,5 @@
 // alpha; everything else (palettes, grey, 16 bits per channel, CMYK, premultiplied alpha) is
 // converted to 24-bit BGR, or 32-bit BGRA when the picture has alpha. Returns none for a
 // missing, empty, truncated or unreadable file, or when memory runs out; the caller frees the
-// surface with freeSurface. Safe on any thread: each thread gets its own imaging factory.
+// surface with freeSurface. Safe on any thread: each call starts COM and makes its own imaging factory.
 ImageSurface* loadImage(const char* path);
