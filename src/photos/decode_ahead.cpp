@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-DecodeAhead::DecodeAhead(ListWalk walk, bool forward, std::size_t wanted, unsigned workers, unsigned lookAhead,
-                         Decode decode)
-    : decode(std::move(decode)), walk(walk), forward(forward), wanted(wanted),
+DecodeAhead::DecodeAhead(ListWalk walk, bool forward, std::size_t tries, std::size_t wanted, unsigned workers,
+                         unsigned lookAhead, Decode decode)
+    : decode(std::move(decode)), walk(walk), forward(forward), tries(tries), wanted(wanted),
       lookAhead(std::max(1u, lookAhead)) {
   for (unsigned i = 0; i < std::max(1u, workers); ++i) threads.emplace_back([this] { work(); });
 }
@@ -24,7 +24,7 @@ bool DecodeAhead::mayStart() const {
   // try) a position starts only once the fill waits for it.
   const std::size_t sure = wanted > decodedTaken ? wanted - decodedTaken : 0;
   const std::size_t ahead = std::min(lookAhead, sure);
-  return next < taken + ahead || (waiting && next == taken);
+  return next < tries && (next < taken + ahead || (waiting && next == taken));
 }
 
 void DecodeAhead::work() {

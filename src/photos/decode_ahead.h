@@ -22,10 +22,12 @@ public:
   using Decode = std::function<bool(std::ptrdiff_t entry, TexelImage& out)>;
 
   // Starts `workers` threads (at least one) decoding the entries that stepping `walk` in the
-  // given direction yields. `wanted` is the number of pictures the fill wants at most; only
-  // entries the fill is sure to try are decoded (never more than `lookAhead` beyond the one it
-  // waits for), so nothing is decoded in vain when every picture loads.
-  DecodeAhead(ListWalk walk, bool forward, std::size_t wanted, unsigned workers, unsigned lookAhead, Decode decode);
+  // given direction yields, at most `tries` of them. `wanted` is the number of pictures the fill
+  // wants at most; only entries the fill is sure to try are decoded (never more than
+  // `lookAhead` beyond the one it waits for), so nothing is decoded in vain when every picture
+  // loads.
+  DecodeAhead(ListWalk walk, bool forward, std::size_t tries, std::size_t wanted, unsigned workers,
+              unsigned lookAhead, Decode decode);
   // Stops the workers, waits for the decodes under way and drops every result not taken.
   ~DecodeAhead();
   DecodeAhead(const DecodeAhead&) = delete;
@@ -53,6 +55,7 @@ private:
   Decode decode;
   ListWalk walk;
   bool forward;
+  std::size_t tries;
   std::size_t wanted;
   std::size_t lookAhead;
 

@@ -10,7 +10,8 @@ public:
   virtual ~PhotoLoader() = default;
 
   // A fill starts. Stepping a copy of `walk` with next(forward) yields, in order, every entry the
-  // fill may try; the fill tries a prefix of that sequence (how long depends on what loads).
+  // fill may try; the fill tries a prefix of that sequence (how long depends on what loads), at
+  // most one try per entry of the list.
   virtual void fillStarted(const ListWalk& walk, bool forward) {
     (void)walk;
     (void)forward;

@@ -21,23 +21,21 @@ void PhotoWindow::fill(uint32_t count, bool forwardLoad) {
   forward = forwardLoad;
   loader.fillStarted(walk, forwardLoad);
 
+  // Every entry is tried at most once per fill: a list with fewer loadable photos than the
+  // window has room for is loaded once, not round and round, and a list with nothing loadable
+  // ends after one try of each entry.
   const std::size_t entries = list.size();
-  std::size_t attempts = 0;       // photos loaded by this fill
-  std::size_t failuresInRow = 0;
+  std::size_t tries = 0;
   std::ptrdiff_t loadedCount = 0;
   std::ptrdiff_t firstLoaded = -1, lastLoaded = -1;  // in load order
-  while (count > 0) {
-    if (entries == 0 || attempts >= entries || failuresInRow >= entries) break;
+  while (count > 0 && tries < entries) {
     const std::ptrdiff_t entry = walk.next(forwardLoad);
+    ++tries;
     if (loader.loadEntry(entry)) {
       if (firstLoaded < 0) firstLoaded = entry;
       lastLoaded = entry;
       --count;
-      ++attempts;
       ++loadedCount;
-      failuresInRow = 0;
-    } else {
-      ++failuresInRow;
     }
   }
   walk.storeTo(list);

@@ -24,9 +24,9 @@ public:
 
   // Loads up to `count` photos walking the list in the given direction, starting next to the
   // window loaded last (a window still loaded is released first). A failed entry does not use up
-  // a slot; the fill ends when `count` photos are loaded, when as many photos have loaded as the
-  // list has entries, or when as many entries in a row have failed. Afterwards the cursor is on
-  // the window's first group (forward) or on its last group (backward).
+  // a slot; the fill ends when `count` photos are loaded or when it has tried every entry of the
+  // list once. Afterwards the cursor is on the window's first group (forward) or on its last
+  // group (backward).
   void fill(uint32_t count, bool forward);
   // Group bookkeeping once the first fill is done: sets the wrap mark when the whole list fits.
   void countGroups();

@@ -48,7 +48,7 @@ struct FakeDecode {
 TEST(DecodeAhead, HandsOutTheWalksEntriesInOrderAndDecodesNothingInVain) {
   FakeDecode fake;
   {
-    DecodeAhead ahead(walkOver(10), true, 8, 2, 4,
+    DecodeAhead ahead(walkOver(10), true, 10, 8, 2, 4,
                       [&](std::ptrdiff_t entry, TexelImage& out) { return fake(entry, out); });
     for (std::ptrdiff_t entry = 0; entry < 8; ++entry) {
       TexelImage texels;
@@ -64,7 +64,7 @@ TEST(DecodeAhead, HandsOutTheWalksEntriesInOrderAndDecodesNothingInVain) {
 TEST(DecodeAhead, FailuresMakeRoomForMoreAndBackwardWalksWrap) {
   FakeDecode fake;
   fake.failing = {4, 2};
-  DecodeAhead ahead(walkOver(6), false, 3, 3, 8,
+  DecodeAhead ahead(walkOver(6), false, 6, 3, 3, 8,
                     [&](std::ptrdiff_t entry, TexelImage& out) { return fake(entry, out); });
   // Backwards from the fresh cursor at entry 0: 5, 4, 3, 2, 1.
   const struct {
@@ -81,7 +81,7 @@ TEST(DecodeAhead, FailuresMakeRoomForMoreAndBackwardWalksWrap) {
 
 TEST(DecodeAhead, AnEntryOutOfSequenceIsDecodedByTheCaller) {
   FakeDecode fake;
-  DecodeAhead ahead(walkOver(4), true, 4, 1, 2, [&](std::ptrdiff_t entry, TexelImage& out) { return fake(entry, out); });
+  DecodeAhead ahead(walkOver(4), true, 4, 4, 1, 2, [&](std::ptrdiff_t entry, TexelImage& out) { return fake(entry, out); });
   TexelImage texels;
   ASSERT_TRUE(ahead.take(3, texels));  // the walk promised 0
   EXPECT_EQ(texels.texels[0], 3);
@@ -92,7 +92,7 @@ TEST(DecodeAhead, AnEntryOutOfSequenceIsDecodedByTheCaller) {
 TEST(DecodeAhead, StoppingEarlyDropsWhatWasNotTaken) {
   FakeDecode fake;
   {
-    DecodeAhead ahead(walkOver(50), true, 40, 2, 6,
+    DecodeAhead ahead(walkOver(50), true, 50, 40, 2, 6,
                       [&](std::ptrdiff_t entry, TexelImage& out) { return fake(entry, out); });
     TexelImage texels;
     ASSERT_TRUE(ahead.take(0, texels));
@@ -101,4 +101,18 @@ TEST(DecodeAhead, StoppingEarlyDropsWhatWasNotTaken) {
     EXPECT_LE(ahead.started(), 1u + 6u);
   }
   EXPECT_LE(fake.decoded.size(), 7u);
+}
+
+TEST(DecodeAhead, NeverRunsPastOneTryPerEntry) {
+  FakeDecode fake;
+  fake.failing = {0, 1, 2};
+  {
+    DecodeAhead ahead(walkOver(3), true, 3, 3, 2, 8,
+                      [&](std::ptrdiff_t entry, TexelImage& out) { return fake(entry, out); });
+    for (std::ptrdiff_t entry = 0; entry < 3; ++entry) {
+      TexelImage texels;
+      EXPECT_FALSE(ahead.take(entry, texels));
+    }
+  }
+  EXPECT_EQ(fake.decoded.size(), 3u);
 }

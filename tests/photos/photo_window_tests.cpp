@@ -160,9 +160,17 @@ TEST(PhotoWindow, FailuresAreSkippedWithoutUsingUpSlots) {
   Folder folder(10, 8, {2, 5});
   EXPECT_EQ(folder.loader.storage, (Entries{0, 1, 3, 4, 6, 7, 8, 9}));
   EXPECT_EQ(folder.loader.tried.size(), 10u);
-  // Only two photos load: the fill goes round the list until the window is full.
+  // Only two photos load: each is loaded once, and the show walks the two.
   Folder sparse(6, 4, {1, 2, 4, 5});
-  EXPECT_EQ(sparse.loader.storage, (Entries{0, 3, 0, 3}));
+  EXPECT_EQ(sparse.loader.storage, (Entries{0, 3}));
+  EXPECT_EQ(sparse.loader.tried, range(0, 6));
+  EXPECT_EQ(sparse.group(), (Entries{0, 3, 0, 0}));
+  sparse.nextGroup();
+  EXPECT_EQ(sparse.group(), (Entries{0, 3, 0, 0}));
+  EXPECT_EQ(sparse.loader.fills, 1);
+  Folder fits(5, 8, {1, 4});
+  EXPECT_EQ(fits.loader.storage, (Entries{0, 2, 3}));
+  EXPECT_EQ(fits.group(), (Entries{0, 2, 3, 0}));
 }
 
 TEST(PhotoWindow, ABackwardReloadLoadsInReverseAndLandsOnThePreviousGroup) {
