@@ -104,8 +104,8 @@ TEST_F(PhotoCacheTest, TenPhotosLoadInListOrderAndTheReloadReleasesTheOldWindow)
   // Back past the window's start: a backward load, in reverse list order.
   EXPECT_FALSE(cache->prevGroup());
   const TextureImage* first = cache->previewAt(0, false);
+  EXPECT_EQ(first, cache->photos[3]);  // the group of list entries 4 .. 7
   EXPECT_EQ(numbers(*cache), listNumbers(*cache, {7, 6, 5, 4, 3, 2, 1, 0}));
-  EXPECT_EQ(first, cache->photos[3]);  // the group 4 .. 7 of the list, just before 8, 9, 0, 1
 }
 
 TEST_F(PhotoCacheTest, GifsAndBrokenFilesAreSkippedAndAFolderOfThemEndsEmpty) {

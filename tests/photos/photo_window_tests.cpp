@@ -154,6 +154,19 @@ TEST(PhotoWindow, NothingLoadableTriesEachEntryOnceAndEndsEmpty) {
   EXPECT_EQ(big.window.photoAt(3), -1);
   big.window.nextGroup();
   EXPECT_EQ(big.window.advance(1), -1);
+
+  Folder none(0, 8);
+  EXPECT_TRUE(none.loader.tried.empty());
+  none.window.prevGroup();
+  EXPECT_EQ(none.window.previewAt(0, false), -1);
+}
+
+TEST(PhotoWindow, ACacheLevelBetweenGroupsHoldsWholeGroups) {
+  Folder folder(20, 5);
+  EXPECT_EQ(folder.window.capacity, 8u);
+  EXPECT_EQ(folder.loader.storage, range(0, 8));
+  Folder zero(20, 0);
+  EXPECT_EQ(zero.loader.storage, range(0, 4));
 }
 
 TEST(PhotoWindow, FailuresAreSkippedWithoutUsingUpSlots) {
@@ -192,25 +205,6 @@ TEST(PhotoWindow, ABackwardReloadLoadsInReverseAndLandsOnThePreviousGroup) {
   EXPECT_EQ(folder.group(), range(12, 16));
   EXPECT_EQ(folder.loader.fills, 4);
   EXPECT_EQ(folder.loader.storage, range(12, 20));
-}
-
-TEST(PhotoWindow, CacheLevelsRoundUpToWholeGroups) {
-  const struct {
-    uint32_t cacheLevel, capacity;
-  } cases[] = {{0, 4}, {1, 4}, {4, 4}, {5, 8}, {8, 8}, {60, 60}, {0xFFFFFFFFu, 0xFFFFFFFCu}};
-  for (const auto& c : cases) {
-    PhotoList list;
-    FakeLoader loader;
-    EXPECT_EQ(PhotoWindow(list, loader, c.cacheLevel).capacity, c.capacity) << c.cacheLevel;
-  }
-}
-
-TEST(PhotoWindow, EmptyListLoadsNothing) {
-  Folder folder(0, 8);
-  EXPECT_TRUE(folder.loader.tried.empty());
-  EXPECT_EQ(folder.window.photoAt(0), -1);
-  folder.window.prevGroup();
-  EXPECT_EQ(folder.window.previewAt(0, false), -1);
 }
 
 // Every folder size with the usual cache levels: three cycles forwards, then as far backwards,
