@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/viewer_app.h"
 #include "dialogs/progress_window.h"
 #include "glui/gl_test_context.h"
 #include "photos/photo_cache.h"
@@ -47,10 +48,15 @@ protected:
     GetCurrentDirectoryA(MAX_PATH, previousFolder);
     ASSERT_TRUE(SetCurrentDirectoryA(stagedProgramFolder().c_str()));  // texts and pictures
     settings = Settings();
+    // An active main window that does not pump messages while the cache loads, as in Ovix:
+    // the progress thread must never wait for it.
+    mainWindow = gl.window;
+    SetForegroundWindow(gl.window);
     folder = makeScratchFolder("ovix-cache");
     ASSERT_FALSE(folder.empty());
   }
   void TearDown() override {
+    mainWindow = nullptr;
     SetCurrentDirectoryA(previousFolder);
     removeFolder(folder);
   }
@@ -79,7 +85,7 @@ protected:
     return result;
   }
 
-  GlTestContext gl;
+  GlTestContext gl{640, 480, true};
   char previousFolder[MAX_PATH] = {};
   std::string folder;
   char path[MAX_PATH] = {};
