@@ -6,7 +6,9 @@
 #include "app/logo_wheel.h"
 #include "app/scene_background.h"
 #include "app/viewer_app.h"
+#include "dialogs/open_dialog.h"
 #include "glui/menu_panel.h"
+#include "photos/photo_show.h"
 
 unsigned mouseX = 0, mouseY = 0;
 
@@ -42,12 +44,21 @@ LRESULT ViewerApp::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       mouseX = LOWORD(lParam);
       mouseY = HIWORD(lParam);
       if (menuPanel) menuPanel->hover(static_cast<int>(mouseX), static_cast<int>(mouseY));
+      if (photoShow) photoShow->panels.hover(static_cast<int>(mouseX), static_cast<int>(mouseY));
       return 0;
     case WM_LBUTTONUP:
       if (menuPanel) menuPanel->click(LOWORD(lParam), HIWORD(lParam));
+      if (photoShow) photoShow->onPanelClick(LOWORD(lParam), HIWORD(lParam));
+      return 0;
+    case WM_MOUSEWHEEL:
+      if (photoShow) {
+        if (static_cast<short>(HIWORD(wParam)) < 0)
+          photoShow->zoomOut();
+        else
+          photoShow->zoomIn();
+      }
       return 0;
     case WM_RBUTTONUP:
-    case WM_MOUSEWHEEL:
       return 0;
   }
   return DefWindowProcA(handle, message, wParam, lParam);
@@ -56,6 +67,10 @@ LRESULT ViewerApp::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void ViewerApp::frameTick() {
   if (logoWheel) logoWheel->spin();
   if (menuPanel) menuPanel->animate();
+  if (photoShow) {
+    photoShow->panels.animate();
+    photoShow->tick();
+  }
   drawFrame();
   SwapBuffers(deviceContext);
 }
@@ -66,6 +81,7 @@ void ViewerApp::drawFrame() {
   if (helpShown) {
     if (helpPicture) helpPicture->draw();
   } else {
+    if (photoShow) photoShow->draw();
     if (logoWheel) logoWheel->draw();
   }
   if (menuPanel) {
@@ -92,7 +108,9 @@ void ViewerApp::runMenuCommand() {
     case menuExit:
       PostQuitMessage(0);
       break;
-    case menuOpen:    // the open-photos dialog joins here when it is built
+    case menuOpen:
+      new OpenDialog(&logoWheel, &photoShow);  // it deletes itself when closed
+      break;
     case menuConfig:  // the configuration dialog joins here when it is built
     case menuAbout:   // the About dialog joins here when it is built
     default:

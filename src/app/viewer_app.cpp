@@ -7,6 +7,7 @@
 #include "app/scene_background.h"
 #include "app/settings_environment.h"
 #include "glui/menu_panel.h"
+#include "photos/photo_show.h"
 #include "structure/settings_file.h"
 
 HINSTANCE instance = nullptr;
@@ -124,14 +125,17 @@ ViewerApp::~ViewerApp() {
     delete helpPicture;
     helpPicture = nullptr;
   }
+  // The show's panel was built after the menu panel, so it goes first.
+  delete photoShow;
+  photoShow = nullptr;
   delete background;
   background = nullptr;
   delete logoWheel;
   logoWheel = nullptr;
   delete menuPanel;
   menuPanel = nullptr;
-  // The photo show and the context-menu texts are released here as they
-  // are built, before the settings are written.
+  // The context-menu texts are released here as they are built, before the settings are
+  // written.
   if (settings.lastPosition && handle) {
     RECT place;
     if (GetWindowRect(handle, &place)) {

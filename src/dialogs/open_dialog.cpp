@@ -1,0 +1,159 @@
+#include "dialogs/open_dialog.h"
+
+#include <new>
+
+#include "app/logo_wheel.h"
+#include "app/viewer_app.h"
+#include "photos/effect.h"
+#include "photos/photo_show.h"
+#include "sources/photo_sources.h"
+#include "structure/language.h"
+#include "structure/settings.h"
+#include "structure/settings_file.h"
+
+namespace {
+constexpr DWORD childStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+constexpr DWORD editStyle = childStyle | WS_TABSTOP | ES_AUTOHSCROLL;
+constexpr DWORD checkStyle = childStyle | WS_TABSTOP | BS_CHECKBOX | BS_NOTIFY;
+// The effect list's entries, in the order of their codes from effectPlain on.
+const char* const effectKeys[] = {"def", "fade"};
+}  // namespace
+
+OpenDialog::OpenDialog(LogoWheel** logo, PhotoShow** photoShow)
+    : DialogFrame("Ovix - Otevřít fotky"),
+      openTexts(openLanguage({"Windows", "Open"})),
+      generalTexts(openLanguage({"Windows", "General"})),
+      effectNames(openLanguage({"Effects"})),
+      logoSlot(logo),
+      showSlot(photoShow) {
+  FrameLook look;
+  look.width = 350;
+  look.height = 350;
+  look.iconIndex = 0;
+  look.minimiseBox = true;
+  look.header = HeaderStyle::large;
+  look.picture = "./data/images/folder_open.bmp";
+  if (!createFrame(look, openTexts->text("title").c_str())) return;
+
+  const std::string choose = generalTexts->text("choose");
+  photoEdit = addControl("EDIT", settings.photoDir, editStyle, WS_EX_CLIENTEDGE, 15, 110, 130, 16,
+                         0);
+  SendMessageA(photoEdit, EM_LIMITTEXT, 255, 0);
+  choosePhotosButton = addButton(choose.c_str(), choosePhotosId, 155, 107);
+  subFoldersBox = addControl("BUTTON", openTexts->text("full_tree").c_str(), checkStyle, 0, 15, 138,
+                             width - 31, 16, subFoldersId);
+  SendMessageA(subFoldersBox, BM_SETCHECK, settings.recursive ? BST_CHECKED : BST_UNCHECKED, 0);
+
+  musicEdit = addControl("EDIT", settings.musicDir, editStyle, WS_EX_CLIENTEDGE, 15, 193, 130, 16,
+                         0);
+  SendMessageA(musicEdit, EM_LIMITTEXT, 255, 0);
+  chooseMusicButton = addButton(choose.c_str(), chooseMusicId, 155, 190);
+  musicBox = addControl("BUTTON", openTexts->text("allow_music").c_str(), checkStyle, 0, 15, 221,
+                        width - 31, 16, musicId);
+  SendMessageA(musicBox, BM_SETCHECK, settings.music ? BST_CHECKED : BST_UNCHECKED, 0);
+
+  // The height includes the dropped-down list, which needs room for its two entries.
+  effectList = addControl("COMBOBOX", "", childStyle | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
+                          0, 15, 271, 128, 80, 0);
+  for (const char* key : effectKeys)
+    SendMessageA(effectList, CB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(effectNames->text(key).c_str()));
+  SendMessageA(effectList, CB_SETCURSEL, settings.effect == effectFade ? 1 : 0, 0);
+
+  runButton = addButton(openTexts->text("run").c_str(), runId, leftButtonX(), buttonY());
+  cancelButton = addButton(generalTexts->text("cancel").c_str(), cancelId, rightButtonX(),
+                           buttonY());
+  show();
+}
+
+OpenDialog::~OpenDialog() {
+  effectNames.reset();
+  generalTexts.reset();
+  openTexts.reset();
+}
+
+void OpenDialog::paint(HDC dc) {
+  DialogFrame::paint(dc);
+  drawSectionLabel(dc, 10, 80, openTexts->text("photo_source").c_str());
+  drawSectionLabel(dc, 10, 165, openTexts->text("music_source").c_str());
+  drawSectionLabel(dc, 10, 245, openTexts->text("effects").c_str());
+}
+
+LRESULT OpenDialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // Only the clicks of ids 0-5 (notification code 0); the edits' and the list's notifications
+  // carry a code in the high word and go on to the default procedure.
+  if (message == WM_COMMAND && wParam < 6) {
+    switch (wParam) {
+      case subFoldersId:
+        // The edit and the list share id 0 but never send code 0 with it.
+        if (reinterpret_cast<HWND>(lParam) == subFoldersBox) toggle(subFoldersBox, settings.recursive);
+        return 0;
+      case musicId:
+        toggle(musicBox, settings.music);
+        return 0;
+      case choosePhotosId:
+        chooseFolder(photoEdit);
+        return 0;
+      case chooseMusicId:
+        chooseFolder(musicEdit);
+        return 0;
+      case runId:
+        confirm();
+        DestroyWindow(handle);
+        return 0;
+      case cancelId:
+        DestroyWindow(handle);
+        return 0;
+    }
+  }
+  return DialogFrame::handleMessage(message, wParam, lParam);
+}
+
+void OpenDialog::toggle(HWND box, bool& setting) {
+  const bool ticked = SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  SendMessageA(box, BM_SETCHECK, ticked ? BST_UNCHECKED : BST_CHECKED, 0);
+  setting = !ticked;
+  writeSettings();
+}
+
+void OpenDialog::chooseFolder(HWND edit) {
+  char folder[MAX_PATH] = "";
+  if (browseForFolder(handle, folder)) SetWindowTextA(edit, folder);
+}
+
+void OpenDialog::confirm() {
+  ShowWindow(handle, SW_HIDE);
+
+  const LRESULT selected = SendMessageA(effectList, CB_GETCURSEL, 0, 0);
+  if (selected != CB_ERR) settings.effect = effectPlain + static_cast<int32_t>(selected);
+
+  if (showSlot && *showSlot) {
+    delete *showSlot;
+    *showSlot = nullptr;
+  }
+  if (logoSlot && *logoSlot) {
+    delete *logoSlot;
+    *logoSlot = nullptr;
+  }
+
+  // GetWindowTextA cuts at the buffer: at most 255 characters and the terminator.
+  GetWindowTextA(photoEdit, settings.photoDir, sizeof settings.photoDir);
+  GetWindowTextA(musicEdit, settings.musicDir, sizeof settings.musicDir);
+
+  ShowParams params;
+  params.cacheLevel = static_cast<uint32_t>(settings.cacheLevel);
+  params.textureSize = static_cast<uint32_t>(settings.textureSize);
+  params.flipTime = static_cast<uint32_t>(settings.flipTime);
+  params.effectId = settings.effect;
+  params.musicOn = settings.music;
+  params.smoothing = settings.smoothing;
+  params.showNames = settings.photoNames;
+  params.photoDir = settings.photoDir;
+  params.musicDir = settings.musicDir;
+  params.ownerWindow = mainWindow;
+
+  PhotoShow* show = new (std::nothrow) PhotoShow(params);
+  if (showSlot) *showSlot = show;
+  writeSettings();
+  if (mainWindow) SetActiveWindow(mainWindow);
+}

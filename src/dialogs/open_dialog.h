@@ -1,0 +1,58 @@
+#pragma once
+// The open photos dialog: the folder of photos and whether its sub-folders count, the folder of
+// music and whether it plays, and the transition effect. Run replaces the current show (and the
+// idle logo) by a new show of the chosen folder; cancel, Esc and the close box change nothing
+// but the two check boxes, which are saved the moment they are clicked.
+#include <memory>
+
+#include "dialogs/dialog_frame.h"
+
+class Language;
+class LogoWheel;
+class PhotoShow;
+
+class OpenDialog : public DialogFrame {
+public:
+  // Control ids carried by WM_COMMAND.
+  static constexpr int subFoldersId = 0;  // the two folder edits and the effect list share 0
+  static constexpr int musicId = 1;
+  static constexpr int choosePhotosId = 2;
+  static constexpr int chooseMusicId = 3;
+  static constexpr int runId = 4;
+  static constexpr int cancelId = 5;
+
+  // Builds and shows the dialog. `logoSlot` and `showSlot` are the application's logo wheel and
+  // photo show pointers, which run replaces; they must outlive the dialog. Allocate with new:
+  // the dialog deletes itself when its window goes.
+  OpenDialog(LogoWheel** logoSlot, PhotoShow** showSlot);
+  ~OpenDialog() override;
+
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  std::unique_ptr<Language> openTexts;     // "Windows" -> "Open"
+  std::unique_ptr<Language> generalTexts;  // "Windows" -> "General"
+  std::unique_ptr<Language> effectNames;   // "Effects"
+  LogoWheel** logoSlot = nullptr;
+  PhotoShow** showSlot = nullptr;
+  HWND photoEdit = nullptr;
+  HWND musicEdit = nullptr;
+  HWND subFoldersBox = nullptr;
+  HWND musicBox = nullptr;
+  HWND effectList = nullptr;
+  HWND choosePhotosButton = nullptr;
+  HWND chooseMusicButton = nullptr;
+  HWND runButton = nullptr;
+  HWND cancelButton = nullptr;
+
+protected:
+  // The header band and the three section labels.
+  void paint(HDC dc) override;
+
+private:
+  // Flips a check box and its setting, and saves the settings at once.
+  void toggle(HWND box, bool& setting);
+  // The shell's folder browser; a chosen folder replaces the edit's text.
+  void chooseFolder(HWND edit);
+  // Stores the effect and the folders, replaces the show and saves the settings.
+  void confirm();
+};

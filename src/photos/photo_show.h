@@ -1,0 +1,101 @@
+#pragma once
+// The scene while a folder of photos is open: one photo large in the middle, the film strip of
+// the current group of four under it, the navigation bar, and with music the music bar and its
+// volume bar. Photos are walked in groups of four; while playing, the next photo comes every
+// `flipTime` timer ticks and the next group after the fourth.
+//
+// Every photo change, whatever caused it, ends the same way (photoChanged): the slide clock
+// starts over, the rotation goes back to 0 and the effect restarts; the zoom stays.
+//
+// Main thread only, with the main window's GL context current; loading blocks (the cache shows
+// a progress window meanwhile).
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+#include "glui/film_strip_bar.h"
+#include "glui/gl_panel.h"
+#include "glui/navigation_bar.h"
+#include "music/music_bar.h"
+#include "photos/effect_holder.h"
+#include "photos/show_params.h"
+
+class PhotoCache;
+struct TextureImage;
+
+// Something the main window draws every frame.
+class Scene {
+public:
+  virtual ~Scene() = default;
+  virtual void draw() = 0;
+};
+
+class PhotoShow : public Scene {
+public:
+  // Builds the bars (the music bar only with music), scans and loads the folder, and selects
+  // the effect. Never fails as a whole: a folder without loadable photos gives an empty show.
+  explicit PhotoShow(const ShowParams& params);
+  // Releases the music, the photos and their textures, the bars and the effect.
+  ~PhotoShow() override;
+  PhotoShow(const PhotoShow&) = delete;
+  PhotoShow& operator=(const PhotoShow&) = delete;
+
+  // One timer tick: while playing, the effect's tick and the slide clock (back to 0 once the
+  // interval is reached, which the next draw turns into a slideshow step).
+  void tick();
+  // One frame: the slideshow step when due, the photo through the effect, the volume bar,
+  // the thumbnails and the bars. Leaves blending off.
+  void draw() override;
+  // Puts the current group's photos (or the blank picture) on the four thumbnails; may reload
+  // the cache's window when the group has left it.
+  void fillPreviews();
+
+  // A click at client pixel (x, y): runs the command of the show's button under it, if any.
+  void onPanelClick(int x, int y);
+
+  // The show's commands, shared by the bars, the keys and the context menu.
+  // Photo k (0-3) of the current group; with k photos or fewer loaded only the clock restarts.
+  void selectThumbnail(uint32_t k);
+  // The next group of four, starting on its first photo.
+  void nextGroup();
+  // The previous group of four, starting on its first photo.
+  void previousGroup();
+  // The folder's first photo in its group, as at a fresh open.
+  void firstPhoto();
+  // The folder's last photo in its group.
+  void lastPhoto();
+  // Quarter turns: left adds 90 degrees, right subtracts 90.
+  void rotateLeft() { angle += 90.0f; }
+  void rotateRight() { angle -= 90.0f; }
+  // Zoom by 0.3 towards the viewer down to -2.5 and away up to about -7.6.
+  void zoomIn();
+  void zoomOut();
+  // Pauses or resumes the slideshow (clock and effect) and swaps the button's picture and text.
+  void togglePlaying();
+  // The common end of every photo change.
+  void photoChanged();
+
+  // Photos loaded in the cache's window.
+  std::size_t loaded() const;
+
+  EffectHolder effect;
+  GlPanel panels;
+  NavigationBar navigation;  // the bars live inside `panels`, so they are declared after it
+  MusicBar musicBar;
+  FilmStripBar filmStrip;
+  bool showNames = false;
+  uint32_t groupIndex = 0;  // member 0-3 of the current group shown large
+  bool forward = true;      // direction of the last group move
+  float offsetX = 0.0f;
+  float offsetY = 0.0f;
+  float angle = 0.0f;       // degrees about the view axis
+  float distance = -4.9f;   // z of the large photo
+  bool playing = true;
+  uint32_t tickCount = 1;   // slide clock
+  std::unique_ptr<PhotoCache> cache;
+  TextureImage* current = nullptr;  // the photo shown large, owned by the cache; none if empty
+
+private:
+  // Drops `current` when a reload of the cache's window has freed it.
+  void forgetFreedPhoto();
+};

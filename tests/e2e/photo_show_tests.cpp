@@ -1,0 +1,265 @@
+// The photo show as a user drives it: a folder opened through the dialog, the slideshow, the
+// film strip, and the buttons of the navigation bar and the film strip.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <psapi.h>
+
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "show_driver.h"
+
+namespace {
+enum { rotateLeft, rotateRight, first, last, pause, zoomIn, zoomOut };
+
+// Pixels from the middle of the large photo to its top edge (vertical) or right edge, counted
+// while the pixels keep the middle's photo colour. 0 when no photo is in the middle.
+int halfExtent(OvixProcess& ovix, bool vertical) {
+  Capture capture;
+  if (!ovix.captureClient(capture)) return 0;
+  const int cx = capture.width / 2, cy = capture.height / 2;
+  auto numberAt = [&](int x, int y) {
+    const uint32_t p = capture.at(x, y);
+    return photoNumberOf(RGB(redOf(p), greenOf(p), blueOf(p)));
+  };
+  const int n = numberAt(cx, cy);
+  if (n == 0) return 0;
+  int length = 0;
+  if (vertical)
+    while (cy - length - 1 >= 0 && numberAt(cx, cy - length - 1) == n) ++length;
+  else
+    while (cx + length + 1 < capture.width && numberAt(cx + length + 1, cy) == n) ++length;
+  return length;
+}
+
+// Half the photo's height on screen at show distance d: the frame is 2 units high at z = d + 1.
+int expectedHalfHeight(HWND window, double d) {
+  const double ndc = 1.0 / (-(d + 1.0) * std::tan(22.5 * 3.14159265358979 / 180.0));
+  return static_cast<int>(std::lround(ndc * clientSize(window).cy / 2.0));
+}
+
+bool halfHeightNear(OvixProcess& ovix, double d) {
+  return waitFor([&] { return std::abs(halfExtent(ovix, true) - expectedHalfHeight(ovix.window(), d)) <= 3; },
+                 10000);
+}
+
+void startShow(OvixProcess& ovix, int flipTime, const std::string& folder) {
+  ASSERT_TRUE(ovix.start([&](const std::string& program) {
+    writeFile(program + "\\config.conf", testConfig(flipTime, 8));
+  }));
+  ASSERT_TRUE(ovix.waitForWindow());
+  ASSERT_TRUE(openFolderThroughDialog(ovix, folder));
+}
+
+bool captureRect(OvixProcess& ovix, RECT area, std::vector<uint32_t>& out) {
+  Capture capture;
+  if (!ovix.captureClient(capture)) return false;
+  out.clear();
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x) out.push_back(capture.at(x, y));
+  return true;
+}
+
+// Waits until the area looks the same in two captures in a row (fades have ended).
+bool settledCapture(OvixProcess& ovix, RECT area, std::vector<uint32_t>& out) {
+  std::vector<uint32_t> previous;
+  return waitFor([&] {
+    if (!captureRect(ovix, area, out)) return false;
+    const bool same = out == previous;
+    previous = out;
+    return same;
+  });
+}
+}  // namespace
+
+TEST(PhotoShow, PlaysGroupAfterGroupAndPausesOnTheButton) {
+  const std::string folder = makePhotoFolder(10);
+  ASSERT_FALSE(folder.empty());
+  OvixProcess ovix;
+  startShow(ovix, 60, folder);
+  HWND window = ovix.window();
+
+  // Photos 1-4, then the next group starts on 5; the time between changes is the interval.
+  std::vector<int> seen;
+  std::vector<ULONGLONG> changedAt;
+  ASSERT_TRUE(waitFor([&] {
+    const int n = shownPhoto(window);
+    if (n != 0 && (seen.empty() || seen.back() != n)) {
+      seen.push_back(n);
+      changedAt.push_back(GetTickCount64());
+    }
+    return n == 5;
+  }, 60000));
+  EXPECT_EQ(seen, (std::vector<int>{1, 2, 3, 4, 5}));
+  Capture shot;
+  if (ovix.captureClient(shot)) shot.savePng("show-group-2.png");
+
+  // The pause button: its picture and its tooltip swap, and the slideshow stops.
+  const POINT pauseButton = navigationButton(window, pause);
+  hoverAt(window, pauseButton);
+  const RECT buttonArea = {pauseButton.x - 12, pauseButton.y - 12, pauseButton.x + 12, pauseButton.y + 12};
+  const RECT tooltipArea = {pauseButton.x - 160, pauseButton.y + 14, pauseButton.x + 40, pauseButton.y + 60};
+  std::vector<uint32_t> pausePicture, pauseTooltip, playPicture, playTooltip;
+  clickAt(window, pauseButton);
+  const int pausedOn = shownPhoto(window);
+  ASSERT_TRUE(settledCapture(ovix, buttonArea, playPicture));
+  ASSERT_TRUE(settledCapture(ovix, tooltipArea, playTooltip));
+  if (ovix.captureClient(shot)) shot.savePng("show-paused.png");
+
+  // Film strip: the current group 5-8, each thumbnail fading in under the mouse.
+  for (int k = 0; k < 4; ++k) {
+    const POINT at = thumbnailCentre(window, k);
+    hoverAt(window, at);
+    EXPECT_TRUE(waitFor([&] { return photoNumberOf(clientPixel(window, at.x, at.y)) == 5 + k; }, 10000))
+        << "thumbnail " << k;
+  }
+  // Paused for three intervals: the photo stays.
+  const ULONGLONG interval = (changedAt.back() - changedAt[1]) / 3;
+  const ULONGLONG until = GetTickCount64() + 3 * interval;
+  while (GetTickCount64() < until) ASSERT_EQ(shownPhoto(window), pausedOn);
+
+  hoverAt(window, pauseButton);
+  clickAt(window, pauseButton);
+  ASSERT_TRUE(settledCapture(ovix, buttonArea, pausePicture));
+  ASSERT_TRUE(settledCapture(ovix, tooltipArea, pauseTooltip));
+  EXPECT_NE(pausePicture, playPicture);
+  EXPECT_NE(pauseTooltip, playTooltip);
+  EXPECT_TRUE(waitFor([&] { return shownPhoto(window) == pausedOn + 1; }, 30000));
+}
+
+TEST(PhotoShow, NavigationAndFilmStripButtonsShowTheirPhotos) {
+  const std::string folder = makePhotoFolder(10);
+  ASSERT_FALSE(folder.empty());
+  OvixProcess ovix;
+  startShow(ovix, 100000, folder);  // never steps by itself
+  HWND window = ovix.window();
+  ASSERT_TRUE(waitFor([&] { return shownPhoto(window) == 1; }));
+
+  const struct {
+    const char* what;
+    POINT at;
+    int expected;
+  } steps[] = {
+      {"last", navigationButton(window, last), 10},
+      {"first", navigationButton(window, first), 1},
+      {"next page", stripArrow(window, true), 5},
+      {"next page again", stripArrow(window, true), 9},
+      {"previous page", stripArrow(window, false), 5},
+      {"thumbnail 3", thumbnailCentre(window, 2), 7},
+      {"thumbnail 1", thumbnailCentre(window, 0), 5},
+      {"first again", navigationButton(window, first), 1},
+      {"previous page from the first: the four before it", stripArrow(window, false), 7},
+  };
+  for (const auto& step : steps) {
+    clickAt(window, step.at);
+    EXPECT_TRUE(waitFor([&] { return shownPhoto(window) == step.expected; }, 20000))
+        << step.what << " shows " << shownPhoto(window);
+  }
+  clickAt(window, navigationButton(window, first));
+  ASSERT_TRUE(waitFor([&] { return shownPhoto(window) == 1; }));
+
+  // Zoom: out to -7.6 and no further, in to -2.5 and no further.
+  const POINT in = navigationButton(window, zoomIn), out = navigationButton(window, zoomOut);
+  ASSERT_TRUE(halfHeightNear(ovix, -4.9));
+  for (int i = 1; i <= 9; ++i) {
+    clickAt(window, out);
+    EXPECT_TRUE(halfHeightNear(ovix, -4.9 - 0.3 * i)) << "zoom out " << i;
+  }
+  clickAt(window, out);  // at the far limit: no step
+  clickAt(window, in);
+  EXPECT_TRUE(halfHeightNear(ovix, -7.3));
+  for (int i = 0; i < 17; ++i) clickAt(window, in);  // 16 steps to -2.5, then the limit
+  for (int i = 0; i < 8; ++i) clickAt(window, out);
+  EXPECT_TRUE(halfHeightNear(ovix, -4.9)) << halfExtent(ovix, true);
+
+  // Quarter turns: turned either way the photo's width on screen is its former height.
+  const int halfHeight = halfExtent(ovix, true), halfWidth = halfExtent(ovix, false);
+  EXPECT_GT(halfWidth, halfHeight + 40);  // 4:3 photos
+  clickAt(window, navigationButton(window, rotateLeft));
+  EXPECT_TRUE(waitFor([&] { return std::abs(halfExtent(ovix, false) - halfHeight) <= 3; }, 10000));
+  clickAt(window, navigationButton(window, rotateRight));
+  EXPECT_TRUE(waitFor([&] { return std::abs(halfExtent(ovix, false) - halfWidth) <= 3; }, 10000));
+  clickAt(window, navigationButton(window, rotateRight));
+  EXPECT_TRUE(waitFor([&] { return std::abs(halfExtent(ovix, false) - halfHeight) <= 3; }, 10000));
+  // A photo change turns the photo back.
+  clickAt(window, thumbnailCentre(window, 1));
+  EXPECT_TRUE(waitFor([&] {
+    return shownPhoto(window) == 2 && std::abs(halfExtent(ovix, false) - halfWidth) <= 3;
+  }, 10000));
+}
+
+TEST(PhotoShow, EmptyAndUnreadableFoldersAndReopeningFreeTheirPhotos) {
+  const std::string photos = makePhotoFolder(10);
+  const std::string empty = makeScratchFolder("ovix-empty");
+  const std::string unreadable = makeScratchFolder("ovix-unreadable");
+  for (const char* name : {"\\a.jpg", "\\b.png", "\\c.bmp"})
+    ASSERT_TRUE(writeFile(unreadable + name, "not a picture at all"));
+  OvixProcess ovix;
+  startShow(ovix, 100000, empty);
+  HWND window = ovix.window();
+
+  for (const std::string& folder : {empty, unreadable}) {
+    if (folder != empty) {
+      ASSERT_TRUE(openFolderThroughDialog(ovix, folder));
+    }
+    ASSERT_TRUE(ovix.running());
+    EXPECT_EQ(shownPhoto(window), 0);
+    // Four blank thumbnails alike (the film strip's picture under them varies a little from
+    // place to place), none of them a photo.
+    auto blankThumbnails = [&] {
+      std::vector<COLORREF> thumbnails;
+      for (int k = 0; k < 4; ++k) {
+        const POINT at = thumbnailCentre(window, k);
+        thumbnails.push_back(clientPixel(window, at.x, at.y));
+      }
+      for (COLORREF pixel : thumbnails) {
+        const int difference = std::abs(GetRValue(pixel) - GetRValue(thumbnails[0])) +
+                               std::abs(GetGValue(pixel) - GetGValue(thumbnails[0])) +
+                               std::abs(GetBValue(pixel) - GetBValue(thumbnails[0]));
+        if (difference > 12 || photoNumberOf(pixel) != 0) return false;
+      }
+      return true;
+    };
+    EXPECT_TRUE(waitFor(blankThumbnails, 10000));
+    Capture shot;
+    if (ovix.captureClient(shot)) shot.savePng(folder == empty ? "show-empty.png" : "show-unreadable.png");
+    // Commands on an empty show change nothing and do not fail.
+    for (int role : {first, last, rotateLeft, zoomIn})
+      clickAt(window, navigationButton(window, role));
+    clickAt(window, stripArrow(window, true));
+    clickAt(window, stripArrow(window, false));
+    clickAt(window, thumbnailCentre(window, 2));
+    Capture capture;
+    EXPECT_TRUE(ovix.captureClient(capture));
+    EXPECT_TRUE(ovix.running());
+  }
+
+  // Twenty opens of the same folder: each replaces the show, so memory stays level.
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+  ASSERT_TRUE(process);
+  auto used = [&] {
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(process, &counters, sizeof counters);
+    return counters.PagefileUsage;
+  };
+  SIZE_T afterFive = 0;
+  for (int open = 1; open <= 20; ++open) {
+    ASSERT_TRUE(openFolderThroughDialog(ovix, photos)) << "open " << open;
+    ASSERT_TRUE(waitFor([&] { return shownPhoto(window) == 1; })) << "open " << open;
+    if (open == 5) afterFive = used();
+  }
+  const SIZE_T afterTwenty = used();
+  CloseHandle(process);
+  std::printf("private bytes after 5 opens %zu, after 20 opens %zu\n", static_cast<size_t>(afterFive),
+              static_cast<size_t>(afterTwenty));
+  // One show of this folder holds about 4 MB of textures; fifteen kept shows would hold 60.
+  EXPECT_LT(afterTwenty, afterFive + 16 * 1024 * 1024)
+      << "after 5 opens " << afterFive << ", after 20 " << afterTwenty;
+  removeFolder(photos);
+  removeFolder(empty);
+  removeFolder(unreadable);
+}
