@@ -123,15 +123,21 @@ int main() {
     decodeTexels(TextureOptions{textureSize, true}, (folder + "\\photo1.jpg").c_str(), texels);
   }
 
+  // Each file's best of three decodes, like the fill's best of three below, so that a busy
+  // machine disturbs both figures alike.
   double decodeSum = 0.0;
   for (int i = 0; i < photoCount; ++i) {
     const std::string path = folder + "\\photo" + std::to_string(i + 1) + ".jpg";
-    TexelImage texels;
-    const auto start = Clock::now();
-    const bool decoded = decodeTexels(TextureOptions{textureSize, true}, path.c_str(), texels);
-    const double seconds = secondsSince(start);
-    decodeSum += seconds;
-    std::printf("decode photo%d.jpg: %.3f s%s\n", i + 1, seconds, decoded ? "" : " (failed)");
+    double best = 1e9;
+    bool decoded = true;
+    for (int round = 0; round < 3; ++round) {
+      TexelImage texels;
+      const auto start = Clock::now();
+      decoded = decodeTexels(TextureOptions{textureSize, true}, path.c_str(), texels) && decoded;
+      best = std::min(best, secondsSince(start));
+    }
+    decodeSum += best;
+    std::printf("decode photo%d.jpg: %.3f s%s\n", i + 1, best, decoded ? "" : " (failed)");
   }
 
   char path[MAX_PATH] = {};
@@ -155,7 +161,7 @@ int main() {
   { ProgressThread progress(8); }
   const double progressWindow = secondsSince(start);
 
-  std::printf("sum of single-threaded decodes: %.3f s\n", decodeSum);
+  std::printf("sum of single-threaded decodes (best of 3 each): %.3f s\n", decodeSum);
   std::printf("a progress window's thread, started and ended: %.3f s\n", progressWindow);
   std::printf("cache creation (scan, memory check, fill): %.3f s, ratio %.3f\n", creation, creation / decodeSum);
   std::printf("fill of %d photos, best of 3: %.3f s, ratio %.3f (target 0.65 or less)\n", photoCount, fillBest,
