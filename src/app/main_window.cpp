@@ -2,11 +2,11 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "app/app_commands.h"
 #include "app/help_picture.h"
 #include "app/logo_wheel.h"
 #include "app/scene_background.h"
 #include "app/viewer_app.h"
-#include "dialogs/open_dialog.h"
 #include "glui/menu_panel.h"
 #include "photos/photo_show.h"
 
@@ -59,6 +59,7 @@ LRESULT ViewerApp::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     case WM_RBUTTONUP:
+      showContextMenu();
       return 0;
   }
   return DefWindowProcA(handle, message, wParam, lParam);
@@ -71,6 +72,7 @@ void ViewerApp::frameTick() {
     photoShow->panels.animate();
     photoShow->tick();
   }
+  pollKeys();
   drawFrame();
   SwapBuffers(deviceContext);
 }
@@ -105,15 +107,10 @@ void ViewerApp::runMenuCommand() {
   const int32_t command = menuPanel->pending;
   menuPanel->pending = -1;  // every command runs exactly once
   switch (command) {
-    case menuExit:
-      PostQuitMessage(0);
-      break;
-    case menuOpen:
-      new OpenDialog(&logoWheel, &photoShow);  // it deletes itself when closed
-      break;
-    case menuConfig:  // the configuration dialog joins here when it is built
-    case menuAbout:   // the About dialog joins here when it is built
-    default:
-      break;
+    case menuOpen: runAppCommand(*this, commandOpen); break;
+    case menuConfig: runAppCommand(*this, commandConfig); break;
+    case menuExit: runAppCommand(*this, commandExit); break;
+    case menuAbout: runAppCommand(*this, commandAbout); break;
+    default: break;
   }
 }

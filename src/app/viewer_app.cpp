@@ -29,7 +29,8 @@ ViewerApp::ViewerApp() {
   current = this;
   name = "Ovix - Photo viewer";
   readSettings(settingsEnvironment());
-  // The context-menu texts and the update check join here as they are built.
+  popupTexts = openLanguage({"PopUpMenu"});
+  effectTexts = openLanguage({"Effects"});
   createMainWindow();
   createGlContext();
   SetTimer(handle, 0, 1, nullptr);
@@ -134,6 +135,8 @@ ViewerApp::~ViewerApp() {
   logoWheel = nullptr;
   delete menuPanel;
   menuPanel = nullptr;
+  popupTexts.reset();
+  effectTexts.reset();
   // The context-menu texts are released here as they are built, before the settings are
   // written.
   if (settings.lastPosition && handle) {

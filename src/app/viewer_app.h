@@ -2,14 +2,16 @@
 // The application object: the OpenGL main window, its scene objects and the frame clock.
 #include <windows.h>
 
+#include <memory>
+
 #include "app/window_base.h"
+#include "structure/language.h"
 
 class SceneBackground;
 class MenuPanel;
 class LogoWheel;
 class PhotoShow;
 class HelpPicture;
-class Language;
 
 // Process-wide handles: the module (for classes, icons and dialogs) and the main window
 // (owner of every dialog and the target of shell calls).
@@ -62,8 +64,17 @@ public:
   bool active = true;
   bool fullScreen = false;
   bool keyDown[256] = {};
-  Language* popupTexts = nullptr;
-  Language* effectTexts = nullptr;
+  std::unique_ptr<Language> popupTexts;   // section "PopUpMenu": the context menu's labels
+  std::unique_ptr<Language> effectTexts;  // section "Effects": the effects sub-menu's labels
+
+  // Runs the keyboard commands whose keys are down, once per frame, clearing their flags.
+  void pollKeys();
+  // Builds the context menu for the current state, tracks it at the cursor and runs the
+  // chosen command.
+  void showContextMenu();
+  // The context menu with its effects sub-menu, built for the current state; the caller
+  // destroys it (which destroys the sub-menu too). None when no menu could be created.
+  HMENU buildContextMenu();
 
 private:
   void frameTick();

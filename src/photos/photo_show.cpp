@@ -62,20 +62,7 @@ void PhotoShow::draw() {
 
   const std::size_t count = loaded();
   if (tickCount == 0 && playing) {
-    const uint32_t next = groupIndex + 1;
-    if (next <= count) {
-      groupIndex = next;
-      if (next >= 4) {
-        forward = true;
-        if (count >= 4) cache->nextGroup();
-        groupIndex = 0;
-        photoChanged();
-        cache->advance(1);  // reloads the window when the new group lies outside it
-        groupIndex = 0;
-      }
-      current = cache->photoAt(groupIndex);
-      photoChanged();
-    }
+    nextPhoto();
   } else if (groupIndex < count) {
     current = cache->photoAt(groupIndex);
   } else {

@@ -60,6 +60,12 @@ public:
   void nextGroup();
   // The previous group of four, starting on its first photo.
   void previousGroup();
+  // The next photo at once, as the slideshow step does it: after the group's fourth comes the
+  // next group (which may reload the cache's window); nothing past the last loaded photo.
+  void nextPhoto();
+  // The previous member of the group, reloading the window backwards when the step leaves it;
+  // nothing on the group's first member.
+  void previousPhoto();
   // The folder's first photo in its group, as at a fresh open.
   void firstPhoto();
   // The folder's last photo in its group.

@@ -1,0 +1,74 @@
+#include "app/app_commands.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+#include "app/help_picture.h"
+#include "app/viewer_app.h"
+#include "dialogs/open_dialog.h"
+#include "glui/gl_panel.h"
+#include "photos/photo_show.h"
+#include "structure/settings.h"
+
+namespace {
+void shellOpen(const char* address) {
+  ShellExecuteA(mainWindow, "open", address, nullptr, nullptr, SW_SHOW);
+}
+
+void toggleMenu(ViewerApp& app) {
+  app.menuShown = !app.menuShown;
+  if (app.menuPanel) panelsHidden = !panelsHidden;
+}
+
+void toggleHelpPicture(ViewerApp& app) {
+  if (app.helpShown) {
+    delete app.helpPicture;
+    app.helpPicture = nullptr;
+    app.helpShown = false;
+  } else {
+    app.helpPicture = new HelpPicture();
+    app.helpShown = true;
+  }
+}
+
+void selectEffect(ViewerApp& app, int identifier) {
+  settings.effect = identifier;
+  if (app.photoShow) app.photoShow->effect.select(identifier);
+}
+}  // namespace
+
+void (*openDocument)(const char* address) = shellOpen;
+
+std::string helpPageAddress() {
+  char folder[257] = {};
+  GetCurrentDirectoryA(sizeof folder - 1, folder);
+  char address[512];
+  std::snprintf(address, sizeof address, "file:///%s/help/help_cz.html", folder);
+  return address;
+}
+
+void runAppCommand(ViewerApp& app, int command) {
+  PhotoShow* show = app.photoShow;
+  switch (command) {
+    case commandPlayPause: if (show) show->togglePlaying(); break;
+    case commandNext: if (show) show->nextPhoto(); break;
+    case commandPrevious: if (show) show->previousPhoto(); break;
+    case commandZoomIn: if (show) show->zoomIn(); break;
+    case commandZoomOut: if (show) show->zoomOut(); break;
+    case commandFirst: if (show) show->firstPhoto(); break;
+    case commandLast: if (show) show->lastPhoto(); break;
+    case commandFullScreen: app.toggleFullScreen(); break;
+    case commandMenu: toggleMenu(app); break;
+    case commandKeys: toggleHelpPicture(app); break;
+    case commandOpen: new OpenDialog(&app.logoWheel, &app.photoShow); break;  // owns itself
+    case commandConfig: break;  // the configuration dialog
+    case commandList: break;    // the photo list window
+    case commandAbout: break;   // the About dialog
+    case commandHelp: openDocument(helpPageAddress().c_str()); break;
+    case commandExit: PostQuitMessage(0); break;
+    case commandPlainEffect:
+    case commandFadeEffect: selectEffect(app, command); break;
+    default: break;
+  }
+}

@@ -1,0 +1,29 @@
+// Stepping one photo on or back at once, for the keys and the context menu.
+#include "photos/photo_cache.h"
+#include "photos/photo_show.h"
+
+void PhotoShow::nextPhoto() {
+  const std::size_t count = loaded();
+  const uint32_t next = groupIndex + 1;
+  if (next > count) return;  // the group has no further loaded photo
+  groupIndex = next;
+  if (next >= 4) {
+    forward = true;
+    if (count >= 4) cache->nextGroup();
+    groupIndex = 0;
+    photoChanged();
+    cache->advance(1);  // reloads the window when the new group lies outside it
+    groupIndex = 0;
+  }
+  current = cache->photoAt(groupIndex);
+  photoChanged();
+}
+
+void PhotoShow::previousPhoto() {
+  // From member 0 the unsigned step back is huge, so nothing happens there.
+  const uint32_t previous = groupIndex - 1;
+  if (previous > loaded()) return;
+  groupIndex = previous;
+  current = cache->previewAt(previous, false);
+  photoChanged();
+}
