@@ -2,26 +2,10 @@
 
 #include <GL/gl.h>
 
+#include "glui/quad_list.h"
 #include "structure/language.h"
 
 namespace {
-// A display list drawing the quad through four corners (x, y) at z = 1, in `mode`, with the
-// texture coordinates (0, 1), (1, 1), (1, 0), (0, 0) when `textured`.
-GLuint quadList(GLenum mode, const float (&corners)[4][2], bool textured) {
-  static const float texels[4][2] = {{0, 1}, {1, 1}, {1, 0}, {0, 0}};
-  const GLuint list = glGenLists(1);
-  if (!list) return 0;
-  glNewList(list, GL_COMPILE);
-  glBegin(mode);
-  for (int i = 0; i < 4; ++i) {
-    if (textured) glTexCoord2f(texels[i][0], texels[i][1]);
-    glVertex3f(corners[i][0], corners[i][1], 1.0f);
-  }
-  glEnd();
-  glEndList();
-  return list;
-}
-
 const struct {
   const char* key;
   const char* picture;
@@ -35,7 +19,7 @@ MenuPanel::MenuPanel(HWND window) {
   texts = openLanguage({"Menu"});
 
   const float barCorners[4][2] = {{0.5f, -0.4f}, {-0.5f, -0.4f}, {-0.5f, -0.55f}, {0.5f, -0.55f}};
-  GlBar* bar = addBar(quadList(GL_QUADS, barCorners, false), quadList(GL_LINES, barCorners, false));
+  GlBar* bar = addBar(compileQuadList(GL_QUADS, barCorners, false), compileQuadList(GL_LINES, barCorners, false));
   bar->position[0] = 0.0f;
   bar->position[1] = 1.0f;
   bar->position[2] = -2.5f;
@@ -44,7 +28,7 @@ MenuPanel::MenuPanel(HWND window) {
     const float x = 0.25f * static_cast<float>(i);
     const float corners[4][2] = {
         {x - 0.45f, -0.425f}, {x - 0.335f, -0.425f}, {x - 0.335f, -0.532f}, {x - 0.45f, -0.532f}};
-    GlButton* button = addButton(quadList(GL_QUADS, corners, true), bar);
+    GlButton* button = addButton(compileQuadList(GL_QUADS, corners, true), bar);
     commandNames[i] = button->pickName;
     button->setTooltip(window, texts->text(menuButtons[i].key).c_str());
     button->setImage(menuButtons[i].picture, 2, 0);

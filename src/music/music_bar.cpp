@@ -4,26 +4,10 @@
 
 #include "glui/gl_panel.h"
 #include "music/volume_bar.h"
+#include "glui/quad_list.h"
 #include "structure/language.h"
 
 namespace {
-// A display list of the quad through four corners (x, y) at z = 1 in `mode`, with the texture
-// coordinates (0, 1), (1, 1), (1, 0), (0, 0) when `textured`.
-GLuint quadList(GLenum mode, const float (&corners)[4][2], bool textured) {
-  static const float texels[4][2] = {{0, 1}, {1, 1}, {1, 0}, {0, 0}};
-  const GLuint list = glGenLists(1);
-  if (!list) return 0;
-  glNewList(list, GL_COMPILE);
-  glBegin(mode);
-  for (int i = 0; i < 4; ++i) {
-    if (textured) glTexCoord2f(texels[i][0], texels[i][1]);
-    glVertex3f(corners[i][0], corners[i][1], 1.0f);
-  }
-  glEnd();
-  glEndList();
-  return list;
-}
-
 const struct {
   const char* key;
   const char* pictures[2];
@@ -51,14 +35,14 @@ void MusicBar::build(GlPanel& panel, HWND window, const char* musicDir) {
   const float barCorners[4][2] = {
       {-0.75f, 0.4f}, {-0.63f, 0.4f}, {-0.63f, -0.35f}, {-0.75f, -0.35f}};
   GlBar* bar =
-      panel.addBar(quadList(GL_QUADS, barCorners, false), quadList(GL_LINES, barCorners, false));
+      panel.addBar(compileQuadList(GL_QUADS, barCorners, false), compileQuadList(GL_LINES, barCorners, false));
   bar->position[2] = -2.5f;
 
   for (int i = 0; i < 6; ++i) {
     const float y = -0.105f * static_cast<float>(i);
     const float corners[4][2] = {
         {-0.732f, y + 0.372f}, {-0.65f, y + 0.372f}, {-0.65f, y + 0.288f}, {-0.732f, y + 0.288f}};
-    GlButton* button = panel.addButton(quadList(GL_QUADS, corners, true), bar);
+    GlButton* button = panel.addButton(compileQuadList(GL_QUADS, corners, true), bar);
     button->minAlpha = 0.2f;
     button->maxAlpha = 0.55f;
     button->setTooltip(window, texts->text(musicButtons[i].key).c_str());
