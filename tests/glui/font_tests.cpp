@@ -32,38 +32,26 @@ TEST(GlFont, EveryCharacterAdvancesTheRasterPosition) {
   GlTestContext gl;
   ASSERT_TRUE(gl.ready());
   GlFont font(gl.deviceContext);
-  ASSERT_NE(font.listBase, 0u);
-  EXPECT_TRUE(glIsList(font.listBase + 'A'));
   const float a = advanceOf(font, "A");
   EXPECT_GT(a, 3.0f);
   EXPECT_GT(advanceOf(font, " "), 1.0f) << "a space must move the text on";
   EXPECT_FLOAT_EQ(advanceOf(font, "A A"), 2 * a + advanceOf(font, " "));
   // Codes above 127 (Czech letters in Windows-1250) draw with the font's own glyphs.
   EXPECT_GT(advanceOf(font, "\xe1"), 3.0f);  // á
-  // Formatting goes into the buffer and is cut to 255 characters.
-  font.print("%s %d", "frame", 300);
-  EXPECT_STREQ(font.buffer, "frame 300");
-  const std::string longText(400, 'x');
-  font.print("%s", longText.c_str());
-  EXPECT_EQ(std::string(font.buffer).size(), 255u);
-  font.print(nullptr);  // nothing happens
-  EXPECT_EQ(std::string(font.buffer).size(), 255u);
+  // Formatting goes into the buffer and is cut to 255 characters; no format prints nothing.
+  font.print("%s %d", std::string(400, 'x').c_str(), 300);
+  font.print(nullptr);
+  EXPECT_EQ(std::string(font.buffer), std::string(255, 'x'));
 }
 
 TEST(GlTooltip, WidthFollowsTheText) {
   GlTestContext gl;
   ASSERT_TRUE(gl.ready());
-  GlTooltip empty(gl.window, "");
-  EXPECT_EQ(empty.width, 5u);
   GlTooltip none(gl.window, nullptr);
   EXPECT_EQ(none.width, 5u);
-
   GlTooltip tip(gl.window, "Play");
-  const uint32_t expected = 5u + tip.charWidths['P'] + tip.charWidths['l'] + tip.charWidths['a'] + tip.charWidths['y'];
-  EXPECT_EQ(tip.width, expected);
-  EXPECT_GT(tip.charWidths['W'], tip.charWidths['i']);
-  tip.setText("Pause and more");
-  EXPECT_GT(tip.width, expected);
+  EXPECT_EQ(tip.width, 5u + tip.charWidths['P'] + tip.charWidths['l'] + tip.charWidths['a'] + tip.charWidths['y']);
+  EXPECT_GT(tip.charWidths['W'], tip.charWidths['i']);  // the widths are the font's, not one for all
   // Characters above 127 count with their own widths, not as negative indexes.
   tip.setText("\xe8\xe8");  // čč
   EXPECT_EQ(tip.width, 5u + 2 * static_cast<uint32_t>(tip.charWidths[0xe8]));

@@ -17,7 +17,8 @@
 #include "wave_files.h"
 
 namespace {
-// Dispatches this thread's messages one at a time until `condition` holds after one of them.
+// Dispatches this thread's messages one at a time until `condition` holds after one of them;
+// unlike waitFor, a player that posts to itself without end fails here instead of hanging.
 bool pumpUntil(const std::function<bool()>& condition) {
   const ULONGLONG end = GetTickCount64() + 20000;
   MSG message;
@@ -107,9 +108,7 @@ TEST_F(MusicPlayerTest, PlaylistIsDepthFirstAndTheWindowsLiveAsLongAsThePlayer) 
   std::string typed = root + "/";  // as a user may type it: forward slashes, a trailing one
   for (char& c : typed) c = c == '\\' ? '/' : c;
   start(typed);
-  ASSERT_FALSE(failed);
-  EXPECT_FALSE(player->disabled);
-  EXPECT_EQ(player->volume, 500u);
+  ASSERT_FALSE(failed || player->disabled);
 
   // The top folder's entries in the platform's order, the sub-folder's tone where the
   // sub-folder stands; every track reads "<folder with backslashes>/<name>".
@@ -125,9 +124,6 @@ TEST_F(MusicPlayerTest, PlaylistIsDepthFirstAndTheWindowsLiveAsLongAsThePlayer) 
   EXPECT_EQ(player->tracks, expected);
 
   HWND notifyWindow = player->handle, mciWindow = player->mciWindow;
-  char className[32] = {};
-  GetClassNameA(notifyWindow, className, sizeof className);
-  EXPECT_STREQ(className, "MCI notify win");
   EXPECT_EQ(WindowRegistry::find(notifyWindow), player.get());
   EXPECT_TRUE(IsWindow(mciWindow));
   EXPECT_FALSE(IsWindowVisible(notifyWindow) || IsWindowVisible(mciWindow));

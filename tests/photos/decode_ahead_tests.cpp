@@ -5,6 +5,8 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <functional>
+#include <memory>
 #include <mutex>
 #include <set>
 #include <thread>
@@ -13,12 +15,6 @@
 #include "photos/decode_ahead.h"
 
 namespace {
-ListWalk walkOver(std::ptrdiff_t entries) {
-  ListWalk walk;
-  walk.end = entries;
-  return walk;
-}
-
 // A "picture" whose single texel holds its entry number; entries in `failing` do not decode.
 struct FakeDecode {
   std::set<std::ptrdiff_t> failing;
@@ -38,25 +34,28 @@ struct FakeDecode {
     if (failing.count(entry)) return false;
     out.texels = static_cast<uint8_t*>(std::calloc(4, 1));  // TexelImage frees with free
     out.texels[0] = static_cast<uint8_t>(entry);
-    out.textureWidth = out.textureHeight = 1;
-    out.bytesPerTexel = 4;
     return true;
+  }
+  // The sequence over a list of `entries`, decoding through this fake.
+  std::unique_ptr<DecodeAhead> ahead(std::ptrdiff_t entries, bool forward, size_t tries, size_t wanted,
+                                     unsigned workers, unsigned lookAhead) {
+    ListWalk walk;
+    walk.end = entries;
+    return std::make_unique<DecodeAhead>(walk, forward, tries, wanted, workers, lookAhead, std::ref(*this));
   }
 };
 }  // namespace
 
 TEST(DecodeAhead, HandsOutTheWalksEntriesInOrderAndDecodesNothingInVain) {
   FakeDecode fake;
-  {
-    DecodeAhead ahead(walkOver(10), true, 10, 8, 2, 4,
-                      [&](std::ptrdiff_t entry, TexelImage& out) { return fake(entry, out); });
-    for (std::ptrdiff_t entry = 0; entry < 8; ++entry) {
-      TexelImage texels;
-      ASSERT_TRUE(ahead.take(entry, texels));
-      EXPECT_EQ(texels.texels[0], entry);
-    }
-    EXPECT_EQ(ahead.started(), 8u);
+  auto ahead = fake.ahead(10, true, 10, 8, 2, 4);
+  for (std::ptrdiff_t entry = 0; entry < 8; ++entry) {
+    TexelImage texels;
+    ASSERT_TRUE(ahead->take(entry, texels));
+    EXPECT_EQ(texels.texels[0], entry);
   }
+  EXPECT_EQ(ahead->started(), 8u);
+  ahead.reset();
   EXPECT_EQ(fake.decoded.size(), 8u);
   EXPECT_EQ(fake.mostAtOnce, 2);
 }
@@ -64,49 +63,34 @@ TEST(DecodeAhead, HandsOutTheWalksEntriesInOrderAndDecodesNothingInVain) {
 TEST(DecodeAhead, FailuresMakeRoomForMoreAndBackwardWalksWrap) {
   FakeDecode fake;
   fake.failing = {4, 2};
-  DecodeAhead ahead(walkOver(6), false, 6, 3, 3, 8,
-                    [&](std::ptrdiff_t entry, TexelImage& out) { return fake(entry, out); });
+  auto ahead = fake.ahead(6, false, 6, 3, 3, 8);
   // Backwards from the fresh cursor at entry 0: 5, 4, 3, 2, 1.
-  const struct {
-    std::ptrdiff_t entry;
-    bool decoded;
-  } expected[] = {{5, true}, {4, false}, {3, true}, {2, false}, {1, true}};
-  for (const auto& e : expected) {
+  for (std::ptrdiff_t entry = 5; entry >= 1; --entry) {
     TexelImage texels;
-    EXPECT_EQ(ahead.take(e.entry, texels), e.decoded) << e.entry;
-    EXPECT_EQ(texels.texels != nullptr, e.decoded);
+    EXPECT_EQ(ahead->take(entry, texels), !fake.failing.count(entry)) << entry;
+    EXPECT_EQ(texels.texels != nullptr, !fake.failing.count(entry)) << entry;
   }
-  EXPECT_EQ(ahead.started(), 5u);  // three pictures wanted, two failed: five tries, no more
+  EXPECT_EQ(ahead->started(), 5u);  // three pictures wanted, two failed: five tries, no more
   // An entry the walk did not promise is decoded by the caller.
   TexelImage texels;
-  ASSERT_TRUE(ahead.take(3, texels));
+  ASSERT_TRUE(ahead->take(3, texels));
   EXPECT_EQ(texels.texels[0], 3);
 }
 
-TEST(DecodeAhead, StoppingEarlyDropsWhatWasNotTaken) {
+TEST(DecodeAhead, StoppingEarlyDropsWhatWasNotTakenAndNothingIsTriedTwice) {
   FakeDecode fake;
-  {
-    DecodeAhead ahead(walkOver(50), true, 50, 40, 2, 6,
-                      [&](std::ptrdiff_t entry, TexelImage& out) { return fake(entry, out); });
-    TexelImage texels;
-    ASSERT_TRUE(ahead.take(0, texels));
-    // Leaving now with decodes under way and finished ones waiting: the sanitizers see that
-    // every picture is freed and no worker outlives the object.
-    EXPECT_LE(ahead.started(), 1u + 6u);
-  }
-  EXPECT_LE(fake.decoded.size(), 7u);
-}
+  auto ahead = fake.ahead(50, true, 50, 40, 2, 6);
+  TexelImage texels;
+  ASSERT_TRUE(ahead->take(0, texels));
+  // Leaving now with decodes under way and finished ones waiting: the sanitizers see that
+  // every picture is freed and no worker outlives the object.
+  ahead.reset();
+  EXPECT_LE(fake.decoded.size(), 1u + 6u);
 
-TEST(DecodeAhead, NeverRunsPastOneTryPerEntry) {
-  FakeDecode fake;
-  fake.failing = {0, 1, 2};
-  {
-    DecodeAhead ahead(walkOver(3), true, 3, 3, 2, 8,
-                      [&](std::ptrdiff_t entry, TexelImage& out) { return fake(entry, out); });
-    for (std::ptrdiff_t entry = 0; entry < 3; ++entry) {
-      TexelImage texels;
-      EXPECT_FALSE(ahead.take(entry, texels));
-    }
-  }
-  EXPECT_EQ(fake.decoded.size(), 3u);
+  FakeDecode failing;
+  failing.failing = {0, 1, 2};
+  ahead = failing.ahead(3, true, 3, 3, 2, 8);
+  for (std::ptrdiff_t entry = 0; entry < 3; ++entry) EXPECT_FALSE(ahead->take(entry, texels));
+  ahead.reset();
+  EXPECT_EQ(failing.decoded.size(), 3u);
 }

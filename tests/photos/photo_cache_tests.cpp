@@ -21,24 +21,19 @@
 namespace {
 // A 24-bit BMP of `width` x 4 pixels in one colour.
 std::string bmp(int width, unsigned char shade) {
-  const int rowBytes = (width * 3 + 3) & ~3, height = 4;
-  const int pixelBytes = rowBytes * height, fileBytes = 54 + pixelBytes;
-  std::string file(static_cast<size_t>(fileBytes), '\0');
-  auto put = [&](int at, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) file[static_cast<size_t>(at + i)] = static_cast<char>(value >> (8 * i));
-  };
-  file[0] = 'B';
-  file[1] = 'M';
-  put(2, static_cast<uint32_t>(fileBytes), 4);
-  put(10, 54, 4);
-  put(14, 40, 4);
-  put(18, static_cast<uint32_t>(width), 4);
-  put(22, static_cast<uint32_t>(height), 4);
-  put(26, 1, 2);
-  put(28, 24, 2);
-  put(34, static_cast<uint32_t>(pixelBytes), 4);
-  for (int i = 54; i < fileBytes; ++i) file[static_cast<size_t>(i)] = static_cast<char>(shade);
-  return file;
+  const int pixelBytes = ((width * 3 + 3) & ~3) * 4;
+  BITMAPFILEHEADER file = {};
+  BITMAPINFOHEADER info = {};
+  file.bfType = 0x4D42;  // "BM"
+  file.bfOffBits = sizeof file + sizeof info;
+  file.bfSize = file.bfOffBits + pixelBytes;
+  info.biSize = sizeof info;
+  info.biWidth = width;
+  info.biHeight = 4;
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  return std::string(reinterpret_cast<const char*>(&file), sizeof file) +
+         std::string(reinterpret_cast<const char*>(&info), sizeof info) + std::string(pixelBytes, char(shade));
 }
 
 class PhotoCacheTest : public ::testing::Test {
@@ -97,20 +92,17 @@ TEST_F(PhotoCacheTest, TenPhotosLoadInListOrderAndTheReloadReleasesTheOldWindow)
   auto cache = open(8);
   ASSERT_EQ(cache->photoList->size(), 10u);
   EXPECT_EQ(numbers(*cache), listNumbers(*cache, {0, 1, 2, 3, 4, 5, 6, 7}));
-  EXPECT_EQ(cache->photoAt(0), cache->photos[0]);
 
   cache->nextGroup();
   EXPECT_EQ(cache->advance(1), cache->photos[5]);
   cache->nextGroup();
   cache->advance(1);  // leaves the window: the next eight, round the end of the list
   EXPECT_EQ(numbers(*cache), listNumbers(*cache, {8, 9, 0, 1, 2, 3, 4, 5}));
-  EXPECT_EQ(cache->photoAt(1), cache->photos[1]);
   for (const TextureImage* image : cache->photos) EXPECT_TRUE(glIsTexture(image->texture));
 
   // Back past the window's start: a backward load, in reverse list order.
   EXPECT_FALSE(cache->prevGroup());
-  const TextureImage* first = cache->previewAt(0, false);
-  EXPECT_EQ(first, cache->photos[3]);  // the group of list entries 4 .. 7
+  EXPECT_EQ(cache->previewAt(0, false), cache->photos[3]);  // the group of list entries 4 .. 7
   EXPECT_EQ(numbers(*cache), listNumbers(*cache, {7, 6, 5, 4, 3, 2, 1, 0}));
 }
 
@@ -125,13 +117,11 @@ TEST_F(PhotoCacheTest, GifsAndBrokenFilesAreSkippedAndAFolderOfThemEndsEmpty) {
   EXPECT_EQ(loaded, (std::vector<int>{1, 2, 3}));
   // The three photos are the whole show: the group's fourth member is its first again.
   EXPECT_EQ(cache->photoAt(3), cache->photoAt(0));
-  EXPECT_NE(cache->photoAt(1), cache->photoAt(0));
 
   for (int i = 1; i <= 3; ++i) DeleteFileA((folder + "\\p" + std::to_string(i) + ".bmp").c_str());
   auto empty = open(8);
   EXPECT_EQ(empty->photoList->size(), 2u);
   EXPECT_EQ(empty->loaded(), 0u);
-  EXPECT_EQ(empty->photoAt(0), nullptr);
   EXPECT_EQ(empty->previewAt(2, false), nullptr);
 }
 
@@ -140,7 +130,6 @@ TEST_F(PhotoCacheTest, AWindowThatDoesNotFitIsNotLoadedAndTheUserIsWarned) {
   // 64 photos of 65536² texels: 1 TiB, and 0 in 32-bit arithmetic.
   auto cache = open(64, 65536);
   EXPECT_FALSE(cache->memoryFits(65536));
-  EXPECT_TRUE(cache->memoryFits(16));
   EXPECT_EQ(cache->loaded(), 0u);
   HWND warning = nullptr;
   ASSERT_TRUE(waitFor([&] {
@@ -158,15 +147,12 @@ TEST(ProgressThread, PublishesItsWindowTakesBarStepsAndEndsWhenTold) {
   GetCurrentDirectoryA(MAX_PATH, previousFolder);
   ASSERT_TRUE(SetCurrentDirectoryA(stagedProgramFolder().c_str()));
   HWND window = nullptr;
-  DWORD threadId = 0;
   {
     ProgressThread progress(8);
     ASSERT_TRUE(waitFor([&] { return progress.window() != nullptr; }));
     ProgressWindow* shown = progress.window();
     window = shown->handle;
-    threadId = GetWindowThreadProcessId(window, nullptr);
-    EXPECT_NE(threadId, GetCurrentThreadId());
-    EXPECT_FALSE(shown->animated);
+    EXPECT_NE(GetWindowThreadProcessId(window, nullptr), GetCurrentThreadId());
     EXPECT_EQ(SendMessageA(shown->bar, PBM_GETRANGE, FALSE, 0), 8);
     for (int i = 0; i < 3; ++i) PostMessageA(shown->bar, PBM_STEPIT, 0, 0);
     EXPECT_TRUE(waitFor([&] { return SendMessageA(shown->bar, PBM_GETPOS, 0, 0) == 3; }));

@@ -99,66 +99,26 @@ Entries range(std::ptrdiff_t from, std::ptrdiff_t to) {
 }
 }  // namespace
 
-TEST(PhotoWindow, TenPhotosReloadPastTheEndOfTheListWrapping) {
+// Loads run from the cursor in the walk's direction, round either end of the list, and only
+// when the show leaves the window.
+TEST(PhotoWindow, ReloadsForwardsAndBackwardsRoundTheEndsOfTheList) {
   Folder folder(10, 8);
   EXPECT_EQ(folder.loader.storage, range(0, 8));
-  EXPECT_FALSE(folder.window.hasWrapMark);
-  EXPECT_EQ(folder.group(), range(0, 4));
   folder.nextGroup();
-  EXPECT_EQ(folder.group(), range(4, 8));
   EXPECT_EQ(folder.loader.fills, 1);
   folder.nextGroup();
   EXPECT_EQ(folder.loader.fills, 2);
   EXPECT_EQ(folder.loader.storage, (Entries{8, 9, 0, 1, 2, 3, 4, 5}));
-  EXPECT_EQ(folder.group(), (Entries{8, 9, 0, 1}));
-}
 
-TEST(PhotoWindow, AWholeListWithAPartialLastGroupCompletesItFromTheStart) {
-  Folder folder(6, 8);
-  EXPECT_EQ(folder.loader.tried, range(0, 6));  // one try per entry, no duplicates loaded
-  ASSERT_TRUE(folder.window.hasWrapMark);
-  EXPECT_EQ(folder.window.wrapMark, 4);
-  EXPECT_EQ(folder.window.lastGroupSize, 2u);
-  EXPECT_EQ(folder.window.fullGroups, 1u);
-  folder.nextGroup();
-  EXPECT_EQ(folder.group(), (Entries{4, 5, 0, 1}));
-  folder.nextGroup();
-  EXPECT_EQ(folder.group(), range(0, 4));
-  // Back from the first group: the last four photos, then the first group again.
-  folder.prevGroup();
-  EXPECT_FALSE(folder.showForward);
-  EXPECT_EQ(folder.group(), range(2, 6));
-  folder.prevGroup();
-  EXPECT_EQ(folder.group(), range(0, 4));
-  EXPECT_EQ(folder.loader.fills, 1);  // a list that fits is never reloaded
-}
-
-TEST(PhotoWindow, ThreePhotosRepeatTheFirstAsTheFourthMember) {
-  Folder folder(3, 8);
-  EXPECT_EQ(folder.group(), (Entries{0, 1, 2, 0}));
-  // Reading backwards (the previous-photo key) stays inside the three photos.
-  const Entries members = {0, 1, 2, 0};
-  for (uint32_t k = 0; k < 4; ++k) EXPECT_EQ(folder.entryOf(folder.window.previewAt(k, false)), members[k]);
-}
-
-TEST(PhotoWindow, NothingLoadableTriesEachEntryOnceAndEndsEmpty) {
-  Folder folder(5, 8, {0, 1, 2, 3, 4});
-  EXPECT_EQ(folder.loader.tried, range(0, 5));
-  EXPECT_EQ(folder.window.loaded(), 0u);
-  EXPECT_EQ(folder.window.photoAt(0), -1);
-  EXPECT_EQ(folder.window.advance(1), -1);
-  EXPECT_EQ(folder.window.previewAt(0, false), -1);
-
-  Folder big(12, 8, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
-  EXPECT_EQ(big.loader.tried.size(), 12u);
-  EXPECT_EQ(big.window.photoAt(3), -1);
-  big.window.nextGroup();
-  EXPECT_EQ(big.window.advance(1), -1);
-
-  Folder none(0, 8);
-  EXPECT_TRUE(none.loader.tried.empty());
-  none.window.prevGroup();
-  EXPECT_EQ(none.window.previewAt(0, false), -1);
+  Folder back(20, 8);
+  back.prevGroup();  // from 0-3 back past the start of the list
+  EXPECT_EQ(back.loader.storage, (Entries{19, 18, 17, 16, 15, 14, 13, 12}));
+  back.prevGroup();  // still inside the window
+  back.prevGroup();
+  EXPECT_EQ(back.loader.storage, (Entries{11, 10, 9, 8, 7, 6, 5, 4}));
+  back.nextGroup();  // forwards from the backward window continues after its last entry
+  EXPECT_EQ(back.loader.fills, 4);
+  EXPECT_EQ(back.loader.storage, range(12, 20));
 }
 
 TEST(PhotoWindow, ACacheLevelBetweenGroupsHoldsWholeGroups) {
@@ -169,46 +129,37 @@ TEST(PhotoWindow, ACacheLevelBetweenGroupsHoldsWholeGroups) {
   EXPECT_EQ(zero.loader.storage, range(0, 4));
 }
 
+TEST(PhotoWindow, NothingLoadableTriesEachEntryOnceAndEndsEmpty) {
+  for (int n : {0, 5, 12}) {
+    std::set<std::ptrdiff_t> failing;
+    for (int i = 0; i < n; ++i) failing.insert(i);
+    Folder folder(n, 8, failing);
+    EXPECT_EQ(folder.loader.tried, range(0, n)) << n;
+    EXPECT_EQ(folder.window.photoAt(3), -1) << n;
+    folder.window.nextGroup();
+    folder.window.prevGroup();
+    EXPECT_EQ(folder.window.advance(1), -1) << n;
+    EXPECT_EQ(folder.window.previewAt(0, false), -1) << n;
+  }
+}
+
 TEST(PhotoWindow, FailuresAreSkippedWithoutUsingUpSlots) {
   Folder folder(10, 8, {2, 5});
   EXPECT_EQ(folder.loader.storage, (Entries{0, 1, 3, 4, 6, 7, 8, 9}));
   EXPECT_EQ(folder.loader.tried.size(), 10u);
   // Only two photos load: each is loaded once, and the show walks the two.
   Folder sparse(6, 4, {1, 2, 4, 5});
-  EXPECT_EQ(sparse.loader.storage, (Entries{0, 3}));
   EXPECT_EQ(sparse.loader.tried, range(0, 6));
   EXPECT_EQ(sparse.group(), (Entries{0, 3, 0, 0}));
   sparse.nextGroup();
   EXPECT_EQ(sparse.group(), (Entries{0, 3, 0, 0}));
   EXPECT_EQ(sparse.loader.fills, 1);
   Folder fits(5, 8, {1, 4});
-  EXPECT_EQ(fits.loader.storage, (Entries{0, 2, 3}));
   EXPECT_EQ(fits.group(), (Entries{0, 2, 3, 0}));
 }
 
-TEST(PhotoWindow, ABackwardReloadLoadsInReverseAndLandsOnThePreviousGroup) {
-  Folder folder(20, 8);
-  folder.prevGroup();  // from 0-3 back past the start of the list
-  EXPECT_FALSE(folder.showForward);
-  EXPECT_EQ(folder.loader.storage, (Entries{19, 18, 17, 16, 15, 14, 13, 12}));
-  EXPECT_FALSE(folder.window.forward);
-  EXPECT_EQ(folder.group(), range(16, 20));
-  folder.prevGroup();  // still inside the window: read forwards
-  EXPECT_TRUE(folder.showForward);
-  EXPECT_EQ(folder.group(), range(12, 16));
-  EXPECT_EQ(folder.loader.fills, 2);
-  folder.prevGroup();
-  EXPECT_EQ(folder.loader.storage, (Entries{11, 10, 9, 8, 7, 6, 5, 4}));
-  EXPECT_EQ(folder.group(), range(8, 12));
-  // Turning round: forwards from the backward window continues after its last entry.
-  folder.nextGroup();
-  EXPECT_EQ(folder.group(), range(12, 16));
-  EXPECT_EQ(folder.loader.fills, 4);
-  EXPECT_EQ(folder.loader.storage, range(12, 20));
-}
-
-// Every folder size with the usual cache levels: three cycles forwards, then as far backwards,
-// each group checked against the walk's own arithmetic.
+// Every folder size with the usual cache levels: three cycles forwards, twice as far backwards
+// and forwards again, each group and its film strip checked against the walk's own arithmetic.
 TEST(PhotoWindow, SweepForwardsAndBackwards) {
   for (uint32_t cacheLevel : {4u, 8u, 12u}) {
     for (int n = 1; n <= 20; ++n) {
@@ -216,51 +167,38 @@ TEST(PhotoWindow, SweepForwardsAndBackwards) {
       Folder folder(n, cacheLevel);
       const bool whole = static_cast<uint32_t>(n) < cacheLevel;
       ASSERT_EQ(folder.window.hasWrapMark, whole);
-      // The expected group: without a wrap mark, group g holds entries 4g .. 4g + 3 of the
-      // endless list; with one, the group starts at `start` and runs on from the list's start.
+      // Without a wrap mark, group g holds entries 4g .. 4g + 3 of the endless list; with one,
+      // the group starts at `start` and runs on from the list's start.
       long g = 0;
       std::ptrdiff_t start = 0;
-      auto expected = [&] {
-        Entries members;
-        for (long k = 0; k < 4; ++k)
-          members.push_back(whole ? (start + k) % n : (((4 * g + k) % n) + n) % n);
-        return members;
-      };
-      auto check = [&](const char* direction, int step) {
-        ASSERT_EQ(folder.group(), expected()) << direction << " step " << step;
-        // The film strip reads the same photos.
-        for (uint32_t k = 0; k < 4 && k < folder.window.loaded(); ++k) {
-          ASSERT_EQ(folder.entryOf(folder.window.previewAt(k, folder.showForward)), expected()[k]);
+      auto walk = [&](int direction, int steps) {
+        for (int step = 0; step <= steps; ++step) {
+          if (step > 0 && direction > 0) {
+            folder.nextGroup();
+            start = n < 4 || start + 4 >= n ? 0 : start + 4;
+          } else if (step > 0) {
+            folder.prevGroup();
+            start = n < 4 ? 0 : start == 0 ? std::max(0, n - 4) : std::max<std::ptrdiff_t>(0, start - 4);
+          }
+          if (step > 0 && n >= 4) g += direction;
+          Entries expected;
+          for (long k = 0; k < 4; ++k) expected.push_back(whole ? (start + k) % n : (((4 * g + k) % n) + n) % n);
+          ASSERT_EQ(folder.group(), expected) << "direction " << direction << " step " << step;
+          for (uint32_t k = 0; k < 4 && k < folder.window.loaded(); ++k) {
+            ASSERT_EQ(folder.entryOf(folder.window.previewAt(k, folder.showForward)), expected[k]);
+            // Reading backwards (the previous-photo key) stays inside a list shorter than a group.
+            if (n < 4) ASSERT_EQ(folder.entryOf(folder.window.previewAt(k, false)), expected[k]);
+          }
         }
       };
-      check("start", 0);
       const int steps = 3 * ((n + 3) / 4) + 1;
-      for (int step = 1; step <= steps; ++step) {
-        folder.nextGroup();
-        if (n >= 4) {
-          ++g;
-          start = start + 4 >= n ? 0 : start + 4;
-        }
-        check("forwards", step);
-      }
-      for (int step = 1; step <= 2 * steps; ++step) {
-        folder.prevGroup();
-        if (n >= 4) {
-          --g;
-          start = start == 0 ? std::max(0, n - 4) : std::max<std::ptrdiff_t>(0, start - 4);
-        }
-        check("backwards", step);
-      }
-      // Forwards again after the backward walk.
-      for (int step = 1; step <= steps; ++step) {
-        folder.nextGroup();
-        if (n >= 4) {
-          ++g;
-          start = start + 4 >= n ? 0 : start + 4;
-        }
-        check("forwards again", step);
-      }
-      if (!whole) {
+      walk(1, steps);
+      walk(-1, 2 * steps);
+      walk(1, steps);
+      if (whole) {
+        EXPECT_EQ(folder.loader.fills, 1);  // a list that fits is never reloaded
+        EXPECT_EQ(folder.loader.tried, range(0, n));  // nor loaded twice
+      } else {
         EXPECT_EQ(folder.loader.storage.size(), folder.window.capacity);
       }
     }
@@ -274,16 +212,12 @@ TEST(PhotoMemory, TheWindowsBytesAreCountedIn64BitsAndNeverWrap) {
   } cases[] = {
       {8, 1024, 32ull << 20},
       {64, 4096, 4ull << 30},  // 0 in 32-bit arithmetic
-      {60, 16384, 60ull << 30},
       {0, 1024, 0},
-      {8, 0, 0},
       {0xFFFFFFFFu, 0xFFFFFFFFu, UINT64_MAX},
       {2, 0x80000000u, UINT64_MAX},
   };
-  for (const auto& c : cases) {
+  for (const auto& c : cases)
     EXPECT_EQ(photoWindowBytes(c.capacity, c.textureSize), c.bytes) << c.capacity << " x " << c.textureSize;
-  }
   EXPECT_TRUE(photoWindowFits(32ull << 20, (32ull << 20) + 1));
   EXPECT_FALSE(photoWindowFits(32ull << 20, 32ull << 20));
-  EXPECT_FALSE(photoWindowFits(4ull << 30, 3ull << 30));
 }
