@@ -37,8 +37,7 @@ public:
       std::string bytes;
       size_t at = 0;
       size_t get(char* buffer, size_t size) override {
-        size_t count = std::min(size, bytes.size() - at);
-        bytes.copy(buffer, count, at);
+        size_t count = bytes.copy(buffer, size, at);
         at += count;
         return count;
       }

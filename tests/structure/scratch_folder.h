@@ -3,8 +3,6 @@
 // removed with everything in it afterwards.
 #include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -43,5 +41,3 @@ inline std::string readBytes(const std::string& file) {
   content << input.rdbuf();
   return content.str();
 }
-
-inline bool exists(const std::string& file) { return std::filesystem::exists(file); }

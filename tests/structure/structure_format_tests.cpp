@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstring>
 
+#include "fuzz/structure_check.h"
 #include "memory_storage.h"
 #include "scratch_folder.h"
 #include "structure/read_budget.h"
@@ -19,15 +21,12 @@ struct ReadCase {
 const ReadCase readCases[] = {
     {"[]", "{}", true},
     {"[ Program ] a=1; [/Program] [Program] b=2; [/ Program ]", "Program{a=1;b=2;}", true},
-    {"[\n Pro\ngram\n]k=v;[/Program]", "Program{k=v;}", true},
     {"a = a b ;", "a=ab;", true},
-    {"a = 'a b' ; b=\"x'y\"; c='x\"y';", "a=a b;b=x'y;c=x\"y;", true},
-    {"ab'c d'e = ok;", "abc de=ok;", true},
+    {"a = 'a b' ; b=\"x'y\"; c='x\"y'; ab'c d'e = ok;", "a=a b;b=x'y;c=x\"y;abc de=ok;", true},
     {"v = [x]@/y ;", "v=[x]@/y;", true},
     {"a=b=c;", "a{}b=c;", true},
     {"k='line\nnext # not a comment';", "k=line\nnext # not a comment;", true},
-    {"k='a\\'b\\\\c\\x';", "k=a'b\\cx;", true},
-    {"k=a\\b;", "k=a\\b;", true},
+    {"k='a\\'b\\\\c\\x'; l=a\\b;", "k=a'b\\cx;l=a\\b;", true},
     {"k=1; k=2; [s]a=1;[/s][s]b=2;[/s]", "k=2;s{a=1;b=2;}", true},
     {"[open] k=v; [inner] x=1;", "open{k=v;inner{x=1;}}", true},
     {"k=v; tail=", "k=v;tail{}", true},
@@ -39,7 +38,6 @@ const ReadCase readCases[] = {
     {"# comment\n a # inside # = # here too\n 1 ; # end", "a=1;", true},
     {"word; ;; k=v;", "k=v;", true},
     {"=v; [] =w; [/]", "{=w;}", true},  // a merging header reuses the key
-    {"k=@x;", "k=@x;", true},
     {"[a@] [/a]", "a@.{}", true},
     {"[a=] [/a] b=1;", "a{}", false},
     {"[a@b@c] k=1; [/a]", "a{}", false},
@@ -57,13 +55,8 @@ TEST(StructureFormat, ReaderTurnsTextsIntoTrees) {
     Structure root;
     EXPECT_EQ(readText(root, c.text), c.result) << c.text;
     EXPECT_EQ(dumpChildren(root), c.tree) << c.text;
-    // The reader keeps its state in the tree: one byte at a time gives the same.
-    Structure bytewise;
-    bytewise.setType(3);
-    bool result = true;
-    std::string text = c.text;
-    for (size_t i = 0; i < text.size() && result; ++i) result = bytewise.read(&text[i], 1, i == 0 ? 1 : 2);
-    EXPECT_EQ(dumpChildren(bytewise), c.tree) << "byte by byte: " << c.text;
+    // Byte by byte it reads the same, and what is written reads back the same.
+    EXPECT_EQ(checkStructureText(reinterpret_cast<const uint8_t*>(c.text), strlen(c.text)), "") << c.text;
   }
 }
 
@@ -111,21 +104,9 @@ TEST(StructureFormat, WriterQuotesEveryStructuralCharacter) {
       EXPECT_EQ(compareWithoutInherited(root, back), "") << written;
     }
   }
-  struct Case {
-    const char* value;
-    const char* written;
-  } cases[] = {{"abc", "k=abc;\n"},
-               {"C:\\Photos", "k=\"C:\\\\Photos\";\n"},
-               {"My Photos", "k=\"My Photos\";\n"},
-               {"say \"hi\"", "k=\"say \\\"hi\\\"\";\n"},
-               {"", "k=;\n"},
-               {"a=b", "k=\"a=b\";\n"},
-               {"\r\xE8", "k=\r\xE8;\n"}};
-  for (const Case& c : cases) {
-    Structure root;
-    root.addChild("k", c.value);
-    EXPECT_EQ(writeText(root), c.written) << c.value;
-  }
+  Structure root;
+  for (const char* value : {"C:\\Photos", "My Photos", "say \"hi\"", "", "a=b", "\r\xE8"}) root.addChild("k", value);
+  EXPECT_EQ(writeText(root), "k=\"C:\\\\Photos\";\nk=\"My Photos\";\nk=\"say \\\"hi\\\"\";\nk=;\nk=\"a=b\";\nk=\r\xE8;\n");
 }
 
 TEST(StructureFormat, FilesUseCrLfAndFoldersBeforeABackslash) {
@@ -145,7 +126,7 @@ TEST(StructureFormat, FilesUseCrLfAndFoldersBeforeABackslash) {
   ASSERT_TRUE(root.save());
   EXPECT_EQ(readBytes("sub/a.conf"), "k=" + value + ";\r\nlone=x\ry;\r\nq=\"1\r\n2\";\r\n[i=b.conf]\r\n");
   EXPECT_EQ(readBytes("sub/b.conf"), "inside=2;\r\n");
-  EXPECT_FALSE(exists("sub/a.conf.tmp"));
+  EXPECT_FALSE(std::filesystem::exists("sub/a.conf.tmp"));
   EXPECT_EQ(std::filesystem::current_path(), folder.path);
 
   // Missing files read as empty; a forward slash switches no folder.
@@ -154,22 +135,14 @@ TEST(StructureFormat, FilesUseCrLfAndFoldersBeforeABackslash) {
   EXPECT_TRUE(missing.load("nowhere\\x.conf"));
   EXPECT_TRUE(missing.load("sub/none.conf"));
   EXPECT_EQ(missing.childCount(), 0u);
-  Structure noFile;
-  EXPECT_FALSE(noFile.load());
-  EXPECT_FALSE(noFile.save());
   // An unwritable file is reported, not pretended written.
-  Structure unwritable;
-  unwritable.addChild("k", "v");
-  EXPECT_FALSE(unwritable.save("nowhere\\x.conf"));
-  EXPECT_FALSE(unwritable.save("missing/x.conf"));
+  missing.addChild("k", "v");
+  EXPECT_FALSE(missing.save("nowhere\\x.conf"));
+  EXPECT_FALSE(missing.save("missing/x.conf"));
 }
 
 TEST(StructureFormat, HostileFilesStayBounded) {
   MemoryStorage storage;
-  struct Case {
-    const char* what;
-    std::string text;
-  };
   std::string nested, bomb = "[l0] a=1; b=2; [/l0]";
   for (int i = 0; i < 100000; ++i) nested += "[a]";
   for (int i = 1; i < 40; ++i) {
@@ -177,12 +150,11 @@ TEST(StructureFormat, HostileFilesStayBounded) {
     bomb += "[" + level + "][x@." + previous + "][/x][y@." + previous + "][/y][/" + level + "]";
   }
   storage.files["./self.conf"] = "[again=self.conf] [r@.x=self.conf][/r] [q@.x=self.conf][/q] k=1;";
-  Case cases[] = {{"nesting", nested}, {"reference doubling", bomb}, {"self include", "[s=self.conf]"}};
-  for (const Case& c : cases) {
+  for (const std::string& text : {nested, bomb, std::string("[s=self.conf]")}) {
     auto start = std::chrono::steady_clock::now();
     Structure root;
-    EXPECT_FALSE(readText(root, c.text)) << c.what;
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20)) << c.what;
+    EXPECT_FALSE(readText(root, text)) << text.substr(0, 40);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20)) << text.substr(0, 40);
   }
   // Nesting stops at the limit; the sections up to it are kept.
   Structure root;

@@ -1,6 +1,7 @@
 #include "tree_text.h"
 
-#include <vector>
+#include <algorithm>
+#include <cstring>
 
 std::string dumpTree(const Structure& node) {
   std::string text = node.inherited() ? "*" : "";
@@ -24,43 +25,30 @@ std::string writeText(Structure& root) {
 }
 
 namespace {
-std::vector<const Structure*> ownChildren(const Structure& node) {
-  std::vector<const Structure*> own;
-  for (uint32_t i = 0; i < node.childCount(); ++i)
-    if (!node.childAt(i)->inherited()) own.push_back(node.childAt(i));
-  return own;
-}
-
-std::string optionalText(const char* text) { return text ? "\"" + std::string(text) + "\"" : "none"; }
-
-std::string compareNodes(const Structure& expected, const Structure& actual, const std::string& where) {
-  if (expected.nameString() != actual.nameString()) return where + ": name differs";
-  if (expected.hasValue() != actual.hasValue() ||
-      (expected.hasValue() && *expected.valueString() != *actual.valueString()))
-    return where + ": value " + optionalText(expected.value()) + " became " + optionalText(actual.value());
-  if (optionalText(expected.reference()) != optionalText(actual.reference()))
-    return where + ": reference " + optionalText(expected.reference()) + " became " + optionalText(actual.reference());
-  if (optionalText(expected.file()) != optionalText(actual.file()))
-    return where + ": file " + optionalText(expected.file()) + " became " + optionalText(actual.file());
-  std::vector<const Structure*> left = ownChildren(expected), right = ownChildren(actual);
-  if (left.size() != right.size())
-    return where + ": " + std::to_string(left.size()) + " children became " + std::to_string(right.size());
-  for (size_t i = 0; i < left.size(); ++i) {
-    std::string difference = compareNodes(*left[i], *right[i], where + "/" + left[i]->nameString());
-    if (!difference.empty()) return difference;
+// The non-inherited nodes below `node`, every text prefixed with its length so that no name
+// or value can imitate the notation.
+std::string ownNodes(const Structure& node) {
+  auto text = [](char kind, const char* bytes, size_t length) {
+    return bytes ? kind + std::to_string(length) + ":" + std::string(bytes, length) : std::string();
+  };
+  std::string dump;
+  for (uint32_t i = 0; i < node.childCount(); ++i) {
+    const Structure& child = *node.childAt(i);
+    if (child.inherited()) continue;
+    const char *reference = child.reference(), *file = child.file();
+    dump += text('n', child.name(), child.nameString().size()) +
+            text('v', child.value(), child.hasValue() ? child.valueString()->size() : 0) +
+            text('r', reference, reference ? strlen(reference) : 0) + text('f', file, file ? strlen(file) : 0) +
+            "{" + ownNodes(child) + "}";
   }
-  return std::string();
+  return dump;
 }
 }  // namespace
 
 std::string compareWithoutInherited(const Structure& expected, const Structure& actual) {
-  // The roots themselves are not written; only what they hold.
-  std::vector<const Structure*> left = ownChildren(expected), right = ownChildren(actual);
-  if (left.size() != right.size())
-    return "top level: " + std::to_string(left.size()) + " nodes became " + std::to_string(right.size());
-  for (size_t i = 0; i < left.size(); ++i) {
-    std::string difference = compareNodes(*left[i], *right[i], left[i]->nameString());
-    if (!difference.empty()) return difference;
-  }
-  return std::string();
+  std::string left = ownNodes(expected), right = ownNodes(actual);
+  if (left == right) return std::string();
+  size_t at = std::mismatch(left.begin(), left.end(), right.begin(), right.end()).first - left.begin();
+  at = at > 40 ? at - 40 : 0;
+  return "..." + left.substr(at, 100) + "\n  became\n..." + right.substr(at, 100);
 }

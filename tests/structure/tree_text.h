@@ -31,5 +31,5 @@ bool readText(Structure& root, const std::string& text, uint32_t type = 3);
 std::string writeText(Structure& root);
 
 // Compares the non-inherited nodes of two trees: names, values, references, files, order
-// and nesting. Empty when they agree, else where they first differ.
+// and nesting. Empty when they agree, else both around where they first differ.
 std::string compareWithoutInherited(const Structure& expected, const Structure& actual);
