@@ -1,54 +1,168 @@
 // The message box, the progress window and the shared dialog frame (tabs, links, closing
-// rules), driven in-process with the messages a user's actions produce.
+// rules), driven in-process with the messages a user's actions produce, and screenshots of
+// what the user sees (saved as PNGs beside the test log).
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <commctrl.h>
 
 #include <atomic>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <thread>
 
 #include "app/viewer_app.h"
 #include "app/window_registry.h"
-#include "dialog_test_support.h"
+#include "dialogs/dialog_frame.h"
+#include "dialogs/dialog_look.h"
 #include "dialogs/dialog_page.h"
 #include "dialogs/link_window.h"
 #include "dialogs/message_box_window.h"
 #include "dialogs/progress_window.h"
-#include "tabbed_test_dialog.h"
+#include "structure/language.h"
+#include "structure/settings.h"
+#include "support/harness.h"
 
 namespace {
-const bool environment = (installDialogEnvironment(), true);
 using Answers = std::vector<std::pair<WPARAM, LPARAM>>;
+std::string startFolder;  // beside the test log, for screenshots
+
+// A scratch copy of the staged data with languages/test.lang as the current directory.
+class DialogEnvironment : public ::testing::Environment {
+public:
+  void SetUp() override {
+    instance = GetModuleHandleA(nullptr);
+    settings.dialogFont = GetStockObject(DEFAULT_GUI_FONT);
+    folder = makeScratchFolder("ovix-dialogs");
+    copyFolder(stagedProgramFolder() + "\\data", folder + "\\data");
+    CreateDirectoryA((folder + "\\languages").c_str(), nullptr);
+    ASSERT_TRUE(writeFile(folder + "\\languages\\test.lang",
+                          "[Windows]\n  [Msg] yes = Ano; no = Ne; ok = OK; [/Msg]\n"
+                          "  [Progress] text = \"Loading photos\"; [/Progress]\n"
+                          "  [Tabs] title = \"Tabbed dialog\"; one = First; two = Second; three = Third; [/Tabs]\n"
+                          "  [NoTitle] one = First; [/NoTitle]\n[/Windows]\n"));
+    std::strcpy(settings.language, "test");
+    char previous[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    startFolder = previous;
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
+  }
+  void TearDown() override {
+    SetCurrentDirectoryA(startFolder.c_str());
+    removeFolder(folder);
+  }
+  std::string folder;
+};
+const auto* const environment = ::testing::AddGlobalTestEnvironment(new DialogEnvironment);
+
+// A hidden top-level window that keeps every MSG_BOX_ANSWER and MSG_LINK_CLICKED it receives.
+class MessageRecorder : public WindowBase {
+public:
+  MessageRecorder() {
+    name = "Ovix test recorder";
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = name;
+    RegisterClassExA(&windowClass);
+    handle = CreateWindowExA(0, name, name, WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, instance, nullptr);
+  }
+  ~MessageRecorder() override {
+    // Deleted by the test while its window lives: no object may answer for the window any more.
+    HWND window = handle;
+    handle = nullptr;
+    if (window) DestroyWindow(window);
+  }
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == MSG_BOX_ANSWER || message == MSG_LINK_CLICKED) return received.push_back({wParam, lParam}), 0;
+    HWND window = handle;
+    if (message == WM_DESTROY) handle = nullptr;  // windowProc deletes the object next
+    return DefWindowProcA(window, message, wParam, lParam);
+  }
+  Answers received;
+};
+
+// A tabbed dialog with three pages, a link and a close button, built the way Ovix's dialogs
+// are; its texts come from the section Windows/<section> of the test language.
+class TabbedTestDialog : public DialogFrame {
+public:
+  explicit TabbedTestDialog(const char* section)
+      : DialogFrame("Ovix test dialog"), texts(openLanguage({"Windows", section})) {
+    FrameLook look;
+    look.width = 350;
+    look.height = 265;
+    look.iconIndex = 1;
+    look.minimiseBox = true;
+    look.header = HeaderStyle::large;
+    look.picture = "./data/images/mirvak.bmp";
+    if (!createFrame(look, texts->text("title").c_str())) return;
+    addTabStrip();
+    for (const char* key : {"one", "two", "three"}) {
+      auto* page = new DialogPage(handle, "Ovix test page", width, height);
+      pages.push_back(page->handle);
+      addPage(texts->text(key).c_str(), page);
+    }
+    tabs->select(pages[0]);
+    link = addLink("a link", 10, 200, 80);
+    link->kind = LinkWindow::notifyKind;
+    link->target = 42;
+    link->notifyWindow = handle;
+    link->attachTooltip("tip");
+    ShowWindow(link->handle, SW_SHOW);
+    addButton("Close", closeId, rightButtonX(), buttonY());
+    show();
+  }
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == MSG_LINK_CLICKED) return linkTargets.push_back(lParam), 0;
+    if (message == WM_COMMAND && LOWORD(wParam) == closeId) return DestroyWindow(handle), 0;
+    return DialogFrame::handleMessage(message, wParam, lParam);
+  }
+  std::vector<bool> visiblePages() const {
+    std::vector<bool> shown;
+    for (HWND page : pages) shown.push_back(IsWindowVisible(page) != FALSE);
+    return shown;
+  }
+
+  static constexpr int closeId = 5;
+  std::unique_ptr<Language> texts;
+  std::vector<HWND> pages;
+  std::vector<LPARAM> linkTargets;
+  LinkWindow* link = nullptr;
+};
+
+std::string windowText(HWND window) {
+  char text[1024] = "";
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
 
 void click(HWND dialog, const char* button) {
-  SendMessageA(findChild(dialog, "Button", button), BM_CLICK, 0, 0);
+  SendMessageA(FindWindowExA(dialog, nullptr, "Button", button), BM_CLICK, 0, 0);
 }
 
 TEST(MessageBoxAnswers, ButtonsEscAndCloseBox) {
   enum Action { yes, no, ok, escape, closeBox };
-  struct Case {
+  const struct {
     uint32_t buttons;
     bool requested;
     Action action;
     Answers expected;
-  };
-  const Case cases[] = {
-      {1, true, yes, {{7, 2}}},     {1, true, no, {{7, 3}}},   {0, true, ok, {{7, 3}}},
+  } cases[] = {
+      {1, true, yes, {{7, 2}}},     {1, true, no, {{7, 3}}},     {0, true, ok, {{7, 3}}},
       {5, true, ok, {{7, 3}}},      {1, true, escape, {{0, 3}}}, {1, true, closeBox, {}},
       {1, false, yes, {}},          {0, false, escape, {}},
   };
   MessageRecorder owner;
   const int registered = WindowRegistry::size();
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "buttons " << c.buttons << " action " << c.action);
     owner.received.clear();
     HWND box = (new MessageBoxWindow(owner.handle, "Caption", "Text", c.buttons, c.requested, 7))->handle;
     EXPECT_EQ(GetWindow(box, GW_OWNER), owner.handle);
-    EXPECT_EQ(findChild(box, "Button", "Ano") != nullptr, c.buttons == 1);
-    EXPECT_EQ(findChild(box, "Button", "OK") != nullptr, c.buttons != 1);
+    EXPECT_EQ(FindWindowExA(box, nullptr, "Button", "Ano") != nullptr, c.buttons == 1);
+    EXPECT_EQ(FindWindowExA(box, nullptr, "Button", "OK") != nullptr, c.buttons != 1);
     if (c.action == yes) click(box, "Ano");
     if (c.action == no) click(box, "Ne");
     if (c.action == ok) click(box, "OK");
@@ -81,18 +195,48 @@ TEST(MessageBoxAnswers, OwnerClosingOnTheAnswerIsSafe) {
   EXPECT_EQ(WindowRegistry::size(), registered);
 }
 
-TEST(ProgressWindow, ShortensTheStatusIdlesAndDrags) {
+// The whole window (frame included) as it is on the screen, repainted first, saved as `file`;
+// `client` gets the client area's offset inside the capture.
+bool captureWindow(HWND window, const char* file, Capture& capture, POINT& client) {
+  RECT place;
+  if (!GetWindowRect(window, &place)) return false;
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  client = {0, 0};
+  ClientToScreen(window, &client);
+  client = {client.x - place.left, client.y - place.top};
+  if (!captureScreen(place, capture)) return false;
+  capture.savePng(startFolder + "\\" + file);
+  return true;
+}
+
+// Pixels of [x0, x1) x [y0, y1) relative to `origin` within `tolerance` of `colour`.
+int countColour(const Capture& capture, POINT origin, int x0, int y0, int x1, int y1, COLORREF colour,
+                int tolerance = 0) {
+  int count = 0;
+  for (int y = origin.y + y0; y < origin.y + y1 && y < capture.height; ++y)
+    for (int x = origin.x + x0; x < origin.x + x1 && x < capture.width; ++x) {
+      uint32_t pixel = capture.at(x, y);
+      count += std::abs(redOf(pixel) - GetRValue(colour)) <= tolerance &&
+               std::abs(greenOf(pixel) - GetGValue(colour)) <= tolerance &&
+               std::abs(blueOf(pixel) - GetBValue(colour)) <= tolerance;
+    }
+  return count;
+}
+
+constexpr COLORREF white = RGB(255, 255, 255);
+// Ink (non-white pixels) in the 64x64 spot of a header picture.
+int pictureInk(const Capture& capture, POINT client, int x, int y) {
+  return 64 * 64 - countColour(capture, client, x, y, x + 64, y + 64, white, 8);
+}
+
+TEST(ProgressWindow, ShortensTheStatusIdlesShowsItsLookAndDrags) {
   auto* progress = new ProgressWindow();
   HWND window = progress->handle;
   EXPECT_EQ(progress->statusText(), "Loading photos");
-  const std::pair<std::string, std::string> statuses[] = {
-      {"abcdefghijklmnopqr", "abcdefghijklmnopqr"},     // 18: whole
-      {"abcdefghijklmnopqrs", "abcdefghijklmnopq..."},  // 19: 17 and "..."
-      {std::string(500, 'x'), std::string(17, 'x') + "..."}};
-  for (const auto& [text, shown] : statuses) {
-    progress->setStatus(text.c_str());
-    EXPECT_EQ(progress->statusText(), shown);
-  }
+  progress->setStatus("abcdefghijklmnopqr");  // 18: whole
+  EXPECT_EQ(progress->statusText(), "abcdefghijklmnopqr");
+  progress->setStatus(std::string(500, 'x').c_str());
+  EXPECT_EQ(progress->statusText(), std::string(17, 'x') + "...");
 
   SendMessageA(progress->bar, PBM_SETPOS, 0, 0);
   std::vector<LRESULT> positions;
@@ -102,6 +246,15 @@ TEST(ProgressWindow, ShortensTheStatusIdlesAndDrags) {
   }
   EXPECT_EQ(positions, (std::vector<LRESULT>{1, 2, 3, 4, 0, 1}));
   EXPECT_TRUE(waitFor([&] { return SendMessageA(progress->bar, PBM_GETPOS, 0, 0) != 1; }, 5000));
+
+  // What the user sees: the border, the picture and the status.
+  Capture capture;
+  POINT client;
+  ASSERT_TRUE(captureWindow(window, "progress-window.png", capture, client));
+  ASSERT_EQ(capture.width, 200);
+  EXPECT_GT(countColour(capture, client, 0, 0, 200, 3, labelGrey, 2), 150);    // border
+  EXPECT_GT(countColour(capture, client, 62, 4, 200, 28, labelGrey, 40), 20);  // status
+  EXPECT_GT(pictureInk(capture, client, 2, 4), 200);
 
   // No caption, yet while the left button is down every point drags the window like one. The
   // button goes down in a screen corner, away from any window.
@@ -149,18 +302,12 @@ TEST(ProgressWindow, RunsOnItsOwnThreadWhileAnotherUpdatesIt) {
     progress->setStatus(("photo_number_0" + std::to_string(photo) + ".jpg").c_str());
     SendMessageA(progress->bar, PBM_STEPIT, 0, 0);
   }
-  EXPECT_EQ(progress->statusText(), "photo_number_07.j...");
+  EXPECT_EQ(progress->statusText(), "photo_number_07.j...");  // 19 characters: shortened
   EXPECT_EQ(SendMessageA(progress->bar, PBM_GETPOS, 0, 0), 8);
   PostThreadMessageA(threadId, WM_QUIT, 0, 0);
   pump.join();
   EXPECT_FALSE(IsWindow(window));
   EXPECT_EQ(WindowRegistry::size(), registered);
-}
-
-std::vector<bool> visiblePages(const TabbedTestDialog& dialog) {
-  std::vector<bool> shown;
-  for (HWND page : dialog.pages) shown.push_back(IsWindowVisible(page) != FALSE);
-  return shown;
 }
 
 void clickTab(HWND tabControl, int index) {
@@ -177,21 +324,32 @@ TEST(DialogFrame, TabsShowExactlyOnePageAndTwoDialogsAreIndependent) {
   auto* second = new TabbedTestDialog("Tabs");
   HWND firstWindow = first->handle, secondWindow = second->handle;
   EXPECT_EQ(windowText(firstWindow), "Tabbed dialog");
-  EXPECT_EQ(visiblePages(*first), (std::vector<bool>{true, false, false}));
+  EXPECT_EQ(first->visiblePages(), (std::vector<bool>{true, false, false}));
   clickTab(first->tabs->control, 2);
-  EXPECT_EQ(visiblePages(*first), (std::vector<bool>{false, false, true}));
+  EXPECT_EQ(first->visiblePages(), (std::vector<bool>{false, false, true}));
   clickTab(first->tabs->control, 1);
   clickTab(first->tabs->control, 1);  // the current tab again changes nothing
-  EXPECT_EQ(visiblePages(*first), (std::vector<bool>{false, true, false}));
-  EXPECT_EQ(visiblePages(*second), (std::vector<bool>{true, false, false}));
+  EXPECT_EQ(first->visiblePages(), (std::vector<bool>{false, true, false}));
+  EXPECT_EQ(second->visiblePages(), (std::vector<bool>{true, false, false}));
+
+  // The link notifies its window, also on a release without a press.
+  LinkWindow* link = first->link;
+  HWND tooltip = link->tooltip;
+  ASSERT_TRUE(IsWindow(tooltip));
+  SendMessageA(link->handle, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageA(link->handle, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  SendMessageA(link->handle, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_FALSE(link->pressed);
+  EXPECT_EQ(first->linkTargets, (std::vector<LPARAM>{42, 42}));
 
   // Esc acts when released, also while a button has the focus; the other dialog stays.
-  HWND closeButton = findChild(firstWindow, "Button", "Close");
+  HWND closeButton = FindWindowExA(firstWindow, nullptr, "Button", "Close");
   SetFocus(closeButton);
   SendMessageA(closeButton, WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_TRUE(IsWindow(firstWindow));
   SendMessageA(closeButton, WM_KEYUP, VK_ESCAPE, 0);
   EXPECT_FALSE(IsWindow(firstWindow));
+  EXPECT_FALSE(IsWindow(tooltip));  // the link took its tooltip along
   click(secondWindow, "Close");
   EXPECT_FALSE(IsWindow(secondWindow));
   EXPECT_EQ(WindowRegistry::size(), registered);  // pages and links went with their dialogs
@@ -212,19 +370,36 @@ TEST(DialogFrame, MissingTitleGivesAnEmptyCaptionAndClosingActivatesTheMainWindo
   mainWindow = nullptr;
 }
 
-TEST(DialogFrame, LinkNotifiesItsWindowAndTakesItsTooltipAlong) {
-  auto* dialog = new TabbedTestDialog("Tabs");
-  LinkWindow* link = dialog->link;
-  HWND tooltip = link->tooltip;
-  ASSERT_TRUE(IsWindow(tooltip));
-  SendMessageA(link->handle, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-  EXPECT_TRUE(link->pressed);
-  SendMessageA(link->handle, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-  EXPECT_FALSE(link->pressed);
-  SendMessageA(link->handle, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));  // without a press: the same
-  EXPECT_EQ(dialog->linkTargets, (std::vector<LPARAM>{42, 42}));
-  DestroyWindow(dialog->handle);
-  EXPECT_FALSE(IsWindow(tooltip));
+TEST(Screenshots, HeaderBandsOfTheMessageBoxAndATabbedDialog) {
+  const struct {
+    const char* file;
+    int bandBottom;
+    POINT title, picture;
+    int width;
+  } cases[] = {{"message-box.png", 68, {70, 18}, {0, 1}, 300}, {"tabbed-dialog.png", 75, {85, 22}, {5, 5}, 350}};
+  MessageRecorder owner;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    // One at a time: both are centred on the same spot.
+    HWND window = c.width == 300 ? (new MessageBoxWindow(owner.handle, "Špatná cesta",
+                                                         "Cesta 'Q:\\Nikde' není platnou cestou k souborům.",
+                                                         1, false, 0))->handle
+                                 : (new TabbedTestDialog("Tabs"))->handle;
+    Capture capture;
+    POINT client;
+    ASSERT_TRUE(captureWindow(window, c.file, capture, client));
+    // White band, its grey lower edge, the title in its colour, the button face below.
+    EXPECT_GT(countColour(capture, client, c.title.x, 2, c.title.x + 120, 12, white), 1000);
+    EXPECT_GT(countColour(capture, client, 0, c.bandBottom - 4, 280, c.bandBottom, labelGrey, 2), 280 * 3);
+    EXPECT_GT(countColour(capture, client, c.title.x, c.title.y, c.title.x + 150, c.title.y + 30, titleColour, 24), 30);
+    EXPECT_LT(countColour(capture, client, 5, 140, 100, 150, white), 10);
+    EXPECT_GT(pictureInk(capture, client, c.picture.x, c.picture.y), 200);
+    EXPECT_GT(pictureInk(capture, client, c.width - 70, c.picture.y), 200);  // frames.bmp
+    if (c.width == 350) {  // the first page covers the tab control's white body
+      EXPECT_GT(countColour(capture, client, 10, 110, 300, 180, GetSysColor(COLOR_BTNFACE)), 290 * 63);
+    }
+    DestroyWindow(window);
+  }
 }
 
 }  // namespace

@@ -1,128 +1,147 @@
-// The photo show inside this process, in a GL window: which photo the show's moves land on,
-// read from the show's own state. The first and last photo commands reload the cache's window,
-// so they are checked for folders that fit the window and folders that do not.
+// The photo show and the open photos dialog inside this process, with a GL window as the main
+// window. The show's moves are read from its own state; the first and last photo commands
+// reload the cache's window, so they are checked for folders that fit the window and folders
+// that do not. The dialog: what its controls store, when the settings are saved, and what run,
+// cancel and Esc do to the show.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <memory>
+#include <string>
 
+#include "app/logo_wheel.h"
 #include "app/viewer_app.h"
+#include "dialogs/open_dialog.h"
 #include "glui/gl_test_context.h"
 #include "photos/photo_cache.h"
 #include "photos/photo_show.h"
 #include "photos/texture_image.h"
 #include "show_driver.h"
+#include "structure/settings.h"
 
 namespace {
-// The number in the name "photoNN.bmp" of the show's large photo; 0 for none.
-int currentNumber(const PhotoShow& show) {
-  int number = 0;
-  if (!show.current || !show.current->name || std::sscanf(show.current->name, "photo%d", &number) != 1) return 0;
-  return number;
-}
-
-class ShowState : public ::testing::Test {
+class InProcess : public ::testing::Test {
 protected:
   void SetUp() override {
     ASSERT_TRUE(context.ready());
+    instance = GetModuleHandleA(nullptr);
     mainWindow = context.window;
+    settings = Settings();
+    settings.textureSize = 256;
+    DeleteFileA("config.conf");
   }
   void TearDown() override {
-    show.reset();
+    close();
+    delete logo;
     mainWindow = nullptr;
-    if (!folder.empty()) removeFolder(folder);
   }
 
-  // A show of `folder` with cache level `cacheLevel` that never steps by itself.
-  void open(const std::string& photos, uint32_t cacheLevel) {
+  // A show of `photos` with cache level 8 that never steps by itself.
+  void open(const std::string& photos) {
     folder = photos;
     std::snprintf(photoDir, sizeof photoDir, "%s", folder.c_str());
     ShowParams params;
-    params.cacheLevel = cacheLevel;
+    params.cacheLevel = 8;
     params.textureSize = 256;
     params.flipTime = 1000000;
     params.effectId = 1111;
     params.photoDir = photoDir;
     params.ownerWindow = context.window;
-    show = std::make_unique<PhotoShow>(params);
+    show = new PhotoShow(params);
   }
-
+  void close() {
+    delete show;
+    show = nullptr;
+    if (!folder.empty()) removeFolder(folder);
+    folder.clear();
+  }
   // One slideshow step, as the clock running out makes it, and the frame after it.
   void step() {
     show->tickCount = 0;
     show->draw();
     show->draw();
   }
+  // The number in the name "photoNN.bmp" of the show's large photo; 0 for none.
+  int current() const {
+    int number = 0;
+    if (!show->current || !show->current->name || std::sscanf(show->current->name, "photo%d", &number) != 1) return 0;
+    return number;
+  }
+
+  // A new open dialog; the object deletes itself with its window.
+  HWND openDialog() {
+    auto* dialog = new OpenDialog(&logo, &show);
+    photoEdit = dialog->photoEdit;
+    subFolders = dialog->subFoldersBox;
+    effects = dialog->effectList;
+    return dialog->handle;
+  }
 
   GlTestContext context;
   std::string folder;
   char photoDir[256] = {};
-  std::unique_ptr<PhotoShow> show;
+  PhotoShow* show = nullptr;
+  LogoWheel* logo = nullptr;
+  HWND photoEdit = nullptr, subFolders = nullptr, effects = nullptr;
 };
 }  // namespace
 
-TEST_F(ShowState, FirstAndLastPhotoInFoldersSmallerAndLargerThanTheWindow) {
+TEST_F(InProcess, FirstAndLastPhotoInFoldersSmallerAndLargerThanTheWindow) {
   for (int count : {3, 8, 10, 13}) {
     SCOPED_TRACE(count);
-    open(makePhotoFolder(count), 8);
+    open(makePhotoFolder(count));
     ASSERT_EQ(show->loaded(), std::min(count, 8));
-    EXPECT_EQ(currentNumber(*show), 1);
+    EXPECT_EQ(current(), 1);
 
     show->angle = 90.0f;
     show->lastPhoto();
     show->draw();
-    EXPECT_EQ(currentNumber(*show), count);
+    EXPECT_EQ(current(), count);
     EXPECT_EQ(show->angle, 0.0f);  // a photo change
     EXPECT_EQ(show->tickCount, 1u);
     step();  // after the last photo the folder starts over
-    EXPECT_EQ(currentNumber(*show), 1);
+    EXPECT_EQ(current(), 1);
 
     show->nextGroup();
     show->draw();
     show->firstPhoto();
     show->draw();
-    EXPECT_EQ(currentNumber(*show), 1);
+    EXPECT_EQ(current(), 1);
     EXPECT_EQ(show->groupIndex, 0u);
     // As at a fresh open: the slideshow runs 1, 2, 3, 4 and then the next group on 5.
-    if (count >= 5) {
-      for (int expected = 2; expected <= 5; ++expected) {
-        step();
-        EXPECT_EQ(currentNumber(*show), expected);
-      }
+    for (int expected = 2; expected <= 5 && count >= 5; ++expected) {
+      step();
+      EXPECT_EQ(current(), expected);
     }
-    show.reset();
-    removeFolder(folder);
-    folder.clear();
+    close();
   }
 }
 
-TEST_F(ShowState, ThreePhotosStepToTheFirstAsTheFourthAndStay) {
-  open(makePhotoFolder(3), 8);
-  const int expected[] = {2, 3, 1, 1, 1};
-  for (int number : expected) {
+TEST_F(InProcess, ThreePhotosStepToTheFirstAsTheFourthAndStay) {
+  open(makePhotoFolder(3));
+  for (int number : {2, 3, 1, 1, 1}) {
     step();
-    EXPECT_EQ(currentNumber(*show), number);
+    EXPECT_EQ(current(), number);
   }
 }
 
-TEST_F(ShowState, AThumbnailBeyondTheLoadedPhotosKeepsThePhotoAndRestartsTheClock) {
-  open(makePhotoFolder(2), 8);
+TEST_F(InProcess, AThumbnailBeyondTheLoadedPhotosKeepsThePhotoAndRestartsTheClock) {
+  open(makePhotoFolder(2));
   step();
-  ASSERT_EQ(currentNumber(*show), 2);
+  ASSERT_EQ(current(), 2);
   show->tickCount = 77;
   show->angle = -90.0f;
   show->selectThumbnail(2);
   show->draw();
-  EXPECT_EQ(currentNumber(*show), 2);
+  EXPECT_EQ(current(), 2);
   EXPECT_EQ(show->groupIndex, 2u);
   EXPECT_EQ(show->tickCount, 1u);
   EXPECT_EQ(show->angle, 0.0f);
 }
 
-TEST_F(ShowState, AnEmptyFolderGivesAnEmptyShowThatTakesEveryCommand) {
-  open(makeScratchFolder("ovix-empty"), 8);
+TEST_F(InProcess, AnEmptyFolderGivesAnEmptyShowThatTakesEveryCommand) {
+  open(makeScratchFolder("ovix-empty"));
   EXPECT_EQ(show->loaded(), 0u);
   show->firstPhoto();
   show->lastPhoto();
@@ -132,4 +151,55 @@ TEST_F(ShowState, AnEmptyFolderGivesAnEmptyShowThatTakesEveryCommand) {
   step();
   EXPECT_EQ(show->current, nullptr);
   for (GlButton* preview : show->filmStrip.previews) EXPECT_EQ(preview->ownList, show->filmStrip.blankList);
+}
+
+TEST_F(InProcess, OpenDialogEffectListOpensOnFadeOnlyForTheFadeCode) {
+  for (const auto& [effect, entry] : {std::pair<int32_t, LRESULT>{1112, 1}, {1111, 0}, {1113, 0}, {4242, 0}}) {
+    settings.effect = effect;
+    HWND dialog = openDialog();
+    EXPECT_EQ(SendMessageA(effects, CB_GETCURSEL, 0, 0), entry) << effect;
+    DestroyWindow(dialog);
+  }
+}
+
+TEST_F(InProcess, OpenDialogCheckBoxesSaveAtOnceAndCancelEscAndCloseLeaveTheShow) {
+  for (UINT closing : {0u, 1u, 2u}) {
+    HWND dialog = openDialog();
+    const bool before = settings.recursive;
+    SendMessageA(subFolders, BM_CLICK, 0, 0);
+    EXPECT_EQ(settings.recursive, !before);
+    EXPECT_EQ(SendMessageA(subFolders, BM_GETCHECK, 0, 0), before ? BST_UNCHECKED : BST_CHECKED);
+    EXPECT_NE(readFile("config.conf").find(before ? "recursive=false;" : "recursive=true;"), std::string::npos);
+    SetWindowTextA(photoEdit, "C:\\elsewhere");
+    if (closing == 0) SendMessageA(GetDlgItem(dialog, OpenDialog::cancelId), BM_CLICK, 0, 0);
+    if (closing == 1) SendMessageA(dialog, WM_KEYUP, VK_ESCAPE, 0);
+    if (closing == 2) SendMessageA(dialog, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(dialog)) << closing;
+    EXPECT_EQ(show, nullptr);
+    EXPECT_STREQ(settings.photoDir, "");  // the folder is stored only by run
+  }
+}
+
+TEST_F(InProcess, OpenDialogRunStoresTheChoicesAndReplacesTheShowAndTheLogo) {
+  logo = new LogoWheel(context.window);
+  HWND dialog = openDialog();
+  SendMessageA(effects, CB_SETCURSEL, 1, 0);
+  SetWindowTextA(photoEdit, std::string(300, 'x').c_str());  // longer than the setting holds
+  SendMessageA(GetDlgItem(dialog, OpenDialog::runId), BM_CLICK, 0, 0);
+  EXPECT_FALSE(IsWindow(dialog));
+  EXPECT_EQ(logo, nullptr);
+  ASSERT_NE(show, nullptr);
+  EXPECT_EQ(settings.effect, 1112);
+  EXPECT_EQ(std::string(settings.photoDir), std::string(255, 'x'));
+  EXPECT_NE(readFile("config.conf").find("effect=1112;"), std::string::npos);
+
+  // A second run with an empty folder replaces that show by an empty one.
+  show->distance = -3.0f;  // marks the first show
+  dialog = openDialog();
+  SetWindowTextA(photoEdit, "");
+  SendMessageA(GetDlgItem(dialog, OpenDialog::runId), BM_CLICK, 0, 0);
+  ASSERT_NE(show, nullptr);
+  EXPECT_EQ(show->distance, -4.9f);
+  EXPECT_EQ(show->loaded(), 0u);
+  EXPECT_STREQ(settings.photoDir, "");
 }

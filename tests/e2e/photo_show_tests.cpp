@@ -1,17 +1,19 @@
-// The photo show as a user drives it: a folder opened through the dialog, the slideshow, the
-// film strip, and the buttons of the navigation bar and the film strip.
+// The photo show as a user drives it in a running Ovix: a folder opened through the dialog,
+// the slideshow, the film strip, the navigation and music bars' buttons, and the keyboard.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <psapi.h>
+#include <vfw.h>
 
 #include <cmath>
-#include <cstdio>
 #include <vector>
 
+#include "music/wave_files.h"
 #include "show_driver.h"
 
 namespace {
 enum { rotateLeft, rotateRight, first, last, pause, zoomIn, zoomOut };
+enum { musicOnOff, musicPause };
 
 // Pixels from the middle of the large photo to its top edge (vertical) or right edge, counted
 // while the pixels keep the middle's photo colour. 0 when no photo is in the middle.
@@ -24,52 +26,46 @@ int halfExtent(OvixProcess& ovix, bool vertical) {
     return photoNumberOf(RGB(redOf(p), greenOf(p), blueOf(p)));
   };
   const int n = numberAt(cx, cy);
-  if (n == 0) return 0;
   int length = 0;
   if (vertical)
-    while (cy - length - 1 >= 0 && numberAt(cx, cy - length - 1) == n) ++length;
+    while (n && cy - length - 1 >= 0 && numberAt(cx, cy - length - 1) == n) ++length;
   else
-    while (cx + length + 1 < capture.width && numberAt(cx + length + 1, cy) == n) ++length;
+    while (n && cx + length + 1 < capture.width && numberAt(cx + length + 1, cy) == n) ++length;
   return length;
 }
 
-// Half the photo's height on screen at show distance d: the frame is 2 units high at z = d + 1.
-int expectedHalfHeight(HWND window, double d) {
-  const double ndc = 1.0 / (-(d + 1.0) * std::tan(22.5 * 3.14159265358979 / 180.0));
-  return static_cast<int>(std::lround(ndc * clientSize(window).cy / 2.0));
-}
-
+// The photo's half height on screen is near the one at show distance d: the frame is 2 units
+// high at z = d + 1 under a 45 degree field of view.
 bool halfHeightNear(OvixProcess& ovix, double d) {
-  return waitFor([&] { return std::abs(halfExtent(ovix, true) - expectedHalfHeight(ovix.window(), d)) <= 3; },
-                 10000);
+  const double ndc = 1.0 / (-(d + 1.0) * std::tan(22.5 * 3.14159265358979 / 180.0));
+  const int expected = static_cast<int>(std::lround(ndc * clientSize(ovix.window()).cy / 2.0));
+  return waitFor([&] { return std::abs(halfExtent(ovix, true) - expected) <= 3; }, 10000);
 }
 
-void startShow(OvixProcess& ovix, int flipTime, const std::string& folder) {
-  ASSERT_TRUE(ovix.start([&](const std::string& program) {
-    writeFile(program + "\\config.conf", testConfig(flipTime, 8));
-  }));
+void startShow(OvixProcess& ovix, const std::string& folder, const std::string& config) {
+  ASSERT_TRUE(ovix.start([&](const std::string& program) { writeFile(program + "\\config.conf", config); }));
   ASSERT_TRUE(ovix.waitForWindow());
   ASSERT_TRUE(openFolderThroughDialog(ovix, folder));
-}
-
-bool captureRect(OvixProcess& ovix, RECT area, std::vector<uint32_t>& out) {
-  Capture capture;
-  if (!ovix.captureClient(capture)) return false;
-  out.clear();
-  for (int y = area.top; y < area.bottom; ++y)
-    for (int x = area.left; x < area.right; ++x) out.push_back(capture.at(x, y));
-  return true;
 }
 
 // Waits until the area looks the same in two captures in a row (fades have ended).
 bool settledCapture(OvixProcess& ovix, RECT area, std::vector<uint32_t>& out) {
   std::vector<uint32_t> previous;
   return waitFor([&] {
-    if (!captureRect(ovix, area, out)) return false;
+    Capture capture;
+    if (!ovix.captureClient(capture)) return false;
+    out.clear();
+    for (int y = area.top; y < area.bottom; ++y)
+      for (int x = area.left; x < area.right; ++x) out.push_back(capture.at(x, y));
     const bool same = out == previous;
     previous = out;
     return same;
   });
+}
+
+bool closedCleanly(OvixProcess& ovix) {
+  DWORD exitCode = 99;
+  return ovix.waitForExit(30000, &exitCode) && exitCode == 0;
 }
 }  // namespace
 
@@ -77,7 +73,7 @@ TEST(PhotoShow, PlaysGroupAfterGroupAndPausesOnTheButton) {
   const std::string folder = makePhotoFolder(10);
   ASSERT_FALSE(folder.empty());
   OvixProcess ovix;
-  startShow(ovix, 60, folder);
+  startShow(ovix, folder, testConfig(60, 8));
   HWND window = ovix.window();
 
   // Photos 1-4, then the next group starts on 5; the time between changes is the interval.
@@ -126,13 +122,14 @@ TEST(PhotoShow, PlaysGroupAfterGroupAndPausesOnTheButton) {
   EXPECT_NE(pausePicture, playPicture);
   EXPECT_NE(pauseTooltip, playTooltip);
   EXPECT_TRUE(waitFor([&] { return shownPhoto(window) == pausedOn + 1; }, 30000));
+  removeFolder(folder);
 }
 
 TEST(PhotoShow, NavigationAndFilmStripButtonsShowTheirPhotos) {
   const std::string folder = makePhotoFolder(10);
   ASSERT_FALSE(folder.empty());
   OvixProcess ovix;
-  startShow(ovix, 100000, folder);  // never steps by itself
+  startShow(ovix, folder, testConfig(100000, 8));  // never steps by itself
   HWND window = ovix.window();
   ASSERT_TRUE(waitFor([&] { return shownPhoto(window) == 1; }));
 
@@ -159,14 +156,11 @@ TEST(PhotoShow, NavigationAndFilmStripButtonsShowTheirPhotos) {
   clickAt(window, navigationButton(window, first));
   ASSERT_TRUE(waitFor([&] { return shownPhoto(window) == 1; }));
 
-  // Zoom: out to -7.6 and no further, in to -2.5 and no further.
+  // Zoom: out to -7.6 in steps of 0.3 and no further, in to -2.5 and no further.
   const POINT in = navigationButton(window, zoomIn), out = navigationButton(window, zoomOut);
   ASSERT_TRUE(halfHeightNear(ovix, -4.9));
-  for (int i = 1; i <= 9; ++i) {
-    clickAt(window, out);
-    EXPECT_TRUE(halfHeightNear(ovix, -4.9 - 0.3 * i)) << "zoom out " << i;
-  }
-  clickAt(window, out);  // at the far limit: no step
+  for (int i = 0; i < 10; ++i) clickAt(window, out);  // 9 steps, then the limit
+  EXPECT_TRUE(halfHeightNear(ovix, -7.6));
   clickAt(window, in);
   EXPECT_TRUE(halfHeightNear(ovix, -7.3));
   for (int i = 0; i < 17; ++i) clickAt(window, in);  // 16 steps to -2.5, then the limit
@@ -187,6 +181,19 @@ TEST(PhotoShow, NavigationAndFilmStripButtonsShowTheirPhotos) {
   EXPECT_TRUE(waitFor([&] {
     return shownPhoto(window) == 2 && std::abs(halfExtent(ovix, false) - halfWidth) <= 3;
   }, 10000));
+
+  // The keys: Home, four steps right, End; Ctrl+Q ends Ovix. Keys are polled once per frame,
+  // so a key is held until the frame has seen it.
+  for (const auto& [key, photo] : std::vector<std::pair<int, int>>{
+           {VK_HOME, 1}, {VK_RIGHT, 2}, {VK_RIGHT, 3}, {VK_RIGHT, 4}, {VK_RIGHT, 5}, {VK_END, 10}}) {
+    PostMessageA(window, WM_KEYDOWN, key, 0);
+    EXPECT_TRUE(waitFor([&] { return shownPhoto(window) == photo; }, 10000)) << "key " << key << " to " << photo;
+    PostMessageA(window, WM_KEYUP, key, 0);
+  }
+  PostMessageA(window, WM_KEYDOWN, VK_CONTROL, 0);
+  PostMessageA(window, WM_KEYDOWN, 'Q', 0);
+  EXPECT_TRUE(closedCleanly(ovix));
+  removeFolder(folder);
 }
 
 TEST(PhotoShow, EmptyAndUnreadableFoldersAndReopeningFreeTheirPhotos) {
@@ -196,7 +203,7 @@ TEST(PhotoShow, EmptyAndUnreadableFoldersAndReopeningFreeTheirPhotos) {
   for (const char* name : {"\\a.jpg", "\\b.png", "\\c.bmp"})
     ASSERT_TRUE(writeFile(unreadable + name, "not a picture at all"));
   OvixProcess ovix;
-  startShow(ovix, 100000, empty);
+  startShow(ovix, empty, testConfig(100000, 8));
   HWND window = ovix.window();
 
   for (const std::string& folder : {empty, unreadable}) {
@@ -208,16 +215,14 @@ TEST(PhotoShow, EmptyAndUnreadableFoldersAndReopeningFreeTheirPhotos) {
     // Four blank thumbnails alike (the film strip's picture under them varies a little from
     // place to place), none of them a photo.
     auto blankThumbnails = [&] {
-      std::vector<COLORREF> thumbnails;
+      const POINT at0 = thumbnailCentre(window, 0);
+      const COLORREF blank = clientPixel(window, at0.x, at0.y);
       for (int k = 0; k < 4; ++k) {
         const POINT at = thumbnailCentre(window, k);
-        thumbnails.push_back(clientPixel(window, at.x, at.y));
-      }
-      for (COLORREF pixel : thumbnails) {
-        const int difference = std::abs(GetRValue(pixel) - GetRValue(thumbnails[0])) +
-                               std::abs(GetGValue(pixel) - GetGValue(thumbnails[0])) +
-                               std::abs(GetBValue(pixel) - GetBValue(thumbnails[0]));
-        if (difference > 12 || photoNumberOf(pixel) != 0) return false;
+        const COLORREF pixel = clientPixel(window, at.x, at.y);
+        if (std::abs(GetRValue(pixel) - GetRValue(blank)) + std::abs(GetGValue(pixel) - GetGValue(blank)) +
+                    std::abs(GetBValue(pixel) - GetBValue(blank)) > 12 || photoNumberOf(pixel) != 0)
+          return false;
       }
       return true;
     };
@@ -230,8 +235,7 @@ TEST(PhotoShow, EmptyAndUnreadableFoldersAndReopeningFreeTheirPhotos) {
     clickAt(window, stripArrow(window, true));
     clickAt(window, stripArrow(window, false));
     clickAt(window, thumbnailCentre(window, 2));
-    Capture capture;
-    EXPECT_TRUE(ovix.captureClient(capture));
+    EXPECT_TRUE(ovix.captureClient(shot));
     EXPECT_TRUE(ovix.running());
   }
 
@@ -254,12 +258,44 @@ TEST(PhotoShow, EmptyAndUnreadableFoldersAndReopeningFreeTheirPhotos) {
   }
   const SIZE_T afterTwenty = used();
   CloseHandle(process);
-  std::printf("private bytes after 5 opens %zu, after 20 opens %zu\n", static_cast<size_t>(afterFive),
-              static_cast<size_t>(afterTwenty));
   // One show of this folder holds about 4 MB of textures; fifteen kept shows would hold 60.
   EXPECT_LT(afterTwenty, afterFive + 16 * 1024 * 1024)
       << "after 5 opens " << afterFive << ", after 20 " << afterTwenty;
   removeFolder(photos);
   removeFolder(empty);
   removeFolder(unreadable);
+}
+
+TEST(PhotoShow, MusicTracksFollowEachOtherAndTheBarPausesAndResumes) {
+  const std::string photos = makePhotoFolder(4);
+  const std::string music = makeScratchFolder("ovix-music");
+  ASSERT_TRUE(writeTone(music + "\\1-short.wav", 3.0, 440));
+  ASSERT_TRUE(writeTone(music + "\\2-long.wav", 120.0, 330));
+  OvixProcess ovix;
+  startShow(ovix, photos, testConfig(100000, 8, true, music));
+  // The player is observed from outside: the MCI window of the current track.
+  DWORD processId = 0;
+  GetWindowThreadProcessId(ovix.window(), &processId);
+  auto currentMciWindow = [&] { return findProcessWindow(processId, "MCIWndClass"); };
+  auto modeOf = [](HWND mciWindow) { return SendMessageA(mciWindow, MCIWNDM_GETMODEA, 0, 0); };
+
+  // The short first track ends and the player moves on to a new MCI window, playing.
+  HWND first = nullptr, second = nullptr;
+  ASSERT_TRUE(waitFor([&] { return (first = currentMciWindow()) && modeOf(first) == MCI_MODE_PLAY; }));
+  ASSERT_TRUE(waitFor([&] {
+    second = currentMciWindow();
+    return second && second != first && modeOf(second) == MCI_MODE_PLAY;
+  }));
+
+  const POINT pauseButton = musicButton(ovix.window(), musicPause);
+  clickAt(ovix.window(), pauseButton);
+  EXPECT_TRUE(waitFor([&] { return modeOf(second) == MCI_MODE_PAUSE; }, 10000));
+  clickAt(ovix.window(), pauseButton);
+  EXPECT_TRUE(waitFor([&] { return modeOf(second) == MCI_MODE_PLAY; }, 10000));
+  EXPECT_EQ(currentMciWindow(), second);
+
+  PostMessageA(ovix.window(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(closedCleanly(ovix));
+  removeFolder(photos);
+  removeFolder(music);
 }

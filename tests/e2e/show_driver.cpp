@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <vector>
 
 namespace {
 const COLORREF palette[10] = {
@@ -10,42 +9,7 @@ const COLORREF palette[10] = {
     RGB(220, 40, 220),  RGB(40, 215, 215),  RGB(245, 140, 20), RGB(130, 60, 190),
     RGB(255, 185, 200), RGB(110, 110, 20)};
 
-// 3 x 5 digit glyphs, one row per 3 bits, top row first.
-const unsigned char digits[10][5] = {
-    {7, 5, 5, 5, 7}, {2, 6, 2, 2, 7}, {7, 1, 7, 4, 7}, {7, 1, 7, 1, 7}, {5, 5, 7, 1, 1},
-    {7, 4, 7, 1, 7}, {7, 4, 7, 5, 7}, {7, 1, 1, 1, 1}, {7, 5, 7, 5, 7}, {7, 5, 7, 1, 7}};
-
-int distanceSquared(COLORREF a, COLORREF b) {
-  const int r = GetRValue(a) - GetRValue(b), g = GetGValue(a) - GetGValue(b),
-            bl = GetBValue(a) - GetBValue(b);
-  return r * r + g * g + bl * bl;
-}
-}  // namespace
-
-COLORREF photoColour(int n) { return palette[(n - 1) % 10]; }
-
-bool writeNumberedPhoto(const std::string& path, int n, int width, int height) {
-  const COLORREF colour = photoColour(n);
-  const int luminance = GetRValue(colour) * 3 + GetGValue(colour) * 6 + GetBValue(colour);
-  const COLORREF ink = luminance > 1500 ? RGB(0, 0, 0) : RGB(255, 255, 255);
-  // Pixels top row first, then written bottom-up as BMP wants.
-  std::vector<COLORREF> pixels(static_cast<size_t>(width) * height, colour);
-  const int cell = height / 12;
-  const std::string number = std::to_string(n);
-  int left = cell / 2;
-  for (char c : number) {
-    const unsigned char* glyph = digits[c - '0'];
-    for (int row = 0; row < 5; ++row)
-      for (int column = 0; column < 3; ++column)
-        if (glyph[row] & (4 >> column))
-          for (int y = 0; y < cell; ++y)
-            for (int x = 0; x < cell; ++x) {
-              const int px = left + column * cell + x, py = cell / 2 + row * cell + y;
-              if (px < width / 2 && py < height / 2) pixels[static_cast<size_t>(py) * width + px] = ink;
-            }
-    left += 4 * cell;
-  }
-
+bool writePhoto(const std::string& path, COLORREF colour, int width = 320, int height = 240) {
   const int rowBytes = (width * 3 + 3) & ~3;
   BITMAPFILEHEADER file = {};
   BITMAPINFOHEADER info = {};
@@ -57,28 +21,35 @@ bool writeNumberedPhoto(const std::string& path, int n, int width, int height) {
   info.biHeight = height;
   info.biPlanes = 1;
   info.biBitCount = 24;
-  info.biCompression = BI_RGB;
   std::string data(reinterpret_cast<const char*>(&file), sizeof file);
   data.append(reinterpret_cast<const char*>(&info), sizeof info);
   std::string row(static_cast<size_t>(rowBytes), '\0');
-  for (int y = height - 1; y >= 0; --y) {
-    for (int x = 0; x < width; ++x) {
-      const COLORREF p = pixels[static_cast<size_t>(y) * width + x];
-      row[static_cast<size_t>(x) * 3] = static_cast<char>(GetBValue(p));
-      row[static_cast<size_t>(x) * 3 + 1] = static_cast<char>(GetGValue(p));
-      row[static_cast<size_t>(x) * 3 + 2] = static_cast<char>(GetRValue(p));
-    }
-    data += row;
+  for (int x = 0; x < width; ++x) {
+    row[x * 3] = static_cast<char>(GetBValue(colour));
+    row[x * 3 + 1] = static_cast<char>(GetGValue(colour));
+    row[x * 3 + 2] = static_cast<char>(GetRValue(colour));
   }
+  for (int y = 0; y < height; ++y) data += row;
   return writeFile(path, data);
 }
+
+// Where a scene point at depth z (camera looking down -z, 45 degree field) shows in the client area.
+POINT sceneToClient(HWND window, double x, double y, double z) {
+  const SIZE size = clientSize(window);
+  const double focal = 1.0 / std::tan(22.5 * 3.14159265358979 / 180.0);
+  const double ndcX = focal * size.cy / size.cx * x / -z, ndcY = focal * y / -z;
+  return {static_cast<LONG>(std::lround((ndcX + 1.0) / 2.0 * size.cx)),
+          static_cast<LONG>(std::lround((1.0 - ndcY) / 2.0 * size.cy))};
+}
+constexpr double buttonDepth = -2.5 + 1.0 + 0.01;
+}  // namespace
 
 std::string makePhotoFolder(int count) {
   const std::string folder = makeScratchFolder("ovix-photos");
   for (int n = 1; n <= count; ++n) {
     char name[32];
     std::snprintf(name, sizeof name, "\\photo%02d.bmp", n);
-    if (!writeNumberedPhoto(folder + name, n)) return std::string();
+    if (!writePhoto(folder + name, palette[(n - 1) % 10])) return std::string();
   }
   return folder;
 }
@@ -86,10 +57,11 @@ std::string makePhotoFolder(int count) {
 int photoNumberOf(COLORREF pixel) {
   int best = 0, bestDistance = 45 * 45;
   for (int n = 1; n <= 10; ++n) {
-    const int d = distanceSquared(pixel, palette[n - 1]);
-    if (d < bestDistance) {
+    const int r = GetRValue(pixel) - GetRValue(palette[n - 1]), g = GetGValue(pixel) - GetGValue(palette[n - 1]),
+              b = GetBValue(pixel) - GetBValue(palette[n - 1]);
+    if (r * r + g * g + b * b < bestDistance) {
       best = n;
-      bestDistance = d;
+      bestDistance = r * r + g * g + b * b;
     }
   }
   return best;
@@ -110,39 +82,16 @@ SIZE clientSize(HWND window) {
   return {client.right, client.bottom};
 }
 
-POINT sceneToClient(HWND window, double x, double y, double z) {
-  const SIZE size = clientSize(window);
-  const double focal = 1.0 / std::tan(22.5 * 3.14159265358979 / 180.0);
-  const double aspect = static_cast<double>(size.cx) / size.cy;
-  const double ndcX = focal / aspect * x / -z, ndcY = focal * y / -z;
-  return {static_cast<LONG>(std::lround((ndcX + 1.0) / 2.0 * size.cx)),
-          static_cast<LONG>(std::lround((1.0 - ndcY) / 2.0 * size.cy))};
-}
-
-namespace {
-constexpr double buttonDepth = -2.5 + 1.0 + 0.01;
-}
-
 POINT menuOpenButton(HWND window) { return sceneToClient(window, -0.3925, 1.0 - 0.4785, buttonDepth); }
-POINT navigationButton(HWND window, int role) {
-  return sceneToClient(window, 0.709, 0.33 - 0.105 * role, buttonDepth);
-}
-POINT thumbnailCentre(HWND window, int k) {
-  return sceneToClient(window, -0.435 + 0.08 + 0.23 * k, -0.472, buttonDepth);
-}
+POINT navigationButton(HWND window, int role) { return sceneToClient(window, 0.709, 0.33 - 0.105 * role, buttonDepth); }
+POINT thumbnailCentre(HWND window, int k) { return sceneToClient(window, -0.355 + 0.23 * k, -0.472, buttonDepth); }
 POINT stripArrow(HWND window, bool next) {
   return sceneToClient(window, next ? -0.325 + 0.785 : -0.465, -0.47, buttonDepth + 0.01);
 }
-POINT musicButton(HWND window, int role) {
-  return sceneToClient(window, -0.691, 0.33 - 0.105 * role, buttonDepth);
-}
+POINT musicButton(HWND window, int role) { return sceneToClient(window, -0.691, 0.33 - 0.105 * role, buttonDepth); }
 
-void clickAt(HWND window, POINT at) {
-  PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
-}
-void hoverAt(HWND window, POINT at) {
-  PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
-}
+void clickAt(HWND window, POINT at) { PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y)); }
+void hoverAt(HWND window, POINT at) { PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y)); }
 
 int shownPhoto(HWND window) {
   const SIZE size = clientSize(window);
@@ -169,10 +118,7 @@ bool openFolderThroughDialog(OvixProcess& ovix, const std::string& folder) {
 
 std::string testConfig(int flipTime, int cacheLevel, bool music, const std::string& musicDir) {
   std::string escapedMusic;
-  for (char c : musicDir) {
-    if (c == '\\') escapedMusic += '\\';
-    escapedMusic += c;
-  }
+  for (char c : musicDir) escapedMusic += c == '\\' ? std::string("\\\\") : std::string(1, c);
   return "[Configuration]\r\n\t[Program]\r\n\t\tfull_screen=true;\r\n\t\tcheck_updates=false;\r\n"
          "\t[/Program]\r\n\t[Scene]\r\n\t\tflip_time=" + std::to_string(flipTime) +
          ";\r\n\t[/Scene]\r\n\t[Graphics]\r\n\t\tcache_level=" + std::to_string(cacheLevel) +

@@ -1,32 +1,21 @@
 #pragma once
-// Driving a photo show from outside Ovix: generated numbered photos, the places of the show's
-// buttons on screen, opening a folder through the open photos dialog, and telling which photo
-// a pixel belongs to.
+// Driving a photo show from outside Ovix: generated photos, the places of the show's buttons
+// on screen, opening a folder through the open photos dialog, and telling which photo a pixel
+// belongs to.
 #include <windows.h>
 
 #include <string>
 
 #include "support/harness.h"
 
-// Photo n (1-10) is one solid colour of this palette with its number drawn large in its top
-// left quarter, so the middle of the photo is pure colour.
-COLORREF photoColour(int n);
-// Writes photo n as a 24-bit BMP of width x height; false on failure.
-bool writeNumberedPhoto(const std::string& path, int n, int width = 320, int height = 240);
-// A new scratch folder holding photos 1..count named "photo01.bmp" on.
+// A new scratch folder holding photos 1..count named "photo01.bmp" on: 320x240 BMPs, photo n
+// one solid colour of a ten-colour palette.
 std::string makePhotoFolder(int count);
-
 // The palette number (1-10) whose colour is nearest to `pixel`, or 0 when none is near.
 int photoNumberOf(COLORREF pixel);
-
 // One screen pixel at client point (x, y) of `window`.
 COLORREF clientPixel(HWND window, int x, int y);
-
-// Client size of the main window.
 SIZE clientSize(HWND window);
-
-// Where a scene point at depth z (camera looking down -z) shows in the client area.
-POINT sceneToClient(HWND window, double x, double y, double z);
 
 // Buttons of the show's bars and of the menu panel, by their role.
 POINT menuOpenButton(HWND window);
@@ -35,9 +24,8 @@ POINT thumbnailCentre(HWND window, int k);       // 0-3
 POINT stripArrow(HWND window, bool next);
 POINT musicButton(HWND window, int role);        // MusicButton order
 
-// A left click (button up) at client point `at`.
+// A left click (button up), or the mouse moved, at client point `at`.
 void clickAt(HWND window, POINT at);
-// The mouse moved to client point `at`.
 void hoverAt(HWND window, POINT at);
 
 // The photo number in the middle of the large photo (0 for none).

@@ -102,30 +102,24 @@ bool writeFile(const std::string& path, const std::string& content) {
   return std::fclose(file) == 0 && ok;
 }
 
-namespace {
-struct WindowSearch {
-  DWORD processId;
-  const char* className;
-  HWND found;
-};
-
-BOOL CALLBACK matchWindow(HWND window, LPARAM parameter) {
-  auto* search = reinterpret_cast<WindowSearch*>(parameter);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  char className[256];
-  if (owner == search->processId && GetClassNameA(window, className, sizeof className) &&
-      std::string(className) == search->className) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-}  // namespace
-
 HWND findProcessWindow(DWORD processId, const char* className) {
-  WindowSearch search = {processId, className, nullptr};
-  EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
+  struct Search {
+    DWORD processId;
+    const char* className;
+    HWND found;
+  } search = {processId, className, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM parameter) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(parameter);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        char name[256];
+        if (owner != s->processId || !GetClassNameA(window, name, sizeof name) || std::strcmp(name, s->className))
+          return TRUE;
+        s->found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
@@ -179,13 +173,15 @@ void OvixProcess::kill() {
 bool OvixProcess::captureClient(Capture& capture) const {
   RECT client;
   if (!mainWindow || !GetClientRect(mainWindow, &client)) return false;
-  POINT origin = {0, 0};
-  ClientToScreen(mainWindow, &origin);
-  capture.width = client.right;
-  capture.height = client.bottom;
+  MapWindowPoints(mainWindow, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  return captureScreen(client, capture);
+}
+
+bool captureScreen(const RECT& area, Capture& capture) {
+  capture.width = area.right - area.left;
+  capture.height = area.bottom - area.top;
   if (capture.width <= 0 || capture.height <= 0) return false;
   capture.pixels.assign(static_cast<size_t>(capture.width) * capture.height, 0);
-
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
   BITMAPINFO info = {};
@@ -200,7 +196,7 @@ bool OvixProcess::captureClient(Capture& capture) const {
   bool ok = false;
   if (bitmap) {
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    ok = BitBlt(memory, 0, 0, capture.width, capture.height, screen, origin.x, origin.y, SRCCOPY);
+    ok = BitBlt(memory, 0, 0, capture.width, capture.height, screen, area.left, area.top, SRCCOPY);
     GdiFlush();
     if (ok) std::memcpy(capture.pixels.data(), bits, capture.pixels.size() * 4);
     SelectObject(memory, previous);

@@ -31,6 +31,8 @@ struct Capture {
   // Writes the capture as a PNG; false on failure.
   bool savePng(const std::string& path) const;
 };
+// Reads the screen rectangle `area` (screen coordinates); false when it cannot be read.
+bool captureScreen(const RECT& area, Capture& capture);
 inline int redOf(uint32_t pixel) { return (pixel >> 16) & 0xFF; }
 inline int greenOf(uint32_t pixel) { return (pixel >> 8) & 0xFF; }
 inline int blueOf(uint32_t pixel) { return pixel & 0xFF; }
