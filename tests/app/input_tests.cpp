@@ -251,7 +251,7 @@ TEST_F(InputTest, SpacePausesAndTheChosenEffectSwitchesTheShowAndIsSaved) {
   EXPECT_NE(readFile(folder + "\\config.conf").find("effect=1112;"), std::string::npos);
 }
 
-TEST_F(InputTest, HelpPictureReplacesTheSceneButNotTheMenuPanel) {
+TEST_F(InputTest, TheKeysItemTogglesTheHelpPicture) {
   runAppCommand(*app, commandKeys);
   EXPECT_TRUE(app->helpShown);
   ASSERT_NE(app->helpPicture, nullptr);
