@@ -46,16 +46,8 @@ ViewerApp::ViewerApp() {
 }
 
 void ViewerApp::createMainWindow() {
-  WNDCLASSEXA windowClass = {};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_OWNDC;
-  windowClass.lpfnWndProc = windowProc;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(programIcon));
-  windowClass.hIconSm = windowClass.hIcon;
-  windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  windowClass.lpszClassName = name;
-  RegisterClassExA(&windowClass);  // a second registration fails harmlessly
+  registerWindowClass(instance, name, CS_HREDRAW | CS_VREDRAW | CS_OWNDC, nullptr, nullptr,
+                      LoadIconA(instance, MAKEINTRESOURCEA(programIcon)));
 
   handle = CreateWindowExA(WS_EX_APPWINDOW | WS_EX_WINDOWEDGE, name, name, windowedStyle,
                            settings.windowX, settings.windowY, settings.windowWidth,

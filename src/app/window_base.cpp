@@ -15,6 +15,24 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   return result;
 }
 
+bool registerWindowClass(HINSTANCE moduleInstance, const char* className, UINT style,
+                         HBRUSH background, HCURSOR cursor, HICON icon) {
+  WNDCLASSEXA windowClass = {};
+  windowClass.cbSize = sizeof windowClass;
+  if (GetClassInfoExA(moduleInstance, className, &windowClass)) return true;
+  windowClass = {};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.style = style;
+  windowClass.lpfnWndProc = windowProc;
+  windowClass.hInstance = moduleInstance;
+  windowClass.hIcon = icon;
+  windowClass.hIconSm = icon;
+  windowClass.hCursor = cursor ? cursor : LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  windowClass.hbrBackground = background;
+  windowClass.lpszClassName = className;
+  return RegisterClassExA(&windowClass) != 0;
+}
+
 void applyWindowOpacity(HWND window) {
   if (settings.opacity == 0) return;
   SetWindowLongA(window, GWL_EXSTYLE, GetWindowLongA(window, GWL_EXSTYLE) | WS_EX_LAYERED);

@@ -27,6 +27,13 @@ public:
 // long as their windows, and whoever creates a dialog keeps no pointer to it.
 LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Registers the class `className` of `moduleInstance` with windowProc as its procedure, the
+// given class style and background brush, `cursor` (the arrow when none) and `icon` as both
+// large and small icon. Returns true when the class exists afterwards, whether it was
+// registered now or before; a new registration does not take `icon` over then.
+bool registerWindowClass(HINSTANCE moduleInstance, const char* className, UINT style,
+                         HBRUSH background, HCURSOR cursor = nullptr, HICON icon = nullptr);
+
 // Makes `window` layered with alpha 255 - opacity * 2.55 when the `opacity` setting is not 0.
 // Stays opaque where SetLayeredWindowAttributes is missing.
 void applyWindowOpacity(HWND window);

@@ -64,19 +64,14 @@ bool DialogFrame::createFrame(const FrameLook& look, const char* caption, HWND o
   headerPicture = look.picture;
   title = caption ? caption : "";
 
-  WNDCLASSEXA windowClass = {};
-  windowClass.cbSize = sizeof windowClass;
-  if (!GetClassInfoExA(instance, name, &windowClass)) {
-    windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = windowProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = loadStripIcon(look.iconIndex);  // lives as long as the class
-    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = name;
-    if (!RegisterClassExA(&windowClass) && windowClass.hIcon) DestroyIcon(windowClass.hIcon);
+  WNDCLASSEXA existing = {};
+  existing.cbSize = sizeof existing;
+  if (!GetClassInfoExA(instance, name, &existing)) {
+    HICON icon = loadStripIcon(look.iconIndex);  // lives as long as the class
+    if (!registerWindowClass(instance, name, CS_HREDRAW | CS_VREDRAW,
+                             reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr, icon) &&
+        icon)
+      DestroyIcon(icon);
   }
 
   DWORD style = WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_SYSMENU;

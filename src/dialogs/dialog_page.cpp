@@ -10,15 +10,8 @@ DialogPage::DialogPage(HWND dialog, const char* className, int dialogWidth, int 
   width = dialogWidth - 14;
   height = dialogHeight - 174;
 
-  WNDCLASSEXA windowClass = {};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.style = CS_HREDRAW | CS_VREDRAW;
-  windowClass.lpfnWndProc = windowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = name;
-  RegisterClassExA(&windowClass);  // fails harmlessly when the class exists
+  registerWindowClass(instance, name, CS_HREDRAW | CS_VREDRAW,
+                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 
   handle = CreateWindowExA(WS_EX_TOOLWINDOW, name, "",
                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, left, top,

@@ -30,15 +30,8 @@ LinkWindow::LinkWindow(HWND parent, HINSTANCE moduleInstance, const char* text, 
   // The shared system cursor: never destroyed, since every link of the class uses it.
   cursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND));
 
-  WNDCLASSEXA windowClass = {};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.style = CS_HREDRAW | CS_VREDRAW;
-  windowClass.lpfnWndProc = windowProc;
-  windowClass.hInstance = moduleInstance;
-  windowClass.hCursor = cursor;
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = name;
-  RegisterClassExA(&windowClass);
+  registerWindowClass(moduleInstance, name, CS_HREDRAW | CS_VREDRAW,
+                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), cursor);
 
   handle = CreateWindowExA(WS_EX_TOOLWINDOW, name, caption.c_str(),
                            WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, left, top, width, height,

@@ -35,15 +35,8 @@ ProgressWindow::ProgressWindow() : texts(openLanguage({"Windows", "Progress"})) 
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&controls);
 
-  WNDCLASSEXA windowClass = {};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.style = CS_HREDRAW | CS_VREDRAW;
-  windowClass.lpfnWndProc = windowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  windowClass.lpszClassName = name;
-  RegisterClassExA(&windowClass);  // fails harmlessly when the class exists
+  registerWindowClass(instance, name, CS_HREDRAW | CS_VREDRAW,
+                      reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
 
   handle = CreateWindowExA(WS_EX_TOOLWINDOW, name, name, WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
                            left, top, width, height, nullptr, nullptr, instance, nullptr);

@@ -13,15 +13,8 @@ const DWORD mciWindowStyle = WS_POPUP | MCIWNDF_NOERRORDLG | MCIWNDF_NOTIFYALL |
                              MCIWNDF_NOAUTOSIZEWINDOW;
 
 bool registerNotifyClass(HINSTANCE moduleInstance) {
-  WNDCLASSA existing;
-  if (GetClassInfoA(moduleInstance, notifyClass, &existing)) return true;
-  WNDCLASSA windowClass = {};
-  windowClass.style = CS_HREDRAW | CS_VREDRAW;
-  windowClass.lpfnWndProc = windowProc;
-  windowClass.hInstance = moduleInstance;
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = notifyClass;
-  return RegisterClassA(&windowClass) != 0;
+  return registerWindowClass(moduleInstance, notifyClass, CS_HREDRAW | CS_VREDRAW,
+                             reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 }
 }  // namespace
 
