@@ -129,8 +129,6 @@ ViewerApp::~ViewerApp() {
   menuPanel = nullptr;
   popupTexts.reset();
   effectTexts.reset();
-  // The context-menu texts are released here as they are built, before the settings are
-  // written.
   if (settings.lastPosition && handle) {
     RECT place;
     if (GetWindowRect(handle, &place)) {
