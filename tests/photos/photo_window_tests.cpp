@@ -187,7 +187,9 @@ TEST(PhotoWindow, SweepForwardsAndBackwards) {
           for (uint32_t k = 0; k < 4 && k < folder.window.loaded(); ++k) {
             ASSERT_EQ(folder.entryOf(folder.window.previewAt(k, folder.showForward)), expected[k]);
             // Reading backwards (the previous-photo key) stays inside a list shorter than a group.
-            if (n < 4) ASSERT_EQ(folder.entryOf(folder.window.previewAt(k, false)), expected[k]);
+            if (n < 4) {
+              ASSERT_EQ(folder.entryOf(folder.window.previewAt(k, false)), expected[k]);
+            }
           }
         }
       };
