@@ -12,8 +12,12 @@ TEST(FadeClock, AlphaClimbsToItsPeakAtTick201AndFallsUntilTheNextSlide) {
     const float before = fade.alpha;
     fade.tick();
     EXPECT_TRUE(tick <= 201 ? fade.alpha > before : fade.alpha < before) << tick;
-    if (tick == 100) EXPECT_NEAR(fade.alpha, 0.5f, 1e-4f);
-    if (tick == 201) EXPECT_NEAR(fade.alpha, 1.005f, 1e-4f);
+    if (tick == 100) {
+      EXPECT_NEAR(fade.alpha, 0.5f, 1e-4f);
+    }
+    if (tick == 201) {
+      EXPECT_NEAR(fade.alpha, 1.005f, 1e-4f);
+    }
   }
   EXPECT_NEAR(fade.alpha, 1.005f - 199 * 0.005f, 1e-3f);  // nearly transparent at the change
 }
