@@ -17,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "benchmarks/support/benchmark_pictures.h"
 #include "glui/gl_test_context.h"
 #include "photos/photo_cache.h"
 #include "photos/progress_thread.h"
@@ -33,70 +34,20 @@ constexpr UINT photoWidth = 6000, photoHeight = 4000;
 constexpr int photoCount = 8;
 constexpr uint32_t textureSize = 1024;
 
-// A photo-like picture: colour gradients with fine grain, different for each `seed`.
-std::vector<BYTE> makePicture(int seed) {
-  std::vector<BYTE> pixels(static_cast<size_t>(photoWidth) * photoHeight * 3);
-  uint32_t noise = 12345u + static_cast<uint32_t>(seed) * 7919u;
-  const double phase = seed * 0.7;
-  for (UINT y = 0; y < photoHeight; ++y) {
-    BYTE* row = &pixels[static_cast<size_t>(y) * photoWidth * 3];
-    for (UINT x = 0; x < photoWidth; ++x) {
-      noise = noise * 1664525u + 1013904223u;
-      const int grain = static_cast<int>((noise >> 24) & 15) - 8;
-      const double u = static_cast<double>(x) / photoWidth, v = static_cast<double>(y) / photoHeight;
-      const int b = static_cast<int>(120 + 100 * std::sin(u * 7.0 + v * 3.0 + phase)) + grain;
-      const int g = static_cast<int>(110 + 90 * std::cos(v * 5.0 - u * 2.0 + phase)) + grain;
-      const int r = static_cast<int>(128 + 110 * std::sin((u + v) * 4.0 - phase)) + grain;
-      row[x * 3 + 0] = static_cast<BYTE>(b < 0 ? 0 : b > 255 ? 255 : b);
-      row[x * 3 + 1] = static_cast<BYTE>(g < 0 ? 0 : g > 255 ? 255 : g);
-      row[x * 3 + 2] = static_cast<BYTE>(r < 0 ? 0 : r > 255 ? 255 : r);
-    }
-  }
-  return pixels;
-}
-
-bool writeJpeg(IWICImagingFactory* factory, const std::wstring& path, int seed) {
-  const std::vector<BYTE> pixels = makePicture(seed);
-  IWICStream* stream = nullptr;
-  IWICBitmapEncoder* encoder = nullptr;
-  IWICBitmapFrameEncode* frame = nullptr;
-  IPropertyBag2* options = nullptr;
-  WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
-  const bool ok = SUCCEEDED(factory->CreateStream(&stream)) &&
-                  SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
-                  SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatJpeg, nullptr, &encoder)) &&
-                  SUCCEEDED(encoder->Initialize(stream, WICBitmapEncoderNoCache)) &&
-                  SUCCEEDED(encoder->CreateNewFrame(&frame, &options)) && SUCCEEDED(frame->Initialize(options)) &&
-                  SUCCEEDED(frame->SetSize(photoWidth, photoHeight)) && SUCCEEDED(frame->SetPixelFormat(&format)) &&
-                  IsEqualGUID(format, GUID_WICPixelFormat24bppBGR) &&
-                  SUCCEEDED(frame->WritePixels(photoHeight, photoWidth * 3, static_cast<UINT>(pixels.size()),
-                                               const_cast<BYTE*>(pixels.data()))) &&
-                  SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
-  if (options) options->Release();
-  if (frame) frame->Release();
-  if (encoder) encoder->Release();
-  if (stream) stream->Release();
-  return ok;
-}
-
 // The folder of generated photos, made on the first run.
 bool preparePhotos(const std::string& folder) {
   CreateDirectoryA(folder.c_str(), nullptr);
-  IWICImagingFactory* factory = nullptr;
-  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                              reinterpret_cast<void**>(&factory))))
-    return false;
-  bool ok = true;
-  for (int i = 0; i < photoCount && ok; ++i) {
+  for (int i = 0; i < photoCount; ++i) {
     const std::string path = folder + "\\photo" + std::to_string(i + 1) + ".jpg";
     if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) continue;
     std::printf("generating %s\n", path.c_str());
-    ok = writeJpeg(factory, std::wstring(path.begin(), path.end()), i);
-    if (!ok) DeleteFileA(path.c_str());
+    const std::wstring wide(path.begin(), path.end());
+    if (!writeBenchmarkPicture(wide.c_str(), GUID_ContainerFormatJpeg, photoWidth, photoHeight, i)) {
+      DeleteFileA(path.c_str());
+      return false;
+    }
   }
-  factory->Release();
-  return ok;
+  return true;
 }
 }  // namespace
 

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "app/viewer_app.h"
+#include "benchmarks/support/benchmark_pictures.h"
 #include "glui/gl_test_context.h"
 #include "photos/photo_show.h"
 
@@ -54,45 +55,6 @@ double millisecondsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-// A photo-like picture (gradients with grain), so the JPEG is of a realistic size.
-bool writeJpeg(const std::wstring& path, UINT width, UINT height) {
-  std::vector<BYTE> pixels(static_cast<size_t>(width) * height * 3);
-  uint32_t noise = 99;
-  for (UINT y = 0; y < height; ++y)
-    for (UINT x = 0; x < width; ++x) {
-      noise = noise * 1664525u + 1013904223u;
-      BYTE* p = &pixels[(static_cast<size_t>(y) * width + x) * 3];
-      p[0] = static_cast<BYTE>((x * 255 / width + (noise >> 28)) & 0xFF);
-      p[1] = static_cast<BYTE>((y * 255 / height + (noise >> 28)) & 0xFF);
-      p[2] = static_cast<BYTE>(((x + y) * 127 / (width + height) + (noise >> 27)) & 0xFF);
-    }
-  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  IWICImagingFactory* factory = nullptr;
-  IWICStream* stream = nullptr;
-  IWICBitmapEncoder* encoder = nullptr;
-  IWICBitmapFrameEncode* frame = nullptr;
-  IPropertyBag2* options = nullptr;
-  WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
-  const bool ok =
-      SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                 IID_IWICImagingFactory, reinterpret_cast<void**>(&factory))) &&
-      SUCCEEDED(factory->CreateStream(&stream)) &&
-      SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
-      SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatJpeg, nullptr, &encoder)) &&
-      SUCCEEDED(encoder->Initialize(stream, WICBitmapEncoderNoCache)) &&
-      SUCCEEDED(encoder->CreateNewFrame(&frame, &options)) && SUCCEEDED(frame->Initialize(options)) &&
-      SUCCEEDED(frame->SetSize(width, height)) && SUCCEEDED(frame->SetPixelFormat(&format)) &&
-      SUCCEEDED(frame->WritePixels(height, width * 3, static_cast<UINT>(pixels.size()), pixels.data())) &&
-      SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
-  if (options) options->Release();
-  if (frame) frame->Release();
-  if (encoder) encoder->Release();
-  if (stream) stream->Release();
-  if (factory) factory->Release();
-  CoUninitialize();
-  return ok;
-}
-
 // The folder of 8 photos of 6000 x 4000, made on the first run.
 std::string photoFolder() {
   char temp[MAX_PATH];
@@ -103,7 +65,7 @@ std::string photoFolder() {
   if (GetFileAttributesA(first.c_str()) == INVALID_FILE_ATTRIBUTES) {
     std::printf("generating 8 photos of 6000 x 4000 in %s ...\n", folder.c_str());
     const std::wstring wide(first.begin(), first.end());
-    if (!writeJpeg(wide, 6000, 4000)) return std::string();
+    if (!writeBenchmarkPicture(wide.c_str(), GUID_ContainerFormatJpeg, 6000, 4000)) return std::string();
   }
   for (int i = 2; i <= 8; ++i)
     CopyFileA(first.c_str(), (folder + "\\photo" + std::to_string(i) + ".jpg").c_str(), TRUE);

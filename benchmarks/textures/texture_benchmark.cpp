@@ -18,6 +18,7 @@
 #include <thread>
 #include <vector>
 
+#include "benchmarks/support/benchmark_pictures.h"
 #include "glui/gl_test_context.h"
 #include "photos/image_decoder.h"
 #include "photos/texture_image.h"
@@ -27,53 +28,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 double millisecondsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-// A photo-like picture: smooth colour gradients with fine noise, so the encoders cannot make it
-// unrealistically small. 24-bit BGR rows.
-std::vector<BYTE> makePicture(UINT width, UINT height) {
-  std::vector<BYTE> pixels(static_cast<size_t>(width) * height * 3);
-  uint32_t noise = 12345;
-  for (UINT y = 0; y < height; ++y) {
-    BYTE* row = &pixels[static_cast<size_t>(y) * width * 3];
-    for (UINT x = 0; x < width; ++x) {
-      noise = noise * 1664525u + 1013904223u;
-      const int grain = static_cast<int>((noise >> 24) & 15) - 8;
-      const double u = static_cast<double>(x) / width, v = static_cast<double>(y) / height;
-      const int b = static_cast<int>(120 + 100 * std::sin(u * 7.0 + v * 3.0)) + grain;
-      const int g = static_cast<int>(110 + 90 * std::cos(v * 5.0 - u * 2.0)) + grain;
-      const int r = static_cast<int>(128 + 110 * std::sin((u + v) * 4.0)) + grain;
-      row[x * 3 + 0] = static_cast<BYTE>(b < 0 ? 0 : b > 255 ? 255 : b);
-      row[x * 3 + 1] = static_cast<BYTE>(g < 0 ? 0 : g > 255 ? 255 : g);
-      row[x * 3 + 2] = static_cast<BYTE>(r < 0 ? 0 : r > 255 ? 255 : r);
-    }
-  }
-  return pixels;
-}
-
-bool encodePicture(IWICImagingFactory* factory, const GUID& container, const wchar_t* path,
-                   UINT width, UINT height) {
-  const std::vector<BYTE> pixels = makePicture(width, height);
-  IWICStream* stream = nullptr;
-  IWICBitmapEncoder* encoder = nullptr;
-  IWICBitmapFrameEncode* frame = nullptr;
-  IPropertyBag2* options = nullptr;
-  WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
-  bool ok = SUCCEEDED(factory->CreateStream(&stream)) &&
-            SUCCEEDED(stream->InitializeFromFilename(path, GENERIC_WRITE)) &&
-            SUCCEEDED(factory->CreateEncoder(container, nullptr, &encoder)) &&
-            SUCCEEDED(encoder->Initialize(stream, WICBitmapEncoderNoCache)) &&
-            SUCCEEDED(encoder->CreateNewFrame(&frame, &options)) && SUCCEEDED(frame->Initialize(options)) &&
-            SUCCEEDED(frame->SetSize(width, height)) && SUCCEEDED(frame->SetPixelFormat(&format)) &&
-            IsEqualGUID(format, GUID_WICPixelFormat24bppBGR) &&
-            SUCCEEDED(frame->WritePixels(height, width * 3, static_cast<UINT>(pixels.size()),
-                                         const_cast<BYTE*>(pixels.data()))) &&
-            SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
-  if (options) options->Release();
-  if (frame) frame->Release();
-  if (encoder) encoder->Release();
-  if (stream) stream->Release();
-  return ok;
 }
 
 size_t workingSet() {
@@ -159,23 +113,16 @@ void measure(const char* label, const std::string& path) {
 
 int main() {
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  IWICImagingFactory* factory = nullptr;
-  if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                              reinterpret_cast<void**>(&factory)))) {
-    std::printf("no imaging factory\n");
-    return 1;
-  }
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
   const std::wstring jpeg = std::wstring(temp) + L"ovix-benchmark-6000x4000.jpg";
   const std::wstring png = std::wstring(temp) + L"ovix-benchmark-4000x3000.png";
   std::printf("generating pictures...\n");
-  if (!encodePicture(factory, GUID_ContainerFormatJpeg, jpeg.c_str(), 6000, 4000) ||
-      !encodePicture(factory, GUID_ContainerFormatPng, png.c_str(), 4000, 3000)) {
+  if (!writeBenchmarkPicture(jpeg.c_str(), GUID_ContainerFormatJpeg, 6000, 4000) ||
+      !writeBenchmarkPicture(png.c_str(), GUID_ContainerFormatPng, 4000, 3000)) {
     std::printf("cannot write the pictures\n");
     return 1;
   }
-  factory->Release();
   char path[MAX_PATH];
   WideCharToMultiByte(CP_ACP, 0, jpeg.c_str(), -1, path, MAX_PATH, nullptr, nullptr);
   measure("6000 x 4000 JPEG, texture_size 1024", path);
