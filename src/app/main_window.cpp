@@ -10,7 +10,6 @@
 #include "glui/menu_panel.h"
 #include "photos/photo_show.h"
 
-unsigned mouseX = 0, mouseY = 0;
 
 LRESULT ViewerApp::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {

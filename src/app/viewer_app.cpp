@@ -10,8 +10,6 @@
 #include "photos/photo_show.h"
 #include "structure/settings_file.h"
 
-HINSTANCE instance = nullptr;
-HWND mainWindow = nullptr;
 ViewerApp* ViewerApp::current = nullptr;
 
 namespace {

@@ -4,7 +4,8 @@
 
 #include <memory>
 
-#include "app/window_base.h"
+#include "platform/process_window.h"
+#include "platform/window_base.h"
 #include "structure/language.h"
 
 class SceneBackground;
@@ -12,19 +13,6 @@ class MenuPanel;
 class LogoWheel;
 class PhotoShow;
 class HelpPicture;
-
-// Process-wide handles: the module (for classes, icons and dialogs) and the main window
-// (owner of every dialog and the target of shell calls).
-extern HINSTANCE instance;
-extern HWND mainWindow;
-
-// Last mouse position in the main window's client area, in pixels.
-extern unsigned mouseX, mouseY;
-
-// The message a message box sends its owner when answered; it ends Ovix when the owner is
-// the main window.
-constexpr UINT MSG_BOX_ANSWER = 0x8002;
-constexpr UINT MSG_LINK_CLICKED = 0x8001;
 
 class ViewerApp : public WindowBase {
 public:

@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
-#include "app/viewer_app.h"
-#include "app/window_registry.h"
+#include "platform/process_window.h"
+#include "platform/window_registry.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/dialog_page.h"
 #include "dialogs/gdi_objects.h"

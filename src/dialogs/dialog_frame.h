@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/window_base.h"
+#include "platform/window_base.h"
 #include "dialogs/header_band.h"
 #include "dialogs/tab_strip.h"
 

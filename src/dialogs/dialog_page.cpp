@@ -1,6 +1,6 @@
 #include "dialogs/dialog_page.h"
 
-#include "app/viewer_app.h"
+#include "platform/process_window.h"
 
 DialogPage::DialogPage(HWND dialog, const char* className, int dialogWidth, int dialogHeight) {
   name = className;

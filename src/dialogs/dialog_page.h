@@ -1,7 +1,7 @@
 #pragma once
 // A page of a tabbed dialog: a child window of the dialog, beside (not inside) the tab control,
 // that paints its own labels and holds its own controls.
-#include "app/window_base.h"
+#include "platform/window_base.h"
 
 class DialogPage : public WindowBase {
 public:

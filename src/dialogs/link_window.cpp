@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include "app/viewer_app.h"
+#include "platform/process_window.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/gdi_objects.h"
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/window_base.h"
+#include "platform/window_base.h"
 
 class LinkWindow : public WindowBase {
 public:

@@ -1,6 +1,6 @@
 #include "dialogs/message_box_window.h"
 
-#include "app/viewer_app.h"
+#include "platform/process_window.h"
 #include "dialogs/dialog_look.h"
 #include "structure/language.h"
 

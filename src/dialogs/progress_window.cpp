@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "app/viewer_app.h"
+#include "platform/process_window.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/gdi_objects.h"
 #include "structure/language.h"

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "app/window_base.h"
+#include "platform/window_base.h"
 #include "dialogs/status_text.h"
 
 class Language;

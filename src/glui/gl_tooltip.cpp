@@ -2,7 +2,7 @@
 
 #include <GL/gl.h>
 
-#include "app/viewer_app.h"
+#include "platform/process_window.h"
 #include "glui/tooltip_place.h"
 
 GlTooltip::GlTooltip(HWND window, const char* text) : window(window) {

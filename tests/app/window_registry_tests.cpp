@@ -4,8 +4,8 @@
 #include <thread>
 #include <vector>
 
-#include "app/window_base.h"
-#include "app/window_registry.h"
+#include "platform/window_base.h"
+#include "platform/window_registry.h"
 #include "structure/settings.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include <thread>
 
 #include "app/viewer_app.h"
-#include "app/window_registry.h"
+#include "platform/window_registry.h"
 #include "dialogs/dialog_frame.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/dialog_page.h"

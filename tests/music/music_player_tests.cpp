@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/window_registry.h"
+#include "platform/window_registry.h"
 #include "music/music_player.h"
 #include "support/harness.h"
 #include "wave_files.h"

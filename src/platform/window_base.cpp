@@ -1,6 +1,6 @@
-#include "app/window_base.h"
+#include "platform/window_base.h"
 
-#include "app/window_registry.h"
+#include "platform/window_registry.h"
 #include "structure/settings.h"
 
 WindowBase::WindowBase() { WindowRegistry::add(this); }

@@ -1,11 +1,11 @@
-#include "app/window_registry.h"
+#include "platform/window_registry.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <vector>
 
-#include "app/window_base.h"
+#include "platform/window_base.h"
 
 namespace {
 SRWLOCK registryLock = SRWLOCK_INIT;
