@@ -67,7 +67,8 @@ bool DialogFrame::createFrame(const FrameLook& look, const char* caption, HWND o
   WNDCLASSEXA existing = {};
   existing.cbSize = sizeof existing;
   if (!GetClassInfoExA(instance, name, &existing)) {
-    HICON icon = loadStripIcon(look.iconIndex);  // lives as long as the class
+    HICON icon = look.iconResource ? LoadIconA(instance, MAKEINTRESOURCEA(look.iconResource))
+                                   : loadStripIcon(look.iconIndex);  // lives as long as the class
     if (!registerWindowClass(instance, name, CS_HREDRAW | CS_VREDRAW,
                              reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr, icon) &&
         icon)
@@ -79,7 +80,7 @@ bool DialogFrame::createFrame(const FrameLook& look, const char* caption, HWND o
   handle = CreateWindowExA(WS_EX_APPWINDOW | WS_EX_WINDOWEDGE, name, title.c_str(), style, left,
                            top, width, height, owner, nullptr, instance, nullptr);
   if (!handle) return false;
-  applyWindowOpacity(handle);
+  if (look.transparent) applyWindowOpacity(handle);
   return true;
 }
 

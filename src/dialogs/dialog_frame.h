@@ -24,6 +24,8 @@ struct FrameLook {
   bool minimiseBox = false;
   HeaderStyle header = HeaderStyle::none;
   const char* picture = nullptr;  // the header's left picture (a file path), or none
+  int iconResource = 0;           // a program icon resource used instead of the strip's icon
+  bool transparent = true;        // follows the window opacity setting
 };
 
 class DialogFrame : public WindowBase {
