@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "dialogs/dialog_frame.h"
 #include "dialogs/gdi_objects.h"
 #include "structure/settings.h"
 
@@ -30,6 +31,7 @@ HWND ConfigPage::addCheckBox(const char* key, int x, int y, int boxWidth, int id
   HWND box = addControl("BUTTON", texts->text(key).c_str(),
                         childStyle | WS_TABSTOP | BS_CHECKBOX | BS_NOTIFY, 0, x, y, boxWidth, 16, id);
   SendMessageA(box, BM_SETCHECK, ticked ? BST_CHECKED : BST_UNCHECKED, 0);
+  forwardEscape(box, handle);
   return box;
 }
 

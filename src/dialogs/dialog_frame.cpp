@@ -20,16 +20,6 @@ HICON loadStripIcon(int index) {
   return icon;
 }
 
-// Passes Esc released in a control on to its dialog, so Esc closes the dialog wherever the
-// keyboard focus is.
-LRESULT CALLBACK forwardEscape(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                               UINT_PTR, DWORD_PTR dialog) {
-  if (message == WM_KEYUP && wParam == VK_ESCAPE)
-    return SendMessageA(reinterpret_cast<HWND>(dialog), message, wParam, lParam);
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(control, forwardEscape, 0);
-  return DefSubclassProc(control, message, wParam, lParam);
-}
-
 void initCommonControls() {
   static bool done = false;
   if (done) return;
@@ -38,7 +28,20 @@ void initCommonControls() {
   InitCommonControlsEx(&controls);
   done = true;
 }
+
+// Passes Esc released in a control on to its window.
+LRESULT CALLBACK escapeForwarder(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                 UINT_PTR, DWORD_PTR target) {
+  if (message == WM_KEYUP && wParam == VK_ESCAPE)
+    return SendMessageA(reinterpret_cast<HWND>(target), message, wParam, lParam);
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(control, escapeForwarder, 0);
+  return DefSubclassProc(control, message, wParam, lParam);
+}
 }  // namespace
+
+void forwardEscape(HWND control, HWND target) {
+  if (control) SetWindowSubclass(control, escapeForwarder, 0, reinterpret_cast<DWORD_PTR>(target));
+}
 
 DialogFrame::DialogFrame(const char* className) { name = className; }
 
@@ -102,7 +105,7 @@ HWND DialogFrame::addControl(const char* className, const char* text, DWORD styl
 HWND DialogFrame::addButton(const char* text, int id, int x, int y) {
   HWND button = addControl("BUTTON", text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, x, y, 70,
                            25, id);
-  if (button) SetWindowSubclass(button, forwardEscape, 0, reinterpret_cast<DWORD_PTR>(handle));
+  forwardEscape(button, handle);
   return button;
 }
 

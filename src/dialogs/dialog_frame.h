@@ -16,6 +16,10 @@
 class DialogPage;
 class LinkWindow;
 
+// Makes Esc released in `control` reach `target` (a dialog, or a page that passes it on), so
+// Esc closes the dialog wherever the keyboard focus is. Ignores a null control.
+void forwardEscape(HWND control, HWND target);
+
 // What distinguishes one dialog's frame from another's.
 struct FrameLook {
   int width = 0;                  // outer window size

@@ -20,6 +20,7 @@ PhotoListWindow::PhotoListWindow() : DialogFrame("Ovix - Seznam fotek") {
   closeButton = addButton("Zavřít", closeId, rightButtonX(), buttonY());
   gridBox = addControl("BUTTON", "Mřížka", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_CHECKBOX | BS_NOTIFY,
                        0, 8, height - 62, 210, 16, gridId);
+  forwardEscape(gridBox, handle);
 
   list = std::make_unique<PhotoListView>(handle, instance, 8, 35, width - 24, height - 135);
   setDialogFont(list->control);

@@ -4,6 +4,7 @@
 
 #include "app/scene_background.h"
 #include "dialogs/config_values.h"
+#include "dialogs/dialog_frame.h"
 #include "dialogs/gdi_objects.h"
 #include "structure/settings.h"
 
@@ -40,6 +41,7 @@ ProgramPage::ProgramPage(HWND dialog, int dialogWidth, int dialogHeight)
   chooseButton = addControl("BUTTON", generalTexts->text("choose").c_str(),
                             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, 0, 150, 134, 70,
                             20, chooseId);
+  forwardEscape(chooseButton, handle);
 }
 
 ProgramPage::~ProgramPage() = default;

@@ -164,7 +164,7 @@ TEST_F(ConfigDialogTest, CancelEscAndTheCloseBoxLeaveTheFileAsItWas) {
     SendMessageA(sound->musicBox, BM_CLICK, 0, 0);
     arrow(scene, scene->intervalArrows, SB_LINEUP);
     if (closing == 0) SendMessageA(dialog->cancelButton, BM_CLICK, 0, 0);
-    if (closing == 1) SendMessageA(sound->handle, WM_KEYUP, VK_ESCAPE, 0);  // Esc on a page
+    if (closing == 1) SendMessageA(sound->musicBox, WM_KEYUP, VK_ESCAPE, 0);  // the box has the focus
     if (closing == 2) SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_FALSE(IsWindow(window)) << closing;
     EXPECT_EQ(readFile("config.conf"), before) << closing;
@@ -285,9 +285,14 @@ TEST_F(ConfigDialogTest, AnUnwritableFileIsReportedOnceAndTheSettingsStayInMemor
     EXPECT_TRUE(settings.music);
     const std::vector<HWND> boxes = threadWindows("MsgBox Window");
     ASSERT_EQ(boxes.size(), 1u) << folderOfThatName;
-    EXPECT_EQ(windowText(boxes[0]), "Settings not saved");
+    EXPECT_EQ(windowText(boxes[0]), "Not saved");
     EXPECT_NE(windowText(FindWindowExA(boxes[0], nullptr, "Static", nullptr)).find(path), std::string::npos);
-    if (!folderOfThatName) EXPECT_EQ(readFile("config.conf"), before);
+    if (!folderOfThatName) {
+      EXPECT_EQ(readFile("config.conf"), before);
+      Capture capture;
+      POINT client;
+      EXPECT_TRUE(captureWindow(boxes[0], "save-failed.png", capture, client));
+    }
     DestroyWindow(boxes[0]);
   }
 }

@@ -73,7 +73,7 @@ TEST_F(PhotoListTest, ListsTheFolderWithSubFoldersOnlyWhenRecursive) {
   }
   // Both are open at once; closing one leaves the other working.
   HWND first = windows[0]->handle, second = windows[1]->handle;
-  SendMessageA(first, WM_KEYUP, VK_ESCAPE, 0);
+  SendMessageA(windows[0]->gridBox, WM_KEYUP, VK_ESCAPE, 0);  // Esc where the focus is
   EXPECT_FALSE(IsWindow(first));
   ASSERT_TRUE(IsWindow(second));
   EXPECT_EQ(rows(*windows[1]).size(), 5u);
