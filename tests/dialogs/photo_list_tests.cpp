@@ -36,6 +36,7 @@ protected:
     settings.recursive = recursive;
     return new PhotoListWindow();
   }
+  static void click(HWND control) { SendMessageA(control, BM_CLICK, 0, 0); }
   static std::string cell(HWND list, int row, int column) {
     char text[MAX_PATH] = "";
     LVITEMA item = {};
@@ -77,7 +78,7 @@ TEST_F(PhotoListTest, ListsTheFolderWithSubFoldersOnlyWhenRecursive) {
   EXPECT_FALSE(IsWindow(first));
   ASSERT_TRUE(IsWindow(second));
   EXPECT_EQ(rows(*windows[1]).size(), 5u);
-  SendMessageA(windows[1]->closeButton, BM_CLICK, 0, 0);
+  click(windows[1]->closeButton);
   EXPECT_FALSE(IsWindow(second));
 }
 
@@ -90,22 +91,17 @@ TEST_F(PhotoListTest, AnInvalidFolderListsNothingAndSaysSo) {
   EXPECT_EQ(windowText(boxes[0]), "Špatná cesta");
 }
 
-TEST_F(PhotoListTest, TheGridCheckBoxTurnsGridLinesOnAndOff) {
-  PhotoListWindow* window = open(folder, false);
-  for (bool expected : {true, false}) {
-    SendMessageA(window->gridBox, BM_CLICK, 0, 0);
-    const LRESULT style = SendMessageA(window->list->control, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
-    EXPECT_EQ((style & LVS_EX_GRIDLINES) != 0, expected);
-    EXPECT_NE(style & LVS_EX_FULLROWSELECT, 0);
-    EXPECT_EQ(SendMessageA(window->gridBox, BM_GETCHECK, 0, 0), expected ? BST_CHECKED : BST_UNCHECKED);
-  }
-}
-
-TEST_F(PhotoListTest, Screenshots) {
+TEST_F(PhotoListTest, TheGridCheckBoxTurnsGridLinesOnAndOffAndScreenshots) {
   for (const char* language : {"cz", "en"}) {
     std::snprintf(settings.language, sizeof settings.language, "%s", language);
     PhotoListWindow* window = open(folder, true);
-    SendMessageA(window->gridBox, BM_CLICK, 0, 0);
+    for (bool expected : {true, false, true}) {
+      click(window->gridBox);
+      const LRESULT style = SendMessageA(window->list->control, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
+      EXPECT_EQ((style & LVS_EX_GRIDLINES) != 0, expected);
+      EXPECT_NE(style & LVS_EX_FULLROWSELECT, 0);
+      EXPECT_EQ(SendMessageA(window->gridBox, BM_GETCHECK, 0, 0), expected ? BST_CHECKED : BST_UNCHECKED);
+    }
     Capture capture;
     POINT client;
     EXPECT_TRUE(captureWindow(window->handle, (std::string("photo-list-") + language + ".png").c_str(), capture, client));
