@@ -20,15 +20,6 @@ HICON loadStripIcon(int index) {
   return icon;
 }
 
-void initCommonControls() {
-  static bool done = false;
-  if (done) return;
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_PROGRESS_CLASS |
-                                                        ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&controls);
-  done = true;
-}
-
 // Passes Esc released in a control on to its window.
 LRESULT CALLBACK escapeForwarder(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
                                  UINT_PTR, DWORD_PTR target) {
@@ -36,6 +27,15 @@ LRESULT CALLBACK escapeForwarder(HWND control, UINT message, WPARAM wParam, LPAR
     return SendMessageA(reinterpret_cast<HWND>(target), message, wParam, lParam);
   if (message == WM_NCDESTROY) RemoveWindowSubclass(control, escapeForwarder, 0);
   return DefSubclassProc(control, message, wParam, lParam);
+}
+
+void initCommonControls() {
+  static bool done = false;
+  if (done) return;
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_PROGRESS_CLASS |
+                                                        ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&controls);
+  done = true;
 }
 }  // namespace
 
