@@ -6,7 +6,9 @@
 
 #include "app/help_picture.h"
 #include "app/viewer_app.h"
+#include "dialogs/config_dialog.h"
 #include "dialogs/open_dialog.h"
+#include "dialogs/photo_list_window.h"
 #include "glui/gl_panel.h"
 #include "photos/photo_show.h"
 #include "structure/settings.h"
@@ -62,8 +64,8 @@ void runAppCommand(ViewerApp& app, int command) {
     case commandMenu: toggleMenu(app); break;
     case commandKeys: toggleHelpPicture(app); break;
     case commandOpen: new OpenDialog(&app.logoWheel, &app.photoShow); break;  // owns itself
-    case commandConfig: break;  // the configuration dialog
-    case commandList: break;    // the photo list window
+    case commandConfig: new ConfigDialog(); break;    // owns itself
+    case commandList: new PhotoListWindow(); break;  // owns itself
     case commandAbout: break;   // the About dialog
     case commandHelp: openDocument(helpPageAddress().c_str()); break;
     case commandExit: PostQuitMessage(0); break;

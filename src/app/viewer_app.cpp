@@ -77,10 +77,8 @@ void ViewerApp::createGlContext() {
 }
 
 bool ViewerApp::initGlState() {
-  const float k = 1.0f / 255.0f;
   glShadeModel(GL_SMOOTH);
-  glClearColor(static_cast<float>(settings.bgRed) * k, static_cast<float>(settings.bgGreen) * k,
-               static_cast<float>(settings.bgBlue) * k, 0.5f);
+  applyBackgroundColour();
   glClearDepth(1.0);
   glEnable(GL_DEPTH_TEST);
   glDepthFunc(GL_LEQUAL);

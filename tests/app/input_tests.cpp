@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "app/app_commands.h"
 #include "app/viewer_app.h"
+#include "dialogs/dialog_test_support.h"
 #include "e2e/show_driver.h"
 #include "glui/gl_panel.h"
 #include "photos/fade_effect.h"
@@ -174,6 +176,22 @@ TEST_F(InputTest, ApplicationKeysWorkWithoutAShowAndPhotoKeysOnlyClearTheirFlags
   while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
   press('Q', true);
   EXPECT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+TEST_F(InputTest, CtrlNCtrlLAndTheirMenuItemsOpenTheConfigurationAndThePhotoList) {
+  const struct {
+    int key;
+    int command;
+    const char* className;
+  } cases[] = {{'N', commandConfig, "Ovix - Nastavení"}, {'L', commandList, "Ovix - Seznam fotek"}};
+  for (const auto& c : cases) {
+    press(c.key, true);
+    runAppCommand(*app, c.command);
+    const std::vector<HWND> windows = threadWindows(c.className);
+    EXPECT_EQ(windows.size(), 2u) << c.className;
+    for (HWND window : windows) DestroyWindow(window);
+  }
+  for (HWND box : threadWindows("MsgBox Window")) DestroyWindow(box);  // the list's empty folder
 }
 
 TEST_F(InputTest, ArrowKeysStepThroughTheGroupAndIntoTheNext) {
