@@ -6,6 +6,7 @@
 
 #include "app/help_picture.h"
 #include "app/viewer_app.h"
+#include "dialogs/about_dialog.h"
 #include "dialogs/open_dialog.h"
 #include "glui/gl_panel.h"
 #include "photos/photo_show.h"
@@ -64,7 +65,7 @@ void runAppCommand(ViewerApp& app, int command) {
     case commandOpen: new OpenDialog(&app.logoWheel, &app.photoShow); break;  // owns itself
     case commandConfig: break;  // the configuration dialog
     case commandList: break;    // the photo list window
-    case commandAbout: break;   // the About dialog
+    case commandAbout: new AboutDialog(); break;  // owns itself
     case commandHelp: openDocument(helpPageAddress().c_str()); break;
     case commandExit: PostQuitMessage(0); break;
     case commandPlainEffect:
