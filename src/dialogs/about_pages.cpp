@@ -41,7 +41,8 @@ void addOpeningLink(DialogPage& page, const std::string& caption, const std::str
 DevelopmentPage::DevelopmentPage(HWND dialog, int dialogWidth, int dialogHeight)
     : DialogPage(dialog, "Development", dialogWidth, dialogHeight),
       homePage(siteAddress("/3w/index.php")) {
-  addOpeningLink(*this, webSiteAddress, homePage, 5, 50, 100, "Otevřít webovou adresu");
+  // Wide enough for the whole address.
+  addOpeningLink(*this, webSiteAddress, homePage, 5, 50, 150, "Otevřít webovou adresu");
 }
 
 void DevelopmentPage::paint(HDC dc) {
@@ -54,7 +55,8 @@ UpdatePage::UpdatePage(HWND dialog, int dialogWidth, int dialogHeight)
     : DialogPage(dialog, "Update", dialogWidth, dialogHeight),
       texts(openLanguage({"Windows", "About", "Update"})),
       downloadPage(siteAddress("/3w/index.php?action=download")) {
-  addOpeningLink(*this, downloadPage, downloadPage, 10, 35, 255, texts->text("link_tip").c_str());
+  // The whole address is shown, so the link takes the page's width.
+  addOpeningLink(*this, downloadPage, downloadPage, 10, 35, width - 20, texts->text("link_tip").c_str());
 }
 
 UpdatePage::~UpdatePage() = default;
