@@ -1,13 +1,11 @@
-// A stand-in for update.dll: offers the version named by the environment's OVIX_TEST_OFFERED
-// ("refuse" refuses the connection) and appends each call to OVIX_TEST_CALLS: L for loading,
-// C(address), G and D.
+// A stand-in for update.dll: offers the environment's OVIX_TEST_OFFERED ("refuse" refuses the
+// connection) and appends each call to OVIX_TEST_CALLS: L (loaded), C(address), G, D.
 #include <windows.h>
 
 #include <string>
 
 namespace {
 std::string offered;
-
 void note(const std::string& call) {
   char calls[512] = "";
   GetEnvironmentVariableA("OVIX_TEST_CALLS", calls, sizeof calls);
@@ -17,24 +15,14 @@ void note(const std::string& call) {
 
 extern "C" {
 __declspec(dllexport) bool _updateConnect(const char* address) {
-  note(std::string("C(") + (address ? address : "null") + ")");
+  note(std::string("C(") + address + ")");
   char text[256] = "";
   GetEnvironmentVariableA("OVIX_TEST_OFFERED", text, sizeof text);
-  offered = text;
-  return offered != "refuse";
+  return (offered = text) != "refuse";
 }
-
-__declspec(dllexport) const char* _updateGetVersion() {
-  note("G");
-  return offered.c_str();
-}
-
-// The text handed out is no longer valid: a caller reading it afterwards sees something else.
-__declspec(dllexport) void _updateDisconnect() {
-  note("D");
-  offered = "Ovix 99 (after disconnect)";
-}
-
+__declspec(dllexport) const char* _updateGetVersion() { return note("G"), offered.c_str(); }
+// The text handed out changes: a caller still reading it afterwards sees a newer release.
+__declspec(dllexport) void _updateDisconnect() { note("D"), offered = "Ovix 99"; }
 BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
   if (reason == DLL_PROCESS_ATTACH) note("L");
   return TRUE;

@@ -8,15 +8,11 @@ TEST(TextPlaces, OnlySPlacesAreFilled) {
     const char* format;
     const char* filled;
   } cases[] = {
-      {"%s%s%s%s%sall", "Ann\r\nBob\r\n\r\nall"},
-      {"thanks %s and %s!", "thanks Ann and \r\n!"},
+      {"%s%s%s all", "Ann\r\nBob all"},
       {"%d %n %x %s 100%% %", "%d %n %x Ann 100% %"},
-      {"%s %s %s %s %s %s %s", "Ann \r\n Bob \r\n \r\n  "},  // more places than arguments
-      {"none", "none"},
-      {"", ""},
+      {"%s %s %s %s", "Ann \r\n Bob "},  // more places than arguments
   };
   for (const auto& known : cases)
-    EXPECT_EQ(fillTextPlaces(known.format, {"Ann", "\r\n", "Bob", "\r\n", "\r\n"}), known.filled)
-        << known.format;
+    EXPECT_EQ(fillTextPlaces(known.format, {"Ann", "\r\n", "Bob"}), known.filled) << known.format;
   EXPECT_EQ(fillTextPlaces("[%s]", {nullptr}), "[]");
 }
