@@ -5,6 +5,7 @@
 #include "app/program_info.h"
 #include "app/release_version.h"
 #include "dialogs/update_window.h"
+#include "platform/process_window.h"
 #include "structure/settings.h"
 
 namespace {
@@ -47,6 +48,9 @@ bool checkForUpdate(const char* serverAddress) {
   }
   const bool newer = isNewerRelease(programVersion, getVersion());
   if (newer) {
+    // The notice belongs to the main window, which a quick answer may beat; unowned, the
+    // notice would end up behind Ovix. This thread waits for it, nobody waits for this thread.
+    for (int tries = 0; tries < 200 && !mainWindow; ++tries) Sleep(50);
     const std::string downloadPage =
         std::string(webSiteAddress) + "/3w/index.php?action=ovix&article=download";
     // "class": user32's function UpdateWindow hides the name otherwise.

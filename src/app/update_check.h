@@ -14,7 +14,7 @@ HANDLE startUpdateCheck();
 
 // The check itself, on the calling thread: loads ./update.dll, connects to `serverAddress`,
 // asks for the version and disconnects; when the answer names a newer release, shows the
-// notice owned by this thread. A missing library, a missing export or a refused connection
+// notice on this thread, owned by the main window (waiting up to ten seconds for it to exist). A missing library, a missing export or a refused connection
 // end it silently. True when the notice was shown; the caller must then pump this thread's
 // messages.
 bool checkForUpdate(const char* serverAddress);

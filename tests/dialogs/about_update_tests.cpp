@@ -168,6 +168,8 @@ TEST(About, StepOneWithoutAUsableLibraryShowsTheBox) {
 // notice, the library's unloading, and the thread that runs only when the setting asks.
 TEST(UpdateCheck, CallsTheLibraryInOrderAndShowsTheNoticeOnlyForANewerRelease) {
   ASSERT_TRUE(install(standIn(), "update.dll"));
+  GlTestContext owner;  // a stand-in main window, which the notice waits for
+  mainWindow = owner.window;
   const struct {
     const char* offered;
     bool notice;
@@ -181,6 +183,7 @@ TEST(UpdateCheck, CallsTheLibraryInOrderAndShowsTheNoticeOnlyForANewerRelease) {
     EXPECT_EQ(checkForUpdate(updateServerAddress), known.notice) << known.offered;
     HWND notice = FindWindowA("Ovix Update", nullptr);
     EXPECT_EQ(notice != nullptr, known.notice) << known.offered;
+    EXPECT_TRUE(!notice || GetWindow(notice, GW_OWNER) == owner.window);
     EXPECT_EQ(calls(), known.calls);
     EXPECT_EQ(GetModuleHandleA("update.dll"), nullptr) << known.offered;
     DestroyWindow(notice);
@@ -201,6 +204,7 @@ TEST(UpdateCheck, CallsTheLibraryInOrderAndShowsTheNoticeOnlyForANewerRelease) {
     EXPECT_FALSE(checkForUpdate(updateServerAddress));
     EXPECT_EQ(GetModuleHandleA("update.dll"), nullptr);
   }
+  mainWindow = nullptr;
 }
 
 TEST(UpdateCheck, YesOpensTheDownloadPageAndEveryAnswerCloses) {

@@ -53,6 +53,7 @@ TEST(UpdateCheckEndToEnd, NoticeOnlyForANewerReleaseAndOvixNeverWaitsForTheServe
     }
     if (known.notice) waitFor([&] { return findProcessWindow(processId, "Ovix Update") != nullptr; });
     EXPECT_EQ(findProcessWindow(processId, "Ovix Update") != nullptr, known.notice);
+    EXPECT_TRUE(!known.notice || GetWindow(findProcessWindow(processId, "Ovix Update"), GW_OWNER) == ovix.window());
     Capture screen;
     if (known.notice && captureScreen({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, screen))
       screen.savePng("update-notice-over-ovix.png");
