@@ -6,6 +6,7 @@
 
 #include "app/help_picture.h"
 #include "app/viewer_app.h"
+#include "dialogs/about_dialog.h"
 #include "dialogs/config_dialog.h"
 #include "dialogs/open_dialog.h"
 #include "dialogs/photo_list_window.h"
@@ -66,7 +67,7 @@ void runAppCommand(ViewerApp& app, int command) {
     case commandOpen: new OpenDialog(&app.logoWheel, &app.photoShow); break;  // owns itself
     case commandConfig: new ConfigDialog(); break;    // owns itself
     case commandList: new PhotoListWindow(); break;  // owns itself
-    case commandAbout: break;   // the About dialog
+    case commandAbout: new AboutDialog(); break;     // owns itself
     case commandHelp: openDocument(helpPageAddress().c_str()); break;
     case commandExit: PostQuitMessage(0); break;
     case commandPlainEffect:

@@ -6,6 +6,7 @@
 #include "app/logo_wheel.h"
 #include "app/scene_background.h"
 #include "app/settings_environment.h"
+#include "app/update_check.h"
 #include "glui/menu_panel.h"
 #include "photos/photo_show.h"
 #include "structure/settings_file.h"
@@ -29,6 +30,7 @@ ViewerApp::ViewerApp() {
   readSettings(settingsEnvironment());
   popupTexts = openLanguage({"PopUpMenu"});
   effectTexts = openLanguage({"Effects"});
+  updateThread = startUpdateCheck();
   createMainWindow();
   createGlContext();
   SetTimer(handle, 0, 1, nullptr);
@@ -134,6 +136,7 @@ ViewerApp::~ViewerApp() {
   }
   writeSettings();
   releaseGlContext();
+  if (updateThread) CloseHandle(updateThread);  // the thread runs on, or has ended
   if (current == this) current = nullptr;
 }
 

@@ -10,6 +10,7 @@
 #include "dialogs/dialog_test_support.h"
 #include "e2e/show_driver.h"
 #include "glui/gl_panel.h"
+#include "glui/menu_panel.h"
 #include "photos/fade_effect.h"
 #include "photos/photo_cache.h"
 #include "photos/photo_show.h"
@@ -276,4 +277,18 @@ TEST_F(InputTest, TheKeysItemTogglesTheHelpPicture) {
   runAppCommand(*app, commandKeys);
   EXPECT_FALSE(app->helpShown);
   EXPECT_EQ(app->helpPicture, nullptr);
+}
+
+TEST_F(InputTest, TheAboutItemAndTheMenuPanelsAboutButtonOpenAbout) {
+  for (bool fromPanel : {false, true}) {
+    if (fromPanel) {
+      app->menuPanel->pending = menuAbout;
+      SendMessageA(app->handle, WM_TIMER, 0, 0);  // the next frame takes the panel's command
+    } else {
+      runAppCommand(*app, commandAbout);
+    }
+    HWND about = FindWindowA("Ovix - O programu", nullptr);
+    ASSERT_NE(about, nullptr) << "from the panel: " << fromPanel;
+    DestroyWindow(about);
+  }
 }

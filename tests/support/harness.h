@@ -12,7 +12,10 @@
 // conditions, never for fixed times.
 bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs = 30000);
 
-// The staged program folder (from OVIX_STAGE_DIR, a Unix path under Wine), as a Windows path.
+// The folder a test's environment variable names (a Unix path under Wine) as a Windows path;
+// "." when it is not set.
+std::string folderFromEnvironment(const char* variable);
+// The staged program folder (from OVIX_STAGE_DIR).
 std::string stagedProgramFolder();
 
 // A fresh, empty scratch folder under the temporary folder.
