@@ -6,6 +6,7 @@
 #include <map>
 #include <vector>
 
+#include "memory_storage.h"
 #include "scratch_folder.h"
 #include "structure/language.h"
 #include "structure/settings.h"
@@ -60,14 +61,11 @@ TEST(Language, ShippedFilesHaveTheSameKeysAllWithTexts) {
   setLanguage("en");
 }
 
-TEST(Language, MissingFileSectionOrKeyGivesEmptyTexts) {
+TEST(Language, MissingSectionOrKeyGivesEmptyTexts) {
   ScratchFolder folder;
   const std::string content = "[Windows][Open]title=\"Open photos\";empty=;[/Open][/Windows]\n";
   writeBytes("languages/xx.lang", content);
   writeBytes("languages/bb.lang", "[Windows][Open]title=Second;[/Open][/Windows]");
-  setLanguage("none");
-  EXPECT_EQ(openLanguage({"Windows", "Open"})->text("title"), "");
-
   setLanguage("xx");
   EXPECT_EQ(openLanguage({"Windows", "Nowhere", "Open"})->section, nullptr);
   EXPECT_EQ(openLanguage({"windows", "Open"})->text("title"), "");  // names are case-sensitive
@@ -85,6 +83,40 @@ TEST(Language, MissingFileSectionOrKeyGivesEmptyTexts) {
   setLanguage("xx");
   EXPECT_EQ(openLanguage({"Menu"})->text("open"), "Open");
   EXPECT_EQ(openLanguage({"Menu"})->text("exit"), "");
+  setLanguage("en");
+}
+
+TEST(Language, NamesOutsideTheFolderAndMissingFilesFallBackToEnglishThenCzechThenBuiltInTexts) {
+  const std::pair<const char*, bool> names[] = {
+      {"en", true},           {"cz", true},          {"pt-BR_2", true},    {"", false},
+      {"..", false},          {"../../etc/p", false}, {"..\\..\\etc\\x", false}, {"/etc/p", false},
+      {"C:\\x", false},       {"en.old", false},     {"e n", false},       {"\xe8" "esky", false}};
+  for (const auto& [name, accepted] : names) EXPECT_EQ(isLanguageName(name), accepted) << name;
+
+  struct Row {
+    std::vector<const char*> files;  // languages present, each answering its own name
+    const char* setting;
+    const char* expected;
+  };
+  const Row rows[] = {
+      {{"en", "cz", "xx"}, "xx", "xx"},
+      {{"en", "cz", "../../etc/p"}, "../../etc/p", "en"},
+      {{"cz", "..\\x"}, "..\\x", "cz"},
+      {{"en", "cz"}, "missing", "en"},
+      {{"cz"}, "", "cz"},
+      {{}, "en", "OK"},
+  };
+  for (const Row& row : rows) {
+    MemoryStorage storage;
+    for (const char* name : row.files)
+      storage.files[std::string("./languages/") + name + ".lang"] = std::string("[Windows][Msg]ok=") + name + ";[/Msg][/Windows]";
+    setLanguage(row.setting);
+    EXPECT_EQ(openLanguage({"Windows", "Msg"})->text("ok"), row.expected) << row.setting;
+  }
+  // The built-in texts are read to their end.
+  MemoryStorage noFiles;
+  EXPECT_EQ(openLanguage({"Windows", "General"})->text("cancel"), "Cancel");
+  EXPECT_EQ(openLanguage({"Scene"})->text("no_photos"), "No photos in this folder");
   setLanguage("en");
 }
 
