@@ -73,7 +73,7 @@ TEST(PhotoShow, PlaysGroupAfterGroupAndPausesOnTheButton) {
   const std::string folder = makePhotoFolder(10);
   ASSERT_FALSE(folder.empty());
   OvixProcess ovix;
-  startShow(ovix, folder, testConfig(60, 8));
+  startShow(ovix, folder, testConfig(100, 8));
   HWND window = ovix.window();
 
   // Photos 1-4, then the next group starts on 5; the time between changes is the interval.
@@ -227,6 +227,16 @@ TEST(PhotoShow, EmptyAndUnreadableFoldersAndReopeningFreeTheirPhotos) {
       return true;
     };
     EXPECT_TRUE(waitFor(blankThumbnails, 10000));
+    // The line "No photos in this folder": light grey letters across the middle.
+    EXPECT_TRUE(waitFor([&] {
+      Capture middle;
+      if (!ovix.captureClient(middle)) return false;
+      int letters = 0;
+      for (int y = middle.height / 2 - 10; y < middle.height / 2 + 10; ++y)
+        for (int x = middle.width / 2 - 100; x < middle.width / 2 + 100; ++x)
+          letters += redOf(middle.at(x, y)) > 150 && redOf(middle.at(x, y)) == blueOf(middle.at(x, y));
+      return letters > 50;
+    }, 10000));
     Capture shot;
     if (ovix.captureClient(shot)) shot.savePng(folder == empty ? "show-empty.png" : "show-unreadable.png");
     // Commands on an empty show change nothing and do not fail.
