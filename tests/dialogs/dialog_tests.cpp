@@ -246,12 +246,8 @@ TEST(MessageBoxLayout, ALongMessageGrowsTheBoxAndWithoutLanguageFilesTheButtonsS
     RECT needed = {0, 0, text.right - text.left, 0};
     DrawTextA(dc, message.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK);
     ReleaseDC(box->messageControl, dc);
-    EXPECT_GE(text.bottom - text.top, needed.bottom);
-    EXPECT_LE(text.bottom, button.top);
+    EXPECT_TRUE(text.bottom - text.top >= needed.bottom && text.bottom <= button.top);
     EXPECT_EQ(outer.bottom - outer.top == 190, message.size() < 10);  // only a long message grows the box
-    Capture shot;
-    POINT origin;
-    if (message.size() > 10) captureWindow(box->handle, "message-box-long.png", shot, origin);
     DestroyWindow(box->handle);
   }
   std::strcpy(settings.language, "test");
