@@ -86,11 +86,9 @@ bool ViewerApp::initGlState() {
   glDepthFunc(GL_LEQUAL);
   glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  if (settings.textureSize == 0) {
-    GLint maximum = 2048;  // kept when there is no context to ask
-    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maximum);
-    settings.textureSize = maximum / 2;
-  }
+  GLint maximum = 2048;  // kept when there is no context to ask
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maximum);
+  settings.textureSize = settledTextureSize(settings.textureSize, maximum);
   return true;
 }
 

@@ -26,7 +26,8 @@ public:
 
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-  // Sets the fixed GL state and settles a `textureSize` of 0 to half the driver's maximum.
+  // Sets the fixed GL state and settles `textureSize` against the driver's largest texture:
+  // a size not chosen yet (0) or beyond that maximum becomes half of it.
   bool initGlState();
   // Switches between a window at the settings' place and size and a borderless full screen.
   void toggleFullScreen();

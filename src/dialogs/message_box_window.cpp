@@ -1,8 +1,32 @@
 #include "dialogs/message_box_window.h"
 
+#include <algorithm>
+
 #include "platform/process_window.h"
 #include "dialogs/dialog_look.h"
+#include "dialogs/gdi_objects.h"
 #include "structure/language.h"
+#include "structure/settings.h"
+
+namespace {
+constexpr int boxWidth = 300;
+constexpr int boxHeight = 190;
+constexpr int messageWidth = boxWidth - 15;
+constexpr int messageHeight = boxHeight - 146;  // three lines; a longer message grows the box
+
+// Height of `message` wrapped to `width` pixels in the dialog font, as the static control
+// breaks it.
+int wrappedHeight(const char* message, int width) {
+  HDC screen = GetDC(nullptr);
+  RECT area = {0, 0, width, 0};
+  {
+    GdiSelection font(screen, settings.dialogFont);
+    DrawTextA(screen, message, -1, &area, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+  }
+  ReleaseDC(nullptr, screen);
+  return area.bottom;
+}
+}  // namespace
 
 MessageBoxWindow::MessageBoxWindow(HWND ownerWindow, const char* caption, const char* message,
                                    uint32_t buttonCount, bool requested, uint32_t boxId)
@@ -12,8 +36,9 @@ MessageBoxWindow::MessageBoxWindow(HWND ownerWindow, const char* caption, const 
       buttons(buttonCount),
       texts(openLanguage({"Windows", "Msg"})) {
   FrameLook look;
-  look.width = 300;
-  look.height = 190;
+  const int needed = message ? wrappedHeight(message, messageWidth) : 0;
+  look.width = boxWidth;
+  look.height = std::min(boxHeight + std::max(0, needed - messageHeight), GetSystemMetrics(SM_CYSCREEN));
   look.iconIndex = 1;
   look.header = HeaderStyle::compact;
   look.picture = programPicture;

@@ -18,7 +18,8 @@ public:
   static constexpr LPARAM secondAnswer = 3;    // "no", "ok", Esc
 
   // Builds and shows the box at once, owned by `ownerWindow` (the main window when none). The
-  // texts are copied. Allocate with new; the box deletes itself when closed.
+  // texts are copied. A message longer than three lines makes the box taller, so that it shows
+  // whole (up to the screen's height). Allocate with new; the box deletes itself when closed.
   MessageBoxWindow(HWND ownerWindow, const char* caption, const char* message, uint32_t buttons,
                    bool answerRequested, uint32_t id);
   ~MessageBoxWindow() override;

@@ -7,9 +7,9 @@
 #include <thread>
 
 #include "app/viewer_app.h"
-#include "dialogs/message_box_window.h"
 #include "dialogs/progress_window.h"
 #include "photos/decode_ahead.h"
+#include "photos/memory_warning.h"
 #include "photos/photo_memory.h"
 #include "photos/progress_thread.h"
 
@@ -27,10 +27,7 @@ PhotoCache::PhotoCache(char* photoDir, uint32_t cacheLevel, uint32_t textureSize
   if (fits) {
     fill(window.capacity, true);
   } else {
-    new MessageBoxWindow(mainWindow, "Nedostatek paměti!",
-                         "Program detekoval nedostatek paměti pro načtení fotek. Ukončete všechny ostatní "
-                         "programy, které by mohly zabírat značné množství paměti a program znovu spusťte.",
-                         0, true, 0);
+    warnOutOfMemory();
   }
   window.countGroups();
 }

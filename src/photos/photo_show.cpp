@@ -4,10 +4,11 @@
 
 #include <algorithm>
 
+#include "glui/scene_line.h"
 #include "photos/photo_cache.h"
 #include "photos/texture_image.h"
 
-PhotoShow::PhotoShow(const ShowParams& params) : showNames(params.showNames) {
+PhotoShow::PhotoShow(const ShowParams& params) : showNames(params.showNames), ownerWindow(params.ownerWindow) {
   effect.interval = params.flipTime;
   effect.step = 1;
 
@@ -74,6 +75,8 @@ void PhotoShow::draw() {
     glBindTexture(GL_TEXTURE_2D, current->texture);
     if (effect.currentEffect) effect.currentEffect->applyEffect(current);
     glCallList(current->frameList);
+  } else if (loaded() == 0) {
+    drawEmptyLine();  // an empty or unreadable folder, or its photos deleted meanwhile
   }
 
   musicBar.drawVolume();

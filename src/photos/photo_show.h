@@ -21,6 +21,7 @@
 #include "photos/show_params.h"
 
 class PhotoCache;
+class SceneLine;
 struct TextureImage;
 
 // Something the main window draws every frame.
@@ -100,8 +101,12 @@ public:
   uint32_t tickCount = 1;   // slide clock
   std::unique_ptr<PhotoCache> cache;
   TextureImage* current = nullptr;  // the photo shown large, owned by the cache; none if empty
+  HWND ownerWindow = nullptr;       // the main window, where the show draws
+  std::unique_ptr<SceneLine> emptyLine;  // "no photos", made when first needed
 
 private:
+  // The line in the middle of the scene saying that the folder has no photos to show.
+  void drawEmptyLine();
   // Drops `current` when a reload of the cache's window has freed it.
   void forgetFreedPhoto();
 };

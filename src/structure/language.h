@@ -22,9 +22,15 @@ public:
   Structure* section = nullptr;     // the selected section inside `tree`, or none
 };
 
-// Reads the language file and selects the section path, e.g. {"Windows", "Open"}. Never none:
-// a missing file or section gives a Language whose texts are all empty.
+// Reads the language file and selects the section path, e.g. {"Windows", "Open"}. Never none.
+// The file is that of the `language` setting; when the setting is no language name or its file
+// is missing, en.lang, then cz.lang; with none of them, built-in English texts for the
+// dialogs' buttons and titles. A missing section gives a Language whose texts are all empty.
 std::unique_ptr<Language> openLanguage(std::initializer_list<const char*> sectionPath);
+
+// True when `name` can name a file of the languages folder: one or more ASCII letters, digits,
+// "-" and "_", so that no name reaches outside the folder.
+bool isLanguageName(const char* name);
 
 // The names of the files ".\languages\*.lang" without their extensions, in listing order.
 std::vector<std::string> languageNames();

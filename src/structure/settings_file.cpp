@@ -1,5 +1,6 @@
 #include "structure/settings_file.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -14,7 +15,22 @@ const char backupPath[] = "./config.conf.bak";
 enum Section { program, scene, graphics, sound, effects, sectionCount };
 const char* const sectionNames[sectionCount] = {"Program", "Scene", "Graphics", "Sound", "Effects"};
 
-enum Kind { boolean, integer, unsignedInteger, lowByte, text };
+enum Kind { boolean, integer, unsignedInteger, byte, text };
+
+bool isPowerOfTwo(int32_t value) { return value > 0 && (value & (value - 1)) == 0; }
+int32_t clamped(int32_t value, int32_t low, int32_t high) { return std::min(std::max(value, low), high); }
+
+// Repairs of hand-edited values that would hurt: each gives the value to use for what was read.
+int32_t colourChannel(int32_t value) { return clamped(value, 0, 255); }
+int32_t percentage(int32_t value) { return clamped(value, 0, 100); }
+// At least one second between photos, as the configuration dialog's lowest choice.
+int32_t slideInterval(int32_t value) { return std::max(value, 100); }
+int32_t colourDepth(int32_t value) { return value == 16 || value == 24 || value == 32 ? value : 24; }
+// Whole groups of four (rounded up, as the photo window holds them) within 4 to 60.
+int32_t photosKept(int32_t value) { return (clamped(value, 4, 60) + 3) / 4 * 4; }
+// 0 (not chosen yet) or a power of two from 64 on; anything else means 0. The driver's
+// maximum is not known yet: settledTextureSize applies it once OpenGL runs.
+int32_t textureSide(int32_t value) { return value >= 64 && isPowerOfTwo(value) ? value : 0; }
 
 // One key of config.conf and the field it fills, in the order of a new file.
 struct Entry {
@@ -24,6 +40,7 @@ struct Entry {
   const char* defaultText;
   void* field;
   size_t textSize;        // for texts: the field's size, terminating zero included
+  int32_t (*repair)(int32_t) = nullptr;  // for numbers: the value kept for what was read
   bool position = false;  // read and written only while the position is remembered
 };
 
@@ -32,43 +49,46 @@ const Entry entries[] = {
     {program, "full_screen", boolean, "true", &settings.fullScreen, 0},
     {program, "last_position", boolean, "true", &settings.lastPosition, 0},
     {program, "check_updates", boolean, "true", &settings.checkUpdates, 0},
-    {program, "bg_red", unsignedInteger, "0", &settings.bgRed, 0},
-    {program, "bg_green", unsignedInteger, "0", &settings.bgGreen, 0},
-    {program, "bg_blue", unsignedInteger, "0", &settings.bgBlue, 0},
-    {program, "x", integer, "0", &settings.windowX, 0, true},
-    {program, "y", integer, "0", &settings.windowY, 0, true},
+    {program, "bg_red", unsignedInteger, "0", &settings.bgRed, 0, colourChannel},
+    {program, "bg_green", unsignedInteger, "0", &settings.bgGreen, 0, colourChannel},
+    {program, "bg_blue", unsignedInteger, "0", &settings.bgBlue, 0, colourChannel},
+    {program, "x", integer, "0", &settings.windowX, 0, nullptr, true},
+    {program, "y", integer, "0", &settings.windowY, 0, nullptr, true},
     {program, "photo_dir", text, "", settings.photoDir, sizeof settings.photoDir},
     {program, "language", text, "en", settings.language, sizeof settings.language},
     {scene, "photo_names", boolean, "false", &settings.photoNames, 0},
-    {scene, "flip_time", integer, "400", &settings.flipTime, 0},
-    {graphics, "bits", integer, "24", &settings.bits, 0},
-    {graphics, "opacity", lowByte, "0", &settings.opacity, 0},
-    {graphics, "cache_level", integer, "8", &settings.cacheLevel, 0},
-    {graphics, "texture_size", integer, "0", &settings.textureSize, 0},
+    {scene, "flip_time", integer, "400", &settings.flipTime, 0, slideInterval},
+    {graphics, "bits", integer, "24", &settings.bits, 0, colourDepth},
+    {graphics, "opacity", byte, "0", &settings.opacity, 0, percentage},
+    {graphics, "cache_level", integer, "8", &settings.cacheLevel, 0, photosKept},
+    {graphics, "texture_size", integer, "0", &settings.textureSize, 0, textureSide},
     {graphics, "smoothing", boolean, "true", &settings.smoothing, 0},
     {sound, "music_dir", text, "", settings.musicDir, sizeof settings.musicDir},
     {sound, "music", boolean, "false", &settings.music, 0},
     {effects, "effect", integer, "1111", &settings.effect, 0},
 };
 
-void fillField(const Entry& entry, const Structure& key) {
+// Fills the entry's field from its key; true when the number read had to be repaired.
+bool fillField(const Entry& entry, const Structure& key) {
   const char* value = key.value() ? key.value() : "";
+  const int32_t number = decimalValue(value);
+  const int32_t kept = entry.repair ? entry.repair(number) : number;
   switch (entry.kind) {
     case boolean: *static_cast<bool*>(entry.field) = key.isTrue(); break;
-    case integer: *static_cast<int32_t*>(entry.field) = decimalValue(value); break;
-    case unsignedInteger: *static_cast<uint32_t*>(entry.field) = static_cast<uint32_t>(decimalValue(value)); break;
-    case lowByte: *static_cast<uint8_t*>(entry.field) = static_cast<uint8_t>(decimalValue(value) & 0xFF); break;
+    case integer: *static_cast<int32_t*>(entry.field) = kept; break;
+    case unsignedInteger: *static_cast<uint32_t*>(entry.field) = static_cast<uint32_t>(kept); break;
+    case byte: *static_cast<uint8_t*>(entry.field) = static_cast<uint8_t>(kept); break;
     case text: snprintf(static_cast<char*>(entry.field), entry.textSize, "%s", value); break;  // cut at the limit
   }
+  return kept != number;
 }
 
 std::string fieldText(const Entry& entry) {
   switch (entry.kind) {
     case boolean: return *static_cast<const bool*>(entry.field) ? "true" : "false";
     case integer: return std::to_string(*static_cast<const int32_t*>(entry.field));
-    // Written as read, so that a hand-edited -1 stays -1.
-    case unsignedInteger: return std::to_string(static_cast<int32_t>(*static_cast<const uint32_t*>(entry.field)));
-    case lowByte: return std::to_string(*static_cast<const uint8_t*>(entry.field));
+    case unsignedInteger: return std::to_string(*static_cast<const uint32_t*>(entry.field));
+    case byte: return std::to_string(*static_cast<const uint8_t*>(entry.field));
     case text: break;
   }
   return static_cast<const char*>(entry.field);
@@ -113,13 +133,19 @@ void readSettings(const SettingsEnvironment& environment) {
   for (const Entry& entry : entries) {
     // "last_position" comes before "x" and "y", so it is already read here.
     if (entry.position && !settings.lastPosition) continue;
-    if (Structure* key = sections[entry.section]->valueOr(entry.key, entry.defaultText)) fillField(entry, *key);
+    Structure* key = sections[entry.section]->valueOr(entry.key, entry.defaultText);
+    // A repaired value replaces the hurtful one in the file; values kept keep their text.
+    if (key && fillField(entry, *key)) key->setValue(fieldText(entry));
   }
   if (!settings.lastPosition) {
     settings.windowX = (environment.screenWidth - 450) / 2;
     settings.windowY = (environment.screenHeight - 370) / 2;
   }
   root.save();  // the file now lists every key
+}
+
+int32_t settledTextureSize(int32_t textureSize, int32_t driverMaximum) {
+  return textureSide(textureSize) != 0 && textureSize <= driverMaximum ? textureSize : driverMaximum / 2;
 }
 
 bool writeSettings() {

@@ -4,8 +4,17 @@
 
 // Fills `settings` from ./config.conf, completing missing keys with their defaults, and
 // writes the completed file back at once. A missing or unreadable file gives the defaults.
+// Numbers that would hurt (a colour beyond 0-255, an opacity beyond 0-100, a slide interval
+// under 100 ticks, a colour depth other than 16, 24 or 32, a cache level outside whole groups
+// of 4 to 60, a texture size that is no power of two from 64 on) are repaired, in the record
+// and in the file; values in their ranges stay exactly as written.
 void readSettings(const SettingsEnvironment& environment);
 
 // Writes `settings` into ./config.conf, keeping every other section and key the file holds.
 // Returns false when the file could not be written; the settings stay in memory.
 bool writeSettings();
+
+// The texture size to use with a driver whose largest texture side is `driverMaximum`: the
+// setting when it is a power of two from 64 up to that maximum, otherwise (0, not chosen yet,
+// included) half the maximum.
+int32_t settledTextureSize(int32_t textureSize, int32_t driverMaximum);

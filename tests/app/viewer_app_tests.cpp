@@ -99,6 +99,9 @@ TEST_F(ViewerAppTest, GlStateClearsToTheBackgroundColourAndSettlesTheTextureSize
   settings.textureSize = 512;  // a chosen size is left alone
   app->initGlState();
   EXPECT_EQ(settings.textureSize, 512);
+  settings.textureSize = maximum * 2;  // unless the driver cannot take it
+  app->initGlState();
+  EXPECT_EQ(settings.textureSize, maximum / 2);
 
   app->drawFrame();
   GLint viewport[4];

@@ -209,6 +209,30 @@ int pictureInk(const Capture& capture, POINT client, int x, int y) {
   return 64 * 64 - countColour(capture, client, x, y, x + 64, y + 64, white, 8);
 }
 
+TEST(MessageBoxLayout, ALongMessageGrowsTheBoxAndWithoutLanguageFilesTheButtonsSpeakEnglish) {
+  std::strcpy(settings.language, "none");  // neither none.lang, en.lang nor cz.lang is here
+  const std::string sentence = "Ovix does not have enough memory to load the photos. Close all other programs. ";
+  for (const std::string& message : {std::string("Text"), sentence + sentence + sentence}) {
+    auto* box = new MessageBoxWindow(nullptr, "Caption", message.c_str(), 1, false, 0);
+    HWND no = FindWindowExA(box->handle, nullptr, "Button", "No");
+    EXPECT_TRUE(no && FindWindowExA(box->handle, nullptr, "Button", "Yes"));
+    RECT text, button, outer;
+    GetWindowRect(box->messageControl, &text);
+    GetWindowRect(no, &button);
+    GetWindowRect(box->handle, &outer);
+    // The height the control needs for its text, wrapped in its own font at its own width.
+    HDC dc = GetDC(box->messageControl);
+    SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(box->messageControl, WM_GETFONT, 0, 0)));
+    RECT needed = {0, 0, text.right - text.left, 0};
+    DrawTextA(dc, message.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK);
+    ReleaseDC(box->messageControl, dc);
+    EXPECT_TRUE(text.bottom - text.top >= needed.bottom && text.bottom <= button.top);
+    EXPECT_EQ(outer.bottom - outer.top == 190, message.size() < 10);  // only a long message grows the box
+    DestroyWindow(box->handle);
+  }
+  std::strcpy(settings.language, "test");
+}
+
 TEST(ProgressWindow, ShortensTheStatusIdlesShowsItsLookAndDrags) {
   auto* progress = new ProgressWindow();
   HWND window = progress->handle;

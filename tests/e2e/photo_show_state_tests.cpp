@@ -5,10 +5,13 @@
 // cancel and Esc do to the show.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <GL/glu.h>
 
 #include <algorithm>
+#include <vector>
 #include <cstdio>
 #include <string>
+#include <tuple>
 
 #include "app/logo_wheel.h"
 #include "app/viewer_app.h"
@@ -152,6 +155,43 @@ TEST_F(InProcess, AnEmptyFolderGivesAnEmptyShowThatTakesEveryCommand) {
   step();
   EXPECT_EQ(show->current, nullptr);
   for (GlButton* preview : show->filmStrip.previews) EXPECT_EQ(preview->ownList, show->filmStrip.blankList);
+}
+
+TEST_F(InProcess, AShowWithNothingToShowSaysSoInTheMiddleOfTheScene) {
+  enum Folder { empty, photos, photosDeleted };
+  const std::tuple<Folder, float, bool> cases[] = {{empty, 1.0f, true}, {photos, 0.0f, false}, {photosDeleted, 0.0f, true}};
+  for (const auto& [kind, clear, line] : cases) {
+    SCOPED_TRACE(kind);
+    open(kind == empty ? makeScratchFolder("ovix-nothing") : makePhotoFolder(10));
+    if (kind == photosDeleted) {
+      removeFolder(folder);
+      show->lastPhoto();  // reloads the window: nothing is left
+    }
+    // One frame in perspective, as the main window draws it, on a white or black background.
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, 640.0 / 480.0, 0.1, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+    glClearColor(clear, clear, clear, 0.5f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    show->draw();
+    // Grey letters far from the background in the middle band (photos and bars are coloured).
+    std::vector<unsigned char> band(200 * 40 * 4);
+    glReadBuffer(GL_BACK);
+    glReadPixels(220, 220, 200, 40, GL_RGBA, GL_UNSIGNED_BYTE, band.data());
+    int left = 200, right = -1;
+    for (int i = 0; i < 200 * 40; ++i) {
+      const unsigned char* p = &band[i * 4];
+      if (p[0] == p[1] && p[1] == p[2] && std::abs(p[0] - clear * 255) > 100)
+        left = std::min(left, i % 200), right = std::max(right, i % 200);
+    }
+    EXPECT_EQ(right >= 0, line);
+    // A line of words, not a dot, centred in the window.
+    if (line) {
+      EXPECT_TRUE(right - left > 60 && std::abs(left + right - 200) < 8) << left << "-" << right;
+    }
+    close();
+  }
 }
 
 TEST_F(InProcess, OpenDialogEffectListOpensOnFadeOnlyForTheFadeCode) {

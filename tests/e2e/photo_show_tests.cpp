@@ -73,7 +73,7 @@ TEST(PhotoShow, PlaysGroupAfterGroupAndPausesOnTheButton) {
   const std::string folder = makePhotoFolder(10);
   ASSERT_FALSE(folder.empty());
   OvixProcess ovix;
-  startShow(ovix, folder, testConfig(60, 8));
+  startShow(ovix, folder, testConfig(100, 8));
   HWND window = ovix.window();
 
   // Photos 1-4, then the next group starts on 5; the time between changes is the interval.

@@ -5,7 +5,6 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include <cstring>
 #include <memory>
 
 #include "glui/gl_test_context.h"
@@ -62,13 +61,19 @@ TEST_F(MenuPanelTest, ButtonsCarryTheirNamesPicturesAndTooltipsAndClicksLeaveCom
 }
 
 TEST_F(MenuPanelTest, WithoutAMenuSectionEveryTooltipIsAnEmptyBox) {
-  std::strcpy(settings.language, "none");  // no such language file
-  MenuPanel menu(gl.window);
-  for (uint32_t name : menu.commandNames) {
-    GlButton* button = menu.findButton(name);
-    ASSERT_TRUE(button && button->tooltip) << name;
-    EXPECT_STREQ(button->tooltip->text, "");
+  // A program folder without language files: the built-in texts have no menu section.
+  const std::string folder = makeScratchFolder("ovix-menu");
+  ASSERT_TRUE(copyFolder(stagedProgramFolder() + "\\data", folder + "\\data") && SetCurrentDirectoryA(folder.c_str()));
+  {
+    MenuPanel menu(gl.window);
+    for (uint32_t name : menu.commandNames) {
+      GlButton* button = menu.findButton(name);
+      ASSERT_TRUE(button && button->tooltip) << name;
+      EXPECT_STREQ(button->tooltip->text, "");
+    }
   }
+  SetCurrentDirectoryA(previousFolder);
+  removeFolder(folder);
 }
 
 // Ovix as a user sees it: the menu brightens under the mouse, shows the button's tooltip, and

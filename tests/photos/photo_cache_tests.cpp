@@ -136,9 +136,11 @@ TEST_F(PhotoCacheTest, AWindowThatDoesNotFitIsNotLoadedAndTheUserIsWarned) {
     warning = FindWindowA("MsgBox Window", nullptr);
     return warning != nullptr;
   }));
-  char title[64] = {};
+  char title[64] = {}, message[256] = {};
   GetWindowTextA(warning, title, sizeof title);
-  EXPECT_STREQ(title, "Nedostatek paměti!");
+  GetWindowTextA(FindWindowExA(warning, nullptr, "Static", nullptr), message, sizeof message);
+  EXPECT_STREQ(title, "Not enough memory!");  // in the language's words
+  EXPECT_EQ(std::string(message).rfind("Ovix does not have enough memory", 0), 0u) << message;
   DestroyWindow(warning);
 }
 

@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <map>
+#include <tuple>
 #include <vector>
 
+#include "memory_storage.h"
 #include "scratch_folder.h"
 #include "structure/language.h"
 #include "structure/settings.h"
@@ -60,14 +62,11 @@ TEST(Language, ShippedFilesHaveTheSameKeysAllWithTexts) {
   setLanguage("en");
 }
 
-TEST(Language, MissingFileSectionOrKeyGivesEmptyTexts) {
+TEST(Language, MissingSectionOrKeyGivesEmptyTexts) {
   ScratchFolder folder;
   const std::string content = "[Windows][Open]title=\"Open photos\";empty=;[/Open][/Windows]\n";
   writeBytes("languages/xx.lang", content);
   writeBytes("languages/bb.lang", "[Windows][Open]title=Second;[/Open][/Windows]");
-  setLanguage("none");
-  EXPECT_EQ(openLanguage({"Windows", "Open"})->text("title"), "");
-
   setLanguage("xx");
   EXPECT_EQ(openLanguage({"Windows", "Nowhere", "Open"})->section, nullptr);
   EXPECT_EQ(openLanguage({"windows", "Open"})->text("title"), "");  // names are case-sensitive
@@ -85,6 +84,29 @@ TEST(Language, MissingFileSectionOrKeyGivesEmptyTexts) {
   setLanguage("xx");
   EXPECT_EQ(openLanguage({"Menu"})->text("open"), "Open");
   EXPECT_EQ(openLanguage({"Menu"})->text("exit"), "");
+  setLanguage("en");
+}
+
+TEST(Language, NamesOutsideTheFolderAndMissingFilesFallBackToEnglishThenCzechThenBuiltInTexts) {
+  const std::pair<const char*, bool> names[] = {
+      {"en", true},           {"cz", true},          {"pt-BR_2", true},    {"", false},
+      {"..", false},          {"../../etc/p", false}, {"..\\..\\etc\\x", false}, {"/etc/p", false},
+      {"C:\\x", false},       {"en.old", false},     {"e n", false},       {"\xe8" "esky", false}};
+  for (const auto& [name, accepted] : names) EXPECT_EQ(isLanguageName(name), accepted) << name;
+
+  // Languages present (each file answering its own name), the setting, the text given.
+  const std::tuple<std::vector<const char*>, const char*, const char*> rows[] = {
+      {{"en", "cz", "xx"}, "xx", "xx"}, {{"en", "cz", "../../etc/p"}, "../../etc/p", "en"},
+      {{"cz", "..\\x"}, "..\\x", "cz"}, {{"en", "cz"}, "missing", "en"}, {{"cz"}, "", "cz"}, {{}, "en", "OK"}};
+  for (const auto& [files, setting, expected] : rows) {
+    MemoryStorage storage;
+    for (const char* name : files)
+      storage.files[std::string("./languages/") + name + ".lang"] = std::string("[Windows][Msg]ok=") + name + ";[/Msg][/Windows]";
+    setLanguage(setting);
+    EXPECT_EQ(openLanguage({"Windows", "Msg"})->text("ok"), expected) << setting;
+  }
+  MemoryStorage noFiles;  // the built-in texts are read to their end
+  EXPECT_EQ(openLanguage({"Scene"})->text("no_photos"), "No photos in this folder");
   setLanguage("en");
 }
 

@@ -51,9 +51,9 @@ TEST(SettingsFile, ValuesAreConvertedAndHandEditingIsTidiedUp) {
   EXPECT_FALSE(settings.recursive);  // only "true" in any case is true
   EXPECT_TRUE(settings.music);
   EXPECT_EQ(settings.bgRed, 12u);
-  EXPECT_EQ(static_cast<int32_t>(settings.bgGreen), -3);
+  EXPECT_EQ(settings.bgGreen, 0u);
   EXPECT_EQ(settings.windowX, INT32_MAX);
-  EXPECT_EQ(settings.opacity, 300 & 0xFF);
+  EXPECT_EQ(settings.opacity, 100);
   EXPECT_EQ(settings.bits, 16);
   EXPECT_STREQ(settings.photoDir, "C:\\My Photos");
   // Rewritten in the writer's form: present keys keep their place and value, comments go.
@@ -65,8 +65,42 @@ TEST(SettingsFile, ValuesAreConvertedAndHandEditingIsTidiedUp) {
   EXPECT_FALSE(contains(written, "#"));
   // Writing stores the converted values.
   EXPECT_TRUE(writeSettings());
-  for (const char* part : {"\t\tfull_screen=true;\r\n", "\t\tbg_green=-3;\r\n", "\t\topacity=44;\r\n"})
+  for (const char* part : {"\t\tfull_screen=true;\r\n", "\t\tbg_green=0;\r\n", "\t\topacity=100;\r\n"})
     EXPECT_TRUE(contains(storage.files["./config.conf"], part)) << part;
+}
+
+TEST(SettingsFile, HurtfulNumbersAreRepairedInTheFileAndValuesInRangeKeepTheirText) {
+  // Section, key, the value written by hand, the text the file holds once it is read.
+  const char* const rows[][4] = {
+      {"Graphics", "cache_level", "-1", "4"},      {"Graphics", "cache_level", "1000000", "60"},
+      {"Graphics", "cache_level", "10", "12"},     {"Graphics", "cache_level", "60", "60"},
+      {"Graphics", "texture_size", "100000", "0"}, {"Graphics", "texture_size", "-5", "0"},
+      {"Graphics", "texture_size", "3", "0"},      {"Graphics", "texture_size", "32", "0"},
+      {"Graphics", "texture_size", "64", "64"},    {"Scene", "flip_time", "0", "100"},
+      {"Scene", "flip_time", "99", "100"},         {"Scene", "flip_time", "100", "100"},
+      {"Graphics", "opacity", "500", "100"},       {"Graphics", "opacity", "-20", "0"},
+      {"Graphics", "opacity", "100", "100"},       {"Program", "bg_red", "999", "255"},
+      {"Program", "bg_green", "-1", "0"},          {"Program", "bg_blue", "255", "255"},
+      {"Graphics", "bits", "7", "24"},             {"Graphics", "bits", "16", "16"},
+      {"Graphics", "bits", "+32", "+32"}};
+  MemoryStorage storage;
+  for (const auto& [section, key, written, kept] : rows) {
+    storage.files["./config.conf"] = std::string("[Configuration][") + section + "]" + key + "=" + written + ";[/" +
+                                     section + "][/Configuration]";
+    readFresh();
+    // Then written back from the record: the same number.
+    for (const std::string& value : {std::string(kept), std::to_string(decimalValue(kept))}) {
+      EXPECT_TRUE(contains(storage.files["./config.conf"], "\t\t" + std::string(key) + "=" + value + ";\r\n"))
+          << key << "=" << written;
+      EXPECT_TRUE(writeSettings());
+    }
+  }
+}
+
+TEST(SettingsFile, TextureSizeSettlesAgainstTheDriversMaximum) {
+  const int32_t rows[][3] = {{0, 4096, 2048},   {512, 4096, 512}, {4096, 4096, 4096},
+                             {8192, 4096, 2048}, {64, 4096, 64},   {100, 4096, 2048}};
+  for (const auto& [size, maximum, settled] : rows) EXPECT_EQ(settledTextureSize(size, maximum), settled) << size;
 }
 
 TEST(SettingsFile, PositionIsKeptOnlyWhenRemembered) {

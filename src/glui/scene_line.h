@@ -1,0 +1,25 @@
+#pragma once
+// One line of text in the middle of a window's scene, in the bitmap font: a quiet notice that
+// does not interrupt (no box, no focus change).
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "glui/gl_font.h"
+
+class SceneLine {
+public:
+  // Builds the font on `window`'s device context with the current GL context, which must
+  // still be current when the line is destroyed.
+  SceneLine(HWND window, std::string text);
+
+  // Draws the line centred in the window's client area, light on a dark clear colour and dark
+  // on a light one. Leaves the matrices and the GL state as it found them.
+  void draw();
+
+  const std::string text;
+  int width = 0;  // the text's width in pixels
+  HWND window = nullptr;
+  std::unique_ptr<GlFont> font;
+};
