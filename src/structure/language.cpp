@@ -26,6 +26,8 @@ const char builtInTexts[] =
     "[Help]title=Help;[/Help]"
     "[About]title=\"About Ovix\";[/About]"
     "[Msg]yes=Yes;no=No;ok=OK;[/Msg]"
+    "[Save]title=\"Not saved\";text=\"Your settings could not be saved. Ovix keeps them until it "
+    "ends. The file:\";[/Save]"
     "[Memory]title=\"Not enough memory!\";text=\"Ovix does not have enough memory to load the photos. "
     "Close all other programs that may take up much memory and start Ovix again.\";[/Memory]"
     "[Update]title=\"New version\";[/Update]"
