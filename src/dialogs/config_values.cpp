@@ -1,5 +1,6 @@
 #include "dialogs/config_values.h"
 
+#include "structure/language.h"
 #include "structure/settings.h"
 
 int32_t stepInterval(int32_t shown, bool up) {
@@ -25,7 +26,7 @@ std::vector<int32_t> textureSizeChoices(int32_t maximum) {
 std::vector<std::string> offeredLanguages(const std::vector<std::string>& names) {
   std::vector<std::string> offered;
   for (const std::string& name : names)
-    if (name.size() < sizeof Settings::language) offered.push_back(name);
+    if (name.size() < sizeof Settings::language && isLanguageName(name.c_str())) offered.push_back(name);
   return offered;
 }
 

@@ -22,8 +22,9 @@ int32_t percentToSlider(int32_t percent);   // truncated: 50 gives 127
 // down to 256. The maximum itself is never offered; a maximum below 512 offers nothing.
 std::vector<int32_t> textureSizeChoices(int32_t maximum);
 
-// The language names worth offering: those that fit the `language` setting (11 bytes). A
-// longer name would be cut on saving and then name no file.
+// The language names worth offering: plain names (isLanguageName) that fit the `language`
+// setting (11 bytes). A longer name would be cut on saving and then name no file; a name such
+// as "en.old" would be refused when the language is opened.
 std::vector<std::string> offeredLanguages(const std::vector<std::string>& names);
 
 // The extensions log: the renderer, vendor and version lines, then every extension name of
