@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <psapi.h>
 #include <GL/gl.h>
 
 #include <cstdlib>
@@ -87,6 +88,46 @@ TEST(Decoder, TinyAndBrokenFiles) {
   }
   EXPECT_EQ(loadImage(""), nullptr);
   EXPECT_EQ(loadImage(nullptr), nullptr);
+}
+
+TEST(Decoder, TurnedPhotosStandUprightAndDecodeSmallerForTheirTexture) {
+  // 400 x 300 stored: red, green over blue, white; upright 300 x 400.
+  const Texel red{255, 0, 0, 255}, green{0, 255, 0, 255}, blue{0, 0, 255, 255}, white{255, 255, 255, 255};
+  const struct {
+    const char* file;
+    Texel corners[4];  // upright top left, top right, bottom left, bottom right
+  } cases[] = {{"turned6.jpg", {blue, red, white, green}}, {"turned8.jpg", {green, white, red, blue}}};
+  for (const auto& c : cases) {
+    const std::string path = picture(c.file);
+    TexelImage upright;
+    ASSERT_TRUE(decodeTexels(TextureOptions{}, path.c_str(), upright)) << c.file;
+    ASSERT_TRUE(upright.imageWidth == 300 && upright.imageHeight == 400) << c.file;
+    for (int q = 0; q < 4; ++q)
+      EXPECT_TRUE(closeTo(texelAt(upright, q % 2 ? 225 : 75, q < 2 ? 100 : 300), c.corners[q], 40)) << c.file << " " << q;
+
+    // A texture limit of 64 needs an eighth of the picture: decoded so, the texture stays the same.
+    ImageSurface* whole = loadImage(path.c_str());
+    ImageSurface* smaller = loadImage(path.c_str(), 64);
+    ASSERT_TRUE(whole && smaller);
+    EXPECT_TRUE(smaller->w == 50 && smaller->h == 38 && smaller->orientation == whole->orientation) << c.file;
+    TexelImage fromWhole, fromSmaller;
+    ASSERT_TRUE(makeTexels(*whole, TextureOptions{64, true}, fromWhole));
+    ASSERT_TRUE(decodeTexels(TextureOptions{64, true}, path.c_str(), fromSmaller));
+    EXPECT_TRUE(fromSmaller.textureWidth == fromWhole.textureWidth && fromSmaller.textureHeight == fromWhole.textureHeight)
+        << c.file << ": " << fromSmaller.textureWidth << "x" << fromSmaller.textureHeight;
+    freeSurface(whole);
+    freeSurface(smaller);
+  }
+}
+
+TEST(Decoder, PicturesAboveThePixelLimitAreRefusedBeforeDecoding) {
+  // 20000 x 20000 in a 48 kB PNG; a decoder would take gigabytes and seconds for it.
+  PROCESS_MEMORY_COUNTERS before = {}, after = {};
+  GetProcessMemoryInfo(GetCurrentProcess(), &before, sizeof before);
+  TexelImage texels;
+  EXPECT_FALSE(decodeTexels(TextureOptions{1024, true}, picture("huge.png").c_str(), texels));
+  GetProcessMemoryInfo(GetCurrentProcess(), &after, sizeof after);
+  EXPECT_LT(after.PeakWorkingSetSize, before.PeakWorkingSetSize + 32 * 1024 * 1024);
 }
 
 TEST(Decoder, DecodesOnSeveralThreadsAtOnce) {
