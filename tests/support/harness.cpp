@@ -21,8 +21,8 @@ bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
   }
 }
 
-std::string stagedProgramFolder() {
-  const char* unixPath = std::getenv("OVIX_STAGE_DIR");
+std::string folderFromEnvironment(const char* variable) {
+  const char* unixPath = std::getenv(variable);
   if (!unixPath || !*unixPath) return ".";
   std::string path = unixPath;
   if (path[0] == '/') path = "Z:" + path;  // Wine maps the Unix root to drive Z:
@@ -30,6 +30,8 @@ std::string stagedProgramFolder() {
     if (c == '/') c = '\\';
   return path;
 }
+
+std::string stagedProgramFolder() { return folderFromEnvironment("OVIX_STAGE_DIR"); }
 
 std::string makeScratchFolder(const char* prefix) {
   char temp[MAX_PATH];
@@ -132,6 +134,11 @@ bool OvixProcess::start(const std::function<void(const std::string& folder)>& pr
   programFolder = makeScratchFolder("ovix");
   if (programFolder.empty() || !copyFolder(stagedProgramFolder(), programFolder)) return false;
   if (prepare) prepare(programFolder);
+  return startIn(programFolder);
+}
+
+bool OvixProcess::startIn(const std::string& folder) {
+  programFolder = folder;
   std::string commandLine = "\"" + path("ovix.exe") + "\"";
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;

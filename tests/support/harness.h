@@ -12,7 +12,10 @@
 // conditions, never for fixed times.
 bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs = 30000);
 
-// The staged program folder (from OVIX_STAGE_DIR, a Unix path under Wine), as a Windows path.
+// The folder that the environment variable names (a Unix path under Wine) as a Windows path;
+// "." when it is not set.
+std::string folderFromEnvironment(const char* variable);
+// The staged program folder (from OVIX_STAGE_DIR).
 std::string stagedProgramFolder();
 
 // A fresh, empty scratch folder under the temporary folder.
@@ -46,6 +49,8 @@ public:
   // Copies the staged program folder to a fresh folder, lets `prepare` adjust it (write a
   // config.conf, add photos), and starts ovix.exe there with that folder as current directory.
   bool start(const std::function<void(const std::string& folder)>& prepare = {});
+  // Starts the ovix.exe of an existing program folder, which then belongs to this object.
+  bool startIn(const std::string& folder);
   // Waits for the main window ("Ovix - Photo viewer") of this process to be visible.
   bool waitForWindow(DWORD timeoutMs = 30000);
   // Waits for the process to end; stores its exit code.
