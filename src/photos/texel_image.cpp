@@ -201,49 +201,12 @@ void repackPadded(const UprightView& view, const ChannelReader& reader, int byte
     }
 }
 
-// Channels of the padded texel with flat index `index`; an index past the padded texture is
-// taken from the last row.
-void paddedTexel(const UprightView& view, const ChannelReader& reader, int bytesOut, uint64_t index,
-                 uint32_t textureWidth, uint32_t textureHeight, int* channels) {
-  uint64_t row = index / textureWidth;
-  const auto column = static_cast<uint32_t>(index % textureWidth);
-  if (row >= textureHeight) row = textureHeight - 1;
-  rowTexel(sourceRow(view, static_cast<uint32_t>(row)), column, static_cast<uint32_t>(view.width), reader,
-           bytesOut, channels);
-}
-
-// The reduction by flat texel indices, for any plan.
-void reduceByIndex(const UprightView& view, const ChannelReader& reader, int bytesOut, const Reduction& plan,
-                   bool smoothing, uint32_t textureWidth, uint32_t textureHeight, uint8_t* texels) {
-  int a[4], b[4], c[4], d[4];
-  uint8_t* target = texels;
-  for (uint32_t r = 0; r < plan.height; ++r) {
-    const uint64_t rowStart = static_cast<uint64_t>(r) * plan.fy * textureWidth;
-    for (uint32_t x = 0; x < plan.width; ++x, target += bytesOut) {
-      const uint64_t i = rowStart + static_cast<uint64_t>(x) * plan.fx;
-      paddedTexel(view, reader, bytesOut, i, textureWidth, textureHeight, a);
-      if (!smoothing) {
-        for (int k = 0; k < bytesOut; ++k) target[k] = static_cast<uint8_t>(a[k]);
-        continue;
-      }
-      paddedTexel(view, reader, bytesOut, i + 1, textureWidth, textureHeight, b);
-      paddedTexel(view, reader, bytesOut, i + textureWidth, textureWidth, textureHeight, c);
-      paddedTexel(view, reader, bytesOut, i + textureWidth + 1, textureWidth, textureHeight, d);
-      for (int k = 0; k < bytesOut; ++k)
-        target[k] = static_cast<uint8_t>((a[k] + b[k] + c[k] + d[k]) / 4);
-    }
-  }
-}
-
-// The same texels row by row. With at least two source texels per output texel across, the
-// right neighbour of a sampled texel never wraps into the next row, and the row below a sampled
-// row is the next padded row (or the last row itself at the top edge).
+// The reduced texels, row by row. A reduction halves the padded width at least (both it and
+// the limit are powers of two), so the right neighbour of a sampled texel never wraps into the
+// next row, and the row below a sampled row is the next padded row (or the last row itself at
+// the top edge).
 void reduce(const UprightView& view, const ChannelReader& reader, int bytesOut, const Reduction& plan,
-            bool smoothing, uint32_t textureWidth, uint32_t textureHeight, uint8_t* texels) {
-  if (plan.fx < 2) {
-    reduceByIndex(view, reader, bytesOut, plan, smoothing, textureWidth, textureHeight, texels);
-    return;
-  }
+            bool smoothing, uint32_t textureHeight, uint8_t* texels) {
   const auto width = static_cast<uint32_t>(view.width);
   const uint32_t tile = tileWidth(view);
   int a[4], b[4], c[4], d[4];
@@ -293,7 +256,7 @@ bool makeTexels(const ImageSurface& surface, const TextureOptions& options, Texe
   uint8_t* texels = allocateTexels(plan.width, plan.height, bytesOut);
   if (!texels) return false;
   if (plan.reduce) {
-    reduce(view, reader, bytesOut, plan, options.smoothing, textureWidth, textureHeight, texels);
+    reduce(view, reader, bytesOut, plan, options.smoothing, textureHeight, texels);
     out.imageWidth = static_cast<int>(static_cast<double>(view.width) / plan.fx);
     out.imageHeight = static_cast<int>(static_cast<double>(view.height) / plan.fy);
     // A very flat or narrow picture would otherwise keep no texel of its own and get an
