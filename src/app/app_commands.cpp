@@ -6,7 +6,10 @@
 
 #include "app/help_picture.h"
 #include "app/viewer_app.h"
+#include "dialogs/about_dialog.h"
+#include "dialogs/config_dialog.h"
 #include "dialogs/open_dialog.h"
+#include "dialogs/photo_list_window.h"
 #include "glui/gl_panel.h"
 #include "photos/photo_show.h"
 #include "structure/settings.h"
@@ -62,9 +65,9 @@ void runAppCommand(ViewerApp& app, int command) {
     case commandMenu: toggleMenu(app); break;
     case commandKeys: toggleHelpPicture(app); break;
     case commandOpen: new OpenDialog(&app.logoWheel, &app.photoShow); break;  // owns itself
-    case commandConfig: break;  // the configuration dialog
-    case commandList: break;    // the photo list window
-    case commandAbout: break;   // the About dialog
+    case commandConfig: new ConfigDialog(); break;    // owns itself
+    case commandList: new PhotoListWindow(); break;  // owns itself
+    case commandAbout: new AboutDialog(); break;     // owns itself
     case commandHelp: openDocument(helpPageAddress().c_str()); break;
     case commandExit: PostQuitMessage(0); break;
     case commandPlainEffect:

@@ -33,5 +33,6 @@ void runAppCommand(ViewerApp& app, int command);
 // "file:///<current directory>/help/help_cz.html", the local help page.
 std::string helpPageAddress();
 
-// How the help page is handed to the shell; tests replace it to see the address.
+// How documents and web pages are handed to the shell (owned by the main window); tests
+// replace it to see the address.
 extern void (*openDocument)(const char* address);

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "photos/texture_image.h"
+#include "structure/settings.h"
 
 SceneBackground::SceneBackground(HWND) {
   texture = loadTexture("./data/images/background.png", kindPng);
@@ -42,4 +43,10 @@ void SceneBackground::draw() {
   glCallList(list);
   glDisable(GL_TEXTURE_2D);
   glDisable(GL_BLEND);
+}
+
+void applyBackgroundColour() {
+  const float k = 1.0f / 255.0f;
+  glClearColor(static_cast<float>(settings.bgRed) * k, static_cast<float>(settings.bgGreen) * k,
+               static_cast<float>(settings.bgBlue) * k, 0.5f);
 }

@@ -20,3 +20,7 @@ public:
   uint32_t texture = 0;  // 0 when loading failed
   uint32_t list = 0;     // 0 when there is no picture
 };
+
+// Sets the scene's clear colour from the background settings: (red, green, blue) / 255 with
+// alpha 0.5. Needs the GL context current; does nothing without one.
+void applyBackgroundColour();

@@ -6,6 +6,7 @@
 #include "app/logo_wheel.h"
 #include "app/scene_background.h"
 #include "app/settings_environment.h"
+#include "app/update_check.h"
 #include "glui/menu_panel.h"
 #include "photos/photo_show.h"
 #include "structure/settings_file.h"
@@ -29,6 +30,7 @@ ViewerApp::ViewerApp() {
   readSettings(settingsEnvironment());
   popupTexts = openLanguage({"PopUpMenu"});
   effectTexts = openLanguage({"Effects"});
+  updateThread = startUpdateCheck();
   createMainWindow();
   createGlContext();
   SetTimer(handle, 0, 1, nullptr);
@@ -77,10 +79,8 @@ void ViewerApp::createGlContext() {
 }
 
 bool ViewerApp::initGlState() {
-  const float k = 1.0f / 255.0f;
   glShadeModel(GL_SMOOTH);
-  glClearColor(static_cast<float>(settings.bgRed) * k, static_cast<float>(settings.bgGreen) * k,
-               static_cast<float>(settings.bgBlue) * k, 0.5f);
+  applyBackgroundColour();
   glClearDepth(1.0);
   glEnable(GL_DEPTH_TEST);
   glDepthFunc(GL_LEQUAL);
@@ -136,6 +136,7 @@ ViewerApp::~ViewerApp() {
   }
   writeSettings();
   releaseGlContext();
+  if (updateThread) CloseHandle(updateThread);  // the thread runs on, or has ended
   if (current == this) current = nullptr;
 }
 

@@ -52,6 +52,7 @@ public:
   bool active = true;
   bool fullScreen = false;
   bool keyDown[256] = {};
+  HANDLE updateThread = nullptr;  // the update check, never waited for
   std::unique_ptr<Language> popupTexts;   // section "PopUpMenu": the context menu's labels
   std::unique_ptr<Language> effectTexts;  // section "Effects": the effects sub-menu's labels
 

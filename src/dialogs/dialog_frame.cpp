@@ -20,13 +20,12 @@ HICON loadStripIcon(int index) {
   return icon;
 }
 
-// Passes Esc released in a control on to its dialog, so Esc closes the dialog wherever the
-// keyboard focus is.
-LRESULT CALLBACK forwardEscape(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                               UINT_PTR, DWORD_PTR dialog) {
+// Passes Esc released in a control on to its window.
+LRESULT CALLBACK escapeForwarder(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                 UINT_PTR, DWORD_PTR target) {
   if (message == WM_KEYUP && wParam == VK_ESCAPE)
-    return SendMessageA(reinterpret_cast<HWND>(dialog), message, wParam, lParam);
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(control, forwardEscape, 0);
+    return SendMessageA(reinterpret_cast<HWND>(target), message, wParam, lParam);
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(control, escapeForwarder, 0);
   return DefSubclassProc(control, message, wParam, lParam);
 }
 
@@ -39,6 +38,10 @@ void initCommonControls() {
   done = true;
 }
 }  // namespace
+
+void forwardEscape(HWND control, HWND target) {
+  if (control) SetWindowSubclass(control, escapeForwarder, 0, reinterpret_cast<DWORD_PTR>(target));
+}
 
 DialogFrame::DialogFrame(const char* className) { name = className; }
 
@@ -67,7 +70,8 @@ bool DialogFrame::createFrame(const FrameLook& look, const char* caption, HWND o
   WNDCLASSEXA existing = {};
   existing.cbSize = sizeof existing;
   if (!GetClassInfoExA(instance, name, &existing)) {
-    HICON icon = loadStripIcon(look.iconIndex);  // lives as long as the class
+    HICON icon = look.iconResource ? LoadIconA(instance, MAKEINTRESOURCEA(look.iconResource))
+                                   : loadStripIcon(look.iconIndex);  // lives as long as the class
     if (!registerWindowClass(instance, name, CS_HREDRAW | CS_VREDRAW,
                              reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr, icon) &&
         icon)
@@ -79,7 +83,7 @@ bool DialogFrame::createFrame(const FrameLook& look, const char* caption, HWND o
   handle = CreateWindowExA(WS_EX_APPWINDOW | WS_EX_WINDOWEDGE, name, title.c_str(), style, left,
                            top, width, height, owner, nullptr, instance, nullptr);
   if (!handle) return false;
-  applyWindowOpacity(handle);
+  if (look.transparent) applyWindowOpacity(handle);
   return true;
 }
 
@@ -101,7 +105,7 @@ HWND DialogFrame::addControl(const char* className, const char* text, DWORD styl
 HWND DialogFrame::addButton(const char* text, int id, int x, int y) {
   HWND button = addControl("BUTTON", text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, x, y, 70,
                            25, id);
-  if (button) SetWindowSubclass(button, forwardEscape, 0, reinterpret_cast<DWORD_PTR>(handle));
+  forwardEscape(button, handle);
   return button;
 }
 

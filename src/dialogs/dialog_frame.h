@@ -16,6 +16,10 @@
 class DialogPage;
 class LinkWindow;
 
+// Makes Esc released in `control` reach `target` (a dialog, or a page that passes it on), so
+// Esc closes the dialog wherever the keyboard focus is. Ignores a null control.
+void forwardEscape(HWND control, HWND target);
+
 // What distinguishes one dialog's frame from another's.
 struct FrameLook {
   int width = 0;                  // outer window size
@@ -24,6 +28,8 @@ struct FrameLook {
   bool minimiseBox = false;
   HeaderStyle header = HeaderStyle::none;
   const char* picture = nullptr;  // the header's left picture (a file path), or none
+  int iconResource = 0;           // a program icon resource used instead of the strip's icon
+  bool transparent = true;        // follows the window opacity setting
 };
 
 class DialogFrame : public WindowBase {

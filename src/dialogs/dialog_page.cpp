@@ -1,6 +1,9 @@
 #include "dialogs/dialog_page.h"
 
 #include "platform/process_window.h"
+#include "dialogs/gdi_objects.h"
+#include "dialogs/link_window.h"
+#include "structure/settings.h"
 
 DialogPage::DialogPage(HWND dialog, const char* className, int dialogWidth, int dialogHeight) {
   name = className;
@@ -44,4 +47,24 @@ HWND DialogPage::addControl(const char* className, const char* text, DWORD style
                                  instance, nullptr);
   setDialogFont(control);
   return control;
+}
+
+LinkWindow* DialogPage::addLink(const char* caption, int x, int y, int linkWidth, const char* tip) {
+  auto* link = new LinkWindow(handle, instance, caption, x, y, linkWidth);
+  if (!link->handle) {
+    delete link;  // no window, so windowProc will never delete it
+    return nullptr;
+  }
+  link->attachTooltip(tip);
+  ShowWindow(link->handle, SW_SHOW);
+  return link;
+}
+
+void DialogPage::drawLabel(HDC dc, int x, int y, const char* text) {
+  GdiSelection selectFont(dc, static_cast<HFONT>(settings.dialogFont));
+  const int oldMode = SetBkMode(dc, TRANSPARENT);
+  const COLORREF oldColour = SetTextColor(dc, RGB(0, 0, 0));
+  TextOutA(dc, x, y, text, lstrlenA(text));
+  SetTextColor(dc, oldColour);
+  SetBkMode(dc, oldMode);
 }

@@ -3,6 +3,8 @@
 // that paints its own labels and holds its own controls.
 #include "platform/window_base.h"
 
+class LinkWindow;
+
 class DialogPage : public WindowBase {
 public:
   // Creates the page window of class `className` as a visible child of `dialog` at (4, 101),
@@ -18,4 +20,9 @@ public:
   // A child control of the page with the dialog font; see DialogFrame::addControl.
   HWND addControl(const char* className, const char* text, DWORD style, DWORD extendedStyle,
                   int x, int y, int width, int height, int id);
+  // A shown link child of the page with `tip` as tooltip; it goes with the page window. None
+  // when its window could not be created.
+  LinkWindow* addLink(const char* caption, int x, int y, int width, const char* tip);
+  // A page label: black, the dialog font, transparent background.
+  void drawLabel(HDC dc, int x, int y, const char* text);
 };

@@ -4,6 +4,7 @@
 
 #include "app/logo_wheel.h"
 #include "app/viewer_app.h"
+#include "dialogs/settings_save.h"
 #include "photos/effect.h"
 #include "photos/photo_show.h"
 #include "sources/photo_sources.h"
@@ -154,6 +155,6 @@ void OpenDialog::confirm() {
 
   PhotoShow* show = new (std::nothrow) PhotoShow(params);
   if (showSlot) *showSlot = show;
-  writeSettings();
+  saveSettingsOrTell();
   if (mainWindow) SetActiveWindow(mainWindow);
 }

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "app/app_commands.h"
 #include "app/viewer_app.h"
+#include "dialogs/dialog_test_support.h"
 #include "e2e/show_driver.h"
 #include "glui/gl_panel.h"
+#include "glui/menu_panel.h"
 #include "photos/fade_effect.h"
 #include "photos/photo_cache.h"
 #include "photos/photo_show.h"
@@ -176,6 +179,22 @@ TEST_F(InputTest, ApplicationKeysWorkWithoutAShowAndPhotoKeysOnlyClearTheirFlags
   EXPECT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
+TEST_F(InputTest, CtrlNCtrlLAndTheirMenuItemsOpenTheConfigurationAndThePhotoList) {
+  const struct {
+    int key;
+    int command;
+    const char* className;
+  } cases[] = {{'N', commandConfig, "Ovix - Nastavení"}, {'L', commandList, "Ovix - Seznam fotek"}};
+  for (const auto& c : cases) {
+    press(c.key, true);
+    runAppCommand(*app, c.command);
+    const std::vector<HWND> windows = threadWindows(c.className);
+    EXPECT_EQ(windows.size(), 2u) << c.className;
+    for (HWND window : windows) DestroyWindow(window);
+  }
+  for (HWND box : threadWindows("MsgBox Window")) DestroyWindow(box);  // the list's empty folder
+}
+
 TEST_F(InputTest, ArrowKeysStepThroughTheGroupAndIntoTheNext) {
   PhotoShow& show = openShow(10);
   ASSERT_EQ(show.loaded(), 8u);
@@ -258,4 +277,18 @@ TEST_F(InputTest, TheKeysItemTogglesTheHelpPicture) {
   runAppCommand(*app, commandKeys);
   EXPECT_FALSE(app->helpShown);
   EXPECT_EQ(app->helpPicture, nullptr);
+}
+
+TEST_F(InputTest, TheAboutItemAndTheMenuPanelsAboutButtonOpenAbout) {
+  for (bool fromPanel : {false, true}) {
+    if (fromPanel) {
+      app->menuPanel->pending = menuAbout;
+      SendMessageA(app->handle, WM_TIMER, 0, 0);  // the next frame takes the panel's command
+    } else {
+      runAppCommand(*app, commandAbout);
+    }
+    HWND about = FindWindowA("Ovix - O programu", nullptr);
+    ASSERT_NE(about, nullptr) << "from the panel: " << fromPanel;
+    DestroyWindow(about);
+  }
 }

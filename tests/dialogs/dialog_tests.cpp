@@ -23,12 +23,12 @@
 #include "structure/language.h"
 #include "structure/settings.h"
 #include "support/harness.h"
+#include "dialog_test_support.h"
 
 namespace {
 using Answers = std::vector<std::pair<WPARAM, LPARAM>>;
-std::string startFolder;  // beside the test log, for screenshots
-
-// A scratch copy of the staged data with languages/test.lang as the current directory.
+// A scratch copy of the staged data and languages, with languages/test.lang chosen, as the
+// current directory.
 class DialogEnvironment : public ::testing::Environment {
 public:
   void SetUp() override {
@@ -36,7 +36,7 @@ public:
     settings.dialogFont = GetStockObject(DEFAULT_GUI_FONT);
     folder = makeScratchFolder("ovix-dialogs");
     copyFolder(stagedProgramFolder() + "\\data", folder + "\\data");
-    CreateDirectoryA((folder + "\\languages").c_str(), nullptr);
+    copyFolder(stagedProgramFolder() + "\\languages", folder + "\\languages");
     ASSERT_TRUE(writeFile(folder + "\\languages\\test.lang",
                           "[Windows]\n  [Msg] yes = Ano; no = Ne; ok = OK; [/Msg]\n"
                           "  [Progress] text = \"Loading photos\"; [/Progress]\n"
@@ -132,12 +132,6 @@ public:
   LinkWindow* link = nullptr;
 };
 
-std::string windowText(HWND window) {
-  char text[1024] = "";
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
 void click(HWND dialog, const char* button) {
   SendMessageA(FindWindowExA(dialog, nullptr, "Button", button), BM_CLICK, 0, 0);
 }
@@ -193,20 +187,6 @@ TEST(MessageBoxAnswers, OwnerClosingOnTheAnswerIsSafe) {
   click(box, "Ne");
   EXPECT_FALSE(IsWindow(owner) || IsWindow(box));
   EXPECT_EQ(WindowRegistry::size(), registered);
-}
-
-// The whole window (frame included) as it is on the screen, repainted first, saved as `file`;
-// `client` gets the client area's offset inside the capture.
-bool captureWindow(HWND window, const char* file, Capture& capture, POINT& client) {
-  RECT place;
-  if (!GetWindowRect(window, &place)) return false;
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  client = {0, 0};
-  ClientToScreen(window, &client);
-  client = {client.x - place.left, client.y - place.top};
-  if (!captureScreen(place, capture)) return false;
-  capture.savePng(startFolder + "\\" + file);
-  return true;
 }
 
 // Pixels of [x0, x1) x [y0, y1) relative to `origin` within `tolerance` of `colour`.

@@ -12,6 +12,7 @@
 
 #include "app/logo_wheel.h"
 #include "app/viewer_app.h"
+#include "dialogs/dialog_test_support.h"
 #include "dialogs/open_dialog.h"
 #include "glui/gl_test_context.h"
 #include "photos/photo_cache.h"
@@ -193,13 +194,22 @@ TEST_F(InProcess, OpenDialogRunStoresTheChoicesAndReplacesTheShowAndTheLogo) {
   EXPECT_EQ(std::string(settings.photoDir), std::string(255, 'x'));
   EXPECT_NE(readFile("config.conf").find("effect=1112;"), std::string::npos);
 
-  // A second run with an empty folder replaces that show by an empty one.
+  // A second run with an empty folder replaces that show by an empty one; a config.conf that
+  // cannot be written is reported once, and the show starts all the same.
   show->distance = -3.0f;  // marks the first show
+  ASSERT_TRUE(SetFileAttributesA("config.conf", FILE_ATTRIBUTE_READONLY));
   dialog = openDialog();
   SetWindowTextA(photoEdit, "");
   SendMessageA(GetDlgItem(dialog, OpenDialog::runId), BM_CLICK, 0, 0);
+  SetFileAttributesA("config.conf", FILE_ATTRIBUTE_NORMAL);
   ASSERT_NE(show, nullptr);
   EXPECT_EQ(show->distance, -4.9f);
   EXPECT_EQ(show->loaded(), 0u);
   EXPECT_STREQ(settings.photoDir, "");
+  int saveReports = 0;
+  for (HWND box : threadWindows("MsgBox Window")) {
+    saveReports += windowText(FindWindowExA(box, nullptr, "Static", nullptr)).find("config.conf") != std::string::npos;
+    DestroyWindow(box);
+  }
+  EXPECT_EQ(saveReports, 1);
 }

@@ -139,6 +139,10 @@ bool OvixProcess::start(const std::function<void(const std::string& folder)>& pr
 
 bool OvixProcess::startIn(const std::string& folder) {
   programFolder = folder;
+  // Ovix under test never reaches past this machine: unless the test names an update server,
+  // the update check meets a closed loopback port.
+  if (GetEnvironmentVariableA("OVIX_UPDATE_SERVER", nullptr, 0) == 0)
+    SetEnvironmentVariableA("OVIX_UPDATE_SERVER", "127.0.0.1:9");
   std::string commandLine = "\"" + path("ovix.exe") + "\"";
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;

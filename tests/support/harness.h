@@ -12,7 +12,7 @@
 // conditions, never for fixed times.
 bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs = 30000);
 
-// The folder that the environment variable names (a Unix path under Wine) as a Windows path;
+// The folder a test's environment variable names (a Unix path under Wine) as a Windows path;
 // "." when it is not set.
 std::string folderFromEnvironment(const char* variable);
 // The staged program folder (from OVIX_STAGE_DIR).

@@ -1,0 +1,62 @@
+#include "app/update_check.h"
+
+#include <string>
+
+#include "app/program_info.h"
+#include "app/release_version.h"
+#include "dialogs/update_window.h"
+#include "platform/process_window.h"
+#include "structure/settings.h"
+
+namespace {
+using ConnectCall = bool (*)(const char*);
+using GetVersionCall = const char* (*)();
+using DisconnectCall = void (*)();
+
+template <typename Call>
+Call exported(HMODULE library, const char* name) {
+  return reinterpret_cast<Call>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+
+DWORD WINAPI updateThread(LPVOID) {
+  if (!checkForUpdate(updateServerAddress)) return 0;
+  // The notice lives on this thread; closing it posts no quit, so this loop runs until the
+  // process ends.
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return 0;
+}
+}  // namespace
+
+HANDLE startUpdateCheck() {
+  if (!settings.checkUpdates) return nullptr;
+  return CreateThread(nullptr, 0, updateThread, nullptr, 0, nullptr);
+}
+
+bool checkForUpdate(const char* serverAddress) {
+  HMODULE library = LoadLibraryA("./update.dll");
+  if (!library) return false;
+  auto connect = exported<ConnectCall>(library, "_updateConnect");
+  auto disconnect = exported<DisconnectCall>(library, "_updateDisconnect");
+  auto getVersion = exported<GetVersionCall>(library, "_updateGetVersion");
+  if (!connect || !disconnect || !getVersion || !connect(serverAddress)) {
+    FreeLibrary(library);
+    return false;
+  }
+  const bool newer = isNewerRelease(programVersion, getVersion());
+  if (newer) {
+    // The notice belongs to the main window, which a quick answer may beat; unowned, the
+    // notice would end up behind Ovix. This thread waits for it, nobody waits for this thread.
+    for (int tries = 0; tries < 200 && !mainWindow; ++tries) Sleep(50);
+    const std::string downloadPage =
+        std::string(webSiteAddress) + "/3w/index.php?action=ovix&article=download";
+    // "class": user32's function UpdateWindow hides the name otherwise.
+    new class UpdateWindow(downloadPage.c_str());  // owns itself
+  }
+  disconnect();
+  FreeLibrary(library);
+  return newer;
+}

@@ -1,0 +1,127 @@
+#include "dialogs/graphics_page.h"
+
+#include <GL/gl.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <string>
+
+#include "app/app_commands.h"
+#include "dialogs/config_values.h"
+#include "dialogs/link_window.h"
+#include "platform/process_window.h"
+#include "structure/settings.h"
+
+namespace {
+const int32_t colourDepths[] = {16, 24, 32};
+
+const char* glText(GLenum name) { return reinterpret_cast<const char*>(glGetString(name)); }
+}  // namespace
+
+GraphicsPage::GraphicsPage(HWND dialog, int dialogWidth, int dialogHeight)
+    : ConfigPage(dialog, "Graphics Config", "Graphics", dialogWidth, dialogHeight) {
+  depthList = addDropList(130, 8, 45, 100);
+  for (int32_t depth : colourDepths) {
+    const LRESULT index =
+        SendMessageA(depthList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_string(depth).c_str()));
+    if (depth == settings.bits) SendMessageA(depthList, CB_SETCURSEL, index, 0);
+  }
+
+  percent = settings.opacity;
+  slider = addControl(TRACKBAR_CLASSA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP |
+                                               TBS_NOTICKS | TBS_ENABLESELRANGE,
+                      0, 122, 35, 100, 28, 0);
+  SendMessageA(slider, TBM_SETRANGE, FALSE, MAKELPARAM(0, 255));
+  SendMessageA(slider, TBM_SETPAGESIZE, 0, 10);
+  SendMessageA(slider, TBM_SETSEL, FALSE, MAKELPARAM(0, 255));
+  SendMessageA(slider, TBM_SETPOS, TRUE, percentToSlider(percent));
+  percentField = addField("", 222, 39, 32, 18);
+  showPercent();
+
+  cacheField = addField(std::to_string(settings.cacheLevel).c_str(), 130, 65, 30, 18);
+  cacheArrows = addArrows(171, 64);
+
+  GLint maximum = 0;  // stays 0 without a GL context: nothing is offered
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maximum);
+  sizes = textureSizeChoices(maximum);
+  sizeList = addDropList(130, 90, 85, 120);
+  for (int32_t size : sizes) {
+    const std::string entry = std::to_string(size) + " px";
+    const LRESULT index = SendMessageA(sizeList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    if (size == settings.textureSize) SendMessageA(sizeList, CB_SETCURSEL, index, 0);
+  }
+  smoothingBox = addCheckBox("smoothing", 240, 93, width - 234, 1, settings.smoothing);
+
+  const std::string linkText = texts->text("ogl_ext");
+  extensionsLink = new LinkWindow(handle, instance, linkText.c_str(), 6, height - 20, 138);
+  if (!extensionsLink->handle) {  // no window to delete it with
+    delete extensionsLink;
+    extensionsLink = nullptr;
+    return;
+  }
+  extensionsLink->kind = LinkWindow::notifyKind;
+  extensionsLink->target = 0;
+  extensionsLink->notifyWindow = handle;
+  extensionsLink->attachTooltip(texts->text("ogl_ext_tip").c_str());
+  ShowWindow(extensionsLink->handle, SW_SHOW);
+}
+
+GraphicsPage::~GraphicsPage() = default;
+
+void GraphicsPage::apply() {
+  const LRESULT depth = SendMessageA(depthList, CB_GETCURSEL, 0, 0);
+  if (depth >= 0 && depth < 3) settings.bits = colourDepths[depth];
+  settings.opacity = static_cast<uint8_t>(percent);
+  settings.cacheLevel = fieldNumber(cacheField);
+  const LRESULT size = SendMessageA(sizeList, CB_GETCURSEL, 0, 0);
+  if (size >= 0 && size < static_cast<LRESULT>(sizes.size())) settings.textureSize = sizes[size];
+  settings.smoothing = isTicked(smoothingBox);
+}
+
+LRESULT GraphicsPage::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_HSCROLL:
+      // Line, page, thumb and end-of-track codes; not TB_TOP and TB_BOTTOM.
+      if (reinterpret_cast<HWND>(lParam) == slider && LOWORD(wParam) < 9) {
+        percent = sliderToPercent(static_cast<int32_t>(SendMessageA(slider, TBM_GETPOS, 0, 0)));
+        showPercent();
+      }
+      return 0;
+    case WM_VSCROLL:
+      if (reinterpret_cast<HWND>(lParam) == cacheArrows &&
+          (LOWORD(wParam) == SB_LINEUP || LOWORD(wParam) == SB_LINEDOWN))
+        setFieldNumber(cacheField, stepCacheLevel(fieldNumber(cacheField), LOWORD(wParam) == SB_LINEUP));
+      return 0;
+    case MSG_LINK_CLICKED:
+      writeExtensionsLog();
+      return 0;
+  }
+  return ConfigPage::handleMessage(message, wParam, lParam);
+}
+
+bool GraphicsPage::writeExtensionsLog() {
+  CreateDirectoryA("./logs", nullptr);  // the log's folder may not exist yet
+  FILE* file = std::fopen("./logs/extensions.txt", "w");
+  if (!file) return false;
+  const std::string report = extensionsReport(glText(GL_RENDERER), glText(GL_VENDOR),
+                                              glText(GL_VERSION), glText(GL_EXTENSIONS));
+  const bool written = std::fputs(report.c_str(), file) >= 0;
+  if (std::fclose(file) != 0 || !written) return false;
+  char folder[256] = "";
+  GetCurrentDirectoryA(sizeof folder, folder);
+  openDocument((std::string(folder) + "\\logs\\extensions.txt").c_str());
+  return true;
+}
+
+void GraphicsPage::showPercent() {
+  char text[16];
+  std::snprintf(text, sizeof text, "%d%%", percent);
+  SetWindowTextA(percentField, text);
+}
+
+void GraphicsPage::paint(HDC dc) {
+  drawLabel(dc, 6, 12, "color_depth");
+  drawLabel(dc, 6, 40, "win_transparency");
+  drawLabel(dc, 6, 67, "cache_level");
+  drawLabel(dc, 6, 95, "tex_size");
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The photo list window: the photos of the settings' photo folder (with its sub-folders when
+// "recursive" is on) as rows of folder and file name, with their number and optional grid
+// lines. Read-only; scanned once when it opens. Its texts are fixed, its window opaque.
+#include <memory>
+
+#include "dialogs/dialog_frame.h"
+#include "dialogs/photo_list_view.h"
+#include "sources/photo_list.h"
+
+class PhotoListWindow : public DialogFrame {
+public:
+  static constexpr int closeId = 0;
+  static constexpr int gridId = 1;
+
+  // Scans the folder (an invalid one shows the scan's own message box and lists nothing),
+  // builds and shows the window. Allocate with new: it deletes itself when its window goes.
+  PhotoListWindow();
+  ~PhotoListWindow() override;
+
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  std::unique_ptr<PhotoList> scan;
+  std::unique_ptr<PhotoListView> list;
+  HWND pathField = nullptr;
+  HWND countField = nullptr;
+  HWND closeButton = nullptr;
+  HWND gridBox = nullptr;
+};

@@ -1,0 +1,62 @@
+// The system report's text and file: its layout with and without OpenGL, the head of
+// config.conf it carries, and the names it gives Windows versions.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "debug/system_report.h"
+
+namespace {
+std::string contents(const char* path) {
+  std::stringstream text;
+  text << std::ifstream(path, std::ios::binary).rdbuf();
+  return text.str();
+}
+
+// 8191 is halved as a signed division.
+SystemFacts sampleFacts(bool openGl) {
+  return {osLine("Win 10", "", 19045), "Intel64 Family 6", "Some CPU", 2904, 16384, openGl, "Mesa", "llvmpipe", 8191};
+}
+}  // namespace
+
+TEST(SystemReport, LayoutWithAndWithoutOpenGl) {
+  const std::string common =
+      "OS:\r\nWin 10  (19045)\r\n\r\nProcessor:\r\nIntel64 Family 6\r\nSome CPU\r\n2904 MHz\r\n\r\n"
+      "Memory:\r\n16384 MB\r\n\r\nGraphics:\r\n";
+  EXPECT_EQ(reportHead(sampleFacts(true)), common + "Mesa llvmpipe\r\n4095 pix\r\n\r\nConfig content:\r\n");
+  EXPECT_EQ(reportHead(sampleFacts(false)), common + "no OpenGL context\r\n\r\nConfig content:\r\n");
+}
+
+// The first 1024 bytes of the settings, the whole of a short file, nothing without one; each
+// call replaces the report.
+TEST(SystemReport, CarriesTheHeadOfTheSettingsAndReplacesTheOldReport) {
+  const char* report = "report_test_debug.txt";
+  const char* config = "report_test_config.conf";
+  std::string settings;
+  for (int i = 0; settings.size() < 1500; ++i) settings += "line " + std::to_string(i) + "\r\n";
+  settings.resize(1500);
+  for (const std::string& stored : {settings, settings, std::string("short\r\n"), std::string()}) {
+    if (stored.empty()) std::remove(config);
+    else std::ofstream(config, std::ios::binary) << stored;
+    EXPECT_EQ(writeSystemReport(report, config, sampleFacts(true)), 0);
+    EXPECT_EQ(contents(report), reportHead(sampleFacts(true)) + stored.substr(0, 1024));
+  }
+  std::remove(report);
+  EXPECT_EQ(writeSystemReport("no-such-folder/debug.txt", config, sampleFacts(true)), -1);
+}
+
+TEST(SystemReport, WindowsNames) {
+  const struct {
+    uint32_t major, minor, build;
+    const char* name;
+  } cases[] = {
+      {4, 90, 3000, "Win ME"},       {6, 0, 6002, "Win Vista/2008"},  {6, 1, 7601, "Win 7/2008 R2"},
+      {6, 2, 9200, "Win 8/2012"},    {6, 3, 9600, "Win 8.1/2012 R2"}, {10, 0, 21999, "Win 10"},
+      {10, 0, 22000, "Win 11"},      {6, 4, 9841, "Windows 6.4"},     {11, 0, 30000, "Windows 11.0"},
+  };
+  for (const auto& known : cases)
+    EXPECT_EQ(windowsName(known.major, known.minor, known.build), known.name) << known.major << "." << known.minor;
+}
