@@ -34,3 +34,26 @@ convert -size 1x1 xc:'#FF8000' PNG24:tiny.png
 head -c "$(( $(stat -c %s baseline.jpg) / 2 ))" baseline.jpg > truncated.jpg
 : > empty.jpg
 printf 'This is a text file, not a photo.\n' > text.jpg
+
+# Photos as phones store them: the pattern at 400 x 300 with an EXIF orientation that turns it
+# upright a quarter clockwise (6, big-endian Exif) or anticlockwise (8, little-endian).
+pattern -scale 1000% -quality 90 large.jpg
+exif6='MM\0\052\0\0\0\010\0\001\001\022\0\003\0\0\0\001\0\006\0\0\0\0\0\0'
+exif8='II\052\0\010\0\0\0\001\0\022\001\003\0\001\0\0\0\010\0\0\0\0\0\0\0'
+for turn in 6 8; do
+  block=exif$turn
+  { head -c 2 large.jpg; printf '\377\341\0\042Exif\0\0'; printf "${!block}"; tail -c +3 large.jpg; } > turned$turn.jpg
+done
+rm large.jpg
+# 20000 x 20000 black pixels, one bit each, in a 48 kB PNG: far above the pixel limit.
+python3 - <<'PYTHON'
+import struct, zlib
+def chunk(kind, data):
+    return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data))
+row = bytes(1 + 20000 // 8)
+packer = zlib.compressobj(9)
+pixels = b''.join(packer.compress(row) for _ in range(20000)) + packer.flush()
+with open('huge.png', 'wb') as out:
+    out.write(b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', 20000, 20000, 1, 0, 0, 0, 0))
+              + chunk(b'IDAT', pixels) + chunk(b'IEND', b''))
+PYTHON

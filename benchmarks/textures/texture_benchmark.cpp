@@ -2,7 +2,9 @@
 // beyond the decoded picture. Generates its own pictures (a 6000 x 4000 JPEG and a 4000 x 3000
 // PNG) in the temporary folder, then prints for each: decode, repack + reduce (texture size
 // 1024, with and without smoothing), upload, and the peak memory of the repacking. For
-// comparison it also runs the plain algorithm that pads the whole picture first.
+// comparison it also runs the plain algorithm that pads the whole picture first. Then the
+// repacking of each EXIF orientation against orientation 1, and the decode at the reduced
+// scale a texture size of 1024 allows.
 //
 //   bash scripts/build win && (cd build/win/benchmarks/textures &&
 //     ../../../../scripts/wine-run --root ../../wine ./texture_benchmark.exe)
@@ -10,6 +12,7 @@
 #include <psapi.h>
 #include <wincodec.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cmath>
@@ -97,6 +100,37 @@ void measure(const char* label, const std::string& path) {
         std::printf("  upload                      no GL context\n");
       }
     }
+  }
+
+  // Photos turned upright by their EXIF orientation, against orientation 1 (best of three);
+  // a quarter turn changes the texture's size, so the time per texel is compared too.
+  for (uint32_t maxSize : {1024u, 0u}) {
+    double asStored = 0, asStoredPerTexel = 0;
+    for (int orientation = 1; orientation <= 8; ++orientation) {
+      surface->orientation = orientation;
+      double best = 1e30;
+      uint64_t texelCount = 1;
+      for (int round = 0; round < 3; ++round) {
+        TexelImage texels;
+        const auto begin = Clock::now();
+        makeTexels(*surface, TextureOptions{maxSize, true}, texels);
+        best = std::min(best, millisecondsSince(begin));
+        texelCount = uint64_t{texels.textureWidth} * texels.textureHeight;
+      }
+      const double perTexel = best / static_cast<double>(texelCount);
+      if (orientation == 1) asStored = best, asStoredPerTexel = perTexel;
+      std::printf("  orientation %d, texture_size %-4u %8.1f ms  (%.2f x orientation 1, %.2f x per texel, "
+                  "%.1f %% of decode)\n",
+                  orientation, maxSize, best, best / asStored, perTexel / asStoredPerTexel, 100.0 * best / decode);
+    }
+  }
+  surface->orientation = 1;
+  {
+    const auto begin = Clock::now();
+    ImageSurface* smaller = loadImage(path.c_str(), 1024);
+    std::printf("  decode for texture_size 1024 %7.1f ms  (%d x %d)\n", millisecondsSince(begin),
+                smaller ? smaller->w : 0, smaller ? smaller->h : 0);
+    freeSurface(smaller);
   }
 
   double plain = 0;

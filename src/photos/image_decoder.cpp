@@ -8,6 +8,10 @@
 #include <memory>
 #include <new>
 
+#include "photos/exif_orientation.h"
+#include "photos/picture_header.h"
+#include "photos/texel_image.h"
+
 namespace {
 // Releases a COM interface when it goes out of scope.
 template <typename T>
@@ -174,36 +178,55 @@ bool convertTo(IWICImagingFactory* factory, IWICBitmapSource* source, const GUID
                                          WICBitmapPaletteTypeCustom));
 }
 
-ImageSurface* convertFrame(IWICImagingFactory* factory, IWICBitmapFrameDecode* frame,
+// Converts the pixels of `source` (the frame, or the frame scaled) whose palette, if any, is the
+// frame's.
+ImageSurface* convertFrame(IWICImagingFactory* factory, IWICBitmapFrameDecode* frame, IWICBitmapSource* source,
                            const GUID& format, UINT width, UINT height) {
   const bool alpha = hasAlpha(factory, frame, format);
   if (!alpha) {
     ComPtr<IWICFormatConverter> toBgr;
-    if (convertTo(factory, frame, GUID_WICPixelFormat24bppBGR, toBgr))
+    if (convertTo(factory, source, GUID_WICPixelFormat24bppBGR, toBgr))
       if (ImageSurface* surface = copyInto(toBgr.get(), width, height, 3, 0x00FF0000u, 0x0000FF00u,
                                            0x000000FFu, 0))
         return surface;
   }
   // Every source format converts to 32-bit BGRA; without alpha the fourth byte is dropped.
   ComPtr<IWICFormatConverter> toBgra;
-  if (convertTo(factory, frame, GUID_WICPixelFormat32bppBGRA, toBgra)) {
+  if (convertTo(factory, source, GUID_WICPixelFormat32bppBGRA, toBgra)) {
     ImageSurface* surface =
         alpha ? copyInto(toBgra.get(), width, height, 4, 0x00FF0000u, 0x0000FF00u, 0x000000FFu,
                          0xFF000000u)
               : copyRowsAsBgr(toBgra.get(), width, height, packBgra);
     if (surface) return surface;
   }
-  if (IsEqualGUID(format, GUID_WICPixelFormat32bppCMYK)) return copyRowsAsBgr(frame, width, height, packCmyk);
+  if (IsEqualGUID(format, GUID_WICPixelFormat32bppCMYK)) return copyRowsAsBgr(source, width, height, packCmyk);
   return nullptr;
 }
 
 bool widePath(const char* path, wchar_t* wide, int capacity) {
   return MultiByteToWideChar(CP_ACP, 0, path, -1, wide, capacity) > 0;
 }
+
+// The header of the file at `path`, read from its first bytes; a file that cannot be read
+// gives the empty header (and WIC then reports it).
+PictureHeader readFileHeader(const char* path) {
+  PictureHeader header;
+  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return header;
+  std::unique_ptr<uint8_t[]> start(new (std::nothrow) uint8_t[pictureHeaderBytes]);
+  DWORD read = 0;
+  if (start && ReadFile(file, start.get(), pictureHeaderBytes, &read, nullptr))
+    header = readPictureHeader(start.get(), read);
+  CloseHandle(file);
+  return header;
+}
 }  // namespace
 
-ImageSurface* loadImage(const char* path) {
+ImageSurface* loadImage(const char* path, uint32_t maxSize) {
   if (!path || !*path) return nullptr;
+  // Some decoders (Wine's PNG one) decode the whole picture as they open it.
+  const PictureHeader header = readFileHeader(path);
+  if (exceedsPictureSizeLimit(header.width, header.height)) return nullptr;
   ThreadImaging imaging;  // outlives every COM object below
   IWICImagingFactory* factory = imaging.factory;
   wchar_t wide[MAX_PATH * 2];
@@ -219,11 +242,30 @@ ImageSurface* loadImage(const char* path) {
   UINT width = 0, height = 0;
   GUID format = {};
   if (FAILED(frame->GetSize(&width, &height)) || width == 0 || height == 0 ||
-      width > 0x7FFFFFFF || height > 0x7FFFFFFF || FAILED(frame->GetPixelFormat(&format)))
+      exceedsPictureSizeLimit(width, height) || FAILED(frame->GetPixelFormat(&format)))
     return nullptr;
 
-  if (const DirectLayout* layout = directLayout(format))
-    return copyInto(frame.get(), width, height, layout->bytesPerPixel, layout->rMask,
-                    layout->gMask, layout->bMask, layout->aMask);
-  return convertFrame(factory, frame.get(), format, width, height);
+  // Only JPEGs carry an orientation here; JPEG decoders scale down cheaply as they decode.
+  const bool jpeg = header.format == PictureFormat::jpeg;
+  const int orientation = jpeg ? header.orientation : orientationAsStored;
+  const uint32_t scale = !jpeg                     ? 1
+                         : swapsSides(orientation) ? decodeScale(height, width, maxSize)
+                                                   : decodeScale(width, height, maxSize);
+  IWICBitmapSource* source = frame.get();
+  ComPtr<IWICBitmapScaler> scaler;
+  const UINT scaledWidth = (width + scale - 1) / scale, scaledHeight = (height + scale - 1) / scale;
+  if (scale > 1 && SUCCEEDED(factory->CreateBitmapScaler(scaler.out())) &&
+      SUCCEEDED(scaler->Initialize(frame.get(), scaledWidth, scaledHeight, WICBitmapInterpolationModeFant))) {
+    source = scaler.get();
+    width = scaledWidth;
+    height = scaledHeight;
+  }
+
+  const DirectLayout* layout = directLayout(format);
+  ImageSurface* surface =
+      layout ? copyInto(source, width, height, layout->bytesPerPixel, layout->rMask, layout->gMask, layout->bMask,
+                        layout->aMask)
+             : convertFrame(factory, frame.get(), source, format, width, height);
+  if (surface) surface->orientation = orientation;
+  return surface;
 }

@@ -13,13 +13,15 @@ struct PixelFormat {
   uint32_t rMask = 0, gMask = 0, bMask = 0, aMask = 0;
 };
 
-// `w` x `h` pixels, rows top to bottom, each `pitch` bytes apart. Owns `format` and `pixels`;
-// release with freeSurface.
+// `w` x `h` pixels, rows top to bottom, each `pitch` bytes apart, as stored in the file;
+// `orientation` (EXIF 1-8, exif_orientation.h) says how they are turned upright. Owns `format`
+// and `pixels`; release with freeSurface.
 struct ImageSurface {
   PixelFormat* format = nullptr;
   int w = 0, h = 0;
   int pitch = 0;
   void* pixels = nullptr;
+  int orientation = 1;
 };
 
 // A surface of w x h zeroed pixels with the given bytes per pixel and channel masks (shifts

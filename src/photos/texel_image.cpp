@@ -1,5 +1,6 @@
 #include "photos/texel_image.h"
 
+#include <cstddef>
 #include <cstdlib>
 
 TexelImage& TexelImage::operator=(TexelImage&& other) noexcept {
@@ -46,6 +47,16 @@ Reduction planReduction(uint32_t textureWidth, uint32_t textureHeight, uint32_t 
   if (plan.height == 0) plan.height = 1;
   plan.fy = textureHeight / plan.height;
   return plan;
+}
+
+uint32_t decodeScale(uint32_t uprightWidth, uint32_t uprightHeight, uint32_t maxSize) {
+  const uint32_t textureWidth = paddedSide(uprightWidth), textureHeight = paddedSide(uprightHeight);
+  const Reduction plan = planReduction(textureWidth, textureHeight, maxSize);
+  // Dividing both padded sides by the scale keeps the texture while neither side drops below
+  // the smallest padded side, 2.
+  uint32_t scale = 1;
+  while (scale < 8 && scale * 2 <= plan.fx && textureHeight / (scale * 2) >= 2) scale *= 2;
+  return scale;
 }
 
 namespace {
@@ -116,107 +127,114 @@ uint8_t* allocateTexels(uint64_t width, uint64_t height, int bytesOut) {
   return static_cast<uint8_t*>(std::calloc(static_cast<size_t>(size), 1));
 }
 
-// Surface row for padded row `row`, or none in the zero padding above the picture.
-const uint8_t* sourceRow(const ImageSurface& surface, uint32_t row) {
-  if (row >= static_cast<uint32_t>(surface.h)) return nullptr;
-  return static_cast<const uint8_t*>(surface.pixels) +
-         static_cast<size_t>(surface.h - 1 - static_cast<int>(row)) * static_cast<size_t>(surface.pitch);
-}
+// Where the upright picture's pixels lie in the surface: pixel (x, y) of the upright picture,
+// y counted from its top, starts at origin + x * across + y * down bytes.
+struct UprightView {
+  const uint8_t* origin;
+  ptrdiff_t across, down;
+  int width, height;
+  bool quarterTurned = false;  // upright rows run down the surface's columns
+};
 
-void repackPadded(const ImageSurface& surface, const ChannelReader& reader, int bytesOut,
-                  uint8_t* texels, uint32_t textureWidth) {
-  for (uint32_t row = 0; row < static_cast<uint32_t>(surface.h); ++row) {
-    const uint8_t* source = sourceRow(surface, row);
-    uint8_t* target = texels + static_cast<size_t>(row) * textureWidth * bytesOut;
-    int channels[4];
-    for (int x = 0; x < surface.w; ++x, source += reader.bytes, target += bytesOut) {
-      reader.read(source, bytesOut, channels);
-      for (int c = 0; c < bytesOut; ++c) target[c] = static_cast<uint8_t>(channels[c]);
-    }
+UprightView uprightView(const ImageSurface& surface) {
+  const auto* pixels = static_cast<const uint8_t*>(surface.pixels);
+  const ptrdiff_t pixel = surface.format->bytesPerPixel, row = surface.pitch;
+  const ptrdiff_t lastColumn = (surface.w - 1) * pixel, lastRow = (surface.h - 1) * row;
+  switch (surface.orientation) {
+    case 2: return {pixels + lastColumn, -pixel, row, surface.w, surface.h};
+    case 3: return {pixels + lastRow + lastColumn, -pixel, -row, surface.w, surface.h};
+    case 4: return {pixels + lastRow, pixel, -row, surface.w, surface.h};
+    case 5: return {pixels, row, pixel, surface.h, surface.w, true};
+    case 6: return {pixels + lastRow, -row, pixel, surface.h, surface.w, true};
+    case 7: return {pixels + lastRow + lastColumn, -row, -pixel, surface.h, surface.w, true};
+    case 8: return {pixels + lastColumn, row, -pixel, surface.h, surface.w, true};
+    default: return {pixels, pixel, row, surface.w, surface.h};
   }
 }
 
-// Channels of the padded texel with flat index `index`; an index past the padded texture is
-// taken from the last row.
-void paddedTexel(const ImageSurface& surface, const ChannelReader& reader, int bytesOut,
-                 uint64_t index, uint32_t textureWidth, uint32_t textureHeight, int* channels) {
-  uint64_t row = index / textureWidth;
-  const uint32_t column = static_cast<uint32_t>(index % textureWidth);
-  if (row >= textureHeight) row = textureHeight - 1;
-  const uint8_t* source = sourceRow(surface, static_cast<uint32_t>(row));
-  if (!source || column >= static_cast<uint32_t>(surface.w)) {
-    for (int c = 0; c < bytesOut; ++c) channels[c] = 0;
-    return;
-  }
-  reader.read(source + static_cast<size_t>(column) * reader.bytes, bytesOut, channels);
+// How many texels of a row one pass reads. A picture turned a quarter is read down the
+// surface's columns; in square tiles the cache lines one row touches serve the next rows too.
+uint32_t tileWidth(const UprightView& view) {
+  return view.quarterTurned ? 64u : static_cast<uint32_t>(view.width);
 }
 
-// Channels of texel `column` of a padded row (`row` none above the picture).
-inline void rowTexel(const uint8_t* row, uint32_t column, uint32_t width, const ChannelReader& reader,
+// One padded row as read from the surface: texel `column` starts at start + column * step.
+// `start` is none in the zero padding above the picture.
+struct RowView {
+  const uint8_t* start;
+  ptrdiff_t step;
+};
+
+RowView sourceRow(const UprightView& view, uint32_t row) {
+  if (row >= static_cast<uint32_t>(view.height)) return {nullptr, 0};
+  return {view.origin + static_cast<ptrdiff_t>(view.height - 1 - static_cast<int>(row)) * view.down, view.across};
+}
+
+// Channels of texel `column` of a padded row.
+inline void rowTexel(const RowView& row, uint32_t column, uint32_t width, const ChannelReader& reader,
                      int bytesOut, int* channels) {
-  if (!row || column >= width) {
+  if (!row.start || column >= width) {
     for (int c = 0; c < bytesOut; ++c) channels[c] = 0;
     return;
   }
-  reader.read(row + static_cast<size_t>(column) * reader.bytes, bytesOut, channels);
+  reader.read(row.start + static_cast<ptrdiff_t>(column) * row.step, bytesOut, channels);
 }
 
-// The reduction by flat texel indices, for any plan.
-void reduceByIndex(const ImageSurface& surface, const ChannelReader& reader, int bytesOut,
-            const Reduction& plan, bool smoothing, uint32_t textureWidth,
-            uint32_t textureHeight, uint8_t* texels) {
-  int a[4], b[4], c[4], d[4];
-  uint8_t* target = texels;
-  for (uint32_t r = 0; r < plan.height; ++r) {
-    const uint64_t rowStart = static_cast<uint64_t>(r) * plan.fy * textureWidth;
-    for (uint32_t x = 0; x < plan.width; ++x, target += bytesOut) {
-      const uint64_t i = rowStart + static_cast<uint64_t>(x) * plan.fx;
-      paddedTexel(surface, reader, bytesOut, i, textureWidth, textureHeight, a);
-      if (!smoothing) {
-        for (int k = 0; k < bytesOut; ++k) target[k] = static_cast<uint8_t>(a[k]);
-        continue;
+void repackPadded(const UprightView& view, const ChannelReader& reader, int bytesOut, uint8_t* texels,
+                  uint32_t textureWidth) {
+  const auto width = static_cast<uint32_t>(view.width), height = static_cast<uint32_t>(view.height);
+  const uint32_t tile = tileWidth(view);
+  for (uint32_t firstRow = 0; firstRow < height; firstRow += tile)
+    for (uint32_t firstColumn = 0; firstColumn < width; firstColumn += tile) {
+      const uint32_t rowEnd = firstRow + tile < height ? firstRow + tile : height;
+      const uint32_t columnEnd = firstColumn + tile < width ? firstColumn + tile : width;
+      for (uint32_t row = firstRow; row < rowEnd; ++row) {
+        const RowView source = sourceRow(view, row);
+        const uint8_t* pixel = source.start + static_cast<ptrdiff_t>(firstColumn) * source.step;
+        uint8_t* target = texels + (static_cast<size_t>(row) * textureWidth + firstColumn) * bytesOut;
+        int channels[4];
+        for (uint32_t x = firstColumn; x < columnEnd; ++x, pixel += source.step, target += bytesOut) {
+          reader.read(pixel, bytesOut, channels);
+          for (int c = 0; c < bytesOut; ++c) target[c] = static_cast<uint8_t>(channels[c]);
+        }
       }
-      paddedTexel(surface, reader, bytesOut, i + 1, textureWidth, textureHeight, b);
-      paddedTexel(surface, reader, bytesOut, i + textureWidth, textureWidth, textureHeight, c);
-      paddedTexel(surface, reader, bytesOut, i + textureWidth + 1, textureWidth, textureHeight, d);
-      for (int k = 0; k < bytesOut; ++k)
-        target[k] = static_cast<uint8_t>((a[k] + b[k] + c[k] + d[k]) / 4);
     }
-  }
 }
 
-// The same texels row by row. With at least two source texels per output texel across, the
-// right neighbour of a sampled texel never wraps into the next row, and the row below a sampled
-// row is the next padded row (or the last row itself at the top edge).
-void reduce(const ImageSurface& surface, const ChannelReader& reader, int bytesOut,
-            const Reduction& plan, bool smoothing, uint32_t textureWidth,
-            uint32_t textureHeight, uint8_t* texels) {
-  if (plan.fx < 2) {
-    reduceByIndex(surface, reader, bytesOut, plan, smoothing, textureWidth, textureHeight, texels);
-    return;
-  }
-  const auto width = static_cast<uint32_t>(surface.w);
+// The reduced texels, row by row. A reduction halves the padded width at least (both it and
+// the limit are powers of two), so the right neighbour of a sampled texel never wraps into the
+// next row, and the row below a sampled row is the next padded row (or the last row itself at
+// the top edge).
+void reduce(const UprightView& view, const ChannelReader& reader, int bytesOut, const Reduction& plan,
+            bool smoothing, uint32_t textureHeight, uint8_t* texels) {
+  const auto width = static_cast<uint32_t>(view.width);
+  const uint32_t tile = tileWidth(view);
   int a[4], b[4], c[4], d[4];
-  uint8_t* target = texels;
-  for (uint32_t r = 0; r < plan.height; ++r) {
-    const uint32_t row = r * plan.fy;
-    const uint32_t below = row + 1 < textureHeight ? row + 1 : textureHeight - 1;
-    const uint8_t* upper = sourceRow(surface, row);
-    const uint8_t* lower = sourceRow(surface, below);
-    for (uint32_t x = 0; x < plan.width; ++x, target += bytesOut) {
-      const uint32_t column = x * plan.fx;
-      rowTexel(upper, column, width, reader, bytesOut, a);
-      if (!smoothing) {
-        for (int k = 0; k < bytesOut; ++k) target[k] = static_cast<uint8_t>(a[k]);
-        continue;
+  for (uint32_t firstRow = 0; firstRow < plan.height; firstRow += tile)
+    for (uint32_t firstX = 0; firstX < plan.width; firstX += tile) {
+      const uint32_t rowEnd = firstRow + tile < plan.height ? firstRow + tile : plan.height;
+      const uint32_t xEnd = firstX + tile < plan.width ? firstX + tile : plan.width;
+      for (uint32_t r = firstRow; r < rowEnd; ++r) {
+        const uint32_t row = r * plan.fy;
+        const uint32_t below = row + 1 < textureHeight ? row + 1 : textureHeight - 1;
+        const RowView upper = sourceRow(view, row);
+        const RowView lower = sourceRow(view, below);
+        uint8_t* target = texels + (static_cast<size_t>(r) * plan.width + firstX) * bytesOut;
+        for (uint32_t x = firstX; x < xEnd; ++x, target += bytesOut) {
+          const uint32_t column = x * plan.fx;
+          rowTexel(upper, column, width, reader, bytesOut, a);
+          if (!smoothing) {
+            for (int k = 0; k < bytesOut; ++k) target[k] = static_cast<uint8_t>(a[k]);
+            continue;
+          }
+          rowTexel(upper, column + 1, width, reader, bytesOut, b);
+          rowTexel(lower, column, width, reader, bytesOut, c);
+          rowTexel(lower, column + 1, width, reader, bytesOut, d);
+          for (int k = 0; k < bytesOut; ++k)
+            target[k] = static_cast<uint8_t>((a[k] + b[k] + c[k] + d[k]) / 4);
+        }
       }
-      rowTexel(upper, column + 1, width, reader, bytesOut, b);
-      rowTexel(lower, column, width, reader, bytesOut, c);
-      rowTexel(lower, column + 1, width, reader, bytesOut, d);
-      for (int k = 0; k < bytesOut; ++k)
-        target[k] = static_cast<uint8_t>((a[k] + b[k] + c[k] + d[k]) / 4);
     }
-  }
 }
 }  // namespace
 
@@ -228,8 +246,9 @@ bool makeTexels(const ImageSurface& surface, const TextureOptions& options, Texe
   if (surface.pitch < surface.w * format.bytesPerPixel) return false;
   if (surface.w > (1 << 30) || surface.h > (1 << 30)) return false;
 
-  const uint32_t textureWidth = paddedSide(static_cast<uint32_t>(surface.w));
-  const uint32_t textureHeight = paddedSide(static_cast<uint32_t>(surface.h));
+  const UprightView view = uprightView(surface);
+  const uint32_t textureWidth = paddedSide(static_cast<uint32_t>(view.width));
+  const uint32_t textureHeight = paddedSide(static_cast<uint32_t>(view.height));
   const int bytesOut = outputBytes(format);
   const ChannelReader reader(format, bytesOut);
   const Reduction plan = planReduction(textureWidth, textureHeight, options.maxSize);
@@ -237,17 +256,17 @@ bool makeTexels(const ImageSurface& surface, const TextureOptions& options, Texe
   uint8_t* texels = allocateTexels(plan.width, plan.height, bytesOut);
   if (!texels) return false;
   if (plan.reduce) {
-    reduce(surface, reader, bytesOut, plan, options.smoothing, textureWidth, textureHeight, texels);
-    out.imageWidth = static_cast<int>(static_cast<double>(surface.w) / plan.fx);
-    out.imageHeight = static_cast<int>(static_cast<double>(surface.h) / plan.fy);
+    reduce(view, reader, bytesOut, plan, options.smoothing, textureHeight, texels);
+    out.imageWidth = static_cast<int>(static_cast<double>(view.width) / plan.fx);
+    out.imageHeight = static_cast<int>(static_cast<double>(view.height) / plan.fy);
     // A very flat or narrow picture would otherwise keep no texel of its own and get an
     // infinite aspect.
     if (out.imageWidth < 1) out.imageWidth = 1;
     if (out.imageHeight < 1) out.imageHeight = 1;
   } else {
-    repackPadded(surface, reader, bytesOut, texels, textureWidth);
-    out.imageWidth = surface.w;
-    out.imageHeight = surface.h;
+    repackPadded(view, reader, bytesOut, texels, textureWidth);
+    out.imageWidth = view.width;
+    out.imageHeight = view.height;
   }
   out.texels = texels;
   out.textureWidth = plan.width;

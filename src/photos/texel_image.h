@@ -34,14 +34,20 @@ struct Reduction {
   uint32_t fx = 1, fy = 1;  // source texels per output texel, across and down
   uint32_t width = 0, height = 0;  // the reduced texture
 };
+// The largest power-of-two factor (1, 2, 4 or 8, as JPEG decoders offer) by which a picture of
+// this upright size may be decoded smaller, with its sides rounded up, and still give the same
+// texture under the limit `maxSize`. 1 when the limit asks for no reduction.
+uint32_t decodeScale(uint32_t uprightWidth, uint32_t uprightHeight, uint32_t maxSize);
+
 // Reduction of a textureWidth x textureHeight padded texture for the limit `maxSize`. Only the
 // width is tested against the limit. A limit that is not a power of two counts as the power of
 // two below it (OpenGL 1.1 takes no other texture sides), and the reduced height is at least
 // one texel, however flat the picture.
 Reduction planReduction(uint32_t textureWidth, uint32_t textureHeight, uint32_t maxSize);
 
-// Fills `out` from the surface. The picture's first row ends up as the texture's top picture
-// row (OpenGL counts rows upward), the padding right of and above it is zero. Each channel is
+// Fills `out` from the surface, turned upright by its orientation: the upright picture's first
+// row ends up as the texture's top picture row (OpenGL counts rows upward), the padding right
+// of and above it is zero, and the sizes (and the reduction) are those of the upright picture. Each channel is
 // (pixel AND mask) >> (shift - loss) cut to a byte; surfaces of 4 bytes per pixel give 4-byte
 // texels, all others 3-byte texels; a 4-byte surface without an alpha mask gives opaque alpha.
 // When the options ask for a reduction, every reduced texel is computed straight from the

@@ -9,7 +9,7 @@
 
 bool decodeTexels(const TextureOptions& options, const char* path, TexelImage& out) {
   out.clear();
-  ImageSurface* surface = loadImage(path);
+  ImageSurface* surface = loadImage(path, options.maxSize);
   if (!surface) return false;
   const bool made = makeTexels(*surface, options, out);
   freeSurface(surface);

@@ -266,6 +266,55 @@ TEST(PhotoShow, EmptyAndUnreadableFoldersAndReopeningFreeTheirPhotos) {
   removeFolder(unreadable);
 }
 
+TEST(PhotoShow, PhoneStylePhotosStandUprightInTheFrameAndTheFilmStrip) {
+  // Both photos are stored 400 x 300 (red, green over blue, white), tagged to be turned a
+  // quarter clockwise (6) or anticlockwise (8): upright they stand 300 x 400.
+  const std::string folder = makeScratchFolder("ovix-turned");
+  for (const char* name : {"turned6.jpg", "turned8.jpg"})
+    ASSERT_TRUE(CopyFileA((std::string("Z:" OVIX_TEST_PICTURES "\\") + name).c_str(), (folder + "\\" + name).c_str(), FALSE));
+  const COLORREF red = RGB(255, 0, 0), green = RGB(0, 255, 0), blue = RGB(0, 0, 255), white = RGB(255, 255, 255);
+  // Upright top left, top right, bottom left, bottom right; the top left tells the photos apart.
+  const COLORREF turned6[4] = {blue, red, white, green}, turned8[4] = {green, white, red, blue};
+  Capture shot;
+  auto looksLike = [&](POINT at, COLORREF colour) {
+    const uint32_t p = shot.at(at.x, at.y);
+    return std::abs(redOf(p) - GetRValue(colour)) < 60 && std::abs(greenOf(p) - GetGValue(colour)) < 60 &&
+           std::abs(blueOf(p) - GetBValue(colour)) < 60;
+  };
+  // The points (top left, top right, bottom left, bottom right) show the quarters of a photo.
+  auto upright = [&](const POINT (&at)[4]) {
+    const COLORREF* expected = looksLike(at[0], blue) ? turned6 : turned8;
+    for (int q = 0; q < 4; ++q)
+      if (!looksLike(at[q], expected[q])) return false;
+    return true;
+  };
+  OvixProcess ovix;
+  startShow(ovix, folder, testConfig(100000, 8));
+  HWND window = ovix.window();
+  const SIZE size = clientSize(window);
+  const LONG cx = size.cx / 2, cy = size.cy / 2;
+  const POINT frame[4] = {{cx - 20, cy - 20}, {cx + 20, cy - 20}, {cx - 20, cy + 20}, {cx + 20, cy + 20}};
+  ASSERT_TRUE(waitFor([&] { return ovix.captureClient(shot) && upright(frame); }, 30000));
+  const bool firstTurnedClockwise = looksLike(frame[0], blue);
+  // The other photo, one step on.
+  PostMessageA(window, WM_KEYDOWN, VK_RIGHT, 0);
+  EXPECT_TRUE(waitFor([&] {
+    return ovix.captureClient(shot) && upright(frame) && looksLike(frame[0], blue) != firstTurnedClockwise;
+  }, 10000));
+  shot.savePng("turned-frame.png");
+
+  for (int k = 0; k < 2; ++k) {
+    hoverAt(window, thumbnailCentre(window, k));
+    const POINT thumbnail[4] = {thumbnailCentre(window, k, -0.5, 0.5), thumbnailCentre(window, k, 0.5, 0.5),
+                                thumbnailCentre(window, k, -0.5, -0.5), thumbnailCentre(window, k, 0.5, -0.5)};
+    EXPECT_TRUE(waitFor([&] { return ovix.captureClient(shot) && upright(thumbnail); }, 10000)) << "thumbnail " << k;
+  }
+  shot.savePng("turned-strip.png");
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(closedCleanly(ovix));
+  removeFolder(folder);
+}
+
 TEST(PhotoShow, MusicTracksFollowEachOtherAndTheBarPausesAndResumes) {
   const std::string photos = makePhotoFolder(4);
   const std::string music = makeScratchFolder("ovix-music");

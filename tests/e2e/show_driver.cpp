@@ -84,7 +84,9 @@ SIZE clientSize(HWND window) {
 
 POINT menuOpenButton(HWND window) { return sceneToClient(window, -0.3925, 1.0 - 0.4785, buttonDepth); }
 POINT navigationButton(HWND window, int role) { return sceneToClient(window, 0.709, 0.33 - 0.105 * role, buttonDepth); }
-POINT thumbnailCentre(HWND window, int k) { return sceneToClient(window, -0.355 + 0.23 * k, -0.472, buttonDepth); }
+POINT thumbnailCentre(HWND window, int k, double right, double up) {
+  return sceneToClient(window, -0.355 + 0.23 * k + 0.065 * right, -0.472 + 0.044 * up, buttonDepth);
+}
 POINT stripArrow(HWND window, bool next) {
   return sceneToClient(window, next ? -0.325 + 0.785 : -0.465, -0.47, buttonDepth + 0.01);
 }

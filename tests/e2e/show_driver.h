@@ -20,7 +20,8 @@ SIZE clientSize(HWND window);
 // Buttons of the show's bars and of the menu panel, by their role.
 POINT menuOpenButton(HWND window);
 POINT navigationButton(HWND window, int role);  // NavigationButton order
-POINT thumbnailCentre(HWND window, int k);       // 0-3
+// Thumbnail k (0-3); `right` and `up` move from its centre by fractions of its half sides.
+POINT thumbnailCentre(HWND window, int k, double right = 0, double up = 0);
 POINT stripArrow(HWND window, bool next);
 POINT musicButton(HWND window, int role);        // MusicButton order
 

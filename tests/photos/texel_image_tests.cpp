@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <random>
 
 #include "photos/texel_image.h"
@@ -34,8 +35,10 @@ SurfacePtr noiseSurface(int w, int h, const Layout& layout, unsigned seed) {
   return surface;
 }
 
-::testing::AssertionResult sameTexels(const ImageSurface& surface, uint32_t maxSize, bool smoothing) {
-  const ReferenceTexels expected = referenceTexels(surface, maxSize, smoothing);
+// makeTexels on `surface` against the plain algorithm on `upright` (by default the same surface).
+::testing::AssertionResult sameTexels(const ImageSurface& surface, uint32_t maxSize, bool smoothing,
+                                      const ImageSurface* upright = nullptr) {
+  const ReferenceTexels expected = referenceTexels(upright ? *upright : surface, maxSize, smoothing);
   TexelImage actual;
   if (!makeTexels(surface, TextureOptions{maxSize, smoothing}, actual))
     return ::testing::AssertionFailure() << "makeTexels failed";
@@ -101,4 +104,86 @@ TEST(TexelImage, RefusesWhatIsNoPicture) {
   EXPECT_FALSE(makeTexels(*surface, TextureOptions{}, texels));
   EXPECT_EQ(createSurface(0, 5, 3, 0, 0, 0, 0), nullptr);
   EXPECT_EQ(createSurface(5, 5, 5, 0, 0, 0, 0), nullptr);
+}
+
+namespace {
+// The upright picture copied pixel by pixel: transposed first where the orientation says so,
+// then mirrored across and down.
+SurfacePtr turnedPlainly(const ImageSurface& stored, int orientation) {
+  const struct {
+    bool transpose, mirrorAcross, mirrorDown;
+  } turns[9] = {{}, {false, false, false}, {false, true, false}, {false, true, true}, {false, false, true},
+                {true, false, false},  {true, false, true},  {true, true, true},  {true, true, false}};
+  const auto& turn = turns[orientation];
+  const int w = turn.transpose ? stored.h : stored.w, h = turn.transpose ? stored.w : stored.h;
+  const PixelFormat& f = *stored.format;
+  SurfacePtr upright(createSurface(w, h, f.bytesPerPixel, f.rMask, f.gMask, f.bMask, f.aMask));
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const int u = turn.transpose ? y : x, v = turn.transpose ? x : y;
+      const int sx = turn.mirrorAcross ? stored.w - 1 - u : u, sy = turn.mirrorDown ? stored.h - 1 - v : v;
+      std::memcpy(static_cast<uint8_t*>(upright->pixels) + y * upright->pitch + x * f.bytesPerPixel,
+                  static_cast<const uint8_t*>(stored.pixels) + sy * stored.pitch + sx * f.bytesPerPixel,
+                  f.bytesPerPixel);
+    }
+  return upright;
+}
+}  // namespace
+
+TEST(TexelImage, EachOrientationStandsThePictureUpright) {
+  // Stored 3 x 2:  1 2 3 / 4 5 6. Upright rows, top first, as EXIF defines the eight turns.
+  const struct {
+    int orientation, w, h;
+    int pixels[6];
+  } cases[] = {
+      {1, 3, 2, {1, 2, 3, 4, 5, 6}}, {2, 3, 2, {3, 2, 1, 6, 5, 4}}, {3, 3, 2, {6, 5, 4, 3, 2, 1}},
+      {4, 3, 2, {4, 5, 6, 1, 2, 3}}, {5, 2, 3, {1, 4, 2, 5, 3, 6}}, {6, 2, 3, {4, 1, 5, 2, 6, 3}},
+      {7, 2, 3, {6, 3, 5, 2, 4, 1}}, {8, 2, 3, {3, 6, 2, 5, 1, 4}}, {0, 3, 2, {1, 2, 3, 4, 5, 6}},
+  };
+  SurfacePtr stored(createSurface(3, 2, 3, 0xFF, 0xFF00, 0xFF0000, 0));
+  for (int i = 0; i < 6; ++i) static_cast<uint8_t*>(stored->pixels)[(i / 3) * stored->pitch + (i % 3) * 3] = uint8_t(i + 1);
+  for (const auto& c : cases) {
+    stored->orientation = c.orientation;
+    TexelImage texels;
+    ASSERT_TRUE(makeTexels(*stored, TextureOptions{}, texels));
+    EXPECT_TRUE(texels.imageWidth == c.w && texels.imageHeight == c.h) << c.orientation;
+    for (int i = 0; i < 6; ++i) {
+      const int row = c.h - 1 - i / c.w;  // texture rows count upward
+      EXPECT_EQ(texels.texels[(row * texels.textureWidth + i % c.w) * 3], c.pixels[i]) << c.orientation << " pixel " << i;
+    }
+  }
+}
+
+TEST(TexelImage, TurnedPicturesMatchThePlainAlgorithmOnTheUprightPicture) {
+  const struct { int w, h; } sizes[] = {{5, 7}, {17, 9}, {129, 3}, {301, 203}, {3, 1025}};
+  unsigned seed = 100;
+  for (const auto& size : sizes)
+    for (const Layout& layout : {noiseLayouts[0], noiseLayouts[1]}) {
+      SurfacePtr stored = noiseSurface(size.w, size.h, layout, seed++);
+      for (int orientation = 2; orientation <= 8; ++orientation) {
+        stored->orientation = orientation;
+        SurfacePtr upright = turnedPlainly(*stored, orientation);
+        for (uint32_t limit : {0u, 2u, 64u})
+          EXPECT_TRUE(sameTexels(*stored, limit, true, upright.get()))
+              << size.w << "x" << size.h << " bpp " << layout.bpp << " orientation " << orientation << " maxSize " << limit;
+      }
+    }
+}
+
+TEST(TexelImage, ReducedDecodeScaleKeepsTheTexture) {
+  const struct {
+    uint32_t w, h, maxSize, scale;
+  } cases[] = {
+      {6000, 4000, 1024, 8}, {4000, 6000, 1024, 4}, {3000, 2000, 1024, 4}, {1100, 800, 1024, 2},
+      {1024, 768, 1024, 1},  {6000, 4000, 0, 1},    {8000, 3, 1024, 2},    {8000, 1, 1024, 1},
+      {2049, 2049, 1000, 8}, {6000, 4000, 16, 8},
+  };
+  for (const auto& c : cases) {
+    const uint32_t scale = decodeScale(c.w, c.h, c.maxSize);
+    EXPECT_EQ(scale, c.scale) << c.w << "x" << c.h << " limit " << c.maxSize;
+    // The picture decoded smaller, its sides rounded up, pads and reduces to the same texture.
+    const Reduction full = planReduction(paddedSide(c.w), paddedSide(c.h), c.maxSize);
+    const Reduction smaller = planReduction(paddedSide((c.w + scale - 1) / scale), paddedSide((c.h + scale - 1) / scale), c.maxSize);
+    EXPECT_TRUE(full.width == smaller.width && full.height == smaller.height) << c.w << "x" << c.h;
+  }
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <psapi.h>
 #include <GL/gl.h>
 
 #include <cstdlib>
@@ -87,6 +88,39 @@ TEST(Decoder, TinyAndBrokenFiles) {
   }
   EXPECT_EQ(loadImage(""), nullptr);
   EXPECT_EQ(loadImage(nullptr), nullptr);
+}
+
+TEST(Decoder, TurnedPhotosStandUprightAndDecodeSmallerForTheirTexture) {
+  // Stored 400 x 300, tagged to be turned a quarter (which way, the show's test checks).
+  for (const char* file : {"turned6.jpg", "turned8.jpg"}) {
+    const std::string path = picture(file);
+    TexelImage upright;
+    ASSERT_TRUE(decodeTexels(TextureOptions{}, path.c_str(), upright)) << file;
+    EXPECT_TRUE(upright.imageWidth == 300 && upright.imageHeight == 400) << file;
+
+    // A texture limit of 64 needs an eighth of the picture: decoded so, the texture stays the same.
+    ImageSurface* whole = loadImage(path.c_str());
+    ImageSurface* smaller = loadImage(path.c_str(), 64);
+    ASSERT_TRUE(whole && smaller);
+    EXPECT_TRUE(smaller->w == 50 && smaller->h == 38 && smaller->orientation == whole->orientation) << file;
+    TexelImage fromWhole, fromSmaller;
+    ASSERT_TRUE(makeTexels(*whole, TextureOptions{64, true}, fromWhole));
+    ASSERT_TRUE(decodeTexels(TextureOptions{64, true}, path.c_str(), fromSmaller));
+    EXPECT_TRUE(fromSmaller.textureWidth == fromWhole.textureWidth && fromSmaller.textureHeight == fromWhole.textureHeight)
+        << file << ": " << fromSmaller.textureWidth << "x" << fromSmaller.textureHeight;
+    freeSurface(whole);
+    freeSurface(smaller);
+  }
+}
+
+TEST(Decoder, PicturesAboveThePixelLimitAreRefusedBeforeDecoding) {
+  // 20000 x 20000 in a 48 kB PNG; a decoder would take gigabytes and seconds for it.
+  PROCESS_MEMORY_COUNTERS before = {}, after = {};
+  GetProcessMemoryInfo(GetCurrentProcess(), &before, sizeof before);
+  TexelImage texels;
+  EXPECT_FALSE(decodeTexels(TextureOptions{1024, true}, picture("huge.png").c_str(), texels));
+  GetProcessMemoryInfo(GetCurrentProcess(), &after, sizeof after);
+  EXPECT_LT(after.PeakWorkingSetSize, before.PeakWorkingSetSize + 32 * 1024 * 1024);
 }
 
 TEST(Decoder, DecodesOnSeveralThreadsAtOnce) {

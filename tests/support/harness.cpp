@@ -134,6 +134,11 @@ bool OvixProcess::start(const std::function<void(const std::string& folder)>& pr
   programFolder = makeScratchFolder("ovix");
   if (programFolder.empty() || !copyFolder(stagedProgramFolder(), programFolder)) return false;
   if (prepare) prepare(programFolder);
+  return startIn(programFolder);
+}
+
+bool OvixProcess::startIn(const std::string& folder) {
+  programFolder = folder;
   // Ovix under test never reaches past this machine: unless the test names an update server,
   // the update check meets a closed loopback port.
   if (GetEnvironmentVariableA("OVIX_UPDATE_SERVER", nullptr, 0) == 0)

@@ -49,6 +49,8 @@ public:
   // Copies the staged program folder to a fresh folder, lets `prepare` adjust it (write a
   // config.conf, add photos), and starts ovix.exe there with that folder as current directory.
   bool start(const std::function<void(const std::string& folder)>& prepare = {});
+  // Starts the ovix.exe of an existing program folder, which then belongs to this object.
+  bool startIn(const std::string& folder);
   // Waits for the main window ("Ovix - Photo viewer") of this process to be visible.
   bool waitForWindow(DWORD timeoutMs = 30000);
   // Waits for the process to end; stores its exit code.

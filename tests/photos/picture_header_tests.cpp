@@ -1,0 +1,142 @@
+// Reading a picture file's format, size and EXIF orientation from its first bytes, before any
+// decoder sees it: the forms cameras and phones write, and broken or hostile blocks.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "fuzz/picture_header_check.h"
+#include "photos/exif_orientation.h"
+#include "photos/picture_header.h"
+
+namespace {
+using Bytes = std::vector<uint8_t>;
+
+void put(Bytes& out, uint32_t value, int size, bool bigEndian) {
+  for (int i = 0; i < size; ++i) out.push_back(static_cast<uint8_t>(value >> 8 * (bigEndian ? size - 1 - i : i)));
+}
+
+struct Entry {
+  uint32_t tag, type, count, value;
+};
+// A TIFF block with one directory of `entries` (SHORT values in the first two value bytes).
+Bytes tiff(bool bigEndian, std::initializer_list<Entry> entries, uint32_t directory = 8) {
+  Bytes out{uint8_t(bigEndian ? 'M' : 'I'), uint8_t(bigEndian ? 'M' : 'I')};
+  put(out, 42, 2, bigEndian);
+  put(out, directory, 4, bigEndian);
+  put(out, static_cast<uint32_t>(entries.size()), 2, bigEndian);
+  for (const Entry& e : entries) {
+    put(out, e.tag, 2, bigEndian);
+    put(out, e.type, 2, bigEndian);
+    put(out, e.count, 4, bigEndian);
+    put(out, e.value, 2, bigEndian);
+    put(out, 0, 2, bigEndian);
+  }
+  put(out, 0, 4, bigEndian);  // no next directory
+  return out;
+}
+
+// The start of a JPEG as cameras write it: JFIF, then Exif holding `block`, a Huffman table,
+// then the frame header `frame` (C0 baseline, C2 progressive) of the given size.
+Bytes jpeg(const Bytes& block, uint8_t frame, uint16_t width, uint16_t height) {
+  Bytes out{0xFF, 0xD8, 0xFF, 0xE0, 0, 16, 'J', 'F', 'I', 'F', 0, 1, 1, 0, 0, 1, 0, 1, 0, 0};
+  Bytes exif{'E', 'x', 'i', 'f', 0, 0};
+  exif.insert(exif.end(), block.begin(), block.end());
+  out.insert(out.end(), {0xFF, 0xFF, 0xE1});  // with a fill byte
+  put(out, static_cast<uint32_t>(exif.size() + 2), 2, true);
+  out.insert(out.end(), exif.begin(), exif.end());
+  out.insert(out.end(), {0xFF, 0xC4, 0, 4, 0, 0});
+  out.insert(out.end(), {0xFF, frame, 0, 11, 8});
+  put(out, height, 2, true);
+  put(out, width, 2, true);
+  out.insert(out.end(), {1, 1, 0x11, 0, 0xFF, 0xDA, 0, 2});
+  return out;
+}
+
+const Entry width{256, 4, 1, 4000}, make{271, 2, 6, 20};
+}  // namespace
+
+TEST(ExifOrientation, TagOfTheFirstDirectoryInEitherByteOrder) {
+  Bytes truncated = tiff(true, {make, {274, 3, 1, 6}});
+  truncated.resize(8 + 2 + 12 + 6);  // cut inside the orientation entry
+  const struct {
+    const char* what;
+    Bytes block;
+    int expected;
+  } cases[] = {
+      {"big endian", tiff(true, {{274, 3, 1, 6}}), 6},
+      {"little endian after other tags", tiff(false, {width, make, {274, 3, 1, 8}}), 8},
+      {"each value kept", tiff(false, {{274, 3, 1, 5}}), 5},
+      {"tag missing", tiff(true, {width, make}), 1},
+      {"no entries", tiff(false, {}), 1},
+      {"value 0", tiff(true, {{274, 3, 1, 0}}), 1},
+      {"value 9", tiff(false, {{274, 3, 1, 9}}), 1},
+      {"not a SHORT", tiff(true, {{274, 4, 1, 6}}), 1},
+      {"two values", tiff(true, {{274, 3, 2, 6}}), 1},
+      {"truncated entry", truncated, 1},
+      {"directory outside the block", tiff(true, {{274, 3, 1, 6}}, 4000), 1},
+      {"directory offset near 4 GB", tiff(false, {{274, 3, 1, 6}}, 0xFFFFFFF0u), 1},
+      {"no byte order", Bytes{'X', 'X', 0, 42, 0, 0, 0, 8, 0, 0}, 1},
+      {"no magic", Bytes{'I', 'I', 43, 0, 8, 0, 0, 0, 0, 0}, 1},
+  };
+  for (const auto& c : cases) EXPECT_EQ(tiffOrientation(c.block.data(), c.block.size()), c.expected) << c.what;
+  EXPECT_EQ(tiffOrientation(nullptr, 100), 1);
+}
+
+TEST(PictureHeader, FormatSizeAndOrientationOfEachKind) {
+  Bytes png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+  put(png, 20000, 4, true);
+  put(png, 15000, 4, true);
+  Bytes bmp{'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0};
+  put(bmp, 640, 4, false);
+  put(bmp, static_cast<uint32_t>(-480), 4, false);  // rows stored top down
+  Bytes os2{'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 26, 0, 0, 0, 12, 0, 0, 0, 0x40, 1, 0xF0, 0};
+  const Bytes gif{'G', 'I', 'F', '8', '9', 'a', 0x20, 0x03, 0x58, 0x02};
+  Bytes cutExif = jpeg(tiff(true, {{274, 3, 1, 6}}), 0xC0, 10, 10);
+  cutExif.resize(20 + 5 + 6 + 10);  // inside the Exif block, before its directory
+
+  const struct {
+    const char* what;
+    Bytes bytes;
+    PictureFormat format;
+    uint32_t width, height;
+    int orientation;
+  } cases[] = {
+      {"baseline JPEG turned", jpeg(tiff(true, {{274, 3, 1, 6}}), 0xC0, 4000, 3000), PictureFormat::jpeg, 4000, 3000, 6},
+      {"progressive JPEG", jpeg(tiff(false, {{274, 3, 1, 8}}), 0xC2, 16000, 12000), PictureFormat::jpeg, 16000, 12000, 8},
+      {"JPEG, Exif without the tag", jpeg(tiff(false, {width}), 0xC1, 7, 9), PictureFormat::jpeg, 7, 9, 1},
+      {"JPEG cut inside Exif", cutExif, PictureFormat::jpeg, 0, 0, 1},
+      {"PNG", png, PictureFormat::png, 20000, 15000, 1},
+      {"BMP", bmp, PictureFormat::bmp, 640, 480, 1},
+      {"OS/2 BMP", os2, PictureFormat::bmp, 320, 240, 1},
+      {"GIF", gif, PictureFormat::gif, 800, 600, 1},
+      {"text", Bytes{'h', 'e', 'l', 'l', 'o'}, PictureFormat::unknown, 0, 0, 1},
+  };
+  for (const auto& c : cases) {
+    const PictureHeader h = readPictureHeader(c.bytes.data(), c.bytes.size());
+    EXPECT_TRUE(h.format == c.format && h.width == c.width && h.height == c.height && h.orientation == c.orientation)
+        << c.what << ": " << h.width << "x" << h.height << " orientation " << h.orientation;
+  }
+}
+
+TEST(PictureHeader, SizeLimit) {
+  EXPECT_FALSE(exceedsPictureSizeLimit(10000, 10000));
+  EXPECT_TRUE(exceedsPictureSizeLimit(10000, 10001));
+  EXPECT_TRUE(exceedsPictureSizeLimit(0xFFFFFFFFu, 0xFFFFFFFFu));
+}
+
+// Every input the fuzzer kept, its seeds and the decoder's test pictures pass its checks.
+TEST(PictureHeader, FuzzCorpusReplays) {
+  int checked = 0;
+  for (const char* folder : {OVIX_PICTURE_FUZZ_DIR "/seeds", OVIX_PICTURE_FUZZ_DIR "/corpus", OVIX_TEST_PICTURES}) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+      std::ifstream file(entry.path(), std::ios::binary);
+      const Bytes data((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+      EXPECT_EQ(checkPictureHeader(data.data(), data.size()), "") << entry.path();
+      ++checked;
+    }
+  }
+  EXPECT_GE(checked, 20);
+}
