@@ -12,6 +12,27 @@ const char* const notifyClass = "MCI notify win";
 const DWORD mciWindowStyle = WS_POPUP | MCIWNDF_NOERRORDLG | MCIWNDF_NOTIFYALL | MCIWNDF_NOPLAYBAR |
                              MCIWNDF_NOAUTOSIZEWINDOW;
 
+// Keeps the MCI driver that serves `device` loaded for the rest of the process. A driver plays
+// on a thread of its own, which posts the end-of-track notification and only then leaves the
+// driver's code; the track change that the notification starts closes the device, and when it
+// was the driver's last one the driver would be unloaded under that thread's feet.
+void pinDriver(MCIDEVICEID device) {
+  char installName[64] = {};
+  MCI_SYSINFO_PARMSA query = {};
+  query.lpstrReturn = installName;
+  query.dwRetSize = sizeof installName;
+  if (mciSendCommandA(device, MCI_SYSINFO, MCI_SYSINFO_INSTALLNAME,
+                      reinterpret_cast<DWORD_PTR>(&query)) != 0)
+    return;
+  char driverFile[MAX_PATH] = {};
+  DWORD size = sizeof driverFile;
+  if (RegGetValueA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows NT\\CurrentVersion\\MCI32",
+                   installName, RRF_RT_REG_SZ, nullptr, driverFile, &size) != ERROR_SUCCESS)
+    return;
+  HMODULE driver = nullptr;
+  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_PIN, driverFile, &driver);
+}
+
 bool registerNotifyClass(HINSTANCE moduleInstance) {
   return registerWindowClass(moduleInstance, notifyClass, CS_HREDRAW | CS_VREDRAW,
                              reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
@@ -69,7 +90,9 @@ bool MusicPlayer::openTrack(const char* path) {
   // bordered popup at the top left of the screen; the player's MCI window is never seen.
   ShowWindow(mciWindow, SW_HIDE);
   applyVolume();
-  return MCIWndGetDeviceID(mciWindow) != 0;
+  const MCIDEVICEID device = MCIWndGetDeviceID(mciWindow);
+  if (device) pinDriver(device);
+  return device != 0;
 }
 
 bool MusicPlayer::playAll() {

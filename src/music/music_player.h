@@ -29,6 +29,8 @@ public:
   // Replaces the MCI window by a new one for `path` and gives it the current volume (0 while
   // muted). Returns true when the new window's MCI device opened; false when `disabled` (then
   // nothing changes) or when the file cannot be opened (the new window stays, without device).
+  // The driver behind an opened device stays loaded for the rest of the process: its playing
+  // thread outlives the device it reports the end on.
   bool openTrack(const char* path);
   // Plays with notification to the notify window: every MCI device of the program, or, where
   // that is refused (Wine does not accept "all"), the current MCI window's own device.
