@@ -4,6 +4,7 @@
 
 #include "music/music_folder.h"
 #include "music/music_scan.h"
+#include "sources/photo_sources.h"
 
 namespace {
 const char* const notifyClass = "MCI notify win";
@@ -48,17 +49,25 @@ MusicPlayer::MusicPlayer(HINSTANCE moduleInstance, const char* musicFolder, bool
     handle = CreateWindowExA(WS_EX_APPWINDOW, notifyClass, notifyClass, 0, -1, -1, 0, 0, nullptr,
                              nullptr, moduleInstance, nullptr);
   }
-  if (handle) scanMusicFolder(folder, tracks);
-  if (tracks.empty()) {
+  if (!handle) {
     disabled = true;
     failed = true;
     return;
   }
   failed = false;
-  startTrack(0, 1);
+  // The scan may meet a whole disk or a slow share; the show starts and draws meanwhile.
+  scanner = std::thread([this, folder, notifyWindow = handle] {
+    Win32FolderListing listing;
+    ScanLimits limits;
+    limits.cancel = &stopScan;
+    scanMusicFolder(folder, listing, scanned, limits);
+    PostMessageA(notifyWindow, scanDoneMessage, 0, 0);
+  });
 }
 
 MusicPlayer::~MusicPlayer() {
+  stopScan = true;
+  if (scanner.joinable()) scanner.join();
   if (mciWindow) SendMessageA(mciWindow, WM_CLOSE, 0, 0);
   if (handle) {
     // Forget the window first, so its WM_DESTROY finds no object to delete a second time.
@@ -69,6 +78,10 @@ MusicPlayer::~MusicPlayer() {
 }
 
 LRESULT MusicPlayer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == scanDoneMessage) {
+    finishScan();
+    return 0;
+  }
   if (message != MM_MCINOTIFY) return DefWindowProcA(handle, message, wParam, lParam);
   if (disabled || tracks.empty()) return 0;
   // Aborted and superseded come from our own track changes and pauses.
@@ -102,6 +115,18 @@ bool MusicPlayer::playAll() {
   if (mciSendCommandA(mciGetDeviceIDA("all"), MCI_PLAY, MCI_NOTIFY, block) == 0) return true;
   const MCIDEVICEID device = mciWindow ? MCIWndGetDeviceID(mciWindow) : 0;
   return device != 0 && mciSendCommandA(device, MCI_PLAY, MCI_NOTIFY, block) == 0;
+}
+
+bool MusicPlayer::scanning() const { return scanner.joinable(); }
+
+void MusicPlayer::finishScan() {
+  if (!scanner.joinable()) return;
+  scanner.join();  // the thread has posted its last word and is ending
+  tracks.swap(scanned);
+  if (tracks.empty())
+    disabled = true;
+  else
+    startTrack(0, 1);
 }
 
 void MusicPlayer::toggleMute() {

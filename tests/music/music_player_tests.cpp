@@ -93,8 +93,10 @@ protected:
     player.reset();
     removeFolder(root);
   }
+  // Creates the player and waits for its scan.
   void start(const std::string& folder) {
     player.reset(new MusicPlayer(GetModuleHandleA(nullptr), folder.c_str(), failed));
+    ASSERT_TRUE(pumpUntil([&] { return !player->scanning(); }));
   }
 
   const std::string root = makeScratchFolder("music");
@@ -238,12 +240,19 @@ TEST_F(MusicPlayerTest, FoldersWithoutMusicLeaveThePlayerDisabled) {
   ASSERT_TRUE(CreateDirectoryA((root + "\\empty").c_str(), nullptr));
   ASSERT_TRUE(CreateDirectoryA((root + "\\empty\\nested").c_str(), nullptr));
   const int registered = WindowRegistry::size();
-  for (const std::string& folder :
-       {root + "\\missing", root + "\\empty", root + "\\notes.txt", std::string(),
-        root + "\\" + std::string(260 - root.size(), 'x')}) {
-    failed = false;
+  const struct {
+    std::string folder;
+    bool failed;  // known at once; an empty tree only once scanned
+  } cases[] = {{root + "\\missing", true},
+               {root + "\\empty", false},
+               {root + "\\notes.txt", true},
+               {std::string(), true},
+               {root + "\\" + std::string(260 - root.size(), 'x'), true}};
+  for (const auto& [folder, failing] : cases) {
+    failed = !failing;
     start(folder);
-    EXPECT_TRUE(failed && player->disabled && player->tracks.empty()) << folder;
+    EXPECT_EQ(failed, failing) << folder;
+    EXPECT_TRUE(player->disabled && player->tracks.empty()) << folder;
     player->toggleMute();
     player->volumeUp();
     player->nextTrack();
