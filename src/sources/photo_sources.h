@@ -26,6 +26,7 @@ void scanFolder(PhotoList& list, const char* folder, const ScanLimits& limits = 
 void scanTree(PhotoList& list, const char* folder, const ScanLimits& limits = {});
 
 // Shows the shell's folder browser owned by `owner`, starting at the desktop. On a chosen
-// file-system folder writes its path into `folder` (at least MAX_PATH bytes) and returns true;
-// false when the user cancels or picks something that is no folder on disk.
-bool browseForFolder(HWND owner, char* folder);
+// file-system folder writes its path into `folder` (at least MAX_PATH characters) and returns
+// true; false when the user cancels or picks something that is no folder on disk. The path is
+// Unicode: the caller decides what to do with a name the ANSI code page cannot hold.
+bool browseForFolder(HWND owner, wchar_t* folder);
