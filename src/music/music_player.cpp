@@ -82,6 +82,12 @@ LRESULT MusicPlayer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     finishScan();
     return 0;
   }
+  if (message == tryNextMessage) {
+    const int step = wParam ? 1 : -1;
+    if (!disabled && !tracks.empty() && static_cast<unsigned>(lParam) == attempts)
+      tryTrack(stepFrom(currentTrack, step), step);
+    return 0;
+  }
   if (message != MM_MCINOTIFY) return DefWindowProcA(handle, message, wParam, lParam);
   if (disabled || tracks.empty()) return 0;
   // Aborted and superseded come from our own track changes and pauses.
@@ -164,13 +170,18 @@ void MusicPlayer::volumeDown() {
   applyVolume();
 }
 
-bool MusicPlayer::startTrack(size_t index, int step) {
-  for (;;) {
-    currentTrack = index;
-    if (openTrack(tracks[index].c_str()) && playAll()) return true;
-    if (++failedInRow >= tracks.size()) return false;
-    index = stepFrom(index, step);
-  }
+void MusicPlayer::startTrack(size_t index, int step) {
+  ++attempts;
+  tryTrack(index, step);
+}
+
+void MusicPlayer::tryTrack(size_t index, int step) {
+  currentTrack = index;
+  if (openTrack(tracks[index].c_str()) && playAll()) return;
+  if (++failedInRow >= tracks.size()) return;
+  // The next file is tried from the message loop, so that thousands of files that do not play
+  // (a drive root as music folder) never hold the window. A newer start makes this one stale.
+  PostMessageA(handle, tryNextMessage, static_cast<WPARAM>(step > 0), static_cast<LPARAM>(attempts));
 }
 
 size_t MusicPlayer::stepFrom(size_t index, int step) const {

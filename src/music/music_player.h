@@ -66,16 +66,22 @@ public:
   uint32_t volume = 500;               // 0...1000 in steps of 50
 
 private:
-  // Opens and plays tracks from `index` on, moving by `step` (+1 or -1), until one plays.
-  // Every track that cannot be opened or started counts in `failedInRow`; when a whole round
-  // of the playlist has failed the music stops and false is returned.
-  bool startTrack(size_t index, int step);
+  // Opens and plays tracks from `index` on, moving by `step` (+1 or -1), until one plays; each
+  // further try is posted to the notify window. Every track that cannot be opened or started
+  // counts in `failedInRow`; when a whole round of the playlist has failed the music stops.
+  // A new start abandons the tries of the one before.
+  void startTrack(size_t index, int step);
+  void tryTrack(size_t index, int step);
   size_t stepFrom(size_t index, int step) const;
   // Takes the finished scan's tracks over and starts the first one.
   void finishScan();
 
   // Posted by the scan thread to the notify window when it is done.
   static constexpr UINT scanDoneMessage = WM_APP + 1;
+  // Posted to try the next track after one that did not play (wParam 1 forward, 0 back;
+  // lParam the start it belongs to).
+  static constexpr UINT tryNextMessage = WM_APP + 2;
+  unsigned attempts = 0;  // starts so far
   std::thread scanner;
   std::atomic<bool> stopScan{false};
   std::vector<std::string> scanned;  // the scan thread's, until scanDoneMessage
