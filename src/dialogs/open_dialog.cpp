@@ -4,9 +4,11 @@
 
 #include "app/logo_wheel.h"
 #include "app/viewer_app.h"
+#include "dialogs/message_box_window.h"
 #include "dialogs/settings_save.h"
 #include "photos/effect.h"
 #include "photos/photo_show.h"
+#include "platform/ansi_text.h"
 #include "sources/photo_sources.h"
 #include "structure/language.h"
 #include "structure/settings.h"
@@ -99,8 +101,7 @@ LRESULT OpenDialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         chooseFolder(musicEdit);
         return 0;
       case runId:
-        confirm();
-        DestroyWindow(handle);
+        if (confirm()) DestroyWindow(handle);
         return 0;
       case cancelId:
         DestroyWindow(handle);
@@ -118,11 +119,40 @@ void OpenDialog::toggle(HWND box, bool& setting) {
 }
 
 void OpenDialog::chooseFolder(HWND edit) {
-  char folder[MAX_PATH] = "";
-  if (browseForFolder(handle, folder)) SetWindowTextA(edit, folder);
+  wchar_t folder[MAX_PATH] = L"";
+  if (!browseForFolder(handle, folder)) return;
+  std::string path;
+  if (toAnsi(folder, path))
+    SetWindowTextA(edit, path.c_str());
+  else
+    reportUnusableName(folder);
 }
 
-void OpenDialog::confirm() {
+bool OpenDialog::readFolder(HWND edit, char* setting, size_t size) {
+  const std::wstring text = windowTextWide(edit);
+  std::string path;
+  if (!toAnsi(text.c_str(), path)) {
+    reportUnusableName(text.c_str());
+    return false;
+  }
+  // Cut at the setting's room, as the settings file would.
+  lstrcpynA(setting, path.c_str(), static_cast<int>(size));
+  return true;
+}
+
+void OpenDialog::reportUnusableName(const wchar_t* name) {
+  const std::string message = "Cesta '" + lossyAnsi(name) +
+                              "' obsahuje znaky, se kterými Ovix neumí pracovat. "
+                              "Vyberte prosím jinou složku.";
+  new MessageBoxWindow(handle, "Špatná cesta", message.c_str(), 0, false, 0);
+}
+
+bool OpenDialog::confirm() {
+  // Both folders first: a name Ovix cannot use keeps the dialog open and the settings as they were.
+  char photoDir[sizeof settings.photoDir], musicDir[sizeof settings.musicDir];
+  if (!readFolder(photoEdit, photoDir, sizeof photoDir) ||
+      !readFolder(musicEdit, musicDir, sizeof musicDir))
+    return false;
   ShowWindow(handle, SW_HIDE);
 
   const LRESULT selected = SendMessageA(effectList, CB_GETCURSEL, 0, 0);
@@ -137,9 +167,8 @@ void OpenDialog::confirm() {
     *logoSlot = nullptr;
   }
 
-  // GetWindowTextA cuts at the buffer: at most 255 characters and the terminator.
-  GetWindowTextA(photoEdit, settings.photoDir, sizeof settings.photoDir);
-  GetWindowTextA(musicEdit, settings.musicDir, sizeof settings.musicDir);
+  lstrcpyA(settings.photoDir, photoDir);
+  lstrcpyA(settings.musicDir, musicDir);
 
   ShowParams params;
   params.cacheLevel = static_cast<uint32_t>(settings.cacheLevel);
@@ -157,4 +186,5 @@ void OpenDialog::confirm() {
   if (showSlot) *showSlot = show;
   saveSettingsOrTell();
   if (mainWindow) SetActiveWindow(mainWindow);
+  return true;
 }

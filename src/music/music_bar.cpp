@@ -94,7 +94,7 @@ bool MusicBar::click(int64_t pickName) {
 }
 
 void MusicBar::drawVolume() const {
-  if (musicOn && music && !panelsHidden) drawVolumeBar(music->volume);
+  if (musicOn && music && !music->disabled && !panelsHidden) drawVolumeBar(music->volume);
 }
 
 void MusicBar::showState(MusicButton role, uint32_t imageIndex, const char* key) {

@@ -4,6 +4,7 @@
 
 #include "music/music_folder.h"
 #include "music/music_scan.h"
+#include "sources/photo_sources.h"
 
 namespace {
 const char* const notifyClass = "MCI notify win";
@@ -11,6 +12,27 @@ const char* const notifyClass = "MCI notify win";
 // Hidden, without error boxes, without a play bar and without resizing itself to the media.
 const DWORD mciWindowStyle = WS_POPUP | MCIWNDF_NOERRORDLG | MCIWNDF_NOTIFYALL | MCIWNDF_NOPLAYBAR |
                              MCIWNDF_NOAUTOSIZEWINDOW;
+
+// Keeps the MCI driver that serves `device` loaded for the rest of the process. A driver plays
+// on a thread of its own, which posts the end-of-track notification and only then leaves the
+// driver's code; the track change that the notification starts closes the device, and when it
+// was the driver's last one the driver would be unloaded under that thread's feet.
+void pinDriver(MCIDEVICEID device) {
+  char installName[64] = {};
+  MCI_SYSINFO_PARMSA query = {};
+  query.lpstrReturn = installName;
+  query.dwRetSize = sizeof installName;
+  if (mciSendCommandA(device, MCI_SYSINFO, MCI_SYSINFO_INSTALLNAME,
+                      reinterpret_cast<DWORD_PTR>(&query)) != 0)
+    return;
+  char driverFile[MAX_PATH] = {};
+  DWORD size = sizeof driverFile;
+  if (RegGetValueA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows NT\\CurrentVersion\\MCI32",
+                   installName, RRF_RT_REG_SZ, nullptr, driverFile, &size) != ERROR_SUCCESS)
+    return;
+  HMODULE driver = nullptr;
+  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_PIN, driverFile, &driver);
+}
 
 bool registerNotifyClass(HINSTANCE moduleInstance) {
   return registerWindowClass(moduleInstance, notifyClass, CS_HREDRAW | CS_VREDRAW,
@@ -27,17 +49,25 @@ MusicPlayer::MusicPlayer(HINSTANCE moduleInstance, const char* musicFolder, bool
     handle = CreateWindowExA(WS_EX_APPWINDOW, notifyClass, notifyClass, 0, -1, -1, 0, 0, nullptr,
                              nullptr, moduleInstance, nullptr);
   }
-  if (handle) scanMusicFolder(folder, tracks);
-  if (tracks.empty()) {
+  if (!handle) {
     disabled = true;
     failed = true;
     return;
   }
   failed = false;
-  startTrack(0, 1);
+  // The scan may meet a whole disk or a slow share; the show starts and draws meanwhile.
+  scanner = std::thread([this, folder, notifyWindow = handle] {
+    Win32FolderListing listing;
+    ScanLimits limits;
+    limits.cancel = &stopScan;
+    scanMusicFolder(folder, listing, scanned, limits);
+    PostMessageA(notifyWindow, scanDoneMessage, 0, 0);
+  });
 }
 
 MusicPlayer::~MusicPlayer() {
+  stopScan = true;
+  if (scanner.joinable()) scanner.join();
   if (mciWindow) SendMessageA(mciWindow, WM_CLOSE, 0, 0);
   if (handle) {
     // Forget the window first, so its WM_DESTROY finds no object to delete a second time.
@@ -48,6 +78,16 @@ MusicPlayer::~MusicPlayer() {
 }
 
 LRESULT MusicPlayer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == scanDoneMessage) {
+    finishScan();
+    return 0;
+  }
+  if (message == tryNextMessage) {
+    const int step = wParam ? 1 : -1;
+    if (!disabled && !tracks.empty() && static_cast<unsigned>(lParam) == attempts)
+      tryTrack(stepFrom(currentTrack, step), step);
+    return 0;
+  }
   if (message != MM_MCINOTIFY) return DefWindowProcA(handle, message, wParam, lParam);
   if (disabled || tracks.empty()) return 0;
   // Aborted and superseded come from our own track changes and pauses.
@@ -69,7 +109,9 @@ bool MusicPlayer::openTrack(const char* path) {
   // bordered popup at the top left of the screen; the player's MCI window is never seen.
   ShowWindow(mciWindow, SW_HIDE);
   applyVolume();
-  return MCIWndGetDeviceID(mciWindow) != 0;
+  const MCIDEVICEID device = MCIWndGetDeviceID(mciWindow);
+  if (device) pinDriver(device);
+  return device != 0;
 }
 
 bool MusicPlayer::playAll() {
@@ -79,6 +121,18 @@ bool MusicPlayer::playAll() {
   if (mciSendCommandA(mciGetDeviceIDA("all"), MCI_PLAY, MCI_NOTIFY, block) == 0) return true;
   const MCIDEVICEID device = mciWindow ? MCIWndGetDeviceID(mciWindow) : 0;
   return device != 0 && mciSendCommandA(device, MCI_PLAY, MCI_NOTIFY, block) == 0;
+}
+
+bool MusicPlayer::scanning() const { return scanner.joinable(); }
+
+void MusicPlayer::finishScan() {
+  if (!scanner.joinable()) return;
+  scanner.join();  // the thread has posted its last word and is ending
+  tracks.swap(scanned);
+  if (tracks.empty())
+    disabled = true;
+  else
+    startTrack(0, 1);
 }
 
 void MusicPlayer::toggleMute() {
@@ -116,13 +170,18 @@ void MusicPlayer::volumeDown() {
   applyVolume();
 }
 
-bool MusicPlayer::startTrack(size_t index, int step) {
-  for (;;) {
-    currentTrack = index;
-    if (openTrack(tracks[index].c_str()) && playAll()) return true;
-    if (++failedInRow >= tracks.size()) return false;
-    index = stepFrom(index, step);
-  }
+void MusicPlayer::startTrack(size_t index, int step) {
+  ++attempts;
+  tryTrack(index, step);
+}
+
+void MusicPlayer::tryTrack(size_t index, int step) {
+  currentTrack = index;
+  if (openTrack(tracks[index].c_str()) && playAll()) return;
+  if (++failedInRow >= tracks.size()) return;
+  // The next file is tried from the message loop, so that thousands of files that do not play
+  // (a drive root as music folder) never hold the window. A newer start makes this one stale.
+  PostMessageA(handle, tryNextMessage, static_cast<WPARAM>(step > 0), static_cast<LPARAM>(attempts));
 }
 
 size_t MusicPlayer::stepFrom(size_t index, int step) const {

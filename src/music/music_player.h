@@ -4,22 +4,25 @@
 // current track; the player's own hidden notify window receives the end-of-track notification.
 #include <windows.h>
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/window_base.h"
 
 class MusicPlayer : public WindowBase {
 public:
-  // Registers the player, checks and scans `musicFolder` and starts the first track.
+  // Registers the player, checks `musicFolder` and starts scanning it on a thread of its own;
+  // the first track starts when the scan's result arrives through the message loop.
   // `failed` becomes true, and the player `disabled`, when the folder text is empty or longer
-  // than 260 characters, the folder does not exist, it holds no file at any depth, or the
-  // notify window cannot be created; the show then runs without music. Otherwise `failed`
-  // becomes false, even when no track turns out to be playable.
+  // than 260 characters, the folder does not exist, or the notify window cannot be created;
+  // the show then runs without music. Otherwise `failed` becomes false; a folder that turns
+  // out to hold no file at any depth leaves the player `disabled` once scanned.
   MusicPlayer(HINSTANCE moduleInstance, const char* musicFolder, bool& failed);
-  // Closes the MCI window and destroys the notify window.
+  // Stops and waits for the scan, closes the MCI window and destroys the notify window.
   ~MusicPlayer() override;
 
   // MM_MCINOTIFY moves on after a track has ended or failed; everything else gets default
@@ -29,11 +32,16 @@ public:
   // Replaces the MCI window by a new one for `path` and gives it the current volume (0 while
   // muted). Returns true when the new window's MCI device opened; false when `disabled` (then
   // nothing changes) or when the file cannot be opened (the new window stays, without device).
+  // The driver behind an opened device stays loaded for the rest of the process: its playing
+  // thread outlives the device it reports the end on.
   bool openTrack(const char* path);
   // Plays with notification to the notify window: every MCI device of the program, or, where
   // that is refused (Wine does not accept "all"), the current MCI window's own device.
   // Returns true when playing started.
   bool playAll();
+
+  // True until the scan's result has been taken over (tracks stay empty until then).
+  bool scanning() const;
 
   // The music bar's commands. Each does nothing while `disabled` unless said otherwise.
   // Mute on/off; the volume itself is kept.
@@ -58,11 +66,25 @@ public:
   uint32_t volume = 500;               // 0...1000 in steps of 50
 
 private:
-  // Opens and plays tracks from `index` on, moving by `step` (+1 or -1), until one plays.
-  // Every track that cannot be opened or started counts in `failedInRow`; when a whole round
-  // of the playlist has failed the music stops and false is returned.
-  bool startTrack(size_t index, int step);
+  // Opens and plays tracks from `index` on, moving by `step` (+1 or -1), until one plays; each
+  // further try is posted to the notify window. Every track that cannot be opened or started
+  // counts in `failedInRow`; when a whole round of the playlist has failed the music stops.
+  // A new start abandons the tries of the one before.
+  void startTrack(size_t index, int step);
+  void tryTrack(size_t index, int step);
   size_t stepFrom(size_t index, int step) const;
+  // Takes the finished scan's tracks over and starts the first one.
+  void finishScan();
+
+  // Posted by the scan thread to the notify window when it is done.
+  static constexpr UINT scanDoneMessage = WM_APP + 1;
+  // Posted to try the next track after one that did not play (wParam 1 forward, 0 back;
+  // lParam the start it belongs to).
+  static constexpr UINT tryNextMessage = WM_APP + 2;
+  unsigned attempts = 0;  // starts so far
+  std::thread scanner;
+  std::atomic<bool> stopScan{false};
+  std::vector<std::string> scanned;  // the scan thread's, until scanDoneMessage
   void applyVolume();
 
   // Tracks that failed one after another since the last one that played to its end.

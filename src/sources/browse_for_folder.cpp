@@ -2,19 +2,19 @@
 
 #include "sources/photo_sources.h"
 
-bool browseForFolder(HWND owner, char* folder) {
+bool browseForFolder(HWND owner, wchar_t* folder) {
   // The browser needs COM on this thread; balance only an initialisation made here.
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  BROWSEINFOA browse = {};
+  BROWSEINFOW browse = {};
   browse.hwndOwner = owner;
   browse.pidlRoot = nullptr;  // the desktop
   browse.pszDisplayName = folder;
-  browse.lpszTitle = "Vyberte složku ze které se mají načíst fotky:";
+  browse.lpszTitle = L"Vyberte složku ze které se mají načíst fotky:";
   browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_EDITBOX;
-  LPITEMIDLIST item = SHBrowseForFolderA(&browse);
+  LPITEMIDLIST item = SHBrowseForFolderW(&browse);
   bool chosen = false;
   if (item) {
-    chosen = SHGetPathFromIDListA(item, folder) != FALSE;
+    chosen = SHGetPathFromIDListW(item, folder) != FALSE;
     CoTaskMemFree(item);
   }
   if (SUCCEEDED(com)) CoUninitialize();

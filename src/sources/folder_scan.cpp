@@ -9,26 +9,45 @@ namespace {
 bool isDotEntry(const char* name) {
   return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0;
 }
+
+void appendPhoto(PhotoList& list, const std::string& folder, const char* name) {
+  uint32_t kind = 0;
+  if (photoKind(name, &kind)) list.append(folder, name, kind);
+}
+
+void scanLevel(PhotoList& list, const std::string& folder, FolderListing& listing,
+               const ScanLimits& limits, int depth) {
+  listing.list(folder, [&](const ListedEntry& entry) {
+    if (scanCancelled(limits)) return false;
+    if (isDotEntry(entry.name)) return true;
+    if (!entry.directory) {
+      appendPhoto(list, folder, entry.name);
+    } else if (!entry.reparsePoint && depth < limits.maxDepth) {
+      std::string child;
+      child.reserve(folder.size() + 1 + std::strlen(entry.name));
+      child.append(folder).append(1, '\\').append(entry.name);
+      scanLevel(list, child, listing, limits, depth + 1);
+      return !scanCancelled(limits);  // a cancel inside ends every level above it too
+    }
+    return true;
+  });
+}
 }  // namespace
 
-void scanFolder(PhotoList& list, const std::string& folder, FolderListing& listing) {
-  listing.list(folder, [&](const char* name, bool directory) {
-    uint32_t kind = 0;
-    if (!directory && photoKind(name, &kind)) list.append(folder, name, kind);
+bool scanCancelled(const ScanLimits& limits) {
+  return limits.cancel && limits.cancel->load(std::memory_order_relaxed);
+}
+
+void scanFolder(PhotoList& list, const std::string& folder, FolderListing& listing,
+                const ScanLimits& limits) {
+  listing.list(folder, [&](const ListedEntry& entry) {
+    if (scanCancelled(limits)) return false;
+    if (!entry.directory) appendPhoto(list, folder, entry.name);
+    return true;
   });
 }
 
-void scanTree(PhotoList& list, const std::string& folder, FolderListing& listing) {
-  listing.list(folder, [&](const char* name, bool directory) {
-    if (isDotEntry(name)) return;
-    if (directory) {
-      std::string child;
-      child.reserve(folder.size() + 1 + std::strlen(name));
-      child.append(folder).append(1, '\\').append(name);
-      scanTree(list, child, listing);
-      return;
-    }
-    uint32_t kind = 0;
-    if (photoKind(name, &kind)) list.append(folder, name, kind);
-  });
+void scanTree(PhotoList& list, const std::string& folder, FolderListing& listing,
+              const ScanLimits& limits) {
+  scanLevel(list, folder, listing, limits, 0);
 }

@@ -8,11 +8,13 @@
 #include "sources/folder_scan.h"
 #include "sources/photo_list.h"
 
-// Directory listing through FindFirstFileA / FindNextFileA of "<folder>\*.*".
+// Directory listing through FindFirstFileA / FindNextFileA of "<folder>\*.*". Symbolic links
+// and junctions (and, under Wine, Unix symbolic links to folders) carry
+// FILE_ATTRIBUTE_REPARSE_POINT and are reported as reparse points.
 class Win32FolderListing : public FolderListing {
 public:
   void list(const std::string& folder,
-            const std::function<void(const char* name, bool directory)>& visit) override;
+            const std::function<bool(const ListedEntry& entry)>& visit) override;
 };
 
 // checkPathWith (sources/check_path.h) against the real file system. `path` is modified in
@@ -20,10 +22,11 @@ public:
 bool checkPath(char* path);
 
 // The scans of sources/folder_scan.h over Win32FolderListing.
-void scanFolder(PhotoList& list, const char* folder);
-void scanTree(PhotoList& list, const char* folder);
+void scanFolder(PhotoList& list, const char* folder, const ScanLimits& limits = {});
+void scanTree(PhotoList& list, const char* folder, const ScanLimits& limits = {});
 
 // Shows the shell's folder browser owned by `owner`, starting at the desktop. On a chosen
-// file-system folder writes its path into `folder` (at least MAX_PATH bytes) and returns true;
-// false when the user cancels or picks something that is no folder on disk.
-bool browseForFolder(HWND owner, char* folder);
+// file-system folder writes its path into `folder` (at least MAX_PATH characters) and returns
+// true; false when the user cancels or picks something that is no folder on disk. The path is
+// Unicode: the caller decides what to do with a name the ANSI code page cannot hold.
+bool browseForFolder(HWND owner, wchar_t* folder);

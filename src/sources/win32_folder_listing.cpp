@@ -22,7 +22,7 @@ public:
 }  // namespace
 
 void Win32FolderListing::list(const std::string& folder,
-                              const std::function<void(const char* name, bool directory)>& visit) {
+                              const std::function<bool(const ListedEntry& entry)>& visit) {
   std::string pattern;
   pattern.reserve(folder.size() + 4);
   pattern.append(folder).append("\\*.*");
@@ -33,7 +33,9 @@ void Win32FolderListing::list(const std::string& folder,
                                    nullptr, FIND_FIRST_EX_LARGE_FETCH);
   if (search == INVALID_HANDLE_VALUE) return;
   do {
-    visit(entry.cFileName, (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
+    const ListedEntry listed{entry.cFileName, (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                             (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0};
+    if (!visit(listed)) break;
   } while (FindNextFileA(search, &entry));
   FindClose(search);
 }
@@ -43,12 +45,12 @@ bool checkPath(char* path) {
   return checkPathWith(path, probe);
 }
 
-void scanFolder(PhotoList& list, const char* folder) {
+void scanFolder(PhotoList& list, const char* folder, const ScanLimits& limits) {
   Win32FolderListing listing;
-  scanFolder(list, std::string(folder), listing);
+  scanFolder(list, std::string(folder), listing, limits);
 }
 
-void scanTree(PhotoList& list, const char* folder) {
+void scanTree(PhotoList& list, const char* folder, const ScanLimits& limits) {
   Win32FolderListing listing;
-  scanTree(list, std::string(folder), listing);
+  scanTree(list, std::string(folder), listing, limits);
 }

@@ -253,3 +253,22 @@ TEST_F(InProcess, OpenDialogRunStoresTheChoicesAndReplacesTheShowAndTheLogo) {
   }
   EXPECT_EQ(saveReports, 1);
 }
+
+// A folder name the ANSI code page cannot hold (here Japanese) is refused with a message; the
+// dialog stays, and neither the stored folder nor the show changes.
+TEST_F(InProcess, OpenDialogRefusesAFolderNameOutsideTheCodePage) {
+  lstrcpyA(settings.photoDir, "C:\\Previous");
+  HWND dialog = openDialog();
+  SetWindowTextW(photoEdit, L"C:\\\u5199\u771f");
+  SendMessageA(GetDlgItem(dialog, OpenDialog::runId), BM_CLICK, 0, 0);
+  HWND box = FindWindowA("MsgBox Window", "Špatná cesta");
+  ASSERT_NE(box, nullptr);
+  char message[512] = "";
+  GetWindowTextA(FindWindowExA(box, nullptr, "Static", nullptr), message, sizeof message);
+  EXPECT_NE(std::string(message).find("obsahuje znaky"), std::string::npos) << message;
+  EXPECT_TRUE(IsWindow(dialog));
+  EXPECT_STREQ(settings.photoDir, "C:\\Previous");
+  EXPECT_EQ(show, nullptr);
+  DestroyWindow(box);
+  DestroyWindow(dialog);
+}

@@ -6,6 +6,7 @@
 #include <vfw.h>
 
 #include <cmath>
+#include <cstdio>
 #include <vector>
 
 #include "music/wave_files.h"
@@ -347,4 +348,26 @@ TEST(PhotoShow, MusicTracksFollowEachOtherAndTheBarPausesAndResumes) {
   EXPECT_TRUE(closedCleanly(ovix));
   removeFolder(photos);
   removeFolder(music);
+}
+
+// A drive root as music folder: the show starts and the window answers while the music scan
+// walks the disk, and closing Ovix meanwhile ends it promptly with exit code 0.
+TEST(PhotoShow, ADriveRootAsMusicFolderNeitherHoldsTheShowNorTheExit) {
+  const std::string photos = makePhotoFolder(4);
+  OvixProcess ovix;
+  startShow(ovix, photos, testConfig(100000, 8, true, "Z:\\"));
+  HWND window = ovix.window();
+  EXPECT_TRUE(waitFor([&] { return shownPhoto(window) == 1; }, 10000));
+  for (int probe = 0; probe < 5; ++probe) {
+    DWORD_PTR result = 0;
+    EXPECT_NE(SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &result), 0)
+        << probe;
+  }
+  const ULONGLONG closing = GetTickCount64();
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  DWORD exitCode = 99;
+  EXPECT_TRUE(ovix.waitForExit(10000, &exitCode));
+  EXPECT_EQ(exitCode, 0u);
+  std::printf("closed after %llu ms\n", static_cast<unsigned long long>(GetTickCount64() - closing));
+  removeFolder(photos);
 }

@@ -76,6 +76,7 @@ protected:
 TEST_F(MusicBarTest, ButtonsCommandThePlayerAndFollowTheirState) {
   bar.build(panel, gl.window, music.c_str());
   ASSERT_TRUE(bar.musicOn && bar.music && bar.texts);
+  ASSERT_TRUE(waitFor([&] { return !bar.music->scanning(); }));
   const char* tips[6] = {"Music off",      "Pause the music", "Next track",
                          "Previous track", "Louder",          "Quieter"};
   for (int i = 0; i < 6; ++i) {

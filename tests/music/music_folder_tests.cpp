@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "music/music_folder.h"
+#include "music/music_scan.h"
+#include "sources/fake_listing.h"
 
 TEST(MusicFolder, TextsBecomeTheSearchedFolderOrAreRefused) {
   const std::string longest(260, 'x');
@@ -21,5 +24,36 @@ TEST(MusicFolder, TextsBecomeTheSearchedFolderOrAreRefused) {
     std::string folder = "stale";
     EXPECT_EQ(normaliseMusicFolder(c.text.c_str(), folder), c.folder != nullptr) << c.text;
     EXPECT_EQ(folder, c.folder ? c.folder : "") << c.text;
+  }
+}
+
+// The music scan takes every file, but enters no link, stops at the track cap and at the
+// depth bound.
+TEST(MusicScan, TakesEveryFileButNoLinkAndStopsAtTheCapAndDepth) {
+  FakeListing listing;
+  listing.folders["M"] = {{".", true}, {"a.mp3", false}, {"loop", true, true},
+                          {"sub", true}, {"notes.txt", false}};
+  listing.folders["M/loop"] = {{"looped.mp3", false}};
+  listing.folders["M/sub"] = {{"..", true}, {"b.wav", false}, {"deep", true}};
+  listing.folders["M/sub/deep"] = {{"c.mid", false}};
+  const struct {
+    size_t cap;
+    int maxDepth;
+    std::vector<std::string> tracks;
+  } cases[] = {
+      {100, 32, {"M/a.mp3", "M/sub/b.wav", "M/sub/deep/c.mid", "M/notes.txt"}},
+      {2, 32, {"M/a.mp3", "M/sub/b.wav"}},
+      {100, 1, {"M/a.mp3", "M/sub/b.wav", "M/notes.txt"}},
+  };
+  for (const auto& c : cases) {
+    ScanLimits limits;
+    limits.maxDepth = c.maxDepth;
+    std::vector<std::string> tracks;
+    listing.visited = 0;
+    scanMusicFolder("M", listing, tracks, limits, c.cap);
+    EXPECT_EQ(tracks, c.tracks) << c.cap << " " << c.maxDepth;
+    if (c.cap == 2) {
+      EXPECT_EQ(listing.visited, 6);  // nothing listed after the cap is reached
+    }
   }
 }

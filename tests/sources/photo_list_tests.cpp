@@ -54,3 +54,20 @@ TEST(PhotoFolders, ListsFollowThePathAndTheSubFolderSettingAndABadPathIsReported
   settings.recursive = false;
   removeFolder(root);
 }
+
+// Links that lead back up the tree are not followed: each photo is listed once and the scan ends.
+TEST(PhotoFolders, RecursiveScanDoesNotFollowSymbolicLinkLoops) {
+  char folder[MAX_PATH + 2];
+  const DWORD length = GetCurrentDirectoryA(MAX_PATH - 20, folder);
+  ASSERT_GT(length, 0u);
+  lstrcatA(folder, "\\symlink-loop");
+  ASSERT_NE(GetFileAttributesA(folder), INVALID_FILE_ATTRIBUTES) << "made by symlink_loop_folder";
+  const std::string root = folder;
+  settings.recursive = true;
+  PhotoList list(folder);
+  settings.recursive = false;
+  std::set<std::string> paths;
+  for (const auto& entry : list.entries) paths.insert(entry->path.substr(root.size()));
+  EXPECT_EQ(paths, (std::set<std::string>{"\\a.jpg", "\\sub\\b.jpg"}));
+  EXPECT_EQ(list.entries.size(), 2u);
+}

@@ -2,11 +2,11 @@
 // and normalised, and in which order a folder tree is scanned.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "fake_listing.h"
 #include "sources/check_path.h"
 #include "sources/folder_scan.h"
 #include "sources/photo_kind.h"
@@ -69,16 +69,6 @@ TEST(CheckPath, NormalisesAndValidates) {
   }
 }
 
-// Folders as listed, in the order the "file system" returns their entries; folders missing
-// from the map cannot be listed.
-class FakeListing : public FolderListing {
-public:
-  std::map<std::string, std::vector<std::pair<const char*, bool>>> folders;
-  void list(const std::string& folder, const std::function<void(const char*, bool)>& visit) override {
-    for (const auto& [name, directory] : folders[folder]) visit(name, directory);
-  }
-};
-
 std::vector<std::string> pathsOf(const PhotoList& list) {
   std::vector<std::string> paths;
   for (const auto& entry : list.entries) paths.push_back(entry->path);
@@ -112,6 +102,54 @@ TEST(Scan, TreeIsDepthFirstPreOrderFolderAloneSkipsSubFoldersAndDotNamesAreSkipp
   PhotoList list;
   scanTree(list, "C:\\", listing);
   EXPECT_EQ(pathsOf(list), (std::vector<std::string>{"C:\\\\Photos\\p.jpg", "C:\\\\root.bmp"}));
+}
+
+// A loop of links (a link to the folder itself and one back to its parent) is never entered,
+// a plain chain of sub-folders is followed only maxDepth levels deep, and a set cancel flag
+// ends the whole scan at the next entry, however deep the scan is.
+TEST(Scan, LinksAreNotFollowedDepthIsBoundedAndCancelStopsAtOnce) {
+  FakeListing listing;
+  listing.folders["L"] = {{"self", true, true}, {"a.jpg", false}, {"sub", true}};
+  listing.folders["L\\self"] = {{"loop.jpg", false}};
+  listing.folders["L\\sub"] = {{"back", true, true}, {"b.jpg", false}, {"shortcut.png", false, true}};
+  listing.folders["L\\sub\\back"] = {{"loop.jpg", false}};
+  PhotoList loop;
+  scanTree(loop, "L", listing);
+  EXPECT_EQ(pathsOf(loop), (std::vector<std::string>{"L\\a.jpg", "L\\sub\\b.jpg",
+                                                     "L\\sub\\shortcut.png"}));
+
+  // D holds D\d and d0.jpg, D\d holds D\d\d and d1.jpg, and so on.
+  std::string folder = "D";
+  std::vector<std::string> depths;
+  depths.reserve(6);  // the listing holds pointers into these names
+  for (int level = 0; level < 6; ++level, folder += "\\d") {
+    depths.push_back("d" + std::to_string(level) + ".jpg");
+    listing.folders[folder] = {{"d", true}, {depths.back().c_str(), false}};
+  }
+  for (int maxDepth : {0, 2, 5}) {
+    ScanLimits limits;
+    limits.maxDepth = maxDepth;
+    PhotoList list;
+    scanTree(list, "D", listing, limits);
+    ASSERT_EQ(list.entries.size(), static_cast<size_t>(maxDepth + 1)) << maxDepth;
+    EXPECT_EQ(list.entries.front()->name, depths[maxDepth]) << maxDepth;
+  }
+
+  std::atomic<bool> cancel{false};
+  ScanLimits limits;
+  limits.cancel = &cancel;
+  for (int cancelAfter : {0, 3, 7}) {  // entries handed out before the flag is set
+    cancel = false;
+    listing.visited = 0;
+    listing.beforeEach = [&] { cancel = cancel || listing.visited == cancelAfter; };
+    PhotoList list;
+    scanTree(list, "D", listing, limits);
+    EXPECT_EQ(listing.visited, cancelAfter + 1) << cancelAfter;  // the last one saw the flag
+    listing.visited = 0;
+    scanFolder(list, "D", listing, limits);
+    EXPECT_EQ(listing.visited, 1) << cancelAfter;
+    EXPECT_EQ(list.entries.size(), cancelAfter == 7 ? 1u : 0u) << cancelAfter;
+  }
 }
 
 }  // namespace

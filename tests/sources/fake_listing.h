@@ -1,0 +1,32 @@
+#pragma once
+// A file system as a map of folders to their entries, in the order the "file system" returns
+// them; folders missing from the map cannot be listed. Counts the entries it hands out.
+#include <map>
+#include <string>
+#include <vector>
+
+#include "sources/folder_scan.h"
+
+class FakeListing : public FolderListing {
+public:
+  struct Entry {
+    const char* name;
+    bool directory;
+    bool reparsePoint = false;
+  };
+  std::map<std::string, std::vector<Entry>> folders;
+  int visited = 0;
+  // Called before each entry is handed out (a test may set a cancel flag there).
+  std::function<void()> beforeEach = [] {};
+
+  void list(const std::string& folder,
+            const std::function<bool(const ListedEntry&)>& visit) override {
+    auto found = folders.find(folder);
+    if (found == folders.end()) return;
+    for (const Entry& entry : found->second) {
+      beforeEach();
+      ++visited;
+      if (!visit({entry.name, entry.directory, entry.reparsePoint})) return;
+    }
+  }
+};
