@@ -214,11 +214,11 @@ def main():
             print(f"{os.path.relpath(path, ROOT)}:{line + 1}: {kind} {old} -> {new}")
         return 0
 
-    tests = nativeTests()
-    targets = sorted({os.path.basename(command[0]) for _, command, _ in tests})
-    done = build(args.jobs, targets)
+    done = build(args.jobs, ["all"])
     if done.returncode != 0:
         sys.exit("mutate: the unmutated tree does not build\n" + done.stdout[-3000:])
+    tests = nativeTests()
+    targets = sorted({os.path.basename(command[0]) for _, command, _ in tests})
     limits = {}
     for test in tests:
         start = time.monotonic()
