@@ -61,13 +61,13 @@ void FilmStripBar::build(GlPanel& panel, HWND window) {
   const float edge[4][2] = {{0.5f, -0.399f}, {-0.5f, -0.399f}, {-0.5f, -0.55f}, {0.5f, -0.55f}};
   GlBar* bar = panel.addBar(compileQuadList(GL_QUADS, fill, true),
                             compileQuadList(GL_LINES, edge, false));
-  bar->setTexture("./data/images/negativ.png", 2);
+  bar->setTexture("./data/images/negativ.png");
   bar->minAlpha = 0.15f;
   bar->maxAlpha = 0.75f;
   bar->alpha = 0.15f;
   bar->position[2] = -2.5f;
 
-  blankTexture = loadTexture("./data/images/blankphoto.png", 2);
+  blankTexture = loadTexture("./data/images/blankphoto.png", kindPng);
   blankList = compileBlankList(blankTexture);
 
   const float left[3][2] = {{-0.485f, -0.47f}, {-0.455f, -0.44f}, {-0.455f, -0.5f}};

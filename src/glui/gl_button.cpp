@@ -37,10 +37,10 @@ void GlButton::draw() {
   if (textured) glDisable(GL_TEXTURE_2D);
 }
 
-void GlButton::setImage(const char* path, int kind, int slot) {
+void GlButton::setImage(const char* path, int slot) {
   if (slot < 0 || slot > 1) return;
   if (images[slot]) glDeleteTextures(1, &images[slot]);
-  images[slot] = loadTexture(path, kind);
+  images[slot] = loadTexture(path, kindPng);
 }
 
 void GlButton::setTooltip(HWND window, const char* text) {

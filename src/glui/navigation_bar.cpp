@@ -44,7 +44,7 @@ void NavigationBar::build(GlPanel& panel, HWND window) {
     button->setTooltip(window, texts->text(navigationButtons[i].key).c_str());
     for (int slot = 0; slot < 2; ++slot)
       if (navigationButtons[i].pictures[slot])
-        button->setImage(navigationButtons[i].pictures[slot], 2, slot);
+        button->setImage(navigationButtons[i].pictures[slot], slot);
     navigationIds[i] = button->pickName;
     buttons[i] = button;
   }

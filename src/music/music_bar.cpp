@@ -47,7 +47,7 @@ void MusicBar::build(GlPanel& panel, HWND window, const char* musicDir) {
     button->maxAlpha = 0.55f;
     button->setTooltip(window, texts->text(musicButtons[i].key).c_str());
     for (int slot = 0; slot < 2; ++slot)
-      if (musicButtons[i].pictures[slot]) button->setImage(musicButtons[i].pictures[slot], 2, slot);
+      if (musicButtons[i].pictures[slot]) button->setImage(musicButtons[i].pictures[slot], slot);
     musicIds[i] = button->pickName;
     buttons[i] = button;
   }

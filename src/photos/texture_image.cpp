@@ -134,12 +134,12 @@ TextureImage* loadSurfaceTexture(const TextureOptions& options, const char* path
   return uploadTexels(texels);
 }
 
-TextureImage* loadPhotoTexture(const TextureOptions& options, const char* path, int kind) {
+TextureImage* loadPhotoTexture(const TextureOptions& options, const char* path, uint32_t kind) {
   if (kind != kindBmp && kind != kindJpg && kind != kindPng) return nullptr;
   return loadSurfaceTexture(options, path);
 }
 
-uint32_t loadTexture(const char* path, int kind) {
+uint32_t loadTexture(const char* path, uint32_t kind) {
   if (kind != kindJpg && kind != kindPng) return 0;
   TextureImage* image = loadSurfaceTexture(TextureOptions{}, path);
   if (!image) return 0;
