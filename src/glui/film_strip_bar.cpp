@@ -8,26 +8,14 @@
 #include "structure/language.h"
 
 namespace {
-// The blank picture in the place of a photo's thumbnail (see the thumbnail list of
-// texture_image.cpp), textured on its own, so the button needs no image of its own.
+// The blank picture in the place of a photo's thumbnail, textured on its own, so the button
+// needs no image of its own.
 uint32_t compileBlankList(uint32_t texture) {
   const GLuint list = glGenLists(1);
   if (!list) return 0;
   glNewList(list, GL_COMPILE);
-  if (texture) {
-    glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, texture);
-  }
-  glBegin(GL_QUADS);
-  glTexCoord2f(0.0f, 1.0f);
-  glVertex3f(-0.5f, -0.428f, 1.0f);
-  glTexCoord2f(1.0f, 1.0f);
-  glVertex3f(-0.37f, -0.428f, 1.0f);
-  glTexCoord2f(1.0f, 0.0f);
-  glVertex3f(-0.37f, -0.516f, 1.0f);
-  glTexCoord2f(0.0f, 0.0f);
-  glVertex3f(-0.5f, -0.516f, 1.0f);
-  glEnd();
+  if (texture) glEnable(GL_TEXTURE_2D);
+  drawTexturedSquare(texture, thumbnailSquare(1.0f, 1.0f));
   if (texture) glDisable(GL_TEXTURE_2D);
   glEndList();
   return list;

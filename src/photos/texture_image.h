@@ -8,6 +8,7 @@
 
 #include "photos/texel_image.h"
 #include "photos/texture_options.h"
+#include "photos/textured_square.h"
 #include "sources/photo_kind.h"
 
 // One loaded picture. Owned by whoever asked for it; release with releaseTextureImage.
@@ -21,6 +22,11 @@ struct TextureImage {
   uint32_t thumbList = 0;  // the picture as a small film-strip quad plus its outline
   const char* name = nullptr;  // display name, set and owned by the photo loader
 };
+
+// Where a thumbnail stands on the film strip (its first place), textured up to (s, t).
+inline TexturedSquare thumbnailSquare(float s, float t) {
+  return {-0.5f, -0.516f, -0.37f, -0.428f, 1.0f, s, t};
+}
 
 // Reads the picture at `path` and turns it into texels within the options' size limit.
 // False (and `out` empty) when the file cannot be read or memory runs out.
