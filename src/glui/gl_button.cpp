@@ -48,3 +48,10 @@ void GlButton::setTooltip(HWND window, const char* text) {
   tooltipText = text ? text : "";
   tooltip = std::make_unique<GlTooltip>(window, tooltipText.c_str());
 }
+
+void GlButton::showState(uint32_t index, const std::string& text) {
+  imageIndex = index;
+  if (!tooltip) return;
+  tooltipText = text;
+  tooltip->setText(tooltipText.c_str());
+}

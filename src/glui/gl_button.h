@@ -29,6 +29,8 @@ public:
   void setImage(const char* path, int slot);
   // Replaces the tooltip by one showing a copy of `text` in `window`.
   void setTooltip(HWND window, const char* text);
+  // Switches to image slot `imageIndex` and, when the button has a tooltip, its text to `text`.
+  void showState(uint32_t imageIndex, const std::string& text);
 
   bool hovered = false;
   bool flashing = false;
