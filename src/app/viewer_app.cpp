@@ -32,7 +32,7 @@ ViewerApp::ViewerApp() {
   createMainWindow();
   createGlContext();
   SetTimer(handle, 0, 1, nullptr);
-  if (!initGlState()) MessageBoxA(nullptr, "Vytváření GL okna selhalo.", nullptr, MB_OK);
+  initGlState();
   background = new SceneBackground(mainWindow);
   menuPanel = new MenuPanel(mainWindow);
   logoWheel = new LogoWheel(mainWindow);
@@ -76,7 +76,7 @@ void ViewerApp::createGlContext() {
     startupError("Can't Activate The GL Rendering Context.");
 }
 
-bool ViewerApp::initGlState() {
+void ViewerApp::initGlState() {
   const float k = 1.0f / 255.0f;
   glShadeModel(GL_SMOOTH);
   glClearColor(static_cast<float>(settings.bgRed) * k, static_cast<float>(settings.bgGreen) * k,
@@ -91,7 +91,6 @@ bool ViewerApp::initGlState() {
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maximum);
     settings.textureSize = maximum / 2;
   }
-  return true;
 }
 
 void ViewerApp::toggleFullScreen() {

@@ -27,7 +27,8 @@ public:
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   // Sets the fixed GL state and settles a `textureSize` of 0 to half the driver's maximum.
-  bool initGlState();
+  // Cannot fail: without a context the calls do nothing, and createGlContext has reported why.
+  void initGlState();
   // Switches between a window at the settings' place and size and a borderless full screen.
   void toggleFullScreen();
   // Viewport and perspective for a client area of width x height (height 0 counts as 1).
