@@ -39,35 +39,34 @@ protected:
 };
 }  // namespace
 
-TEST_F(MenuPanelTest, ButtonsCarryTheirNamesPicturesAndTooltipsAndClicksLeaveCommands) {
-  MenuPanel menu(gl.window);
-  const char* tips[4] = {"Open photos", "Configuration", "Exit", "About Ovix"};
-  for (int i = 0; i < 4; ++i) {
-    GlButton* button = menu.findButton(menu.commandNames[i]);
-    ASSERT_TRUE(button && button->tooltip) << i;
-    EXPECT_NE(button->images[0], 0u) << i;
-    EXPECT_STREQ(button->tooltip->text, tips[i]);
-  }
-
-  const Pixel gap = menuBarGapPixel(width, height);
-  EXPECT_EQ(menu.click(gap.x, gap.y), 0);
-  EXPECT_EQ(menu.pending, -1);  // the bar between two buttons is no command
-  EXPECT_EQ(menu.click(5, height - 5), -1);
-  EXPECT_EQ(menu.pending, menuNothing);
-  for (int i = 0; i < 4; ++i) {
-    const Pixel p = menuButtonPixel(i, width, height);
-    EXPECT_EQ(menu.click(p.x, p.y), i + 1);
-    EXPECT_EQ(menu.pending, i);
-  }
-}
-
-TEST_F(MenuPanelTest, WithoutAMenuSectionEveryTooltipIsAnEmptyBox) {
-  std::strcpy(settings.language, "none");  // no such language file
-  MenuPanel menu(gl.window);
-  for (uint32_t name : menu.commandNames) {
-    GlButton* button = menu.findButton(name);
-    ASSERT_TRUE(button && button->tooltip) << name;
-    EXPECT_STREQ(button->tooltip->text, "");
+TEST_F(MenuPanelTest, ButtonsCarryPicturesAndTheirLanguagesTooltipsAndClicksLeaveCommands) {
+  const struct {
+    const char* language;
+    const char* tips[4];
+  } cases[] = {
+      {"en", {"Open photos", "Configuration", "Exit", "About Ovix"}},
+      {"none", {"", "", "", ""}},  // no such language file: empty boxes
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.language);
+    std::strcpy(settings.language, c.language);
+    MenuPanel menu(gl.window);
+    for (int i = 0; i < 4; ++i) {
+      GlButton* button = menu.findButton(menu.commandNames[i]);
+      ASSERT_TRUE(button && button->tooltip) << i;
+      EXPECT_NE(button->images[0], 0u) << i;
+      EXPECT_STREQ(button->tooltip->text, c.tips[i]);
+    }
+    const Pixel gap = menuBarGapPixel(width, height);
+    EXPECT_EQ(menu.click(gap.x, gap.y), 0);
+    EXPECT_EQ(menu.pending, -1);  // the bar between two buttons is no command
+    EXPECT_EQ(menu.click(5, height - 5), -1);
+    EXPECT_EQ(menu.pending, menuNothing);
+    for (int i = 0; i < 4; ++i) {
+      const Pixel p = menuButtonPixel(i, width, height);
+      EXPECT_EQ(menu.click(p.x, p.y), i + 1);
+      EXPECT_EQ(menu.pending, i);
+    }
   }
 }
 
@@ -76,7 +75,7 @@ TEST_F(MenuPanelTest, WithoutAMenuSectionEveryTooltipIsAnEmptyBox) {
 TEST(MenuPanelInOvix, HoverBrightensAndShowsTheTooltipAndExitEndsOvix) {
   OvixProcess ovix;
   ASSERT_TRUE(ovix.start([](const std::string& folder) {
-    writeFile(folder + "\\config.conf", "Configuration\n{\n  Program\n  {\n    full_screen false\n  }\n}\n");
+    writeFile(folder + "\\config.conf", "[Configuration][Program]full_screen=false;[/Program][/Configuration]");
   }));
   ASSERT_TRUE(ovix.waitForWindow());
   HWND window = ovix.window();
