@@ -139,7 +139,7 @@ def portableSources():
         commands = json.load(f)
     files = set()
     for entry in commands:
-        if "ovix_portable" in entry.get("output", entry["command"]):
+        if "ovix_portable" in entry["command"]:
             files.add(os.path.relpath(entry["file"], ROOT))
     return sorted(files)
 
@@ -158,8 +158,11 @@ def nativeTests():
 
 
 def definedSymbols(path):
+    """The strong code and data symbols `path` defines; inline functions every object carries
+    (weak symbols) say nothing about which objects a program linked."""
     listed = run(["nm", "--defined-only", "-g", path])
-    return {line.split()[-1] for line in listed.stdout.splitlines() if line.strip()}
+    fields = [line.split() for line in listed.stdout.splitlines()]
+    return {f[2] for f in fields if len(f) == 3 and f[1] in "TDBR"}
 
 
 def testsOfFiles(files, tests):
@@ -167,8 +170,12 @@ def testsOfFiles(files, tests):
     static archive, so a test links only the objects it uses, and no other test can see a fault
     seeded into the file."""
     with open(os.path.join(BUILD, "compile_commands.json")) as f:
-        objects = {os.path.relpath(e["file"], ROOT): os.path.join(e["directory"], e["output"])
-                   for e in json.load(f) if "output" in e}
+        objects = {}
+        for entry in json.load(f):
+            words = entry["command"].split()
+            if "-o" in words:
+                output = words[words.index("-o") + 1]
+                objects[os.path.relpath(entry["file"], ROOT)] = os.path.join(entry["directory"], output)
     programs = {name: definedSymbols(command[0]) for name, command, _ in tests}
     chosen = {}
     for path in files:
