@@ -9,7 +9,6 @@
 #include "e2e/show_driver.h"
 #include "glui/gl_panel.h"
 #include "photos/fade_effect.h"
-#include "photos/photo_cache.h"
 #include "photos/photo_show.h"
 #include "structure/settings.h"
 #include "support/harness.h"
@@ -175,35 +174,6 @@ TEST_F(InputTest, ApplicationKeysWorkWithoutAShowAndPhotoKeysOnlyClearTheirFlags
   while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
   press('Q', true);
   EXPECT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-}
-
-TEST_F(InputTest, ArrowKeysStepThroughTheGroupAndIntoTheNext) {
-  PhotoShow& show = openShow(10);
-  ASSERT_EQ(show.loaded(), 8u);
-  ASSERT_EQ(show.current, show.cache->photoAt(0));
-
-  press(VK_LEFT);  // the group's first photo: nothing before it
-  EXPECT_EQ(show.groupIndex, 0u);
-  EXPECT_EQ(show.current, show.cache->photoAt(0));
-
-  TextureImage* firstOfGroup = show.cache->photoAt(0);
-  for (uint32_t expected : {1u, 2u, 3u}) {
-    press(VK_RIGHT);
-    EXPECT_EQ(show.groupIndex, expected);
-    EXPECT_EQ(show.current, show.cache->photoAt(expected));
-  }
-  show.angle = 90.0f;
-  press(VK_RIGHT);  // the fifth photo opens the next group
-  EXPECT_EQ(show.groupIndex, 0u);
-  EXPECT_NE(show.cache->photoAt(0), firstOfGroup);
-  EXPECT_EQ(show.current, show.cache->photoAt(0));
-  EXPECT_EQ(show.angle, 0.0f);
-  EXPECT_EQ(show.tickCount, 1u);
-
-  press(VK_RIGHT);
-  press(VK_LEFT);
-  EXPECT_EQ(show.groupIndex, 0u);
-  EXPECT_EQ(show.current, show.cache->photoAt(0));
 }
 
 TEST_F(InputTest, ZoomAndMoveKeysStopAtTheirLimits) {
