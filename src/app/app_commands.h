@@ -3,6 +3,8 @@
 // application object. Each is a no-op where what it acts on does not exist.
 #include <string>
 
+#include "photos/effect.h"
+
 class ViewerApp;
 
 // Context-menu command ids; the keys run the same commands.
@@ -23,8 +25,8 @@ enum AppCommand {
   commandMenu = 51,
   commandKeys = 52,
   commandHelp = 53,
-  commandPlainEffect = 1111,
-  commandFadeEffect = 1112,
+  commandPlainEffect = effectPlain,  // the effect commands are the effects' own ids
+  commandFadeEffect = effectFade,
 };
 
 // Runs one command by its id; unknown ids (0 for a dismissed menu among them) do nothing.

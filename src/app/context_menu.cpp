@@ -55,10 +55,9 @@ HMENU ViewerApp::buildContextMenu() {
   HMENU effectMenu = CreatePopupMenu();
   const UINT greyedWithoutShow = photoShow ? MF_ENABLED : MF_GRAYED;
   if (effectMenu) {
-    const char* effectKeys[] = {"def", "fade"};
-    for (int i = 0; i < 2; ++i) {
-      std::string text = effectTexts ? effectTexts->text(effectKeys[i]) : std::string();
-      AppendMenuA(effectMenu, MF_STRING | greyedWithoutShow, commandPlainEffect + i, text.c_str());
+    for (const EffectChoice& choice : effectChoices) {
+      std::string text = effectTexts ? effectTexts->text(choice.key) : std::string();
+      AppendMenuA(effectMenu, MF_STRING | greyedWithoutShow, choice.id, text.c_str());
     }
   }
   for (const MenuItem& item : menuItems) {

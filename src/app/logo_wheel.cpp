@@ -5,27 +5,9 @@
 #include <cstdio>
 
 #include "app/program_info.h"
-#include "photos/texture_image.h"
 
-LogoWheel::LogoWheel(HWND mainWindow) {
-  texture = loadTexture("./data/images/wheel.png", kindPng);
-  if (texture != 0) list = glGenLists(1);
-  if (list != 0) {
-    glNewList(list, GL_COMPILE);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glColor3f(1.0f, 1.0f, 1.0f);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex3f(-1.0f, -1.0f, 1.0f);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex3f(1.0f, -1.0f, 1.0f);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex3f(1.0f, 1.0f, 1.0f);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex3f(-1.0f, 1.0f, 1.0f);
-    glEnd();
-    glEndList();
-  }
+LogoWheel::LogoWheel(HWND mainWindow)
+    : picture("./data/images/wheel.png", {-1.0f, -1.0f, 1.0f, 1.0f}) {
   angle = 0.0f;
   // The main window's class owns its device context, so this is the context GL draws on.
   HDC deviceContext = GetDC(mainWindow);
@@ -37,14 +19,7 @@ LogoWheel::LogoWheel(HWND mainWindow) {
   frames = 0;
 }
 
-LogoWheel::~LogoWheel() {
-  if (list) glDeleteLists(list, 1);
-  if (texture) {
-    const GLuint name = texture;
-    glDeleteTextures(1, &name);
-  }
-  delete font;
-}
+LogoWheel::~LogoWheel() { delete font; }
 
 void LogoWheel::spin() {
   if (angle >= 360.0f) angle = 0.0f;
@@ -67,7 +42,7 @@ void LogoWheel::draw() {
   glEnable(GL_BLEND);
   glEnable(GL_TEXTURE_2D);
   glRotatef(angle, 0.0f, 0.0f, 1.0f);
-  if (list) glCallList(list);
+  if (picture.list) glCallList(picture.list);
   glDisable(GL_TEXTURE_2D);
   glDisable(GL_BLEND);
 }

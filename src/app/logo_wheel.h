@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "glui/gl_font.h"
+#include "photos/textured_square.h"
 
 class LogoWheel {
 public:
@@ -13,7 +14,7 @@ public:
   // on the main window's device context and the credits line with the renderer's name. Needs
   // the main window's GL context current.
   explicit LogoWheel(HWND mainWindow);
-  // Deletes the list, the texture and the font.
+  // Deletes the font (the picture goes with its own destructor).
   ~LogoWheel();
   LogoWheel(const LogoWheel&) = delete;
   LogoWheel& operator=(const LogoWheel&) = delete;
@@ -28,8 +29,7 @@ public:
   // credits line.
   const char* caption() const;
 
-  uint32_t texture = 0;
-  uint32_t list = 0;
+  SquarePicture picture;
   float angle = 0.0f;  // degrees
   GlFont* font = nullptr;
   char credits[160] = {};

@@ -2,23 +2,20 @@
 // The faint picture far behind everything in the scene.
 #include <windows.h>
 
-#include <cstdint>
+#include "photos/textured_square.h"
 
 class SceneBackground {
 public:
   // Loads "./data/images/background.png" and compiles its quad; without the picture (or
   // without a GL context) there is no list and draw does nothing. Needs the GL context current.
   explicit SceneBackground(HWND mainWindow);
-  // Deletes the list and the texture.
-  ~SceneBackground();
   SceneBackground(const SceneBackground&) = delete;
   SceneBackground& operator=(const SceneBackground&) = delete;
 
   // Draws the quad blended at 10 % far behind the scene; resets the model-view matrix.
   void draw();
 
-  uint32_t texture = 0;  // 0 when loading failed
-  uint32_t list = 0;     // 0 when there is no picture
+  SquarePicture picture;  // no list when there is no picture
 };
 
 // Sets the scene's clear colour from the background settings: (red, green, blue) / 255 with

@@ -34,7 +34,7 @@ ViewerApp::ViewerApp() {
   createMainWindow();
   createGlContext();
   SetTimer(handle, 0, 1, nullptr);
-  if (!initGlState()) MessageBoxA(nullptr, "Vytváření GL okna selhalo.", nullptr, MB_OK);
+  initGlState();
   background = new SceneBackground(mainWindow);
   menuPanel = new MenuPanel(mainWindow);
   logoWheel = new LogoWheel(mainWindow);
@@ -78,7 +78,7 @@ void ViewerApp::createGlContext() {
     startupError("Can't Activate The GL Rendering Context.");
 }
 
-bool ViewerApp::initGlState() {
+void ViewerApp::initGlState() {
   glShadeModel(GL_SMOOTH);
   applyBackgroundColour();
   glClearDepth(1.0);
@@ -89,7 +89,6 @@ bool ViewerApp::initGlState() {
   GLint maximum = 2048;  // kept when there is no context to ask
   glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maximum);
   settings.textureSize = settledTextureSize(settings.textureSize, maximum);
-  return true;
 }
 
 void ViewerApp::toggleFullScreen() {

@@ -27,8 +27,9 @@ public:
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   // Sets the fixed GL state and settles `textureSize` against the driver's largest texture:
-  // a size not chosen yet (0) or beyond that maximum becomes half of it.
-  bool initGlState();
+  // a size not chosen yet (0) or beyond that maximum becomes half of it. Cannot fail: without a
+  // context the calls do nothing, and createGlContext has reported why.
+  void initGlState();
   // Switches between a window at the settings' place and size and a borderless full screen.
   void toggleFullScreen();
   // Viewport and perspective for a client area of width x height (height 0 counts as 1).

@@ -18,8 +18,6 @@ namespace {
 constexpr DWORD childStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
 constexpr DWORD editStyle = childStyle | WS_TABSTOP | ES_AUTOHSCROLL;
 constexpr DWORD checkStyle = childStyle | WS_TABSTOP | BS_CHECKBOX | BS_NOTIFY;
-// The effect list's entries, in the order of their codes from effectPlain on.
-const char* const effectKeys[] = {"def", "fade"};
 }  // namespace
 
 OpenDialog::OpenDialog(LogoWheel** logo, PhotoShow** photoShow)
@@ -58,10 +56,13 @@ OpenDialog::OpenDialog(LogoWheel** logo, PhotoShow** photoShow)
   // The height includes the dropped-down list, which needs room for its two entries.
   effectList = addControl("COMBOBOX", "", childStyle | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
                           0, 15, 271, 128, 80, 0);
-  for (const char* key : effectKeys)
+  int chosen = 0;
+  for (int i = 0; i < effectChoiceCount; ++i) {
     SendMessageA(effectList, CB_ADDSTRING, 0,
-                 reinterpret_cast<LPARAM>(effectNames->text(key).c_str()));
-  SendMessageA(effectList, CB_SETCURSEL, settings.effect == effectFade ? 1 : 0, 0);
+                 reinterpret_cast<LPARAM>(effectNames->text(effectChoices[i].key).c_str()));
+    if (effectChoices[i].id == settings.effect) chosen = i;
+  }
+  SendMessageA(effectList, CB_SETCURSEL, chosen, 0);
 
   runButton = addButton(openTexts->text("run").c_str(), runId, leftButtonX(), buttonY());
   cancelButton = addButton(generalTexts->text("cancel").c_str(), cancelId, rightButtonX(),
@@ -156,7 +157,7 @@ bool OpenDialog::confirm() {
   ShowWindow(handle, SW_HIDE);
 
   const LRESULT selected = SendMessageA(effectList, CB_GETCURSEL, 0, 0);
-  if (selected != CB_ERR) settings.effect = effectPlain + static_cast<int32_t>(selected);
+  if (selected >= 0 && selected < effectChoiceCount) settings.effect = effectChoices[selected].id;
 
   if (showSlot && *showSlot) {
     delete *showSlot;

@@ -8,26 +8,14 @@
 #include "structure/language.h"
 
 namespace {
-// The blank picture in the place of a photo's thumbnail (see the thumbnail list of
-// texture_image.cpp), textured on its own, so the button needs no image of its own.
+// The blank picture in the place of a photo's thumbnail, textured on its own, so the button
+// needs no image of its own.
 uint32_t compileBlankList(uint32_t texture) {
   const GLuint list = glGenLists(1);
   if (!list) return 0;
   glNewList(list, GL_COMPILE);
-  if (texture) {
-    glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, texture);
-  }
-  glBegin(GL_QUADS);
-  glTexCoord2f(0.0f, 1.0f);
-  glVertex3f(-0.5f, -0.428f, 1.0f);
-  glTexCoord2f(1.0f, 1.0f);
-  glVertex3f(-0.37f, -0.428f, 1.0f);
-  glTexCoord2f(1.0f, 0.0f);
-  glVertex3f(-0.37f, -0.516f, 1.0f);
-  glTexCoord2f(0.0f, 0.0f);
-  glVertex3f(-0.5f, -0.516f, 1.0f);
-  glEnd();
+  if (texture) glEnable(GL_TEXTURE_2D);
+  drawTexturedSquare(texture, thumbnailSquare(1.0f, 1.0f));
   if (texture) glDisable(GL_TEXTURE_2D);
   glEndList();
   return list;
@@ -61,13 +49,13 @@ void FilmStripBar::build(GlPanel& panel, HWND window) {
   const float edge[4][2] = {{0.5f, -0.399f}, {-0.5f, -0.399f}, {-0.5f, -0.55f}, {0.5f, -0.55f}};
   GlBar* bar = panel.addBar(compileQuadList(GL_QUADS, fill, true),
                             compileQuadList(GL_LINES, edge, false));
-  bar->setTexture("./data/images/negativ.png", 2);
+  bar->setTexture("./data/images/negativ.png");
   bar->minAlpha = 0.15f;
   bar->maxAlpha = 0.75f;
   bar->alpha = 0.15f;
   bar->position[2] = -2.5f;
 
-  blankTexture = loadTexture("./data/images/blankphoto.png", 2);
+  blankTexture = loadTexture("./data/images/blankphoto.png", kindPng);
   blankList = compileBlankList(blankTexture);
 
   const float left[3][2] = {{-0.485f, -0.47f}, {-0.455f, -0.44f}, {-0.455f, -0.5f}};

@@ -37,7 +37,7 @@ void GlBar::draw() {
   for (GlButton* button : buttons) button->draw();
 }
 
-void GlBar::setTexture(const char* path, int kind) {
+void GlBar::setTexture(const char* path) {
   if (texture) glDeleteTextures(1, &texture);
-  texture = loadTexture(path, kind);
+  texture = loadTexture(path, kindPng);
 }

@@ -19,9 +19,9 @@ public:
   // texture is set) and the outline under the bar's pick name, then its buttons just in front,
   // each button's offset added to the previous one's.
   void draw();
-  // Loads a picture file as the fill's texture (replacing one set before); a picture that
+  // Loads a PNG picture file as the fill's texture (replacing one set before); a picture that
   // cannot be loaded leaves the bar untextured.
-  void setTexture(const char* path, int kind);
+  void setTexture(const char* path);
 
   std::vector<GlButton*> buttons;  // not owned: the buttons belong to the panel's list
   bool shown = false;

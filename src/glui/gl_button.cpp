@@ -37,14 +37,21 @@ void GlButton::draw() {
   if (textured) glDisable(GL_TEXTURE_2D);
 }
 
-void GlButton::setImage(const char* path, int kind, int slot) {
+void GlButton::setImage(const char* path, int slot) {
   if (slot < 0 || slot > 1) return;
   if (images[slot]) glDeleteTextures(1, &images[slot]);
-  images[slot] = loadTexture(path, kind);
+  images[slot] = loadTexture(path, kindPng);
 }
 
 void GlButton::setTooltip(HWND window, const char* text) {
   tooltip.reset();
   tooltipText = text ? text : "";
   tooltip = std::make_unique<GlTooltip>(window, tooltipText.c_str());
+}
+
+void GlButton::showState(uint32_t index, const std::string& text) {
+  imageIndex = index;
+  if (!tooltip) return;
+  tooltipText = text;
+  tooltip->setText(tooltipText.c_str());
 }

@@ -24,11 +24,13 @@ public:
   // Moves by `offset` (not undone: offsets add up along the bar) and draws `ownList`, or the
   // shape list, under the button's pick name with images[imageIndex] when images[0] is set.
   void draw();
-  // Loads a picture file into image slot 0 or 1 (replacing what was there); a picture that
+  // Loads a PNG picture file into image slot 0 or 1 (replacing what was there); a picture that
   // cannot be loaded leaves 0 in the slot.
-  void setImage(const char* path, int kind, int slot);
+  void setImage(const char* path, int slot);
   // Replaces the tooltip by one showing a copy of `text` in `window`.
   void setTooltip(HWND window, const char* text);
+  // Switches to image slot `imageIndex` and, when the button has a tooltip, its text to `text`.
+  void showState(uint32_t imageIndex, const std::string& text);
 
   bool hovered = false;
   bool flashing = false;

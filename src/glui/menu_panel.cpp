@@ -31,7 +31,7 @@ MenuPanel::MenuPanel(HWND window) {
     GlButton* button = addButton(compileQuadList(GL_QUADS, corners, true), bar);
     commandNames[i] = button->pickName;
     button->setTooltip(window, texts->text(menuButtons[i].key).c_str());
-    button->setImage(menuButtons[i].picture, 2, 0);
+    button->setImage(menuButtons[i].picture, 0);
   }
 }
 

@@ -1,7 +1,6 @@
 #include "glui/pick_hits.h"
 
 int64_t nearestHit(const uint32_t* buffer, int32_t words, int32_t hits) {
-  if (hits <= 0 || words <= 0) return -1;
   int64_t best = -1;
   uint32_t bestDepth = 0;
   int64_t at = 0;

@@ -1,17 +1,13 @@
 #include "music/music_bar.h"
 
-#include <GL/gl.h>
-
+#include "glui/button_column.h"
+#include "glui/gl_button.h"
 #include "glui/gl_panel.h"
 #include "music/volume_bar.h"
-#include "glui/quad_list.h"
 #include "structure/language.h"
 
 namespace {
-const struct {
-  const char* key;
-  const char* pictures[2];
-} musicButtons[6] = {
+const ColumnButton musicButtons[6] = {
     {"off", {"./data/images/musicon.png", "./data/images/musicoff.png"}},
     {"pause", {"./data/images/pause.png", "./data/images/play.png"}},
     {"next", {"./data/images/end.png", nullptr}},
@@ -32,25 +28,8 @@ void MusicBar::build(GlPanel& panel, HWND window, const char* musicDir) {
   musicOn = true;
   texts = openLanguage({"Scene", "Music"});
 
-  const float barCorners[4][2] = {
-      {-0.75f, 0.4f}, {-0.63f, 0.4f}, {-0.63f, -0.35f}, {-0.75f, -0.35f}};
-  GlBar* bar =
-      panel.addBar(compileQuadList(GL_QUADS, barCorners, false), compileQuadList(GL_LINES, barCorners, false));
-  bar->position[2] = -2.5f;
-
-  for (int i = 0; i < 6; ++i) {
-    const float y = -0.105f * static_cast<float>(i);
-    const float corners[4][2] = {
-        {-0.732f, y + 0.372f}, {-0.65f, y + 0.372f}, {-0.65f, y + 0.288f}, {-0.732f, y + 0.288f}};
-    GlButton* button = panel.addButton(compileQuadList(GL_QUADS, corners, true), bar);
-    button->minAlpha = 0.2f;
-    button->maxAlpha = 0.55f;
-    button->setTooltip(window, texts->text(musicButtons[i].key).c_str());
-    for (int slot = 0; slot < 2; ++slot)
-      if (musicButtons[i].pictures[slot]) button->setImage(musicButtons[i].pictures[slot], 2, slot);
-    musicIds[i] = button->pickName;
-    buttons[i] = button;
-  }
+  addButtonColumn(panel, window, *texts, ColumnLook{-0.75f, 0.55f, 0.15f, 1.0f}, musicButtons, 6,
+                  musicIds, buttons);
 
   bool failed = true;
   music = std::make_unique<MusicPlayer>(GetModuleHandleA(nullptr), musicDir, failed);
@@ -100,8 +79,5 @@ void MusicBar::drawVolume() const {
 void MusicBar::showState(MusicButton role, uint32_t imageIndex, const char* key) {
   GlButton* button = buttons[role];
   if (!button) return;
-  button->imageIndex = imageIndex;
-  if (!button->tooltip) return;
-  button->tooltipText = texts ? texts->text(key) : std::string();
-  button->tooltip->setText(button->tooltipText.c_str());
+  button->showState(imageIndex, texts ? texts->text(key) : "");
 }

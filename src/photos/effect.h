@@ -9,6 +9,15 @@ constexpr int effectFade = 1112;
 constexpr int effectWave = 1113;
 constexpr int effectIdle = 1114;
 
+// The effects a user chooses between, in the order the context menu and the open dialog list
+// them, each with the key of its name in the language section "Effects".
+struct EffectChoice {
+  int id;
+  const char* key;
+};
+constexpr EffectChoice effectChoices[] = {{effectPlain, "def"}, {effectFade, "fade"}};
+constexpr int effectChoiceCount = sizeof effectChoices / sizeof effectChoices[0];
+
 class Effect {
 public:
   virtual ~Effect() = default;

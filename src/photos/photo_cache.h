@@ -44,8 +44,8 @@ public:
   // Photos loaded in the window.
   std::size_t loaded() const { return photos.size(); }
 
-  // Loads up to `count` photos in the given direction with a progress window of `capacity`
-  // steps: one name shown before each try, one bar step after it.
+  // Loads up to `count` photos in the given direction while the progress window shows one name
+  // before each try and one bar step after it.
   void fill(uint32_t count, bool forward) { window.fill(count, forward); }
   // Deletes the lists of every photo, all their textures with one call, and empties the window.
   void releaseAll() { window.releaseAll(); }

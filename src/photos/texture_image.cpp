@@ -45,55 +45,33 @@ GLuint uploadTexture(const TexelImage& texels) {
   return texture;
 }
 
-void outline(float a) {
-  glColor3f(0.356f, 0.356f, 0.356f);
+// The outline of a square's rectangle, in the colour already set.
+void outline(const TexturedSquare& square) {
   glBegin(GL_LINE_LOOP);
-  glVertex3f(-a, -1.0f, 1.0f);
-  glVertex3f(a, -1.0f, 1.0f);
-  glVertex3f(a, 1.0f, 1.0f);
-  glVertex3f(-a, 1.0f, 1.0f);
+  glVertex3f(square.left, square.bottom, square.z);
+  glVertex3f(square.right, square.bottom, square.z);
+  glVertex3f(square.right, square.top, square.z);
+  glVertex3f(square.left, square.top, square.z);
   glEnd();
 }
 
 void compileFrameList(GLuint list, GLuint texture, float s, float t, float a) {
+  const TexturedSquare frame{-a, -1.0f, a, 1.0f, 1.0f, s, t};
   glNewList(list, GL_COMPILE);
   glEnable(GL_TEXTURE_2D);
-  glBindTexture(GL_TEXTURE_2D, texture);
-  glBegin(GL_QUADS);
-  glTexCoord2f(0.0f, 0.0f);
-  glVertex3f(-a, -1.0f, 1.0f);
-  glTexCoord2f(s, 0.0f);
-  glVertex3f(a, -1.0f, 1.0f);
-  glTexCoord2f(s, t);
-  glVertex3f(a, 1.0f, 1.0f);
-  glTexCoord2f(0.0f, t);
-  glVertex3f(-a, 1.0f, 1.0f);
-  glEnd();
+  drawTexturedSquare(texture, frame);
   glDisable(GL_TEXTURE_2D);
-  outline(a);
+  glColor3f(0.356f, 0.356f, 0.356f);
+  outline(frame);
   glEndList();
 }
 
 void compileThumbList(GLuint list, GLuint texture, float s, float t) {
+  const TexturedSquare thumbnail = thumbnailSquare(s, t);
   glNewList(list, GL_COMPILE);
-  glBindTexture(GL_TEXTURE_2D, texture);
-  glBegin(GL_QUADS);
-  glTexCoord2f(s, 0.0f);
-  glVertex3f(-0.37f, -0.516f, 1.0f);
-  glTexCoord2f(0.0f, 0.0f);
-  glVertex3f(-0.5f, -0.516f, 1.0f);
-  glTexCoord2f(0.0f, t);
-  glVertex3f(-0.5f, -0.428f, 1.0f);
-  glTexCoord2f(s, t);
-  glVertex3f(-0.37f, -0.428f, 1.0f);
-  glEnd();
+  drawTexturedSquare(texture, thumbnail);
   glColor4f(0.356f, 0.356f, 0.356f, 0.3f);
-  glBegin(GL_LINE_LOOP);
-  glVertex3f(-0.37f, -0.516f, 1.0f);
-  glVertex3f(-0.5f, -0.516f, 1.0f);
-  glVertex3f(-0.5f, -0.428f, 1.0f);
-  glVertex3f(-0.37f, -0.428f, 1.0f);
-  glEnd();
+  outline(thumbnail);
   glEndList();
 }
 }  // namespace
@@ -134,12 +112,12 @@ TextureImage* loadSurfaceTexture(const TextureOptions& options, const char* path
   return uploadTexels(texels);
 }
 
-TextureImage* loadPhotoTexture(const TextureOptions& options, const char* path, int kind) {
+TextureImage* loadPhotoTexture(const TextureOptions& options, const char* path, uint32_t kind) {
   if (kind != kindBmp && kind != kindJpg && kind != kindPng) return nullptr;
   return loadSurfaceTexture(options, path);
 }
 
-uint32_t loadTexture(const char* path, int kind) {
+uint32_t loadTexture(const char* path, uint32_t kind) {
   if (kind != kindJpg && kind != kindPng) return 0;
   TextureImage* image = loadSurfaceTexture(TextureOptions{}, path);
   if (!image) return 0;

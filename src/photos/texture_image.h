@@ -8,6 +8,8 @@
 
 #include "photos/texel_image.h"
 #include "photos/texture_options.h"
+#include "photos/textured_square.h"
+#include "sources/photo_kind.h"
 
 // One loaded picture. Owned by whoever asked for it; release with releaseTextureImage.
 struct TextureImage {
@@ -21,8 +23,10 @@ struct TextureImage {
   const char* name = nullptr;  // display name, set and owned by the photo loader
 };
 
-// Image kinds by file extension, as the folder scan gives them.
-enum ImageKind { kindBmp = 0, kindJpg = 1, kindPng = 2, kindGif = 3, kindTga = 4 };
+// Where a thumbnail stands on the film strip (its first place), textured up to (s, t).
+inline TexturedSquare thumbnailSquare(float s, float t) {
+  return {-0.5f, -0.516f, -0.37f, -0.428f, 1.0f, s, t};
+}
 
 // Reads the picture at `path` and turns it into texels within the options' size limit.
 // False (and `out` empty) when the file cannot be read or memory runs out.
@@ -35,13 +39,13 @@ TextureImage* uploadTexels(const TexelImage& texels);
 // The picture file at `path` as a texture with its lists, or none when it cannot be read.
 TextureImage* loadSurfaceTexture(const TextureOptions& options, const char* path);
 
-// A photo of the given kind: bmp, jpg and png load (any content WIC reads), gif and tga give
+// A photo of the given PhotoKind: bmp, jpg and png load (any content WIC reads), gif and tga give
 // none without touching the file.
-TextureImage* loadPhotoTexture(const TextureOptions& options, const char* path, int kind);
+TextureImage* loadPhotoTexture(const TextureOptions& options, const char* path, uint32_t kind);
 
 // A scene picture at its full size: the texture name alone (its lists are released), or 0
-// when the file cannot be read or the kind is not jpg (1) or png (2).
-uint32_t loadTexture(const char* path, int kind);
+// when the file cannot be read or the kind is not kindJpg or kindPng.
+uint32_t loadTexture(const char* path, uint32_t kind);
 
 // Deletes the picture's lists and texture and frees the record; none is ignored.
 void releaseTextureImage(TextureImage* image);

@@ -1,7 +1,7 @@
 #pragma once
-// The process-wide list of window objects, in order of construction. The main thread, the
-// progress thread and the update-check thread all use it, so every operation takes one lock;
-// the lock is never held while a message handler runs.
+// The process-wide list of window objects, in order of construction. The main thread and every
+// thread that owns a window (the progress window's among them) use it, so every operation takes
+// one lock; the lock is never held while a message handler runs.
 class WindowBase;
 struct HWND__;
 

@@ -42,49 +42,41 @@ protected:
 };
 }  // namespace
 
-TEST_F(ViewerAppTest, FullScreenTogglesToTheSettingsWindowAndBack) {
-  configure("full_screen = true;\nlast_position = true;\nx = 40;\ny = 30;\n");
-  auto* app = new ViewerApp();
-  ASSERT_NE(app->handle, nullptr);
-  EXPECT_EQ(mainWindow, app->handle);
-  EXPECT_TRUE(app->fullScreen);
-  RECT place = windowRect();
-  EXPECT_EQ(place.left, 0);
-  EXPECT_EQ(place.top, 0);
-  EXPECT_EQ(place.right, GetSystemMetrics(SM_CXSCREEN));
-  EXPECT_EQ(place.bottom, GetSystemMetrics(SM_CYSCREEN));
-  const LONG style = GetWindowLongA(app->handle, GWL_STYLE);
-  EXPECT_TRUE(style & WS_POPUP);
-  EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME), WS_BORDER);  // a thin border, no title bar
-
-  app->toggleFullScreen();
-  EXPECT_FALSE(app->fullScreen);
-  place = windowRect();
-  EXPECT_EQ(place.left, 40);
-  EXPECT_EQ(place.top, 30);
-  EXPECT_EQ(place.right - place.left, 450);
-  EXPECT_EQ(place.bottom - place.top, 370);
-  EXPECT_TRUE(GetWindowLongA(app->handle, GWL_STYLE) & WS_CAPTION);
-
-  app->toggleFullScreen();
-  EXPECT_TRUE(app->fullScreen);
-  EXPECT_EQ(windowRect().right, GetSystemMetrics(SM_CXSCREEN));
-
-  // Quitting in full screen keeps the full-screen corner as the window position.
-  DestroyWindow(app->handle);
-  EXPECT_EQ(ViewerApp::current, nullptr);
-  EXPECT_EQ(settings.windowX, 0);
-  EXPECT_EQ(settings.windowY, 0);
-}
-
-TEST_F(ViewerAppTest, WindowedStartAndTheFirstToggleGoesFullScreen) {
-  configure("full_screen = false;\n");
-  auto* app = new ViewerApp();
-  EXPECT_FALSE(app->fullScreen);
-  EXPECT_EQ(windowRect().right - windowRect().left, 450);
-  app->toggleFullScreen();
-  EXPECT_TRUE(app->fullScreen);
-  EXPECT_EQ(windowRect().bottom, GetSystemMetrics(SM_CYSCREEN));
+TEST_F(ViewerAppTest, StartsInTheConfiguredModeAndTogglesBetweenFullScreenAndTheWindow) {
+  // Full screen: the whole screen, a thin border and no title bar. Windowed: the settings'
+  // place and size with a caption.
+  auto expectMode = [&](bool fullScreen) {
+    EXPECT_EQ(ViewerApp::current->fullScreen, fullScreen);
+    const RECT place = windowRect();
+    const LONG style = GetWindowLongA(ViewerApp::current->handle, GWL_STYLE);
+    if (fullScreen) {
+      EXPECT_TRUE(place.left == 0 && place.top == 0 && place.right == GetSystemMetrics(SM_CXSCREEN) &&
+                  place.bottom == GetSystemMetrics(SM_CYSCREEN));
+      EXPECT_TRUE(style & WS_POPUP);
+      EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME), WS_BORDER);
+    } else {
+      EXPECT_TRUE(place.left == 40 && place.top == 30 && place.right - place.left == 450 &&
+                  place.bottom - place.top == 370);
+      EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
+    }
+  };
+  for (bool fullScreen : {true, false}) {
+    SCOPED_TRACE(fullScreen);
+    configure(std::string("full_screen = ") + (fullScreen ? "true" : "false") +
+              ";\nlast_position = true;\nx = 40;\ny = 30;\n");
+    auto* app = new ViewerApp();
+    ASSERT_NE(app->handle, nullptr);
+    EXPECT_EQ(mainWindow, app->handle);
+    expectMode(fullScreen);
+    app->toggleFullScreen();
+    expectMode(!fullScreen);
+    app->toggleFullScreen();
+    expectMode(fullScreen);
+    // Quitting in full screen keeps the full-screen corner as the window position.
+    DestroyWindow(app->handle);
+    EXPECT_EQ(ViewerApp::current, nullptr);
+    EXPECT_EQ(settings.windowX, fullScreen ? 0 : 40);
+  }
 }
 
 TEST_F(ViewerAppTest, GlStateClearsToTheBackgroundColourAndSettlesTheTextureSize) {
@@ -129,20 +121,4 @@ TEST_F(ViewerAppTest, ResizeToHeightZeroKeepsAValidPerspective) {
   EXPECT_NEAR(projection[5], focal, 1e-5);
   app->drawFrame();
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-}
-
-TEST_F(ViewerAppTest, ScreenSaverAndMonitorPowerRequestsAreSwallowed) {
-  configure("full_screen = false;\n");
-  auto* app = new ViewerApp();
-  // Default processing of these would start the screen saver or power the monitor down.
-  EXPECT_EQ(app->handleMessage(WM_SYSCOMMAND, SC_SCREENSAVE, 0), 0);
-  EXPECT_EQ(app->handleMessage(WM_SYSCOMMAND, SC_MONITORPOWER, 2), 0);
-  app->handleMessage(WM_KEYDOWN, VK_SPACE, 0);
-  EXPECT_TRUE(app->keyDown[VK_SPACE]);
-  app->handleMessage(WM_KEYUP, VK_SPACE, 0);
-  EXPECT_FALSE(app->keyDown[VK_SPACE]);
-  app->handleMessage(WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 1), 0);
-  EXPECT_FALSE(app->active);
-  app->handleMessage(WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 0), 0);
-  EXPECT_TRUE(app->active);
 }

@@ -63,29 +63,6 @@ TEST(WindowRegistry, MessagesReachTheirObjectUntilDestroyThenTheObjectIsGone) {
   EXPECT_EQ(WindowRegistry::find(window), nullptr);
 }
 
-TEST(WindowRegistry, WindowsWithoutAnObjectGetDefaultProcessing) {
-  HWND plain = CreateWindowExA(0, testClass(), "plain", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
-  ASSERT_NE(plain, nullptr);
-  // DefWindowProc answers WM_GETTEXT with the title; an object would have swallowed WM_APP.
-  char title[16] = {};
-  EXPECT_EQ(SendMessageA(plain, WM_GETTEXT, sizeof title, reinterpret_cast<LPARAM>(title)), 5);
-  EXPECT_STREQ(title, "plain");
-  EXPECT_EQ(SendMessageA(plain, WM_APP, 0, 0), 0);
-  DestroyWindow(plain);
-}
-
-TEST(WindowRegistry, LookupTakesTheFirstRegisteredMatch) {
-  Windowless first, second;
-  HWND shared = reinterpret_cast<HWND>(0x1234);
-  first.handle = second.handle = shared;
-  EXPECT_EQ(WindowRegistry::find(shared), &first);
-  WindowRegistry::remove(&first);
-  EXPECT_EQ(WindowRegistry::find(shared), &second);
-  WindowRegistry::add(&first);  // re-added behind the others
-  EXPECT_EQ(WindowRegistry::find(shared), &second);
-}
-
 TEST(WindowRegistry, ThreeThreadsAddLookUpAndRemoveWithoutLosingEntries) {
   const int before = WindowRegistry::size();
   constexpr int perThread = 2000;

@@ -122,15 +122,16 @@ TEST_F(InProcess, FirstAndLastPhotoInFoldersSmallerAndLargerThanTheWindow) {
   }
 }
 
-TEST_F(InProcess, ThreePhotosStepToTheFirstAsTheFourthAndStay) {
+TEST_F(InProcess, SmallFoldersStepWrapAndTakeEveryCommand) {
+  // Three photos: the fourth step shows the first, and the show stays on it.
   open(makePhotoFolder(3));
   for (int number : {2, 3, 1, 1, 1}) {
     step();
     EXPECT_EQ(current(), number);
   }
-}
+  close();
 
-TEST_F(InProcess, AThumbnailBeyondTheLoadedPhotosKeepsThePhotoAndRestartsTheClock) {
+  // Two photos: a thumbnail beyond them keeps the photo but counts as a change.
   open(makePhotoFolder(2));
   step();
   ASSERT_EQ(current(), 2);
@@ -142,9 +143,9 @@ TEST_F(InProcess, AThumbnailBeyondTheLoadedPhotosKeepsThePhotoAndRestartsTheCloc
   EXPECT_EQ(show->groupIndex, 2u);
   EXPECT_EQ(show->tickCount, 1u);
   EXPECT_EQ(show->angle, 0.0f);
-}
+  close();
 
-TEST_F(InProcess, AnEmptyFolderGivesAnEmptyShowThatTakesEveryCommand) {
+  // No photos: every command is taken, and the film strip shows blank pictures.
   open(makeScratchFolder("ovix-empty"));
   EXPECT_EQ(show->loaded(), 0u);
   show->firstPhoto();

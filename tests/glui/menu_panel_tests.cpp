@@ -81,7 +81,7 @@ TEST_F(MenuPanelTest, WithoutAMenuSectionEveryTooltipIsAnEmptyBox) {
 TEST(MenuPanelInOvix, HoverBrightensAndShowsTheTooltipAndExitEndsOvix) {
   OvixProcess ovix;
   ASSERT_TRUE(ovix.start([](const std::string& folder) {
-    writeFile(folder + "\\config.conf", "Configuration\n{\n  Program\n  {\n    full_screen false\n  }\n}\n");
+    writeFile(folder + "\\config.conf", "[Configuration][Program]full_screen=false;[/Program][/Configuration]");
   }));
   ASSERT_TRUE(ovix.waitForWindow());
   HWND window = ovix.window();

@@ -163,26 +163,3 @@ TEST_F(PanelTest, HoverShowsTheBarAndSetsTheCursorAndHiddenPanelsIgnoreTheMouse)
   EXPECT_TRUE(!scene.a->hovered && !scene.bar->shown);
   EXPECT_EQ(GetCursor(), arrow);
 }
-
-TEST_F(PanelTest, ButtonsFadeInOverTenFramesAndOutOverTwentyBarsOverFifteen) {
-  TwoButtons scene;
-  const Pixel p = centre(), none = nowhere();
-  scene.panel->hover(p.x, p.y);
-  auto framesUntilSteady = [&](float& alpha) {
-    int frames = 0;
-    for (float before = -1.0f; before != alpha && frames < 100; ++frames) {
-      before = alpha;
-      scene.panel->animate();
-    }
-    return frames - 1;
-  };
-  EXPECT_EQ(framesUntilSteady(scene.a->alpha), 10);
-  EXPECT_FLOAT_EQ(scene.a->alpha, 0.55f);
-  scene.panel->hover(none.x, none.y);
-  EXPECT_EQ(framesUntilSteady(scene.a->alpha), 20);
-  EXPECT_FLOAT_EQ(scene.a->alpha, 0.15f);
-  scene.bar->shown = true;
-  scene.bar->alpha = 0.05f;
-  EXPECT_EQ(framesUntilSteady(scene.bar->alpha), 15);
-  EXPECT_FLOAT_EQ(scene.bar->alpha, 0.35f);
-}

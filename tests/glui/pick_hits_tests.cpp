@@ -21,6 +21,7 @@ TEST(NearestHit, PicksTheSmallestMinimumDepthAndTheEarlierRecordOnTies) {
       {"name zero is a hit", {1, 10, 10, 0, 1, 20, 20, 5}, 2, 0},
       {"deeper name stack: last name", {2, 30, 40, 1, 9, 1, 35, 35, 6}, 2, 9},
       {"empty name stack passed over", {0, 5, 5, 1, 10, 10, 4}, 2, 4},
+      {"nameless record at the end", {1, 10, 10, 4, 0, 5, 5}, 2, 4},
       {"record cut off", {1, 10, 10, 2, 1, 5}, 2, -1},
   };
   for (const auto& c : cases) {

@@ -39,6 +39,7 @@ TEST(WaveMesh, ShiftsOnTheSixthFrameThenEveryFifthAndComesBackAfter45Shifts) {
   static float start[WaveMesh::side][WaveMesh::side][3];
   std::memcpy(start, mesh.points, sizeof start);
   EXPECT_NEAR(mesh.points[11][3][2], 0.99939f, 1e-4f);  // sin(88 degrees): the crest
+  EXPECT_FLOAT_EQ(mesh.points[0][0][1], -4.5f);  // the grid's corner
   int shifts = 0;
   for (int frame = 1; shifts < 45; ++frame) {
     const bool shifted = mesh.frameDrawn();

@@ -109,6 +109,28 @@ TEST(StructureFormat, WriterQuotesEveryStructuralCharacter) {
   EXPECT_EQ(writeText(root), "k=\"C:\\\\Photos\";\nk=\"My Photos\";\nk=\"say \\\"hi\\\"\";\nk=;\nk=\"a=b\";\nk=\r\xE8;\n");
 }
 
+// An output that refuses only the write numbered `failAt` (counting from 0).
+class FailingOutput : public StructureOutput {
+public:
+  explicit FailingOutput(int failAt) : failAt(failAt) {}
+  bool put(const char*, size_t) override { return writes++ != failAt; }
+  int failAt, writes = 0;
+};
+
+TEST(StructureFormat, AWriteThatFailsAnywhereIsReported) {
+  Structure root;
+  readText(root, "[s@r] [t] k=v; [/t] [/s]");
+  Structure* section = root.childAt(0);
+  FailingOutput unfailing(-1);
+  ASSERT_TRUE(section->write(&unfailing, 2, true));
+  const int writes = unfailing.writes;
+  ASSERT_GT(writes, 3);
+  for (int failAt = 0; failAt < writes; ++failAt) {
+    FailingOutput output(failAt);
+    EXPECT_FALSE(section->write(&output, 2, true)) << "write " << failAt;
+  }
+}
+
 TEST(StructureFormat, FilesUseCrLfAndFoldersBeforeABackslash) {
   ScratchFolder folder;
   // A CR LF split over the 512-byte blocks, a lone CR, and CR LF inside quotes.

@@ -42,7 +42,10 @@ TEST(StructureTree, LookupsAreExactAndTheNameIndexFollowsEveryChange) {
   Structure other;
   ASSERT_TRUE(other.attachChild(many.childAt(0)));
   EXPECT_EQ(many.indexOfChild("renamed"), -1);
+  EXPECT_EQ(many.indexOf(other.childAt(0)), -1);  // another parent's child
   EXPECT_EQ(many.indexOfChild("k0"), 0);
+  many.addChild("late", "v");  // appended while the index is in use
+  EXPECT_EQ(many.indexOfChild("late"), static_cast<int32_t>(many.childCount()) - 1);
   EXPECT_FALSE(many.childAt(0)->attachChild(&many));  // an ancestor: the tree would loop
 }
 
