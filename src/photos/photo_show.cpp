@@ -6,19 +6,31 @@
 
 #include "photos/photo_cache.h"
 #include "photos/texture_image.h"
+#include "structure/settings.h"
 
-PhotoShow::PhotoShow(const ShowParams& params) : showNames(params.showNames) {
+namespace {
+LoadingReporter quiet;
+}  // namespace
+
+PhotoShow::PhotoShow(const ShowParams& params)
+    : showNames(params.showNames),
+      musicPending(params.musicOn),
+      musicDir(params.musicDir ? params.musicDir : ""),
+      ownerWindow(params.ownerWindow) {
   effect.interval = params.flipTime;
   effect.step = 1;
 
   navigation.build(panels, params.ownerWindow);
-  if (params.musicOn) musicBar.build(panels, params.ownerWindow, params.musicDir);
   filmStrip.build(panels, params.ownerWindow);
 
   char emptyFolder[2] = "";
-  cache = std::make_unique<PhotoCache>(params.photoDir ? params.photoDir : emptyFolder,
-                                       params.cacheLevel, params.textureSize, params.smoothing);
-  if (loaded() > 0) current = cache->photoAt(0);
+  cache = std::make_unique<PhotoCache>(params.photoDir ? params.photoDir : emptyFolder, params.cacheLevel,
+                                       params.textureSize, params.smoothing,
+                                       params.reporter ? *params.reporter : quiet, settings.recursive);
+  if (!params.reporter) {
+    cache->waitOpened();
+    if (holds(1)) current = cache->photoAt(0);
+  }
 
   effect.select(params.effectId);
 }
@@ -32,6 +44,10 @@ PhotoShow::~PhotoShow() {
 }
 
 std::size_t PhotoShow::loaded() const { return cache ? cache->loaded() : 0; }
+
+bool PhotoShow::cancelled() const { return cache && cache->cancelled(); }
+
+bool PhotoShow::holds(std::size_t count) const { return cache && cache->holdsAtLeast(count); }
 
 void PhotoShow::tick() {
   if (!playing) return;
@@ -51,26 +67,30 @@ void PhotoShow::photoChanged() {
 void PhotoShow::forgetFreedPhoto() {
   if (!current || !cache) return;
   if (std::find(cache->photos.begin(), cache->photos.end(), current) == cache->photos.end())
-    current = loaded() > 0 ? cache->photoAt(0) : nullptr;
+    current = holds(1) ? cache->photoAt(0) : nullptr;
 }
 
 void PhotoShow::draw() {
+  cache->pump();
+  if (musicPending && cache->opened() && !cache->cancelled()) {
+    musicPending = false;
+    musicBar.build(panels, ownerWindow, musicDir.c_str());
+  }
   glLoadIdentity();
   glTranslatef(offsetX, offsetY, distance);
   glRotatef(angle, 0.0f, 0.0f, 1.0f);
   glEnable(GL_BLEND);
 
-  const std::size_t count = loaded();
   if (tickCount == 0 && playing) {
     nextPhoto();
-  } else if (groupIndex < count) {
+  } else if (holds(groupIndex + 1)) {
     current = cache->photoAt(groupIndex);
   } else {
     // A thumbnail beyond the loaded photos keeps the photo shown, unless a reload freed it.
     forgetFreedPhoto();
   }
 
-  if (count > 0 && current) {
+  if (current) {
     glBindTexture(GL_TEXTURE_2D, current->texture);
     if (effect.currentEffect) effect.currentEffect->applyEffect(current);
     glCallList(current->frameList);
@@ -85,9 +105,12 @@ void PhotoShow::draw() {
 }
 
 void PhotoShow::fillPreviews() {
-  const std::size_t count = loaded();
+  const PhotoWindow& window = cache->window;
   for (uint32_t k = 0; k < 4; ++k) {
-    if (count == 0 || k >= count) {
+    // While the window still arrives, a thumbnail shows once its photo is there; nothing here
+    // waits for a decode.
+    const bool there = window.filling() ? window.holds(window.groupCursor + k) : holds(k + 1);
+    if (!there) {
       filmStrip.showBlank(k);
       continue;
     }

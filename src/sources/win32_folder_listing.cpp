@@ -43,12 +43,12 @@ bool checkPath(char* path) {
   return checkPathWith(path, probe);
 }
 
-void scanFolder(PhotoList& list, const char* folder) {
+void scanFolder(PhotoList& list, const char* folder, const ScanLimits& limits) {
   Win32FolderListing listing;
-  scanFolder(list, std::string(folder), listing);
+  scanFolder(list, std::string(folder), listing, limits);
 }
 
-void scanTree(PhotoList& list, const char* folder) {
+void scanTree(PhotoList& list, const char* folder, const ScanLimits& limits) {
   Win32FolderListing listing;
-  scanTree(list, std::string(folder), listing);
+  scanTree(list, std::string(folder), listing, limits);
 }
