@@ -24,6 +24,12 @@ void LoadingReports::waitStarted(uint32_t steps, std::atomic<bool>* cancel) {
 
 void LoadingReports::waitEnded() { progress.reset(); }
 
+bool LoadingReports::closing() {
+  MSG message;
+  return PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) ||
+         (mainWindow && PeekMessageA(&message, mainWindow, WM_CLOSE, WM_CLOSE, PM_NOREMOVE));
+}
+
 void LoadingReports::showName(const char* name) {
   if (ProgressWindow* window = progress ? progress->window() : nullptr) window->setStatus(name);
 }

@@ -16,6 +16,8 @@ public:
 
   void waitStarted(uint32_t steps, std::atomic<bool>* cancel) override;
   void waitEnded() override;
+  // True once the main window has been asked to close or the loop to quit.
+  bool closing() override;
   void showName(const char* name) override;
   void step() override;
   // The box "Špatná cesta", owned by the main window; answering it changes nothing.

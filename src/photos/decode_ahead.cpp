@@ -1,6 +1,7 @@
 #include "photos/decode_ahead.h"
 
 #include <algorithm>
+#include <chrono>
 
 DecodeAhead::DecodeAhead(ListWalk walk, bool forward, std::size_t tries, std::size_t wanted, unsigned workers,
                          unsigned lookAhead, Decode decode)
@@ -82,6 +83,16 @@ bool DecodeAhead::take(std::ptrdiff_t entry, TexelImage& out) {
 bool DecodeAhead::ready() const {
   std::lock_guard<std::mutex> guard(lock);
   return !slots.empty() && slots.front().done;
+}
+
+bool DecodeAhead::waitReady(unsigned milliseconds) {
+  std::unique_lock<std::mutex> guard(lock);
+  waiting = true;  // the position the fill waits for may start now
+  changed.notify_all();
+  const bool ready = changed.wait_for(guard, std::chrono::milliseconds(milliseconds),
+                                      [this] { return !slots.empty() && slots.front().done; });
+  waiting = false;
+  return ready;
 }
 
 bool DecodeAhead::decodes(const ListWalk& from, bool forwardWalk) const {

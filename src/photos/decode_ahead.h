@@ -40,6 +40,8 @@ public:
 
   // True when the next picture of the sequence is decoded, so take() would not wait.
   bool ready() const;
+  // ready(), waiting for it up to `milliseconds`.
+  bool waitReady(unsigned milliseconds);
   // True when this object decodes the sequence a fill walking from `from` in direction
   // `forwardWalk` asks for, from its start.
   bool decodes(const ListWalk& from, bool forwardWalk) const;

@@ -32,6 +32,8 @@ void DecodePipeline::fillStarted(const ListWalk& walk, bool forward) {
 
 bool DecodePipeline::ready() const { return current && current->ready(); }
 
+bool DecodePipeline::waitReady(unsigned milliseconds) { return !current || current->waitReady(milliseconds); }
+
 bool DecodePipeline::take(std::ptrdiff_t entry, TexelImage& out) {
   if (!current) return decode(entry, out);
   return current->take(entry, out);

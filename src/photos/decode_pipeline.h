@@ -25,6 +25,8 @@ public:
   void fillStarted(const ListWalk& walk, bool forward);
   // True when the fill's next picture is decoded.
   bool ready() const;
+  // ready(), waiting for it up to `milliseconds`.
+  bool waitReady(unsigned milliseconds);
   // The fill's next picture, list entry `entry`: waits for its decode. True when it decoded.
   bool take(std::ptrdiff_t entry, TexelImage& out);
   // The fill has ended: what its decoder still holds is dropped.

@@ -133,10 +133,12 @@ bool PhotoCache::loadEntry(std::ptrdiff_t entry) {
     waiting = true;
   }
   reporter.showName(photo.name.c_str());
+  // Waiting in slices, so that closing Ovix does not wait for a long decode.
+  while (!leaving && !pipeline->waitReady(20)) leaving = reporter.closing();
 
   TextureImage* image = nullptr;
   TexelImage texels;
-  if (pipeline->take(entry, texels)) image = uploadTexels(texels);
+  if (!leaving && pipeline->take(entry, texels)) image = uploadTexels(texels);
   ++uploadsThisFrame;
   if (image) {
     image->name = photo.name.c_str();

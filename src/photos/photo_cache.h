@@ -100,5 +100,6 @@ private:
   bool scanCancelled = false;
   std::unique_ptr<DecodePipeline> pipeline;  // once the list is there
   bool waiting = false;  // the reporter was told of a wait that has not ended
+  bool leaving = false;  // Ovix is closing: nothing more is loaded
   unsigned uploadsThisFrame = 0;
 };

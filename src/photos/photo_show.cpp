@@ -12,15 +12,12 @@ namespace {
 LoadingReporter quiet;
 }  // namespace
 
-PhotoShow::PhotoShow(const ShowParams& params)
-    : showNames(params.showNames),
-      musicPending(params.musicOn),
-      musicDir(params.musicDir ? params.musicDir : ""),
-      ownerWindow(params.ownerWindow) {
+PhotoShow::PhotoShow(const ShowParams& params) : showNames(params.showNames) {
   effect.interval = params.flipTime;
   effect.step = 1;
 
   navigation.build(panels, params.ownerWindow);
+  if (params.musicOn) musicBar.build(panels, params.ownerWindow, params.musicDir);
   filmStrip.build(panels, params.ownerWindow);
 
   char emptyFolder[2] = "";
@@ -72,10 +69,6 @@ void PhotoShow::forgetFreedPhoto() {
 
 void PhotoShow::draw() {
   cache->pump();
-  if (musicPending && cache->opened() && !cache->cancelled()) {
-    musicPending = false;
-    musicBar.build(panels, ownerWindow, musicDir.c_str());
-  }
   glLoadIdentity();
   glTranslatef(offsetX, offsetY, distance);
   glRotatef(angle, 0.0f, 0.0f, 1.0f);

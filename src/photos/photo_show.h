@@ -12,7 +12,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <string>
 
 #include "glui/film_strip_bar.h"
 #include "glui/gl_panel.h"
@@ -33,9 +32,9 @@ public:
 
 class PhotoShow : public Scene {
 public:
-  // Builds the bars, starts scanning and loading the folder, and selects the effect; the music
-  // bar (with music) follows once the scan is over. Never fails as a whole: a folder without
-  // loadable photos gives an empty show.
+  // Builds the bars (the music bar only with music), starts scanning and loading the folder,
+  // and selects the effect. Never fails as a whole: a folder without loadable photos gives an
+  // empty show.
   explicit PhotoShow(const ShowParams& params);
   // Releases the music, the photos and their textures, the bars and the effect.
   ~PhotoShow() override;
@@ -111,8 +110,4 @@ private:
   // True when the cache holds at least `count` photos (waits for the fill, not for a scan).
   bool holds(std::size_t count) const;
 
-  // The music bar's set-up, waiting for the scan.
-  bool musicPending = false;
-  std::string musicDir;
-  HWND ownerWindow = nullptr;
 };

@@ -18,6 +18,9 @@ public:
   }
   // The wait is over; progress, if shown, goes.
   virtual void waitEnded() {}
+  // Asked now and then while the show waits for a photo: true when Ovix is closing, so the
+  // wait ends at once (the photo counts as not loaded) instead of keeping the close waiting.
+  virtual bool closing() { return false; }
   // During a wait: the photo being loaded, and one bar step after each try.
   virtual void showName(const char* name) { (void)name; }
   virtual void step() {}
