@@ -54,7 +54,10 @@ void DecodeAhead::work() {
     finished.texels = std::move(texels);
     finished.decoded = decoded;
     finished.done = true;
-    if (!decoded) ++failed;
+    if (decoded)
+      ++succeeded;
+    else
+      ++failed;
     changed.notify_all();
   }
 }
@@ -101,6 +104,16 @@ bool DecodeAhead::decodes(const ListWalk& from, bool forwardWalk) const {
   std::lock_guard<std::mutex> guard(lock);
   return taken == 0 && forwardWalk == forward && from.cursor == origin.cursor && from.begin == origin.begin &&
          from.end == origin.end && from.fresh == origin.fresh;
+}
+
+bool DecodeAhead::decodedAll() const {
+  std::lock_guard<std::mutex> guard(lock);
+  return succeeded >= wanted;
+}
+
+ListWalk DecodeAhead::walkAfter() const {
+  std::lock_guard<std::mutex> guard(lock);
+  return walk;
 }
 
 void DecodeAhead::stop() {

@@ -45,6 +45,10 @@ public:
   // True when this object decodes the sequence a fill walking from `from` in direction
   // `forwardWalk` asks for, from its start.
   bool decodes(const ListWalk& from, bool forwardWalk) const;
+  // True once the fill's `wanted` pictures are decoded; nothing is under way then, and the
+  // next window's walk starts where this one's ended (walkAfter).
+  bool decodedAll() const;
+  ListWalk walkAfter() const;
   // Starts no further decode and drops every finished picture not taken; the decodes under
   // way end on their own. Does not wait.
   void stop();
@@ -79,6 +83,7 @@ private:
   std::size_t taken = 0;         // pictures handed out
   std::size_t failed = 0;        // positions whose decode failed
   std::size_t failedTaken = 0;   // of which handed out
+  std::size_t succeeded = 0;     // positions that decoded
   std::size_t next = 0;          // sequence position the next worker starts on
   bool waiting = false;          // the fill waits for position `taken`
   bool stopping = false;

@@ -21,6 +21,7 @@ void DecodePipeline::retire(std::unique_ptr<DecodeAhead> decoder) {
 
 void DecodePipeline::fillStarted(const ListWalk& walk, bool forward) {
   retire(std::move(current));
+  currentForward = forward;
   if (ahead && ahead->decodes(walk, forward)) {
     current = std::move(ahead);
     return;
@@ -42,9 +43,15 @@ bool DecodePipeline::take(std::ptrdiff_t entry, TexelImage& out) {
 void DecodePipeline::fillEnded() { retire(std::move(current)); }
 
 void DecodePipeline::prefetch(const ListWalk& walk, bool forward) {
+  if (ahead && ahead->decodes(walk, forward)) return;  // started early
   retire(std::move(ahead));
   // The whole window ahead, so crossing into it costs only the uploads; no more than that.
   ahead = start(walk, forward, static_cast<unsigned>(std::min<std::size_t>(wanted, 1u << 16)));
+}
+
+void DecodePipeline::prefetchEarly() {
+  if (ahead || !current || !current->decodedAll()) return;
+  ahead = start(current->walkAfter(), currentForward, static_cast<unsigned>(std::min<std::size_t>(wanted, 1u << 16)));
 }
 
 void DecodePipeline::reap() {

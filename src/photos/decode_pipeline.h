@@ -34,6 +34,9 @@ public:
   // Starts decoding the window a fill from `walk` would load, at most one window of pictures
   // held at a time. Replaces an older prefetch.
   void prefetch(const ListWalk& walk, bool forward);
+  // Once the fill's pictures are all decoded (their uploads may still be to come), starts
+  // decoding the window after it in the same direction; the fill's end then keeps it.
+  void prefetchEarly();
   // Destroys the dropped decoders that have become idle; never waits. Once per frame.
   void reap();
   // Leaves every decoder to a thread of its own that destroys it when its decodes end, so the
@@ -52,6 +55,7 @@ private:
   std::size_t wanted;
   unsigned workers;
   std::unique_ptr<DecodeAhead> current;  // the fill's
+  bool currentForward = true;
   std::unique_ptr<DecodeAhead> ahead;    // the next window's
   std::vector<std::unique_ptr<DecodeAhead>> retired;
 };

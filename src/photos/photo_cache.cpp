@@ -95,7 +95,12 @@ void PhotoCache::pump() {
   }
   endWait();
   uploadsThisFrame = 0;
-  if (pipeline) pipeline->reap();
+  if (pipeline) {
+    pipeline->reap();
+    // A window that does not hold the whole list is reloaded some day: decode the next one as
+    // soon as this one's decodes are done.
+    if (window.capacity <= photoList->size()) pipeline->prefetchEarly();
+  }
   window.settleReady(true);
 }
 

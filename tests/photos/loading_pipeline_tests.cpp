@@ -127,9 +127,18 @@ TEST(LoadingPipeline, TheFirstPhotoIsThereBeforeTheRestOfTheWindowIsDecoded) {
   show.gate.waitForDecodes(3);
   while (show.window->loadedAtLeast(0) < 3) show.window->settleReady(true);
   EXPECT_EQ(show.loader->storage, (Entries{0, 1, 2}));
+  show.loader->pipeline.prefetchEarly();
+  EXPECT_FALSE(show.loader->pipeline.prefetching());  // the window's own decodes come first
   show.gate.releaseAll();
+  while (show.window->loadedAtLeast(0) < 4) show.window->settleReady(true);
+  show.gate.waitForDecodes(8);
+  show.loader->pipeline.prefetchEarly();
+  EXPECT_TRUE(show.loader->pipeline.prefetching());  // while the window's uploads still come
+  EXPECT_TRUE(show.window->filling());
   EXPECT_EQ(show.window->loaded(), 8u);
   EXPECT_EQ(show.loader->storage, (Entries{0, 1, 2, 3, 4, 5, 6, 7}));
+  show.gate.waitForDecodes(16);  // the early prefetch is kept: 8..15, each decoded once
+  EXPECT_EQ(std::set<std::ptrdiff_t>(show.gate.decoded.begin(), show.gate.decoded.end()).size(), 16u);
 }
 
 TEST(LoadingPipeline, TheNextWindowIsDecodedAheadAndFailuresSkipAsInAPlainFill) {
