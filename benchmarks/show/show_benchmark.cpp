@@ -32,6 +32,7 @@
 #include "app/viewer_app.h"
 #include "benchmarks/support/benchmark_pictures.h"
 #include "glui/gl_test_context.h"
+#include "photos/photo_cache.h"
 #include "photos/photo_show.h"
 #include "sources/loading_reporter.h"
 
@@ -236,7 +237,7 @@ int main() {
               peakPrivate / 1048576.0, counters.PeakPagefileUsage / 1048576.0);
 
   show->playing = false;  // steady state: no steps, no loading
-  for (int i = 0; i < 200; ++i) frame(context, *show);  // warm up: fades settle
+  for (int i = 0; i < 200 || show->cache->window.filling(); ++i) frame(context, *show);  // warm up: fades settle
   glFinish();
   const int frames = 1000;
   const uint64_t allocationsBefore = allocations.load();

@@ -24,10 +24,13 @@ bool DecodeAhead::mayStart() const {
   // when fewer than `wanted` positions before it can still decode, that is, unless enough of
   // them are known to have failed. Beyond that (a failed upload needs one more try) a
   // position starts only once the fill waits for it.
-  // Pictures that failed hold no memory, so they do not count against the look-ahead.
+  // Pictures that failed hold no memory, so they do not count against the look-ahead. The
+  // first picture is decoded alone: the show is waiting for it, and a second decode at the
+  // same time would only halve its share of the processors.
   const bool sure = next < wanted + failed;
   const std::size_t held = next - taken - (failed - failedTaken);
-  return next < tries && ((sure && held < lookAhead) || (waiting && next == taken));
+  const bool firstDone = succeeded + failed > 0;
+  return next < tries && ((sure && held < lookAhead && (next == 0 || firstDone)) || (waiting && next == taken));
 }
 
 void DecodeAhead::work() {

@@ -44,6 +44,8 @@ public:
   void detachAll();
 
   bool prefetching() const { return ahead != nullptr; }
+  // True when the prefetch's first picture is decoded.
+  bool prefetchReady() const { return ahead && ahead->ready(); }
   std::size_t dropped() const { return retired.size(); }
 
 private:

@@ -75,6 +75,8 @@ void PhotoCache::open() {
   const TextureOptions decodeOptions = options;
   pipeline = std::make_unique<DecodePipeline>(
       [list, decodeOptions](std::ptrdiff_t entry, TexelImage& out) {
+        // Frames and the window's answers go first; decoding takes the time left over.
+        SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
         const PhotoEntry& photo = *list->entries[static_cast<std::size_t>(entry)];
         // gif and tga never load as photos, and their files are not even opened.
         return decodesAsPhoto(photo.kind) && decodeTexels(decodeOptions, photo.path.c_str(), out);
@@ -102,6 +104,13 @@ void PhotoCache::pump() {
     if (window.capacity <= photoList->size()) pipeline->prefetchEarly();
   }
   window.settleReady(true);
+}
+
+bool PhotoCache::wouldWait(std::ptrdiff_t position) const {
+  if (!opened() || window.holds(position) || window.hasWrapMark) return false;
+  if (!window.filling() && window.windowEnd == window.windowBegin) return false;  // nothing to show
+  if (window.filling()) return true;
+  return pipeline && !pipeline->prefetchReady();
 }
 
 std::size_t PhotoCache::loaded() {

@@ -59,6 +59,10 @@ public:
   // The next-group move; the next advance or forward preview loads the group when it lies
   // outside the window.
   void nextGroup() { window.nextGroup(); }
+  // True when looking up list-order position `position` of the window now would wait for a
+  // decode: it is still to come, or lies outside the window and the next window's first
+  // picture is not decoded yet.
+  bool wouldWait(std::ptrdiff_t position) const;
   // Photos in the window once everything has settled: waits for the scan and the whole fill.
   std::size_t loaded();
   // True when the window holds at least `count` photos; waits for the fill's photos as far as

@@ -12,7 +12,7 @@ namespace {
 LoadingReporter quiet;
 }  // namespace
 
-PhotoShow::PhotoShow(const ShowParams& params) : showNames(params.showNames) {
+PhotoShow::PhotoShow(const ShowParams& params) : showNames(params.showNames), waitsForPhotos(!params.reporter) {
   effect.interval = params.flipTime;
   effect.step = 1;
 
@@ -46,9 +46,18 @@ bool PhotoShow::cancelled() const { return cache && cache->cancelled(); }
 
 bool PhotoShow::holds(std::size_t count) const { return cache && cache->holdsAtLeast(count); }
 
+bool PhotoShow::stepWouldWait() const {
+  const PhotoWindow& window = cache->window;
+  const uint32_t next = groupIndex + 1;
+  // Within the group the next member; past its end the next group, of which the step reads
+  // member 1 (and shows member 0).
+  return cache->wouldWait(window.groupCursor + (next < 4 ? next : 5));
+}
+
 void PhotoShow::tick() {
   if (!playing) return;
   if (effect.currentEffect) effect.currentEffect->onTick();
+  if (stepDue) return;  // the clock holds until the step has its photo
   if (tickCount >= effect.interval)
     tickCount = 0;
   else
@@ -56,6 +65,7 @@ void PhotoShow::tick() {
 }
 
 void PhotoShow::photoChanged() {
+  stepDue = false;
   tickCount = 1;
   angle = 0.0f;
   if (effect.currentEffect) effect.currentEffect->restart();
@@ -74,7 +84,12 @@ void PhotoShow::draw() {
   glRotatef(angle, 0.0f, 0.0f, 1.0f);
   glEnable(GL_BLEND);
 
-  if (tickCount == 0 && playing) {
+  if ((tickCount == 0 || stepDue) && playing && !waitsForPhotos && stepWouldWait()) {
+    // The photo is still being decoded: this photo stays a little longer, and the frames and
+    // the window's answers go on meanwhile.
+    stepDue = true;
+  } else if ((tickCount == 0 || stepDue) && playing) {
+    stepDue = false;
     nextPhoto();
   } else if (holds(groupIndex + 1)) {
     current = cache->photoAt(groupIndex);

@@ -109,5 +109,10 @@ private:
   void forgetFreedPhoto();
   // True when the cache holds at least `count` photos (waits for the fill, not for a scan).
   bool holds(std::size_t count) const;
+  // True when the slideshow's next step would wait for a decode.
+  bool stepWouldWait() const;
+
+  bool waitsForPhotos = false;  // no reporter: every step waits for its photo (tests, tools)
+  bool stepDue = false;         // the clock ran out, the step waits for its photo
 
 };
