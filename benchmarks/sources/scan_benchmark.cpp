@@ -99,7 +99,9 @@ int main(int argc, char** argv) {
     path.resize(path.size() + 2, '\0');
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
-    PhotoList list(path.data());
+    PhotoList list;
+    LoadingReporter quiet;
+    if (checkPhotoFolder(path.data(), quiet)) scanPhotoFolder(list, path.data(), settings.recursive);
     QueryPerformanceCounter(&end);
     found = list.size();
     times.push_back(seconds(start, end));

@@ -67,6 +67,12 @@ LRESULT ViewerApp::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void ViewerApp::frameTick() {
   if (logoWheel) logoWheel->spin();
   if (menuPanel) menuPanel->animate();
+  if (photoShow && photoShow->cancelled()) {
+    // The user cancelled the folder's scan: no show, the idle scene comes back.
+    delete photoShow;
+    photoShow = nullptr;
+    if (!logoWheel) logoWheel = new LogoWheel(handle);
+  }
   if (photoShow) {
     photoShow->panels.animate();
     photoShow->tick();

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "app/loading_reports.h"
 #include "platform/process_window.h"
 #include "platform/window_base.h"
 #include "structure/language.h"
@@ -48,6 +49,7 @@ public:
   MenuPanel* menuPanel = nullptr;
   LogoWheel* logoWheel = nullptr;
   PhotoShow* photoShow = nullptr;
+  LoadingReports loadingReports;  // every photo show's; outlives the show, which teardown deletes
   HelpPicture* helpPicture = nullptr;
   bool helpShown = false;
   bool menuShown = true;

@@ -182,6 +182,7 @@ bool OpenDialog::confirm() {
   params.photoDir = settings.photoDir;
   params.musicDir = settings.musicDir;
   params.ownerWindow = mainWindow;
+  if (ViewerApp::current) params.reporter = &ViewerApp::current->loadingReports;
 
   PhotoShow* show = new (std::nothrow) PhotoShow(params);
   if (showSlot) *showSlot = show;

@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "app/loading_reports.h"
 #include "platform/process_window.h"
+#include "sources/photo_sources.h"
 #include "structure/settings.h"
 
 PhotoListWindow::PhotoListWindow() : DialogFrame("Ovix - Seznam fotek") {
@@ -27,7 +29,9 @@ PhotoListWindow::PhotoListWindow() : DialogFrame("Ovix - Seznam fotek") {
   list->addColumn("Adresář", 180);
   list->addColumn("Soubor", 200);
   // The path check may normalise the setting's text in place.
-  scan = std::make_unique<PhotoList>(settings.photoDir);
+  scan = std::make_unique<PhotoList>();
+  LoadingReports reports;
+  if (checkPhotoFolder(settings.photoDir, reports)) scanPhotoFolder(*scan, settings.photoDir, settings.recursive);
   list->showRows(scan.get());
   SetWindowTextA(countField, std::to_string(scan->size()).c_str());
   show();

@@ -10,6 +10,7 @@
 namespace {
 constexpr UINT_PTR idleTimer = 0;
 constexpr int barLast = 4;  // the idle bar runs 0, 1, 2, 3, 4, 0, ...
+constexpr int cancelId = 1;
 
 // Holds a critical section for one scope.
 class Locked {
@@ -24,11 +25,12 @@ private:
 };
 }  // namespace
 
-ProgressWindow::ProgressWindow() : texts(openLanguage({"Windows", "Progress"})) {
+ProgressWindow::ProgressWindow(std::atomic<bool>* cancelFlag)
+    : texts(openLanguage({"Windows", "Progress"})), cancel(cancelFlag) {
   InitializeCriticalSection(&statusLock);
   name = "Progress class";
   width = 200;
-  height = 70;
+  height = cancel ? 100 : 70;
   left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   top = (GetSystemMetrics(SM_CYSCREEN) - 150 - height) / 2;
 
@@ -45,8 +47,15 @@ ProgressWindow::ProgressWindow() : texts(openLanguage({"Windows", "Progress"})) 
 
   // No marquee style: a marquee bar ignores its position (Wine and newer common controls), and
   // the idle animation is the position itself running 0-4.
-  bar = CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD | WS_VISIBLE, 60,
-                        (height - 5) / 2, width - 70, 18, handle, nullptr, instance, nullptr);
+  bar = CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD | WS_VISIBLE, 60, 32, width - 70, 18, handle,
+                        nullptr, instance, nullptr);
+  if (cancel) {
+    const std::unique_ptr<Language> general = openLanguage({"Windows", "General"});
+    cancelButton = CreateWindowExA(0, "BUTTON", general->text("cancel").c_str(), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+                                   width - 80, height - 32, 70, 24, handle, reinterpret_cast<HMENU>(cancelId),
+                                   instance, nullptr);
+    setDialogFont(cancelButton);
+  }
   SendMessageA(bar, PBM_SETRANGE32, 0, barLast);
   SendMessageA(bar, PBM_SETPOS, 0, 0);
   SetTimer(handle, idleTimer, 100, nullptr);
@@ -95,6 +104,12 @@ LRESULT ProgressWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
       if (hit == HTCLIENT && (GetAsyncKeyState(VK_LBUTTON) & 0x8000)) return HTCAPTION;
       return hit;
     }
+    case WM_COMMAND:
+      if (LOWORD(wParam) == cancelId && cancel) {
+        cancel->store(true);
+        EnableWindow(cancelButton, FALSE);
+      }
+      return 0;
     case WM_TIMER: {
       LRESULT position = SendMessageA(bar, PBM_GETPOS, 0, 0);
       SendMessageA(bar, PBM_SETPOS, position >= barLast ? 0 : position + 1, 0);
@@ -118,7 +133,7 @@ void ProgressWindow::paint() {
     drawMaskedPicture(dc, programPicture, 2, 4);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, labelGrey);
-    TextOutA(dc, 62, (height - 58) / 2, shown.c_str(), static_cast<int>(shown.size()));
+    TextOutA(dc, 62, 6, shown.c_str(), static_cast<int>(shown.size()));
   }
   EndPaint(handle, &paintStruct);
 }

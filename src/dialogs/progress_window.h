@@ -1,7 +1,8 @@
 #pragma once
 // The small borderless window that shows, while photos load, the program picture, a status
-// line and a progress bar. It belongs to the thread that creates it, which must also pump its
+// line, a progress bar and, for a wait the user may end, a cancel button. It belongs to the thread that creates it, which must also pump its
 // messages and destroy it; setStatus and the bar messages may come from any thread.
+#include <atomic>
 #include <memory>
 #include <string>
 
@@ -13,9 +14,10 @@ class Language;
 class ProgressWindow : public WindowBase {
 public:
   // Builds and shows the window (bar idling over positions 0-4 every 100 ms, status = the
-  // "Progress" text), then hands the activation back to the main window. Allocate with new; the
-  // object deletes itself when its window is destroyed.
-  ProgressWindow();
+  // "Progress" text), then hands the activation back to the main window. With `cancel` (which
+  // must outlive the window) a cancel button sets it. Allocate with new; the object deletes
+  // itself when its window is destroyed.
+  explicit ProgressWindow(std::atomic<bool>* cancel = nullptr);
   // Stops the idle timer if it still runs and makes the main window active again.
   ~ProgressWindow() override;
 
@@ -32,6 +34,8 @@ public:
 
   bool animated = false;
   HWND bar = nullptr;
+  HWND cancelButton = nullptr;  // only with a cancel flag
+  std::atomic<bool>* cancel = nullptr;
   std::unique_ptr<Language> texts;  // "Windows" -> "Progress"
 
 private:

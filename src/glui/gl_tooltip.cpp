@@ -5,9 +5,22 @@
 #include "platform/process_window.h"
 #include "glui/tooltip_place.h"
 
+namespace {
+// A font is 256 display lists; a show has a couple of dozen tooltips.
+std::shared_ptr<GlFont> sharedFont(HDC deviceContext) {
+  static std::weak_ptr<GlFont> shared;
+  std::shared_ptr<GlFont> font = shared.lock();
+  if (!font) {
+    font = std::make_shared<GlFont>(deviceContext);
+    shared = font;
+  }
+  return font;
+}
+}  // namespace
+
 GlTooltip::GlTooltip(HWND window, const char* text) : window(window) {
   HDC deviceContext = GetDC(window);
-  font = new GlFont(deviceContext);
+  font = sharedFont(deviceContext);
   HGDIOBJ previous = SelectObject(deviceContext, font->font);
   if (!GetCharWidth32A(deviceContext, 0, 255, reinterpret_cast<LPINT>(charWidths))) {
     for (int32_t& w : charWidths) w = 0;
@@ -17,7 +30,7 @@ GlTooltip::GlTooltip(HWND window, const char* text) : window(window) {
   setText(text);
 }
 
-GlTooltip::~GlTooltip() { delete font; }
+GlTooltip::~GlTooltip() = default;
 
 void GlTooltip::setText(const char* newText) {
   text = newText;

@@ -3,13 +3,16 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 
 #include "glui/gl_font.h"
 
 class GlTooltip {
 public:
-  // A tooltip in `window`'s client area with its own font. `text` (may be none) is not
-  // copied and not freed: the caller keeps it alive as long as the tooltip shows it.
+  // A tooltip in `window`'s client area. All tooltips alive at a time share one font, made
+  // with the GL context current when the first of them was made (the scene has one). `text`
+  // (may be none) is not copied and not freed: the caller keeps it alive as long as the
+  // tooltip shows it.
   GlTooltip(HWND window, const char* text);
   virtual ~GlTooltip();
   GlTooltip(const GlTooltip&) = delete;
@@ -23,7 +26,7 @@ public:
 
   const char* text = nullptr;
   uint32_t width = 0;  // box width in pixels: the text's advance widths plus 5
-  GlFont* font = nullptr;
+  std::shared_ptr<GlFont> font;
   HWND window = nullptr;
   int32_t charWidths[256] = {};
 };

@@ -1,10 +1,11 @@
 #include "photos/decode_ahead.h"
 
 #include <algorithm>
+#include <chrono>
 
 DecodeAhead::DecodeAhead(ListWalk walk, bool forward, std::size_t tries, std::size_t wanted, unsigned workers,
                          unsigned lookAhead, Decode decode)
-    : decode(std::move(decode)), walk(walk), forward(forward), tries(tries), wanted(wanted),
+    : decode(std::move(decode)), origin(walk), walk(walk), forward(forward), tries(tries), wanted(wanted),
       lookAhead(std::max(1u, lookAhead)) {
   for (unsigned i = 0; i < std::max(1u, workers); ++i) threads.emplace_back([this] { work(); });
 }
@@ -19,12 +20,17 @@ DecodeAhead::~DecodeAhead() {
 }
 
 bool DecodeAhead::mayStart() const {
-  // The fill tries entries until it has `wanted` pictures, so the next `wanted - decodedTaken`
-  // positions after those taken are tried for sure. Beyond them (a failed upload needs one more
-  // try) a position starts only once the fill waits for it.
-  const std::size_t sure = wanted > decodedTaken ? wanted - decodedTaken : 0;
-  const std::size_t ahead = std::min(lookAhead, sure);
-  return next < tries && (next < taken + ahead || (waiting && next == taken));
+  // The fill tries entries until it has `wanted` pictures, so a position is tried for sure
+  // when fewer than `wanted` positions before it can still decode, that is, unless enough of
+  // them are known to have failed. Beyond that (a failed upload needs one more try) a
+  // position starts only once the fill waits for it.
+  // Pictures that failed hold no memory, so they do not count against the look-ahead. The
+  // first picture is decoded alone: the show is waiting for it, and a second decode at the
+  // same time would only halve its share of the processors.
+  const bool sure = next < wanted + failed;
+  const std::size_t held = next - taken - (failed - failedTaken);
+  const bool firstDone = succeeded + failed > 0;
+  return next < tries && ((sure && held < lookAhead && (next == 0 || firstDone)) || (waiting && next == taken));
 }
 
 void DecodeAhead::work() {
@@ -37,14 +43,24 @@ void DecodeAhead::work() {
     Slot& slot = slots.emplace_back();
     slot.entry = walk.next(forward);
     const std::ptrdiff_t entry = slot.entry;
+    ++busy;
     guard.unlock();
     TexelImage texels;
     const bool decoded = entry >= 0 && decode(entry, texels);
     guard.lock();
+    --busy;
+    if (stopping) {
+      changed.notify_all();
+      continue;  // the slots are gone; the picture goes with `texels`
+    }
     Slot& finished = slots[position - taken];  // slots before it may have been taken meanwhile
     finished.texels = std::move(texels);
     finished.decoded = decoded;
     finished.done = true;
+    if (decoded)
+      ++succeeded;
+    else
+      ++failed;
     changed.notify_all();
   }
 }
@@ -59,7 +75,7 @@ bool DecodeAhead::take(std::ptrdiff_t entry, TexelImage& out) {
   slots.pop_front();
   ++taken;
   const bool promised = slot.entry == entry;
-  if (promised && slot.decoded) ++decodedTaken;
+  if (!slot.decoded) ++failedTaken;
   guard.unlock();
   changed.notify_all();
   if (promised) {
@@ -67,14 +83,55 @@ bool DecodeAhead::take(std::ptrdiff_t entry, TexelImage& out) {
     return slot.decoded;
   }
   // Not the entry the walk promised: decode it here.
-  const bool decoded = decode(entry, out);
-  if (decoded) {
-    guard.lock();
-    ++decodedTaken;
-    guard.unlock();
-    changed.notify_all();
+  return decode(entry, out);
+}
+
+bool DecodeAhead::ready() const {
+  std::lock_guard<std::mutex> guard(lock);
+  return !slots.empty() && slots.front().done;
+}
+
+bool DecodeAhead::waitReady(unsigned milliseconds) {
+  std::unique_lock<std::mutex> guard(lock);
+  waiting = true;  // the position the fill waits for may start now
+  changed.notify_all();
+  const bool ready = changed.wait_for(guard, std::chrono::milliseconds(milliseconds),
+                                      [this] { return !slots.empty() && slots.front().done; });
+  waiting = false;
+  return ready;
+}
+
+bool DecodeAhead::decodes(const ListWalk& from, bool forwardWalk) const {
+  // The list's bounds, the cursor and whether it is fresh decide every step; lastStepForward
+  // is only written by a step.
+  std::lock_guard<std::mutex> guard(lock);
+  return taken == 0 && forwardWalk == forward && from.cursor == origin.cursor && from.begin == origin.begin &&
+         from.end == origin.end && from.fresh == origin.fresh;
+}
+
+bool DecodeAhead::decodedAll() const {
+  std::lock_guard<std::mutex> guard(lock);
+  return succeeded >= wanted;
+}
+
+ListWalk DecodeAhead::walkAfter() const {
+  std::lock_guard<std::mutex> guard(lock);
+  return walk;
+}
+
+void DecodeAhead::stop() {
+  std::deque<Slot> dropped;
+  {
+    std::lock_guard<std::mutex> guard(lock);
+    stopping = true;
+    dropped.swap(slots);
   }
-  return decoded;
+  changed.notify_all();
+}
+
+bool DecodeAhead::idle() const {
+  std::lock_guard<std::mutex> guard(lock);
+  return stopping && busy == 0;
 }
 
 std::size_t DecodeAhead::started() const {

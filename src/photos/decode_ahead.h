@@ -38,6 +38,23 @@ public:
   // sequence is decoded on the calling thread instead.
   bool take(std::ptrdiff_t entry, TexelImage& out);
 
+  // True when the next picture of the sequence is decoded, so take() would not wait.
+  bool ready() const;
+  // ready(), waiting for it up to `milliseconds`.
+  bool waitReady(unsigned milliseconds);
+  // True when this object decodes the sequence a fill walking from `from` in direction
+  // `forwardWalk` asks for, from its start.
+  bool decodes(const ListWalk& from, bool forwardWalk) const;
+  // True once the fill's `wanted` pictures are decoded; nothing is under way then, and the
+  // next window's walk starts where this one's ended (walkAfter).
+  bool decodedAll() const;
+  ListWalk walkAfter() const;
+  // Starts no further decode and drops every finished picture not taken; the decodes under
+  // way end on their own. Does not wait.
+  void stop();
+  // True once stopped and no decode is under way: destroying it then waits for nothing.
+  bool idle() const;
+
   // How many entries the workers have started on, for tests and benchmarks.
   std::size_t started() const;
 
@@ -53,6 +70,7 @@ private:
   bool mayStart() const;
 
   Decode decode;
+  ListWalk origin;  // the walk as handed in
   ListWalk walk;
   bool forward;
   std::size_t tries;
@@ -63,9 +81,12 @@ private:
   std::condition_variable changed;
   std::deque<Slot> slots;        // slots[0] is sequence position `taken`
   std::size_t taken = 0;         // pictures handed out
-  std::size_t decodedTaken = 0;  // of which decoded
+  std::size_t failed = 0;        // positions whose decode failed
+  std::size_t failedTaken = 0;   // of which handed out
+  std::size_t succeeded = 0;     // positions that decoded
   std::size_t next = 0;          // sequence position the next worker starts on
   bool waiting = false;          // the fill waits for position `taken`
   bool stopping = false;
+  unsigned busy = 0;             // decodes under way
   std::vector<std::thread> threads;
 };

@@ -1,44 +1,128 @@
 #include "photos/photo_cache.h"
 
 #include <windows.h>
-#include <commctrl.h>
 #include <GL/gl.h>
 
+#include <algorithm>
+#include <string>
 #include <thread>
 
-#include "app/viewer_app.h"
-#include "dialogs/progress_window.h"
-#include "photos/decode_ahead.h"
-#include "photos/memory_warning.h"
+#include "photos/decode_pipeline.h"
 #include "photos/photo_memory.h"
-#include "photos/progress_thread.h"
+#include "photos/photo_scan.h"
+#include "sources/photo_sources.h"
+#include "structure/settings.h"
 
 namespace {
 bool decodesAsPhoto(uint32_t kind) { return kind == kindBmp || kind == kindJpg || kind == kindPng; }
+
+LoadingReporter& quietReporter() {
+  static LoadingReporter quiet;
+  return quiet;
+}
 }  // namespace
 
 PhotoCache::PhotoCache(char* photoDir, uint32_t cacheLevel, uint32_t textureSize, bool smoothing)
-    : progress(std::make_unique<ProgressThread>(cacheLevel)),
-      photoList(std::make_unique<PhotoList>(photoDir)),
+    : PhotoCache(photoDir, cacheLevel, textureSize, smoothing, quietReporter(), settings.recursive) {}
+
+PhotoCache::PhotoCache(char* photoDir, uint32_t cacheLevel, uint32_t textureSize, bool smoothing,
+                       LoadingReporter& reporter, bool recursive)
+    : photoList(std::make_shared<PhotoList>()),
       options{textureSize, smoothing},
-      window(*photoList, *this, cacheLevel) {
-  const bool fits = memoryFits(textureSize);
-  progress.reset();  // the scan's progress window goes; the fill shows its own
-  if (fits) {
-    fill(window.capacity, true);
-  } else {
-    warnOutOfMemory();
+      window(*photoList, *this, cacheLevel),
+      reporter(reporter) {
+  if (!checkPhotoFolder(photoDir, reporter)) {
+    open();
+    return;
   }
+  scan = std::make_unique<PhotoScan>(
+      [folder = std::string(photoDir), recursive](PhotoList& list, const std::atomic<bool>& cancel) {
+        ScanLimits limits;
+        limits.cancel = &cancel;
+        scanPhotoFolder(list, folder, recursive, limits);
+      });
+  reporter.waitStarted(window.capacity, &scan->cancelFlag());
+  waiting = true;
+}
+
+PhotoCache::~PhotoCache() {
+  endWait();
+  releaseAll();
+  if (pipeline) pipeline->detachAll();
+}
+
+void PhotoCache::endWait() {
+  if (waiting) reporter.waitEnded();
+  waiting = false;
+}
+
+void PhotoCache::waitOpened() {
+  if (scan) open();
+}
+
+void PhotoCache::open() {
+  if (scan) {
+    scanCancelled = scan->cancelled();
+    *photoList = std::move(*scan->take());
+    scan.reset();
+    endWait();
+  }
+  if (scanCancelled) return;
+
+  const unsigned processors = std::max(1u, std::thread::hardware_concurrency());
+  const std::size_t wanted = std::min<std::size_t>(window.capacity, photoList->size());
+  std::shared_ptr<const PhotoList> list = photoList;
+  const TextureOptions decodeOptions = options;
+  pipeline = std::make_unique<DecodePipeline>(
+      [list, decodeOptions](std::ptrdiff_t entry, TexelImage& out) {
+        // Frames and the window's answers go first; decoding takes the time left over.
+        SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
+        const PhotoEntry& photo = *list->entries[static_cast<std::size_t>(entry)];
+        // gif and tga never load as photos, and their files are not even opened.
+        return decodesAsPhoto(photo.kind) && decodeTexels(decodeOptions, photo.path.c_str(), out);
+      },
+      photoList->size(), wanted, processors);
+
+  if (memoryFits(options.maxSize))
+    fill(window.capacity, true);
+  else
+    reporter.lowMemory();
   window.countGroups();
 }
 
-PhotoCache::~PhotoCache() { releaseAll(); }
+void PhotoCache::pump() {
+  if (scan) {
+    if (!scan->finished() && !scan->cancelled()) return;
+    open();
+  }
+  endWait();
+  uploadsThisFrame = 0;
+  if (pipeline) {
+    pipeline->reap();
+    // A window that does not hold the whole list is reloaded some day: decode the next one as
+    // soon as this one's decodes are done.
+    if (window.capacity <= photoList->size()) pipeline->prefetchEarly();
+  }
+  window.settleReady(true);
+}
+
+bool PhotoCache::wouldWait(std::ptrdiff_t position) const {
+  if (!opened() || window.holds(position) || window.hasWrapMark) return false;
+  if (!window.filling() && window.windowEnd == window.windowBegin) return false;  // nothing to show
+  if (window.filling()) return true;
+  return pipeline && !pipeline->prefetchReady();
+}
+
+std::size_t PhotoCache::loaded() {
+  waitOpened();
+  return window.loaded();
+}
 
 bool PhotoCache::memoryFits(uint32_t textureSize) const {
   MEMORYSTATUSEX status = {};
   status.dwLength = sizeof status;
   if (!GlobalMemoryStatusEx(&status)) return false;
-  return photoWindowFits(photoWindowBytes(window.capacity, textureSize), status.ullAvailPageFile);
+  return photoWindowFits(showBytes(window.capacity, textureSize), status.ullAvailPageFile);
 }
 
 TextureImage* PhotoCache::photo(std::ptrdiff_t index) const {
@@ -47,41 +131,43 @@ TextureImage* PhotoCache::photo(std::ptrdiff_t index) const {
 }
 
 void PhotoCache::fillStarted(const ListWalk& walk, bool forward) {
-  progress = std::make_unique<ProgressThread>(window.capacity);
-  const unsigned processors = std::max(1u, std::thread::hardware_concurrency());
-  const std::size_t wanted = std::min<std::size_t>(window.capacity, photoList->size());
-  const TextureOptions decodeOptions = options;
-  const PhotoList* list = photoList.get();
-  decoder = std::make_unique<DecodeAhead>(
-      walk, forward, photoList->size(), wanted, processors, 2 * processors,
-      [list, decodeOptions](std::ptrdiff_t entry, TexelImage& out) {
-        const PhotoEntry& photo = *list->entries[static_cast<std::size_t>(entry)];
-        // gif and tga never load as photos, and their files are not even opened.
-        return decodesAsPhoto(photo.kind) && decodeTexels(decodeOptions, photo.path.c_str(), out);
-      });
+  if (pipeline) pipeline->fillStarted(walk, forward);
+}
+
+bool PhotoCache::ready() {
+  // One upload per frame; the photo the show must show now is loaded whatever this says.
+  return uploadsThisFrame == 0 && pipeline && pipeline->ready();
 }
 
 bool PhotoCache::loadEntry(std::ptrdiff_t entry) {
   const PhotoEntry& photo = *photoList->entries[static_cast<std::size_t>(entry)];
-  ProgressWindow* window = progress ? progress->window() : nullptr;
-  if (window) window->setStatus(photo.name.c_str());
+  if (!waiting && !pipeline->ready()) {
+    // The show waits for this photo: progress, should the wait go on.
+    reporter.waitStarted(window.capacity, nullptr);
+    waiting = true;
+  }
+  reporter.showName(photo.name.c_str());
+  // Waiting in slices, so that closing Ovix does not wait for a long decode.
+  while (!leaving && !pipeline->waitReady(20)) leaving = reporter.closing();
 
   TextureImage* image = nullptr;
   TexelImage texels;
-  const bool decoded = decoder ? decoder->take(entry, texels)
-                               : decodesAsPhoto(photo.kind) && decodeTexels(options, photo.path.c_str(), texels);
-  if (decoded) image = uploadTexels(texels);
+  if (!leaving && pipeline->take(entry, texels)) image = uploadTexels(texels);
+  ++uploadsThisFrame;
   if (image) {
     image->name = photo.name.c_str();
     photos.push_back(image);
   }
-  if (window) PostMessageA(window->bar, PBM_STEPIT, 0, 0);
+  reporter.step();
   return image != nullptr;
 }
 
 void PhotoCache::fillEnded() {
-  decoder.reset();
-  progress.reset();
+  if (pipeline) pipeline->fillEnded();
+}
+
+void PhotoCache::prefetch(const ListWalk& walk, bool forward) {
+  if (pipeline) pipeline->prefetch(walk, forward);
 }
 
 void PhotoCache::releasePhotos() {

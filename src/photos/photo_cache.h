@@ -2,10 +2,12 @@
 // The photo show's cache: a window of photos of the folder loaded as textures, walked in
 // groups of four and reloaded as a whole, forwards or backwards, when the walk leaves it.
 //
-// Loading blocks the main thread (which owns the GL context and does every upload) while a
-// progress window runs on a thread of its own. The pictures of a fill are decoded ahead on
-// worker threads, one per processor, so the fill takes about the time of the decodes divided
-// among the processors; the result is the same as decoding them one after the other.
+// Nothing here makes the main thread (which owns the GL context and does every upload) wait
+// longer than the photo it must show now takes. The folder is scanned on a thread of its own;
+// pictures are decoded on worker threads, one per processor, and while the show runs the next
+// window in the direction of travel is decoded ahead, so crossing into it costs only the
+// uploads. A fill hands over the group's photos as soon as they are there; the rest arrive one
+// upload per frame (pump). The result is the same window as loading every photo in one go.
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -14,26 +16,42 @@
 #include "photos/photo_window.h"
 #include "photos/texture_image.h"
 #include "photos/texture_options.h"
+#include "sources/loading_reporter.h"
 #include "sources/photo_list.h"
 
-class DecodeAhead;
-class ProgressWindow;
+class DecodePipeline;
+class PhotoScan;
 
 class PhotoCache : public PhotoLoader {
 public:
-  // Scans `photoDir` (which the path check may rewrite; an invalid path is reported to the user
-  // and leaves the list empty) while a progress window shows, checks that `cacheLevel`
-  // textures of `textureSize` fit the available memory, and loads the first window forwards.
-  // When they do not fit, the user is warned (answering the warning ends Ovix) and nothing is
-  // loaded. Needs the GL context current.
+  // Checks `photoDir` (which the check may rewrite; an invalid path is reported and leaves the
+  // cache empty) and starts scanning it, with sub-folders when `recursive`, on a thread of its
+  // own. Once the scan is over (pump, or any call that needs the photos) it checks that the
+  // window's textures and one window decoded ahead fit the available memory, and loads the
+  // first window forwards; when they do not fit, `reporter` hears of it and nothing is loaded.
+  // `reporter` must outlive the cache. Needs the GL context current.
+  PhotoCache(char* photoDir, uint32_t cacheLevel, uint32_t textureSize, bool smoothing, LoadingReporter& reporter,
+             bool recursive);
+  // As above, scanning sub-folders as the settings say, reporting nothing.
   PhotoCache(char* photoDir, uint32_t cacheLevel, uint32_t textureSize, bool smoothing);
-  // Releases every photo (one call deletes all textures) and the list.
+  // Releases every photo (one call deletes all textures). Decodes and a scan under way are
+  // left to end on their own: nothing is waited for.
   ~PhotoCache() override;
   PhotoCache(const PhotoCache&) = delete;
   PhotoCache& operator=(const PhotoCache&) = delete;
 
+  // The per-frame share of loading, never waiting: takes over a finished scan, uploads at
+  // most one photo that has been decoded meanwhile, and ends the progress of a wait.
+  void pump();
+  // True once the scan is over and the first window is on its way; false while scanning.
+  bool opened() const { return !scan; }
+  // True when the user cancelled the scan: the show should end.
+  bool cancelled() const { return scanCancelled; }
+  // Waits for the scan, if still under way, and opens the folder.
+  void waitOpened();
+
   // The window's operations (photo_window.h), answering with the photo itself: none when there
-  // is no photo to show.
+  // is no photo to show. Before the scan is over the window is empty.
   TextureImage* photoAt(uint32_t k) { return photo(window.photoAt(k)); }
   TextureImage* advance(uint32_t k) { return photo(window.advance(k)); }
   TextureImage* previewAt(uint32_t k, bool forward) { return photo(window.previewAt(k, forward)); }
@@ -41,36 +59,51 @@ public:
   // The next-group move; the next advance or forward preview loads the group when it lies
   // outside the window.
   void nextGroup() { window.nextGroup(); }
-  // Photos loaded in the window.
-  std::size_t loaded() const { return photos.size(); }
+  // True when looking up list-order position `position` of the window now would wait for a
+  // decode: it is still to come, or lies outside the window and the next window's first
+  // picture is not decoded yet.
+  bool wouldWait(std::ptrdiff_t position) const;
+  // Photos in the window once everything has settled: waits for the scan and the whole fill.
+  std::size_t loaded();
+  // True when the window holds at least `count` photos; waits for the fill's photos as far as
+  // needed, but not for a scan (false while scanning).
+  bool holdsAtLeast(std::size_t count) { return opened() && window.loadedAtLeast(count) >= count; }
 
-  // Loads up to `count` photos in the given direction while the progress window shows one name
-  // before each try and one bar step after it.
+  // Loads up to `count` photos in the given direction.
   void fill(uint32_t count, bool forward) { window.fill(count, forward); }
   // Deletes the lists of every photo, all their textures with one call, and empties the window.
   void releaseAll() { window.releaseAll(); }
-  // True when the window's textures (capacity x textureSize² x 4 bytes, counted in 64 bits)
-  // are less than the paging file the system reports available.
+  // True when the window's textures and one window of decoded pictures (capacity x
+  // textureSize² x 4 bytes each, counted in 64 bits) are less than the paging file the system
+  // reports available.
   bool memoryFits(uint32_t textureSize) const;
 
-private:
-  // The progress window's thread while the folder is scanned and while a fill runs.
-  std::unique_ptr<class ProgressThread> progress;
-
-public:
   std::vector<TextureImage*> photos;  // the window in load order, owned
-  std::unique_ptr<PhotoList> photoList;
+  // The scanned folder; empty until the scan is over. Shared with the decoders, which may
+  // outlive the cache.
+  std::shared_ptr<PhotoList> photoList;
   TextureOptions options;
   PhotoWindow window;
 
   // PhotoLoader: how the window's fills reach textures.
   void fillStarted(const ListWalk& walk, bool forward) override;
+  bool ready() override;
   bool loadEntry(std::ptrdiff_t entry) override;
   void fillEnded() override;
+  void prefetch(const ListWalk& walk, bool forward) override;
   void releasePhotos() override;
 
 private:
   TextureImage* photo(std::ptrdiff_t index) const;
+  // The scan is over: takes its list, checks the memory and starts the first fill.
+  void open();
+  void endWait();
 
-  std::unique_ptr<DecodeAhead> decoder;  // during a fill
+  LoadingReporter& reporter;
+  std::unique_ptr<PhotoScan> scan;  // while scanning
+  bool scanCancelled = false;
+  std::unique_ptr<DecodePipeline> pipeline;  // once the list is there
+  bool waiting = false;  // the reporter was told of a wait that has not ended
+  bool leaving = false;  // Ovix is closing: nothing more is loaded
+  unsigned uploadsThisFrame = 0;
 };

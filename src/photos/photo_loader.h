@@ -1,6 +1,6 @@
 #pragma once
 // What the photo window needs from whoever turns list entries into photos: the Win32 cache
-// loads textures (with a progress window), the tests count calls.
+// loads textures, the tests count calls.
 #include <cstddef>
 
 #include "photos/photo_walk.h"
@@ -16,11 +16,20 @@ public:
     (void)walk;
     (void)forward;
   }
+  // True when the next loadEntry of the fill would answer without waiting, and may run now (a
+  // loader that spreads uploads over frames says no once this frame's share is used).
+  virtual bool ready() { return true; }
   // Tries list entry `entry`. On success the photo goes to the end of the loader's storage and
   // the result is true; on failure the storage is unchanged.
   virtual bool loadEntry(std::ptrdiff_t entry) = 0;
   // The fill has ended; photos prepared ahead for entries it did not try may be dropped.
   virtual void fillEnded() {}
+  // The next fill in direction `forward` will most likely walk from `walk` (a copy): the
+  // loader may prepare those photos while the show runs.
+  virtual void prefetch(const ListWalk& walk, bool forward) {
+    (void)walk;
+    (void)forward;
+  }
   // Releases every photo in storage and empties it.
   virtual void releasePhotos() = 0;
 };

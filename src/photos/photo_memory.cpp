@@ -6,3 +6,8 @@ uint64_t photoWindowBytes(uint32_t capacity, uint32_t textureSize) {
   if (capacity != 0 && perPhoto > UINT64_MAX / capacity) return UINT64_MAX;
   return perPhoto * capacity;
 }
+
+uint64_t showBytes(uint32_t capacity, uint32_t textureSize) {
+  const uint64_t window = photoWindowBytes(capacity, textureSize);
+  return window > UINT64_MAX / 2 ? UINT64_MAX : 2 * window;
+}

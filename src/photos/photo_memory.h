@@ -7,5 +7,9 @@
 // always "fit").
 uint64_t photoWindowBytes(uint32_t capacity, uint32_t textureSize);
 
+// What a running show holds at most: the window's textures plus one window of pictures
+// decoded ahead and not yet uploaded; held at the largest value like photoWindowBytes.
+uint64_t showBytes(uint32_t capacity, uint32_t textureSize);
+
 // True when `required` bytes are strictly less than the `available` paging file.
 inline bool photoWindowFits(uint64_t required, uint64_t available) { return required < available; }

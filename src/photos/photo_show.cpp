@@ -7,8 +7,14 @@
 #include "glui/scene_line.h"
 #include "photos/photo_cache.h"
 #include "photos/texture_image.h"
+#include "structure/settings.h"
 
-PhotoShow::PhotoShow(const ShowParams& params) : showNames(params.showNames), ownerWindow(params.ownerWindow) {
+namespace {
+LoadingReporter quiet;
+}  // namespace
+
+PhotoShow::PhotoShow(const ShowParams& params)
+    : showNames(params.showNames), ownerWindow(params.ownerWindow), waitsForPhotos(!params.reporter) {
   effect.interval = params.flipTime;
   effect.step = 1;
 
@@ -17,9 +23,13 @@ PhotoShow::PhotoShow(const ShowParams& params) : showNames(params.showNames), ow
   filmStrip.build(panels, params.ownerWindow);
 
   char emptyFolder[2] = "";
-  cache = std::make_unique<PhotoCache>(params.photoDir ? params.photoDir : emptyFolder,
-                                       params.cacheLevel, params.textureSize, params.smoothing);
-  if (loaded() > 0) current = cache->photoAt(0);
+  cache = std::make_unique<PhotoCache>(params.photoDir ? params.photoDir : emptyFolder, params.cacheLevel,
+                                       params.textureSize, params.smoothing,
+                                       params.reporter ? *params.reporter : quiet, settings.recursive);
+  if (!params.reporter) {
+    cache->waitOpened();
+    if (holds(1)) current = cache->photoAt(0);
+  }
 
   effect.select(params.effectId);
 }
@@ -34,9 +44,22 @@ PhotoShow::~PhotoShow() {
 
 std::size_t PhotoShow::loaded() const { return cache ? cache->loaded() : 0; }
 
+bool PhotoShow::cancelled() const { return cache && cache->cancelled(); }
+
+bool PhotoShow::holds(std::size_t count) const { return cache && cache->holdsAtLeast(count); }
+
+bool PhotoShow::stepWouldWait() const {
+  const PhotoWindow& window = cache->window;
+  const uint32_t next = groupIndex + 1;
+  // Within the group the next member; past its end the next group, of which the step reads
+  // member 1 (and shows member 0).
+  return cache->wouldWait(window.groupCursor + (next < 4 ? next : 5));
+}
+
 void PhotoShow::tick() {
   if (!playing) return;
   if (effect.currentEffect) effect.currentEffect->onTick();
+  if (stepDue) return;  // the clock holds until the step has its photo
   if (tickCount >= effect.interval)
     tickCount = 0;
   else
@@ -44,6 +67,7 @@ void PhotoShow::tick() {
 }
 
 void PhotoShow::photoChanged() {
+  stepDue = false;
   tickCount = 1;
   angle = 0.0f;
   if (effect.currentEffect) effect.currentEffect->restart();
@@ -52,26 +76,31 @@ void PhotoShow::photoChanged() {
 void PhotoShow::forgetFreedPhoto() {
   if (!current || !cache) return;
   if (std::find(cache->photos.begin(), cache->photos.end(), current) == cache->photos.end())
-    current = loaded() > 0 ? cache->photoAt(0) : nullptr;
+    current = holds(1) ? cache->photoAt(0) : nullptr;
 }
 
 void PhotoShow::draw() {
+  cache->pump();
   glLoadIdentity();
   glTranslatef(offsetX, offsetY, distance);
   glRotatef(angle, 0.0f, 0.0f, 1.0f);
   glEnable(GL_BLEND);
 
-  const std::size_t count = loaded();
-  if (tickCount == 0 && playing) {
+  if ((tickCount == 0 || stepDue) && playing && !waitsForPhotos && stepWouldWait()) {
+    // The photo is still being decoded: this photo stays a little longer, and the frames and
+    // the window's answers go on meanwhile.
+    stepDue = true;
+  } else if ((tickCount == 0 || stepDue) && playing) {
+    stepDue = false;
     nextPhoto();
-  } else if (groupIndex < count) {
+  } else if (holds(groupIndex + 1)) {
     current = cache->photoAt(groupIndex);
   } else {
     // A thumbnail beyond the loaded photos keeps the photo shown, unless a reload freed it.
     forgetFreedPhoto();
   }
 
-  if (count > 0 && current) {
+  if (current) {
     glBindTexture(GL_TEXTURE_2D, current->texture);
     if (effect.currentEffect) effect.currentEffect->applyEffect(current);
     glCallList(current->frameList);
@@ -88,9 +117,12 @@ void PhotoShow::draw() {
 }
 
 void PhotoShow::fillPreviews() {
-  const std::size_t count = loaded();
+  const PhotoWindow& window = cache->window;
   for (uint32_t k = 0; k < 4; ++k) {
-    if (count == 0 || k >= count) {
+    // While the window still arrives, a thumbnail shows once its photo is there; nothing here
+    // waits for a decode.
+    const bool there = window.filling() ? window.holds(window.groupCursor + k) : holds(k + 1);
+    if (!there) {
       filmStrip.showBlank(k);
       continue;
     }

@@ -7,8 +7,8 @@
 // Every photo change, whatever caused it, ends the same way (photoChanged): the slide clock
 // starts over, the rotation goes back to 0 and the effect restarts; the zoom stays.
 //
-// Main thread only, with the main window's GL context current; loading blocks (the cache shows
-// a progress window meanwhile).
+// Main thread only, with the main window's GL context current. The folder is scanned and the
+// photos decoded off the main thread; a frame waits only for the photo it must show now.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -33,8 +33,9 @@ public:
 
 class PhotoShow : public Scene {
 public:
-  // Builds the bars (the music bar only with music), scans and loads the folder, and selects
-  // the effect. Never fails as a whole: a folder without loadable photos gives an empty show.
+  // Builds the bars (the music bar only with music), starts scanning and loading the folder,
+  // and selects the effect. Never fails as a whole: a folder without loadable photos gives an
+  // empty show.
   explicit PhotoShow(const ShowParams& params);
   // Releases the music, the photos and their textures, the bars and the effect.
   ~PhotoShow() override;
@@ -82,8 +83,10 @@ public:
   // The common end of every photo change.
   void photoChanged();
 
-  // Photos loaded in the cache's window.
+  // Photos in the cache's window once loading has settled (waits for the scan and the fill).
   std::size_t loaded() const;
+  // True when the user cancelled the folder's scan: the show should go.
+  bool cancelled() const;
 
   EffectHolder effect;
   GlPanel panels;
@@ -109,4 +112,12 @@ private:
   void drawEmptyLine();
   // Drops `current` when a reload of the cache's window has freed it.
   void forgetFreedPhoto();
+  // True when the cache holds at least `count` photos (waits for the fill, not for a scan).
+  bool holds(std::size_t count) const;
+  // True when the slideshow's next step would wait for a decode.
+  bool stepWouldWait() const;
+
+  bool waitsForPhotos = false;  // no reporter: every step waits for its photo (tests, tools)
+  bool stepDue = false;         // the clock ran out, the step waits for its photo
+
 };

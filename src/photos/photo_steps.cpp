@@ -3,13 +3,12 @@
 #include "photos/photo_show.h"
 
 void PhotoShow::nextPhoto() {
-  const std::size_t count = loaded();
   const uint32_t next = groupIndex + 1;
-  if (next > count) return;  // the group has no further loaded photo
+  if (!holds(next)) return;  // the group has no further loaded photo
   groupIndex = next;
   if (next >= 4) {
     forward = true;
-    if (count >= 4) cache->nextGroup();
+    if (holds(4)) cache->nextGroup();
     groupIndex = 0;
     photoChanged();
     cache->advance(1);  // reloads the window when the new group lies outside it
@@ -20,9 +19,9 @@ void PhotoShow::nextPhoto() {
 }
 
 void PhotoShow::previousPhoto() {
-  // From member 0 the unsigned step back is huge, so nothing happens there.
+  // Nothing happens on member 0.
   const uint32_t previous = groupIndex - 1;
-  if (previous > loaded()) return;
+  if (groupIndex == 0 || !holds(previous)) return;
   groupIndex = previous;
   current = cache->previewAt(previous, false);
   photoChanged();

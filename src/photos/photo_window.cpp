@@ -12,44 +12,88 @@ PhotoWindow::PhotoWindow(PhotoList& list, PhotoLoader& loader, uint32_t cacheLev
   capacity = static_cast<uint32_t>(std::max<uint64_t>(1, std::min<uint64_t>(groups, UINT32_MAX / 4)) * 4);
 }
 
-void PhotoWindow::fill(uint32_t count, bool forwardLoad) {
-  if (windowEnd > windowBegin) releaseAll();  // a window is never partly loaded
+ListWalk PhotoWindow::walkFrom(bool forwardLoad) const {
   ListWalk walk = ListWalk::of(list);
   // Continue next to the window loaded last, in the direction of travel: after its last entry
   // going forwards, before its first going backwards.
   if (firstEntry >= 0) walk.placeOn(forwardLoad ? lastEntry : firstEntry);
-  forward = forwardLoad;
-  loader.fillStarted(walk, forwardLoad);
+  return walk;
+}
 
+void PhotoWindow::fill(uint32_t count, bool forwardLoad) {
+  if (pending.active) endFill();  // a jump: what the old fill still had coming is not wanted
+  if (windowEnd > windowBegin) releaseAll();  // a window is never partly loaded
+  pending = PendingFill();
+  pending.walk = walkFrom(forwardLoad);
+  pending.count = count;
+  pending.active = true;
+  forward = forwardLoad;
+  windowBegin = windowEnd = 0;
+  loader.fillStarted(pending.walk, forwardLoad);
+  if (count == 0 || list.size() == 0) endFill();
+
+  // Backwards the show arrives at the window's last group: the one just before the group it
+  // left, so that group has to be there before the cursor can be placed.
+  if (forwardLoad) {
+    settle(0);
+  } else {
+    settle(-4);
+  }
+  groupCursor = forwardLoad ? windowBegin : std::max(windowBegin, windowEnd - 4);
+  settleReady(false);
+}
+
+void PhotoWindow::step() {
   // Every entry is tried at most once per fill: a list with fewer loadable photos than the
   // window has room for is loaded once, not round and round, and a list with nothing loadable
   // ends after one try of each entry.
-  const std::size_t entries = list.size();
-  std::size_t tries = 0;
-  std::ptrdiff_t loadedCount = 0;
-  std::ptrdiff_t firstLoaded = -1, lastLoaded = -1;  // in load order
-  while (count > 0 && tries < entries) {
-    const std::ptrdiff_t entry = walk.next(forwardLoad);
-    ++tries;
-    if (loader.loadEntry(entry)) {
-      if (firstLoaded < 0) firstLoaded = entry;
-      lastLoaded = entry;
-      --count;
-      ++loadedCount;
+  const std::ptrdiff_t entry = pending.walk.next(forward);
+  ++pending.tries;
+  if (loader.loadEntry(entry)) {
+    if (pending.firstLoaded < 0) pending.firstLoaded = entry;
+    pending.lastLoaded = entry;
+    --pending.count;
+    if (forward) {
+      ++windowEnd;
+    } else {
+      --windowBegin;
     }
+    // The window's ends as far as loaded: jumps compare them before the fill has settled.
+    firstEntry = forward ? pending.firstLoaded : pending.lastLoaded;
+    lastEntry = forward ? pending.lastLoaded : pending.firstLoaded;
   }
-  walk.storeTo(list);
-  loader.fillEnded();
+  if (pending.count == 0 || pending.tries >= list.size()) endFill();
+}
 
-  windowBegin = 0;
-  windowEnd = loadedCount;
-  if (loadedCount > 0) {
-    firstEntry = forwardLoad ? firstLoaded : lastLoaded;
-    lastEntry = forwardLoad ? lastLoaded : firstLoaded;
+void PhotoWindow::endFill() {
+  pending.active = false;
+  pending.walk.storeTo(list);
+  loader.fillEnded();
+  // Unless the window holds the whole list (and is never reloaded), the next window in the
+  // direction of travel can be prepared while this one is shown.
+  if (windowEnd > windowBegin && capacity <= list.size()) loader.prefetch(walkFrom(forward), forward);
+}
+
+void PhotoWindow::settle(std::ptrdiff_t position) {
+  // A forward window grows at its end, a backward one at its start.
+  while (pending.active && (forward ? position >= windowEnd : position < windowBegin)) step();
+}
+
+void PhotoWindow::settleReady(bool once) {
+  while (pending.active && loader.ready()) {
+    step();
+    if (once) return;
   }
-  // Backwards the show arrives at the window's last group: the one just before the group it
-  // left.
-  groupCursor = forwardLoad ? windowBegin : std::max(windowBegin, windowEnd - 4);
+}
+
+void PhotoWindow::finishFill() {
+  while (pending.active) step();
+}
+
+std::size_t PhotoWindow::loadedAtLeast(std::size_t count) {
+  const std::ptrdiff_t wanted = static_cast<std::ptrdiff_t>(std::min<std::size_t>(count, PTRDIFF_MAX / 2));
+  settle(forward ? windowBegin + wanted - 1 : windowEnd - wanted);
+  return static_cast<std::size_t>(windowEnd - windowBegin);
 }
 
 void PhotoWindow::countGroups() {
@@ -61,6 +105,7 @@ void PhotoWindow::countGroups() {
 }
 
 void PhotoWindow::releaseAll() {
+  if (pending.active) endFill();
   loader.releasePhotos();
   windowBegin = windowEnd = groupCursor = 0;
 }
@@ -71,6 +116,11 @@ std::ptrdiff_t PhotoWindow::storageIndex(std::ptrdiff_t position) const {
 }
 
 std::ptrdiff_t PhotoWindow::wrappedMember(uint32_t k) {
+  // Inside the loaded part the member does not depend on the window's final size.
+  if (holds(groupCursor))
+    settle(groupCursor + k);
+  else
+    finishFill();
   const std::ptrdiff_t size = windowEnd - windowBegin;
   if (size <= 0) return -1;
   if (groupCursor < windowBegin)
@@ -81,10 +131,12 @@ std::ptrdiff_t PhotoWindow::wrappedMember(uint32_t k) {
   return storageIndex(windowBegin + (groupCursor - windowBegin + k) % size);
 }
 
-std::ptrdiff_t PhotoWindow::memberOrFirst(uint32_t k) const {
-  if (windowEnd <= windowBegin) return -1;
+std::ptrdiff_t PhotoWindow::memberOrFirst(uint32_t k) {
   const std::ptrdiff_t position = groupCursor + k;
-  if (position >= windowBegin && position < windowEnd) return storageIndex(position);
+  settle(position);
+  if (holds(position)) return storageIndex(position);
+  finishFill();  // the window's first photo of a backward window is its last loaded
+  if (windowEnd <= windowBegin) return -1;
   return storageIndex(windowBegin);
 }
 
@@ -96,7 +148,9 @@ std::ptrdiff_t PhotoWindow::photoAt(uint32_t k) {
 std::ptrdiff_t PhotoWindow::advance(uint32_t k) {
   if (hasWrapMark) return wrappedMember(k);
   const std::ptrdiff_t position = groupCursor + k;
-  if (position >= windowBegin && position < windowEnd) return storageIndex(position);
+  settle(position);
+  if (holds(position)) return storageIndex(position);
+  finishFill();
   if (position < windowBegin + static_cast<std::ptrdiff_t>(capacity)) {
     // Before the window, or past the end of a window the last fill could not fill.
     groupCursor = windowBegin;
@@ -110,7 +164,9 @@ std::ptrdiff_t PhotoWindow::previewAt(uint32_t k, bool forwardRead) {
   if (forwardRead) return advance(k);
   if (hasWrapMark) return wrappedMember(k);
   const std::ptrdiff_t position = groupCursor + k;
-  if (position >= windowBegin && position < windowEnd) return storageIndex(position);
+  settle(position);
+  if (holds(position)) return storageIndex(position);
+  finishFill();
   if (groupCursor >= windowBegin) return advance(k);  // the group lies after the window
   reload(false);
   return memberOrFirst(k);
@@ -125,6 +181,7 @@ bool PhotoWindow::prevGroup() {
     return false;
   }
   groupCursor -= 4;
+  settle(groupCursor);
   return groupCursor >= windowBegin;
 }
 

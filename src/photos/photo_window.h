@@ -8,6 +8,12 @@
 // the window, whichever direction it was loaded in: a backward load holds the photos in reverse
 // list order in storage, and storageIndex maps between the two. So "four on" is the next group
 // and "four back" the previous one after loads in either direction.
+//
+// A fill is settled lazily: it tries entries only as far as a lookup needs them, or as long
+// as the loader has the next one ready without waiting (ready()). A forward window grows
+// upwards from position 0, a backward one downwards from position 0, so a position once
+// loaded keeps its storage index while the rest of the window arrives. Every answer is the
+// one a fill settled at once would give.
 #include <cstddef>
 #include <cstdint>
 
@@ -26,8 +32,21 @@ public:
   // window loaded last (a window still loaded is released first). A failed entry does not use up
   // a slot; the fill ends when `count` photos are loaded or when it has tried every entry of the
   // list once. Afterwards the cursor is on the window's first group (forward) or on its last
-  // group (backward).
+  // group (backward). A fill still settling is dropped first. Returns once the photos of the
+  // cursor's group are settled as far as the loader has them ready (at least its first photo).
   void fill(uint32_t count, bool forward);
+  // Tries the pending fill's entries while the loader has them ready; one try at most when
+  // `once`. The per-frame share of a fill.
+  void settleReady(bool once);
+  // Settles the pending fill completely (waiting for the loader).
+  void finishFill();
+  // True while a fill has entries left to try.
+  bool filling() const { return pending.active; }
+  // True when list-order position `position` is loaded: a lookup there answers without
+  // waiting for the pending fill.
+  bool holds(std::ptrdiff_t position) const { return position >= windowBegin && position < windowEnd; }
+  // Photos loaded so far, at least `count` of them when the fill can give them (waits).
+  std::size_t loadedAtLeast(std::size_t count);
   // Group bookkeeping once the first fill is done: sets the wrap mark when the whole list fits.
   void countGroups();
   // Releases every photo; the window is empty and the cursor at its start.
@@ -50,7 +69,11 @@ public:
   // Moves the cursor one group on; the next advance reloads when the group lies outside.
   void nextGroup() { groupCursor += 4; }
 
-  std::size_t loaded() const { return static_cast<std::size_t>(windowEnd - windowBegin); }
+  // Photos in the window once the fill has settled (waits for it).
+  std::size_t loaded() {
+    finishFill();
+    return static_cast<std::size_t>(windowEnd - windowBegin);
+  }
   // The storage index of list-order position `position` inside the window.
   std::ptrdiff_t storageIndex(std::ptrdiff_t position) const;
 
@@ -74,8 +97,24 @@ private:
   // end is completed from the start.
   std::ptrdiff_t wrappedMember(uint32_t k);
   // Member k of the group if it lies inside the window, else the window's first photo.
-  std::ptrdiff_t memberOrFirst(uint32_t k) const;
+  std::ptrdiff_t memberOrFirst(uint32_t k);
   void reload(bool forward);
+  // One try of the pending fill; ends the fill when it has its photos or has tried every entry.
+  void step();
+  // Settles the pending fill until `position` is loaded or the fill has ended.
+  void settle(std::ptrdiff_t position);
+  // Ends the pending fill: the walk goes back to the list and the loader hears of it.
+  void endFill();
+  // The walk the next fill in the given direction starts from.
+  ListWalk walkFrom(bool forward) const;
+
+  struct PendingFill {
+    bool active = false;
+    ListWalk walk;
+    uint32_t count = 0;       // photos still wanted
+    std::size_t tries = 0;
+    std::ptrdiff_t firstLoaded = -1, lastLoaded = -1;  // in load order
+  } pending;
 
   PhotoList& list;
   PhotoLoader& loader;

@@ -44,32 +44,33 @@ void PhotoShow::togglePlaying() {
 }
 
 void PhotoShow::selectThumbnail(uint32_t k) {
-  if (loaded() > k) current = cache->photoAt(k);
+  if (holds(k + 1)) current = cache->photoAt(k);
   groupIndex = k;
   photoChanged();
 }
 
 void PhotoShow::nextGroup() {
   forward = true;
-  if (loaded() > 3) cache->nextGroup();
+  if (holds(4)) cache->nextGroup();
   groupIndex = 0;
   photoChanged();
 }
 
 void PhotoShow::previousGroup() {
-  if (loaded() >= 4) forward = cache->prevGroup();
+  if (holds(4)) forward = cache->prevGroup();
   groupIndex = 0;
   photoChanged();
 }
 
 void PhotoShow::firstPhoto() {
-  if (loaded() > 0) {
+  if (holds(1)) {
     PhotoWindow& window = cache->window;
     // Positions count from the window's first photo in list order, so a window whose first
     // entry is the list's first holds the first group at its start. Any other window is
     // reloaded forwards from the list's first entry: the walk continues after the entry it is
-    // placed on, and after the last one it starts over.
-    if (!window.hasWrapMark && window.firstEntry != 0) {
+    // placed on, and after the last one it starts over. A backward window still arriving does
+    // not know its first entry yet; reloading it gives the same photos without waiting.
+    if (!window.hasWrapMark && (window.firstEntry != 0 || (window.filling() && !window.forward))) {
       const std::ptrdiff_t lastEntry = static_cast<std::ptrdiff_t>(cache->photoList->size()) - 1;
       window.firstEntry = window.lastEntry = lastEntry;
       cache->fill(window.capacity, true);
@@ -78,18 +79,19 @@ void PhotoShow::firstPhoto() {
   }
   forward = true;
   groupIndex = 0;
-  current = loaded() > 0 ? cache->photoAt(0) : nullptr;
+  current = holds(1) ? cache->photoAt(0) : nullptr;
   photoChanged();
 }
 
 void PhotoShow::lastPhoto() {
-  if (loaded() == 0) {
+  if (!holds(1)) {
     firstPhoto();
     return;
   }
   PhotoWindow& window = cache->window;
   uint32_t member = 0;
   if (window.hasWrapMark) {
+    window.finishFill();
     // The whole folder is loaded in list order: its last photo ends the window.
     const std::ptrdiff_t last = window.windowEnd - 1 - window.windowBegin;
     window.groupCursor = window.windowBegin + last / 4 * 4;
@@ -100,16 +102,16 @@ void PhotoShow::lastPhoto() {
     const std::ptrdiff_t entries = static_cast<std::ptrdiff_t>(cache->photoList->size());
     const std::ptrdiff_t lastEntry = entries - 1;
     const std::ptrdiff_t groupStart = lastEntry / 4 * 4;
-    if (window.firstEntry != groupStart) {
+    if (window.firstEntry != groupStart || (window.filling() && !window.forward)) {
       window.firstEntry = window.lastEntry = groupStart > 0 ? groupStart - 1 : lastEntry;
       cache->fill(window.capacity, true);
     }
     window.groupCursor = window.windowBegin;
     member = static_cast<uint32_t>(lastEntry - groupStart);
-    if (member >= loaded()) member = 0;
+    if (!holds(member + 1)) member = 0;
   }
   forward = true;
   groupIndex = member;
-  current = loaded() > member ? cache->photoAt(member) : nullptr;
+  current = holds(member + 1) ? cache->photoAt(member) : nullptr;
   photoChanged();
 }

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+class LoadingReporter;
+
 struct ShowParams {
   uint32_t cacheLevel = 0;   // photos kept loaded
   uint32_t textureSize = 0;  // texture size limit in texels
@@ -18,4 +20,7 @@ struct ShowParams {
   char* photoDir = nullptr;
   const char* musicDir = nullptr;  // folder of music
   HWND ownerWindow = nullptr;      // the main window: tooltips and message boxes
+  // Where loading reports progress, a bad path and low memory; must outlive the show. With
+  // none, nothing is reported and the folder is scanned before the show's constructor returns.
+  LoadingReporter* reporter = nullptr;
 };

@@ -18,13 +18,6 @@ class PhotoList {
 public:
   // An empty list with room for 120 entries.
   PhotoList();
-#ifdef _WIN32
-  // Checks `folderPath` with checkPath (which normalises the caller's text in place, e.g. the
-  // settings' photoDir) and scans it, with sub-folders when the `recursive` setting is on.
-  // Never fails: an invalid path shows the message box "Špatná cesta" owned by the main
-  // window and leaves the list empty.
-  explicit PhotoList(char* folderPath);
-#endif
 
   // Adds a photo found in `folder`; the entry's path is folder + "\" + name.
   void append(const std::string& folder, const char* name, uint32_t kind);

@@ -1,20 +1,17 @@
-// Creating a PhotoList from a folder path: check, report, scan.
-#include <string>
-
-#include "dialogs/message_box_window.h"
+// Opening a photo folder: check and report on the main thread, scan wherever the caller likes.
 #include "sources/photo_sources.h"
-#include "structure/settings.h"
 
-PhotoList::PhotoList(char* folderPath) : PhotoList() {
-  if (!checkPath(folderPath)) {
-    std::string message = std::string("Cesta '") + folderPath + "' není platnou cestou k souborům.";
-    // The box copies its texts into its controls; it lives on by itself and is not waited for.
-    new MessageBoxWindow(nullptr, "Špatná cesta", message.c_str(), 0, false, 0);
-    return;
-  }
-  if (settings.recursive)
-    scanTree(*this, folderPath);
+bool checkPhotoFolder(char* folderPath, LoadingReporter& reporter) {
+  if (checkPath(folderPath)) return true;
+  reporter.badPath(folderPath);
+  return false;
+}
+
+void scanPhotoFolder(PhotoList& list, const std::string& folder, bool recursive, const ScanLimits& limits) {
+  Win32FolderListing listing;
+  if (recursive)
+    scanTree(list, folder, listing, limits);
   else
-    scanFolder(*this, folderPath);
-  finishScan();
+    scanFolder(list, folder, listing, limits);
+  list.finishScan();
 }

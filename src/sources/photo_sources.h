@@ -6,6 +6,7 @@
 #include <string>
 
 #include "sources/folder_scan.h"
+#include "sources/loading_reporter.h"
 #include "sources/photo_list.h"
 
 // Directory listing through FindFirstFileA / FindNextFileA of "<folder>\*.*". Symbolic links
@@ -24,6 +25,13 @@ bool checkPath(char* path);
 // The scans of sources/folder_scan.h over Win32FolderListing.
 void scanFolder(PhotoList& list, const char* folder, const ScanLimits& limits = {});
 void scanTree(PhotoList& list, const char* folder, const ScanLimits& limits = {});
+
+// Opening a photo folder in two halves, so that the scan can run on a thread of its own:
+// checkPhotoFolder on the main thread checks and normalises `folderPath` in place with
+// checkPath (e.g. the settings' photoDir) and reports an invalid path through `reporter`
+// (false); scanPhotoFolder then fills `list` (with sub-folders when `recursive`) and finishes it.
+bool checkPhotoFolder(char* folderPath, LoadingReporter& reporter);
+void scanPhotoFolder(PhotoList& list, const std::string& folder, bool recursive, const ScanLimits& limits = {});
 
 // Shows the shell's folder browser owned by `owner`, starting at the desktop. On a chosen
 // file-system folder writes its path into `folder` (at least MAX_PATH characters) and returns

@@ -21,6 +21,7 @@
 #include "photos/photo_cache.h"
 #include "photos/photo_show.h"
 #include "photos/texture_image.h"
+#include "sources/loading_reporter.h"
 #include "show_driver.h"
 #include "structure/settings.h"
 
@@ -272,4 +273,25 @@ TEST_F(InProcess, OpenDialogRefusesAFolderNameOutsideTheCodePage) {
   EXPECT_EQ(show, nullptr);
   DestroyWindow(box);
   DestroyWindow(dialog);
+}
+
+TEST_F(InProcess, ACancelledScanStartsNoShow) {
+  // Cancels every scan it hears of, as the progress window's button does.
+  struct Cancelling : LoadingReporter {
+    void waitStarted(uint32_t, std::atomic<bool>* cancel) override {
+      if (cancel) cancel->store(true);
+    }
+  } cancelling;
+  folder = makePhotoFolder(3);
+  std::snprintf(photoDir, sizeof photoDir, "%s", folder.c_str());
+  ShowParams params;
+  params.cacheLevel = 8;
+  params.photoDir = photoDir;
+  params.ownerWindow = context.window;
+  params.reporter = &cancelling;
+  show = new PhotoShow(params);
+  show->draw();
+  EXPECT_TRUE(show->cancelled());
+  EXPECT_EQ(show->current, nullptr);
+  EXPECT_EQ(show->loaded(), 0u);
 }

@@ -6,15 +6,17 @@
 #include <commctrl.h>
 #include <GL/gl.h>
 
+#include <atomic>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "app/loading_reports.h"
 #include "app/viewer_app.h"
 #include "dialogs/progress_window.h"
 #include "glui/gl_test_context.h"
 #include "photos/photo_cache.h"
-#include "photos/progress_thread.h"
+#include "dialogs/progress_thread.h"
 #include "structure/settings.h"
 #include "support/harness.h"
 
@@ -60,9 +62,12 @@ protected:
     for (int i = 1; i <= count; ++i)
       ASSERT_TRUE(writeFile(folder + "\\p" + std::to_string(i) + ".bmp", bmp(i + 3, static_cast<unsigned char>(20 * i))));
   }
+  // The cache once its scan and first fill have settled.
   std::unique_ptr<PhotoCache> open(uint32_t cacheLevel, uint32_t textureSize = 1024) {
     std::strcpy(path, folder.c_str());
-    return std::make_unique<PhotoCache>(path, cacheLevel, textureSize, true);
+    auto cache = std::make_unique<PhotoCache>(path, cacheLevel, textureSize, true, reports, false);
+    cache->loaded();
+    return cache;
   }
   // The photo number of each loaded texture, in load order.
   static std::vector<int> numbers(const PhotoCache& cache) {
@@ -81,6 +86,7 @@ protected:
   }
 
   GlTestContext gl{640, 480, true};
+  LoadingReports reports;
   char previousFolder[MAX_PATH] = {};
   std::string folder;
   char path[MAX_PATH] = {};
@@ -97,12 +103,14 @@ TEST_F(PhotoCacheTest, TenPhotosLoadInListOrderAndTheReloadReleasesTheOldWindow)
   EXPECT_EQ(cache->advance(1), cache->photos[5]);
   cache->nextGroup();
   cache->advance(1);  // leaves the window: the next eight, round the end of the list
+  EXPECT_EQ(cache->loaded(), 8u);
   EXPECT_EQ(numbers(*cache), listNumbers(*cache, {8, 9, 0, 1, 2, 3, 4, 5}));
   for (const TextureImage* image : cache->photos) EXPECT_TRUE(glIsTexture(image->texture));
 
   // Back past the window's start: a backward load, in reverse list order.
   EXPECT_FALSE(cache->prevGroup());
   EXPECT_EQ(cache->previewAt(0, false), cache->photos[3]);  // the group of list entries 4 .. 7
+  EXPECT_EQ(cache->loaded(), 8u);
   EXPECT_EQ(numbers(*cache), listNumbers(*cache, {7, 6, 5, 4, 3, 2, 1, 0}));
 }
 
@@ -162,7 +170,16 @@ TEST(ProgressThread, PublishesItsWindowTakesBarStepsAndEndsWhenTold) {
     EXPECT_EQ(shown->statusText(), "IMG_0001.JPG");
   }
   EXPECT_FALSE(IsWindow(window));
-  // Ending at once, before the thread has its window, must not hang either.
+  // Ending at once, before the thread has its window or within its delay, must not hang.
   for (int i = 0; i < 5; ++i) ProgressThread quick(4);
+  { ProgressThread neverShown(4, 3600000); }
+  // A wait that can be cancelled gets a button that sets the flag.
+  std::atomic<bool> cancel{false};
+  {
+    ProgressThread cancellable(4, 0, &cancel);
+    ASSERT_TRUE(waitFor([&] { return cancellable.window() != nullptr; }));
+    SendMessageA(cancellable.window()->cancelButton, BM_CLICK, 0, 0);
+    EXPECT_TRUE(waitFor([&] { return cancel.load(); }));
+  }
   SetCurrentDirectoryA(previousFolder);
 }

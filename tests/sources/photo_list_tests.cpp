@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "app/loading_reports.h"
 #include "app/viewer_app.h"
 #include "sources/photo_sources.h"
 #include "structure/settings.h"
@@ -25,10 +26,11 @@ TEST(PhotoFolders, ListsFollowThePathAndTheSubFolderSettingAndABadPathIsReported
   }
   // Scans root + `folder` the way a show does; the photo paths relative to root.
   auto scan = [&](const std::string& folder, bool recursive) {
-    settings.recursive = recursive;
     char path[MAX_PATH + 2];
     lstrcpynA(path, (root + folder).c_str(), MAX_PATH);
-    PhotoList list(path);
+    LoadingReports reports;
+    PhotoList list;
+    if (checkPhotoFolder(path, reports)) scanPhotoFolder(list, path, recursive);
     std::set<std::string> names;
     for (const auto& entry : list.entries) names.insert(entry->path.substr(root.size()));
     return names;
@@ -51,7 +53,6 @@ TEST(PhotoFolders, ListsFollowThePathAndTheSubFolderSettingAndABadPathIsReported
   GetWindowTextA(FindWindowExA(box, nullptr, "Static", nullptr), message, sizeof message);
   EXPECT_EQ(std::string(message), "Cesta '" + root + "\\Nowhere' není platnou cestou k souborům.");
   DestroyWindow(box);
-  settings.recursive = false;
   removeFolder(root);
 }
 
@@ -63,9 +64,8 @@ TEST(PhotoFolders, RecursiveScanDoesNotFollowSymbolicLinkLoops) {
   lstrcatA(folder, "\\symlink-loop");
   ASSERT_NE(GetFileAttributesA(folder), INVALID_FILE_ATTRIBUTES) << "made by symlink_loop_folder";
   const std::string root = folder;
-  settings.recursive = true;
-  PhotoList list(folder);
-  settings.recursive = false;
+  PhotoList list;
+  scanPhotoFolder(list, folder, true);
   std::set<std::string> paths;
   for (const auto& entry : list.entries) paths.insert(entry->path.substr(root.size()));
   EXPECT_EQ(paths, (std::set<std::string>{"\\a.jpg", "\\sub\\b.jpg"}));

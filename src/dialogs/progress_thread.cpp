@@ -1,10 +1,11 @@
-#include "photos/progress_thread.h"
+#include "dialogs/progress_thread.h"
 
 #include <commctrl.h>
 
 #include "dialogs/progress_window.h"
 
-ProgressThread::ProgressThread(uint32_t steps) : steps(steps) {
+ProgressThread::ProgressThread(uint32_t steps, DWORD delayMs, std::atomic<bool>* cancel)
+    : steps(steps), delayMs(delayMs), cancel(cancel) {
   ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   if (!ready) return;
   thread = CreateThread(nullptr, 0, run, this, 0, &threadId);
@@ -22,11 +23,25 @@ ProgressThread::~ProgressThread() {
   if (ready) CloseHandle(ready);
 }
 
+bool ProgressThread::delayed() const {
+  const ULONGLONG deadline = GetTickCount64() + delayMs;
+  for (ULONGLONG now = GetTickCount64(); now < deadline; now = GetTickCount64()) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(deadline - now), QS_ALLPOSTMESSAGE);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+      if (message.message == WM_QUIT) return false;
+  }
+  return true;
+}
+
 DWORD WINAPI ProgressThread::run(void* self) {
   auto* owner = static_cast<ProgressThread*>(self);
   MSG message;
   PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);  // the thread's message queue, at once
-  auto* progress = new ProgressWindow();  // deletes itself when its window is destroyed
+  SetEvent(owner->ready);
+  if (!owner->delayed()) return 0;
+
+  auto* progress = new ProgressWindow(owner->cancel);  // deletes itself when its window is destroyed
   HWND window = progress->handle;
   if (window) {
     progress->stopAnimation();
@@ -37,7 +52,6 @@ DWORD WINAPI ProgressThread::run(void* self) {
   } else {
     delete progress;  // no window: nothing will delete it
   }
-  SetEvent(owner->ready);
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
     DispatchMessageA(&message);

@@ -1,4 +1,4 @@
-#include "photos/memory_warning.h"
+#include "app/memory_warning.h"
 
 #include <string>
 

@@ -1,0 +1,69 @@
+#include "photos/decode_pipeline.h"
+
+#include <algorithm>
+#include <thread>
+
+DecodePipeline::DecodePipeline(DecodeAhead::Decode decode, std::size_t entries, std::size_t wanted,
+                               unsigned workers)
+    : decode(std::move(decode)), entries(entries), wanted(wanted), workers(std::max(1u, workers)) {}
+
+DecodePipeline::~DecodePipeline() = default;
+
+std::unique_ptr<DecodeAhead> DecodePipeline::start(const ListWalk& walk, bool forward, unsigned lookAhead) const {
+  return std::make_unique<DecodeAhead>(walk, forward, entries, wanted, workers, lookAhead, decode);
+}
+
+void DecodePipeline::retire(std::unique_ptr<DecodeAhead> decoder) {
+  if (!decoder) return;
+  decoder->stop();
+  retired.push_back(std::move(decoder));
+}
+
+void DecodePipeline::fillStarted(const ListWalk& walk, bool forward) {
+  retire(std::move(current));
+  currentForward = forward;
+  if (ahead && ahead->decodes(walk, forward)) {
+    current = std::move(ahead);
+    return;
+  }
+  retire(std::move(ahead));
+  // A few pictures ahead of the one the fill waits for keep every worker busy.
+  current = start(walk, forward, 2 * workers);
+}
+
+bool DecodePipeline::ready() const { return current && current->ready(); }
+
+bool DecodePipeline::waitReady(unsigned milliseconds) { return !current || current->waitReady(milliseconds); }
+
+bool DecodePipeline::take(std::ptrdiff_t entry, TexelImage& out) {
+  if (!current) return decode(entry, out);
+  return current->take(entry, out);
+}
+
+void DecodePipeline::fillEnded() { retire(std::move(current)); }
+
+void DecodePipeline::prefetch(const ListWalk& walk, bool forward) {
+  if (ahead && ahead->decodes(walk, forward)) return;  // started early
+  retire(std::move(ahead));
+  // The whole window ahead, so crossing into it costs only the uploads; no more than that.
+  ahead = start(walk, forward, static_cast<unsigned>(std::min<std::size_t>(wanted, 1u << 16)));
+}
+
+void DecodePipeline::prefetchEarly() {
+  if (ahead || !current || !current->decodedAll()) return;
+  ahead = start(current->walkAfter(), currentForward, static_cast<unsigned>(std::min<std::size_t>(wanted, 1u << 16)));
+}
+
+void DecodePipeline::reap() {
+  retired.erase(std::remove_if(retired.begin(), retired.end(),
+                               [](const std::unique_ptr<DecodeAhead>& decoder) { return decoder->idle(); }),
+                retired.end());
+}
+
+void DecodePipeline::detachAll() {
+  retire(std::move(current));
+  retire(std::move(ahead));
+  if (retired.empty()) return;
+  std::thread([leaving = std::move(retired)]() mutable { leaving.clear(); }).detach();
+  retired.clear();
+}
