@@ -26,7 +26,7 @@ private:
 }  // namespace
 
 ProgressWindow::ProgressWindow(std::atomic<bool>* cancelFlag)
-    : texts(openLanguage({"Windows", "Progress"})), cancel(cancelFlag) {
+    : cancel(cancelFlag), texts(openLanguage({"Windows", "Progress"})) {
   InitializeCriticalSection(&statusLock);
   name = "Progress class";
   width = 200;
