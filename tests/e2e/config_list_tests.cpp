@@ -23,21 +23,6 @@ HWND pressControlKeyFor(OvixProcess& ovix, int key, const char* className) {
   return found;
 }
 
-// The whole screen as the user sees it once `window` and its controls have painted, saved as
-// `file` beside the test log.
-void screenshot(HWND window, const char* file) {
-  waitFor([&] {
-    bool pending = GetUpdateRect(window, nullptr, FALSE);
-    EnumChildWindows(
-        window, [](HWND child, LPARAM flag) -> BOOL { return !(*reinterpret_cast<bool*>(flag) |= GetUpdateRect(child, nullptr, FALSE)); },
-        reinterpret_cast<LPARAM>(&pending));
-    return !pending;
-  });
-  RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  Capture capture;
-  if (captureScreen(screen, capture)) capture.savePng(file);
-}
-
 std::string text(HWND window) {
   char buffer[MAX_PATH] = "";
   SendMessageA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
@@ -62,7 +47,6 @@ TEST(ConfigurationAndList, ASavedChangeSurvivesARestartAndCtrlLCountsTheFolder) 
   ASSERT_TRUE(first.waitForWindow());
   HWND dialog = pressControlKeyFor(first, 'N', "Ovix - Nastavení");
   ASSERT_TRUE(dialog);
-  screenshot(dialog, "ovix-config.png");
   SendMessageA(musicBoxOf(dialog), BM_CLICK, 0, 0);
   PostMessageA(FindWindowExA(dialog, nullptr, "Button", "Save"), BM_CLICK, 0, 0);
   ASSERT_TRUE(waitFor([&] { return !IsWindow(dialog); }));
@@ -74,7 +58,6 @@ TEST(ConfigurationAndList, ASavedChangeSurvivesARestartAndCtrlLCountsTheFolder) 
   HWND pathField = FindWindowExA(list, nullptr, "Edit", nullptr);
   EXPECT_EQ(text(pathField), photos);
   EXPECT_EQ(text(FindWindowExA(list, pathField, "Edit", nullptr)), "5");
-  screenshot(list, "ovix-photo-list.png");
   PostMessageA(first.window(), WM_CLOSE, 0, 0);
   ASSERT_TRUE(first.waitForExit(30000, nullptr));
 
