@@ -94,9 +94,11 @@ TEST(SettingsFile, PositionIsKeptOnlyWhenRemembered) {
   MemoryStorage storage;
   for (bool remembered : {false, true}) {
     storage.files["./config.conf"] = std::string("[Configuration][Program]last_position=") +
-                                     (remembered ? "true" : "false") + ";x=5;[/Program][/Configuration]";
+                                     (remembered ? "true" : "false") + ";x=5;y=6;bg_red=7;[/Program][/Configuration]";
     readFresh(1280, 1024);
     EXPECT_EQ(settings.windowX, remembered ? 5 : (1280 - 450) / 2);  // else centred
+    EXPECT_EQ(settings.windowY, remembered ? 6 : (1024 - 370) / 2);
+    EXPECT_EQ(settings.bgRed, 7u);  // the other keys are read either way
     settings.windowX = 77;
     EXPECT_TRUE(writeSettings());
     EXPECT_TRUE(contains(storage.files["./config.conf"], remembered ? "\t\tx=77;\r\n" : "\t\tx=5;\r\n"));
