@@ -1,6 +1,6 @@
 // The configuration dialog in this process, driven with the messages a user's clicks send:
 // what save writes, what the pages show, what closing without saving leaves, the help link,
-// the extensions log, an unwritable config.conf, and screenshots of every page.
+// the extensions log and an unwritable config.conf. Arrow bounds are the native test's.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -155,19 +155,6 @@ TEST_F(ConfigDialogTest, CancelEscAndTheCloseBoxLeaveTheFileAsItWas) {
   }
 }
 
-TEST_F(ConfigDialogTest, ArrowsStopAtTheirBoundsAndSizesStopBelowTheMaximum) {
-  settings.flipTime = 100;
-  settings.cacheLevel = 10;
-  open();
-  arrow(scene, scene->intervalArrows, SB_LINEDOWN);
-  EXPECT_EQ(windowText(scene->intervalField), "1");
-  arrow(graphics, graphics->cacheArrows, SB_LINEDOWN, 2);
-  arrow(graphics, graphics->cacheArrows, SB_THUMBTRACK);
-  EXPECT_EQ(windowText(graphics->cacheField), "6");
-  EXPECT_EQ(SendMessageA(graphics->sizeList, CB_GETCOUNT, 0, 0), static_cast<LRESULT>(textureSizeChoices(maximum).size()));
-  EXPECT_EQ(comboText(graphics->sizeList), std::to_string(maximum / 2) + " px");
-}
-
 TEST_F(ConfigDialogTest, MendsDepthColourLanguagesAndTheLogFolder) {
   // An unlisted colour depth keeps its value; a dismissed colour menu keeps the colour.
   settings.bits = 15;
@@ -235,28 +222,11 @@ TEST_F(ConfigDialogTest, AnUnwritableFileIsReportedOnceAndTheSettingsStayInMemor
     EXPECT_EQ(windowText(boxes[0]), "Not saved");
     EXPECT_NE(windowText(FindWindowExA(boxes[0], nullptr, "Static", nullptr)).find(currentFolder() + "\\config.conf"),
               std::string::npos);
-    Capture capture;
-    POINT client;
     if (!folderOfThatName) {
       EXPECT_EQ(readFile("config.conf"), before);
-      EXPECT_TRUE(captureWindow(boxes[0], "save-failed.png", capture, client));
     }
     DestroyWindow(boxes[0]);
   }
 }
 
-TEST_F(ConfigDialogTest, ScreenshotsOfEveryPageInCzechAndEnglish) {
-  for (const char* language : {"cz", "en"}) {
-    std::snprintf(settings.language, sizeof settings.language, "%s", language);
-    open();
-    for (int page = 0; page < 5; ++page) {
-      dialog->tabs->select(dialog->pages[page]->handle);
-      Capture capture;
-      POINT client;
-      const std::string file = std::string("config-") + language + "-" + std::to_string(page + 1) + ".png";
-      EXPECT_TRUE(captureWindow(dialog->handle, file.c_str(), capture, client)) << file;
-    }
-    DestroyWindow(dialog->handle);
-  }
-}
 }  // namespace

@@ -1,6 +1,7 @@
 // Ovix's update check against real HTTP servers on this machine (update_server.py, started
 // around this test): the notice appears a moment after start-up only for a newer release, and
-// Ovix starts and quits at once whatever the server does.
+// Ovix quits at once even while the server keeps it waiting. How answers are read is the
+// native test's.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -34,8 +35,7 @@ TEST(UpdateCheckEndToEnd, NoticeOnlyForANewerReleaseAndOvixNeverWaitsForTheServe
   const struct {
     std::string server;
     bool notice, quitWhileWaiting;
-  } cases[] = {{"newer", true, false}, {"same", false, false},   {"missing", false, false}, {"huge", false, false},
-               {"silent", false, false}, {"silent", false, true}, {"stopped", false, false}};
+  } cases[] = {{"newer", true, false}, {"same", false, false}, {"silent", false, false}, {"silent", false, true}};
   for (const auto& known : cases) {
     SCOPED_TRACE(known.server + (known.quitWhileWaiting ? ", quitting while the check waits" : ""));
     const size_t logStart = readFile(serverFile("requests")).size();
@@ -47,16 +47,13 @@ TEST(UpdateCheckEndToEnd, NoticeOnlyForANewerReleaseAndOvixNeverWaitsForTheServe
 
     if (known.quitWhileWaiting) {
       ASSERT_TRUE(waitFor([&] { return readFile(serverFile("requests")).find("silent request", logStart) != std::string::npos; }));
-    } else if (known.server != "stopped") {  // once the library has hung up, the check has decided
+    } else {  // once the library has hung up, the check has decided
       ASSERT_TRUE(waitFor([&] { return heldOpen(known.server, logStart) >= 0; }));
       EXPECT_TRUE(known.server != "silent" || std::abs(heldOpen(known.server, logStart) - 3.0) < 0.5);
     }
     if (known.notice) waitFor([&] { return findProcessWindow(processId, "Ovix Update") != nullptr; });
     EXPECT_EQ(findProcessWindow(processId, "Ovix Update") != nullptr, known.notice);
     EXPECT_TRUE(!known.notice || GetWindow(findProcessWindow(processId, "Ovix Update"), GW_OWNER) == ovix.window());
-    Capture screen;
-    if (known.notice && captureScreen({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, screen))
-      screen.savePng("update-notice-over-ovix.png");
 
     PostMessageA(ovix.window(), WM_CLOSE, 0, 0);
     DWORD exitCode = 99;

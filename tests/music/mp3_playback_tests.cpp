@@ -8,22 +8,7 @@
 #include <vector>
 
 #include "music/music_player.h"
-
-namespace {
-// Runs the thread's messages until `done` or 30 s have passed; true when done.
-template <typename Done> bool pumpUntil(Done done) {
-  const ULONGLONG end = GetTickCount64() + 30000;
-  MSG message;
-  while (!done() && GetTickCount64() < end) {
-    if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-      continue;
-    }
-    DispatchMessageA(&message);
-  }
-  return done();
-}
-}  // namespace
+#include "support/harness.h"
 
 TEST(Mp3Playback, TracksPlayToTheirEndOneAfterAnother) {
   bool failed = true;
@@ -31,7 +16,7 @@ TEST(Mp3Playback, TracksPlayToTheirEndOneAfterAnother) {
   for (char& c : folder) c = c == '/' ? '\\' : c;
   std::unique_ptr<MusicPlayer> player(new MusicPlayer(GetModuleHandleA(nullptr), folder.c_str(), failed));
   ASSERT_FALSE(failed);
-  ASSERT_TRUE(pumpUntil([&] { return !player->scanning(); }));
+  ASSERT_TRUE(waitFor([&] { return !player->scanning(); }));
   ASSERT_EQ(player->tracks.size(), 3u);
 
   // Each end-of-track notification of the player, until the three tracks and the first again

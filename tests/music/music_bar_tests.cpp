@@ -77,14 +77,7 @@ TEST_F(MusicBarTest, ButtonsCommandThePlayerAndFollowTheirState) {
   bar.build(panel, gl.window, music.c_str());
   ASSERT_TRUE(bar.musicOn && bar.music && bar.texts);
   ASSERT_TRUE(waitFor([&] { return !bar.music->scanning(); }));
-  const char* tips[6] = {"Music off",      "Pause the music", "Next track",
-                         "Previous track", "Louder",          "Quieter"};
-  for (int i = 0; i < 6; ++i) {
-    ASSERT_EQ(panel.findButton(bar.musicIds[i]), bar.buttons[i]);
-    EXPECT_STREQ(tooltipOf(MusicButton(i)), tips[i]);
-    EXPECT_NE(bar.buttons[i]->images[0], 0u) << i;
-    EXPECT_EQ(bar.buttons[i]->images[1] != 0, i <= musicPause) << i;
-  }
+  for (int i = 0; i < 6; ++i) ASSERT_EQ(panel.findButton(bar.musicIds[i]), bar.buttons[i]);
 
   // The player's side of each command is the player test's; here the click reaches it and the
   // two-state buttons follow.
@@ -95,11 +88,9 @@ TEST_F(MusicBarTest, ButtonsCommandThePlayerAndFollowTheirState) {
     const char* tooltip;
     bool muted, paused;
   } clicks[] = {{musicOnOff, 1, "Music on", true, false},
-                {musicLouder, 0, "Louder", true, false},
                 {musicOnOff, 0, "Music off", false, false},
                 {musicPause, 1, "Play the music", false, true},
-                {musicPause, 0, "Pause the music", false, false},
-                {musicQuieter, 0, "Quieter", false, false}};
+                {musicPause, 0, "Pause the music", false, false}};
   for (const auto& c : clicks) {
     EXPECT_TRUE(bar.click(bar.musicIds[c.role])) << c.role;
     EXPECT_EQ(bar.buttons[c.role]->imageIndex, c.imageIndex) << c.role;
@@ -107,7 +98,10 @@ TEST_F(MusicBarTest, ButtonsCommandThePlayerAndFollowTheirState) {
     EXPECT_EQ(player.muted, c.muted) << c.role;
     EXPECT_EQ(player.paused, c.paused) << c.role;
   }
+  bar.click(bar.musicIds[musicQuieter]);  // the steps themselves are the player test's
   EXPECT_EQ(player.volume, 450u);
+  bar.click(bar.musicIds[musicLouder]);
+  EXPECT_EQ(player.volume, 500u);
   const size_t track = player.currentTrack;
   bar.click(bar.musicIds[musicNext]);
   EXPECT_EQ(player.currentTrack, (track + 1) % 3);

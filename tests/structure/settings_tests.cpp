@@ -26,19 +26,6 @@ std::string configTree() {
 bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 }  // namespace
 
-TEST(SettingsFile, EmptyFileGivesTheSameCompleteFileAsAMissingOne) {
-  std::string written[2];
-  for (bool empty : {false, true}) {
-    MemoryStorage storage;
-    if (empty) storage.files["./config.conf"] = "";
-    readFresh();
-    written[empty] = storage.files["./config.conf"];
-    EXPECT_EQ(storage.files.count("./config.conf.bak"), 0u);
-  }
-  EXPECT_EQ(written[1], written[0]);
-  EXPECT_TRUE(contains(written[0], "[Configuration]\r\n\t[Program]\r\n\t\trecursive=false;\r\n"));
-}
-
 TEST(SettingsFile, ValuesAreConvertedAndHandEditingIsTidiedUp) {
   MemoryStorage storage;
   storage.files["./config.conf"] =
@@ -107,9 +94,11 @@ TEST(SettingsFile, PositionIsKeptOnlyWhenRemembered) {
   MemoryStorage storage;
   for (bool remembered : {false, true}) {
     storage.files["./config.conf"] = std::string("[Configuration][Program]last_position=") +
-                                     (remembered ? "true" : "false") + ";x=5;[/Program][/Configuration]";
+                                     (remembered ? "true" : "false") + ";x=5;y=6;bg_red=7;[/Program][/Configuration]";
     readFresh(1280, 1024);
     EXPECT_EQ(settings.windowX, remembered ? 5 : (1280 - 450) / 2);  // else centred
+    EXPECT_EQ(settings.windowY, remembered ? 6 : (1024 - 370) / 2);
+    EXPECT_EQ(settings.bgRed, 7u);  // the other keys are read either way
     settings.windowX = 77;
     EXPECT_TRUE(writeSettings());
     EXPECT_TRUE(contains(storage.files["./config.conf"], remembered ? "\t\tx=77;\r\n" : "\t\tx=5;\r\n"));
@@ -146,6 +135,9 @@ TEST(SettingsFile, UnparsableFileIsKeptAsBackupBeforeItIsRewritten) {
   EXPECT_EQ(storage.files["./config.conf.bak"], original);
   storage.files["./config.conf.bak"] = "older";
   readFresh();  // the rewritten file parses: the backup stays
+  EXPECT_EQ(storage.files["./config.conf.bak"], "older");
+  storage.files["./config.conf"] = "";
+  readFresh();  // an empty file is no error
   EXPECT_EQ(storage.files["./config.conf.bak"], "older");
 }
 

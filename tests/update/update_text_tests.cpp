@@ -37,7 +37,7 @@ TEST(UpdateText, VersionFromAnswers) {
     std::string answer, version;
   } cases[] = {
       {ok + "\r\nOvix 1.2.1\n", "Ovix 1.2.1"},
-      {"HTTP/1.1 200\r\ncontent-length:  12 \r\n\r\nOvix 1.3.0\r\nignored", "Ovix 1.3.0"},
+      {"HTTP/1.1 200\r\ncontent-length:  19 \r\n\r\nOvix 1.3.0\r\nignored", "Ovix 1.3.0"},
       {ok + "Content-Length: 4\r\n\r\nOvix 1.2.1", "Ovix"},
       {ok + "Content-Length: 20\r\n\r\nOvix 1.2.1", ""},  // cut short
       {ok + "Transfer-Encoding: chunked\r\n\r\na\r\nOvix 1.2.1\r\n0\r\n\r\n", ""},
@@ -46,6 +46,7 @@ TEST(UpdateText, VersionFromAnswers) {
       {"ICY 200 OK\r\n\r\nOvix 1.2.1", ""},
       {ok + "Ovix 1.2.1", ""},  // no end of headers
       {ok + "\r\nOvix 1.2.1\x01", ""},
+      {ok + "\r\nOvix 1.2.1\x7f", ""},
       {ok + "\r\nOvix 1.2.1\xe9", ""},
       {ok + "\r\n" + longest, longest},
       {ok + "\r\n" + longest + "a", ""},
@@ -70,4 +71,5 @@ TEST(UpdateText, ReleaseOrder) {
   for (const auto& known : cases)
     EXPECT_EQ(isNewerRelease("Ovix 1.2.0", known.offered), known.newer) << (known.offered ? known.offered : "null");
   EXPECT_FALSE(isNewerRelease("Ovix 1.10.0", "Ovix 1.9.0"));
+  EXPECT_FALSE(isNewerRelease("Ovix 1.2.0b", "Ovix 1.2.0b"));
 }
