@@ -21,11 +21,15 @@ struct FakeDecode {
   std::mutex lock;
   std::vector<std::ptrdiff_t> decoded;
   std::atomic<int> running{0}, mostAtOnce{0};
+  bool awaitPartner = false;
   bool operator()(std::ptrdiff_t entry, TexelImage& out) {
     const int now = ++running;
     for (int seen = mostAtOnce; now > seen && !mostAtOnce.compare_exchange_weak(seen, now);) {
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));  // long enough to overlap
+    // Asked to show overlap: until two decodes have run at once, each waits (two seconds at
+    // most) for a partner, so one worker too few shows however the threads are scheduled.
+    for (int waited = 0; awaitPartner && mostAtOnce < 2 && waited < 2000; ++waited)
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
     {
       std::lock_guard<std::mutex> guard(lock);
       decoded.push_back(entry);
@@ -48,6 +52,7 @@ struct FakeDecode {
 
 TEST(DecodeAhead, HandsOutTheWalksEntriesInOrderAndDecodesNothingInVain) {
   FakeDecode fake;
+  fake.awaitPartner = true;
   auto ahead = fake.ahead(10, true, 10, 8, 2, 4);
   for (std::ptrdiff_t entry = 0; entry < 8; ++entry) {
     TexelImage texels;
