@@ -363,6 +363,8 @@ TEST(PhotoShow, ClosingWhileThePhotoDecodesEndsOvixAtOnce) {
     HWND progress = findProcessWindow(processId, "Progress class");
     return progress && IsWindowVisible(progress);
   }));
+  Capture shot;
+  if (ovix.captureClient(shot)) shot.savePng("show-waiting.png");
   const ULONGLONG closing = GetTickCount64();
   PostMessageA(ovix.window(), WM_CLOSE, 0, 0);
   // Well within the decode's own seconds; a loaded machine gets three times the promised second.
