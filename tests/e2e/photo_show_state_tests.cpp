@@ -167,7 +167,8 @@ TEST_F(InProcess, AShowWithNothingToShowSaysSoInTheMiddleOfTheScene) {
     // Twenty photos, so that the last group's window is no window decoded ahead of time.
     open(kind == empty ? makeScratchFolder("ovix-nothing") : makePhotoFolder(kind == photos ? 10 : 20));
     if (kind == photosDeleted) {
-      removeFolder(folder);
+      // Files a decode still has open go once it ends.
+      ASSERT_TRUE(waitFor([&] { return removeFolder(folder); }));
       show->lastPhoto();  // reloads the window: nothing is left
     }
     // One frame in perspective, as the main window draws it, on a white or black background.
