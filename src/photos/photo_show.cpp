@@ -104,8 +104,10 @@ void PhotoShow::draw() {
     glBindTexture(GL_TEXTURE_2D, current->texture);
     if (effect.currentEffect) effect.currentEffect->applyEffect(current);
     glCallList(current->frameList);
-  } else if (loaded() == 0) {
-    drawEmptyLine();  // an empty or unreadable folder, or its photos deleted meanwhile
+  } else if (cache && cache->opened() && !holds(1)) {
+    // An empty or unreadable folder, or its photos deleted meanwhile. Asked without waiting for
+    // the scan or the rest of the fill, so the frame goes on while either runs.
+    drawEmptyLine();
   }
 
   musicBar.drawVolume();
