@@ -1,51 +1,65 @@
 #pragma once
-// Shared by the dialog tests: the folder the tests started in (screenshots go there), window
-// texts and whole-window captures.
+// Shared by the dialog tests: a scratch copy of the staged program folder as the current
+// directory, Czech texts, the shell replaced by a recorder, and window helpers.
 #include <windows.h>
+#include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
+#include "app/app_commands.h"
+#include "platform/process_window.h"
+#include "structure/settings.h"
 #include "support/harness.h"
 
-// The test driver's starting folder, beside its log; set by the dialog tests' environment.
-inline std::string startFolder;
+inline std::string startFolder;          // the driver's folder: screenshots, the stand-in library
+inline std::string programFolder;        // the scratch copy, current while the tests run
+inline std::vector<std::string> opened;  // what was handed to the shell, in order
+
+// Each driver that needs it registers it with ::testing::AddGlobalTestEnvironment.
+class ProgramFolder : public ::testing::Environment {
+public:
+  void SetUp() override {
+    instance = GetModuleHandleA(nullptr);
+    settings.dialogFont = GetStockObject(DEFAULT_GUI_FONT);
+    std::strcpy(settings.language, "cz");
+    openDocument = [](const char* address) { opened.push_back(address); };
+    char folder[MAX_PATH] = ".";
+    GetCurrentDirectoryA(MAX_PATH, folder);
+    startFolder = folder;
+    programFolder = makeScratchFolder("ovix-dialogs");
+    ASSERT_TRUE(copyFolder(stagedProgramFolder(), programFolder));
+    ASSERT_TRUE(SetCurrentDirectoryA(programFolder.c_str()));
+  }
+  void TearDown() override {
+    SetCurrentDirectoryA(startFolder.c_str());
+    removeFolder(programFolder);
+  }
+};
 
 inline std::string windowText(HWND window) {
   char text[1024] = "";
   GetWindowTextA(window, text, sizeof text);
   return text;
 }
-
-// The whole window (frame included) as it is on the screen, repainted first, saved as `file`
-// in the starting folder; `client` gets the client area's offset inside the capture.
-inline bool captureWindow(HWND window, const char* file, Capture& capture, POINT& client) {
-  RECT place;
-  if (!GetWindowRect(window, &place)) return false;
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  client = {0, 0};
-  ClientToScreen(window, &client);
-  client = {client.x - place.left, client.y - place.top};
-  if (!captureScreen(place, capture)) return false;
-  capture.savePng(startFolder + "\\" + file);
-  return true;
+inline void click(HWND button) { SendMessageA(button, BM_CLICK, 0, 0); }
+inline HWND child(HWND window, const char* className, const char* text = nullptr) {
+  return FindWindowExA(window, nullptr, className, text);
 }
 
-// This thread's top-level windows of class `className`, newest first.
+// The whole window, repainted, saved as `file` in the driver's folder for a reader to look at.
+inline void saveScreenshot(HWND window, const char* file) {
+  RECT place;
+  Capture capture;
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  if (GetWindowRect(window, &place) && captureScreen(place, capture)) capture.savePng(startFolder + "\\" + file);
+}
+
+// This thread's top-level windows of class `className`.
 inline std::vector<HWND> threadWindows(const char* className) {
-  struct Search {
-    const char* className;
-    std::vector<HWND> found;
-  } search{className, {}};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        char name[64] = "";
-        GetClassNameA(window, name, sizeof name);
-        if (std::string(name) == s->className && IsWindow(window)) s->found.push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  std::vector<HWND> found;
+  for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, className, nullptr));)
+    if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) found.push_back(window);
+  return found;
 }

@@ -1,5 +1,5 @@
 // A stand-in for update.dll: offers the environment's OVIX_TEST_OFFERED ("refuse" refuses the
-// connection) and appends each call to OVIX_TEST_CALLS: L (loaded), C(address), G, D.
+// connection) and appends each call to OVIX_TEST_CALLS: C(address), G, D.
 #include <windows.h>
 
 #include <string>
@@ -23,8 +23,4 @@ __declspec(dllexport) bool _updateConnect(const char* address) {
 __declspec(dllexport) const char* _updateGetVersion() { return note("G"), offered.c_str(); }
 // The text handed out changes: a caller still reading it afterwards sees a newer release.
 __declspec(dllexport) void _updateDisconnect() { note("D"), offered = "Ovix 99"; }
-BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
-  if (reason == DLL_PROCESS_ATTACH) note("L");
-  return TRUE;
-}
 }
