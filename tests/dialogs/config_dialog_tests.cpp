@@ -74,9 +74,9 @@ TEST_F(ConfigDialogTest, SaveWritesEveryPageAndReopenedPagesSaveTheSame) {
   EXPECT_EQ(readFile("config.conf"), expected);
   GLfloat clear[4] = {};
   glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
-  EXPECT_NEAR(clear[0], 253 / 255.0f, 0.01f);  // the new background shows at once
+  EXPECT_NEAR(clear[0], 253 / 255.0f, 0.01f);  // the GL clear colour follows at once
 
-  dialog = new ConfigDialog();  // every page shows what was saved, so saving again changes nothing
+  dialog = new ConfigDialog();  // reopened and saved untouched, the pages give back what they were given
   click(dialog->saveButton);
   EXPECT_EQ(readFile("config.conf"), expected);
 }

@@ -27,9 +27,9 @@ HWND makeOwner() {
   return CreateWindowA(kind.lpszClassName, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, instance, nullptr);
 }
 
-// The last case's owner takes the box down with it while the box is still answering; the box
-// must not touch itself afterwards.
-TEST(MessageBox, AnswersOfButtonsEscAndTheCloseBoxAndAnOwnerClosingOnTheAnswer) {
+// The last case's owner destroys itself, and the box with it, while the box is still answering:
+// both windows go and nothing stays registered.
+TEST(MessageBoxAnswers, ButtonsEscAndTheCloseBoxAndAnOwnerClosingOnTheAnswer) {
   enum Action { yes, no, ok, escape, closeBox };
   const struct {
     uint32_t buttons;
