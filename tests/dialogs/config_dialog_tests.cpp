@@ -76,8 +76,12 @@ TEST_F(ConfigDialogTest, SaveWritesEveryPageAndReopenedPagesSaveTheSame) {
   glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
   EXPECT_NEAR(clear[0], 253 / 255.0f, 0.01f);  // the GL clear colour follows at once
 
-  dialog = new ConfigDialog();  // reopened and saved untouched, the pages give back what they were given
+  // Reopened and saved untouched, the pages give back what they were given, even a colour depth
+  // the list does not offer.
+  settings.bits = 15;
+  dialog = new ConfigDialog();
   click(dialog->saveButton);
+  expected.replace(expected.find("bits=32"), 7, "bits=15");
   EXPECT_EQ(readFile("config.conf"), expected);
 }
 
