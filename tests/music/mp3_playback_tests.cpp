@@ -2,19 +2,15 @@
 // for them: without those MCI cannot open an MP3, every track fails, and the music is silent.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <memory>
-
 #include "music/music_player.h"
 #include "support/harness.h"
 
-TEST(Mp3Playback, TracksPlayOneAfterAnotherAndRoundAgain) {
-  std::string folder = "Z:" OVIX_MP3_TRACKS;
-  std::replace(folder.begin(), folder.end(), '/', '\\');
+TEST(Mp3Playback, TracksFollowOneAnotherAndRoundAgain) {
   bool failed = true;
-  auto player = std::make_unique<MusicPlayer>(GetModuleHandleA(nullptr), folder.c_str(), failed);
-  // Files that fail are tried one after another at once, and a whole round of them stops the
-  // music; only tracks that play to their end are seen here one by one, and round again.
+  // The folder with forward slashes, as a user may type it.
+  auto player = std::make_unique<MusicPlayer>(GetModuleHandleA(nullptr), "Z:" OVIX_MP3_TRACKS, failed);
+  // Tracks that cannot be opened are passed over in one go and a whole round of failures stops
+  // the music; here each track is seen in turn, and then the first again.
   std::vector<size_t> played{0};
   EXPECT_TRUE(waitFor([&] {
     if (player->currentTrack != played.back()) played.push_back(player->currentTrack);

@@ -11,11 +11,7 @@
 TEST(WaveEffect, DrawsTheBoundTextureOnTheMeshAndRestoresTheState) {
   GlTestContext gl(200, 200);
   ASSERT_TRUE(gl.ready());
-  glViewport(0, 0, 200, 200);
-  glMatrixMode(GL_PROJECTION);
-  glFrustum(-0.05, 0.05, -0.05, 0.05, 0.1, 100.0);
-  glMatrixMode(GL_MODELVIEW);
-  glTranslatef(0.0f, 0.0f, -4.9f);
+  glTranslatef(0.0f, 0.0f, 0.5f);  // the mesh, one unit further away, then lies inside the depth range
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   // A red texture, bound as the show binds the photo's; texturing itself is off.
   const unsigned char red[4 * 4] = {255, 0, 0, 255, 255, 0, 0, 255, 255, 0, 0, 255, 255, 0, 0, 255};
@@ -34,6 +30,6 @@ TEST(WaveEffect, DrawsTheBoundTextureOnTheMeshAndRestoresTheState) {
   EXPECT_TRUE(modes[0] == GL_FILL && modes[1] == GL_FILL && !glIsEnabled(GL_TEXTURE_2D));
   float matrix[16] = {};
   glGetFloatv(GL_MODELVIEW_MATRIX, matrix);
-  EXPECT_FLOAT_EQ(matrix[14], -5.9f);  // the photo follows one unit further away
+  EXPECT_FLOAT_EQ(matrix[14], -0.5f);  // the photo follows one unit further away
   glDeleteTextures(1, &texture);
 }

@@ -1,14 +1,13 @@
-// Picture files through the real decoder (WIC under Wine) into texels and textures: the mix of
-// formats real photo folders hold, broken and oversized files, and the upload.
+// Picture files through the real decoder (WIC under Wine) into texels: the mix of
+// formats real photo folders hold, and broken and oversized files.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <psapi.h>
-#include <GL/gl.h>
 
 #include <algorithm>
+#include <cstdlib>
 
-#include "glui/gl_test_context.h"
 #include "photos/image_decoder.h"
 #include "photos/texture_image.h"
 
@@ -33,16 +32,12 @@ const uint32_t greys[4] = {0x424242FF, 0xA6A6A6FF, 0x181818FF, 0xFFFFFFFF};
 }  // namespace
 
 TEST(Decoder, RealWorldMixShowsTheRightColoursUpright) {
-  const struct {
-    const char* file;
-    int bytesPerTexel;
-    const uint32_t* expected;
-    int tolerance;
-  } files[] = {{"baseline.jpg", 3, colours, 40},     {"progressive.jpg", 3, colours, 40}, {"grey.jpg", 3, greys, 24},
-               {"cmyk.jpg", 3, colours, 48},         {"rgb.png", 3, colours, 0},          {"interlaced.png", 3, colours, 0},
-               {"rgb16.png", 3, colours, 1},         {"grey.png", 3, greys, 24},          {"rgba.png", 4, transparent, 0},
-               {"rgba16.png", 4, transparent, 1},    {"palette.png", 4, transparent, 0},  {"bgr24.bmp", 3, colours, 0},
-               {"palette.bmp", 3, colours, 0}};
+  const struct { const char* file; int bytesPerTexel; const uint32_t* expected; int tolerance; } files[] = {
+      {"baseline.jpg", 3, colours, 40}, {"progressive.jpg", 3, colours, 40}, {"grey.jpg", 3, greys, 24},
+      {"cmyk.jpg", 3, colours, 48},     {"rgb.png", 3, colours, 0},          {"interlaced.png", 3, colours, 0},
+      {"rgb16.png", 3, colours, 1},     {"grey.png", 3, greys, 24},          {"rgba.png", 4, transparent, 0},
+      {"rgba16.png", 4, transparent, 1}, {"palette.png", 4, transparent, 0}, {"bgr24.bmp", 3, colours, 0},
+      {"palette.bmp", 3, colours, 0}};
   for (const auto& f : files) {
     TexelImage texels;
     ASSERT_TRUE(decodeTexels(TextureOptions{}, picture(f.file).c_str(), texels)) << f.file;
@@ -66,19 +61,4 @@ TEST(Decoder, BrokenFilesAndPicturesAboveThePixelLimitAreRefused) {
   GetProcessMemoryInfo(GetCurrentProcess(), &after, sizeof after);
   EXPECT_LT(after.PeakWorkingSetSize, before.PeakWorkingSetSize + 32 * 1024 * 1024);
   EXPECT_FALSE(loadImage("") || loadImage(nullptr));
-}
-
-TEST(TextureImage, UploadsUprightWithAlphaAndReleasesItsTextureAndLists) {
-  GlTestContext gl;
-  ASSERT_TRUE(gl.ready());
-  TextureImage* photo = loadPhotoTexture(TextureOptions{}, picture("rgba.png").c_str(), kindPng);
-  ASSERT_NE(photo, nullptr);
-  static uint8_t rgba[64 * 32 * 4];
-  glBindTexture(GL_TEXTURE_2D, photo->texture);
-  glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
-  for (int q = 0; q < 4; ++q) EXPECT_EQ(offBy(rgba, 4, quarters[q][0], quarters[q][1], transparent[q]), 0) << q;
-  const GLuint texture = photo->texture, frameList = photo->frameList, thumbList = photo->thumbList;
-  EXPECT_TRUE(glIsList(frameList) && glIsList(thumbList));
-  releaseTextureImage(photo);
-  EXPECT_FALSE(glIsTexture(texture) || glIsList(frameList) || glIsList(thumbList));
 }
