@@ -2,20 +2,18 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <vector>
+
+#include "support/harness.h"
 
 bool writeTone(const std::string& path, double seconds, int frequency) {
   const uint32_t rate = 8000, samples = static_cast<uint32_t>(seconds * rate);
-  // RIFF header of mono 16-bit PCM at `rate`; the sizes are filled in below.
-  uint32_t header[11] = {0x46464952, 36 + samples * 2, 0x45564157, 0x20746D66, 16, 0x00010001, rate,
-                         rate * 2,   0x00100002,       0x61746164, samples * 2};
+  // "RIFF" size "WAVE", "fmt " chunk of mono 16-bit PCM at `rate`, "data" size.
+  const uint32_t header[11] = {0x46464952, 36 + samples * 2, 0x45564157, 0x20746D66, 16, 0x00010001, rate,
+                               rate * 2,   0x00100002,       0x61746164, samples * 2};
   std::vector<int16_t> tone(samples);
   for (uint32_t i = 0; i < samples; ++i)
     tone[i] = static_cast<int16_t>(6000.0 * std::sin(6.283185307 * frequency * i / rate));
-  FILE* out = std::fopen(path.c_str(), "wb");
-  if (!out) return false;
-  const bool written = std::fwrite(header, sizeof header, 1, out) == 1 &&
-                       std::fwrite(tone.data(), 2, samples, out) == samples;
-  return std::fclose(out) == 0 && written;
+  return writeFile(path, std::string(reinterpret_cast<const char*>(header), sizeof header) +
+                             std::string(reinterpret_cast<const char*>(tone.data()), 2 * samples));
 }
