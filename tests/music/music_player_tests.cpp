@@ -16,8 +16,8 @@
 namespace {
 // Dispatches this thread's messages one at a time until `condition` holds after one of them;
 // a player that posts to itself without end fails here instead of hanging.
-bool pumpUntil(const std::function<bool()>& condition) {
-  const ULONGLONG end = GetTickCount64() + 20000;
+bool pumpUntil(const std::function<bool()>& condition, ULONGLONG limit = 20000) {
+  const ULONGLONG end = GetTickCount64() + limit;
   for (MSG message; !condition();) {
     if (GetTickCount64() >= end) return false;
     if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
@@ -125,4 +125,17 @@ TEST_F(MusicPlayerTest, FoldersWithoutMusicLeaveThePlayerDisabled) {
     player.reset();
     EXPECT_EQ(WindowRegistry::size(), registered) << folder;
   }
+}
+
+// Hundreds of track changes over very short tones and files that only pretend to be music: each
+// change closes the device whose driver thread has just reported the end, and the player must
+// neither crash nor stop.
+TEST_F(MusicPlayerTest, HundredsOfTrackChangesOverShortAndBrokenFiles) {
+  for (const char* name : {"\\a.wav", "\\b.wav", "\\c.wav"}) ASSERT_TRUE(writeTone(root + name, 0.05, 880));
+  for (const auto& [name, content] : {std::pair<const char*, std::string>{"\\cut.wav", readFile(root + "\\a.wav").substr(0, 100)},
+                                      {"\\empty.wav", ""},
+                                      {"\\huge.wav", std::string("RIFF\xff\xff\xff\x7fWAVEfmt \xff\xff\xff\x7f", 20)}})
+    ASSERT_TRUE(writeFile(root + name, content));
+  start(root);
+  ASSERT_TRUE(pumpUntil([] { return MciWindowWatch::created >= 300; }, 180000)) << MciWindowWatch::created;
 }
