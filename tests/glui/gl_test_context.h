@@ -13,9 +13,9 @@ public:
     windowClass.lpfnWndProc = DefWindowProcA;
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.lpszClassName = "Ovix GL test";
-    RegisterClassA(&windowClass);
-    window = CreateWindowExA(0, "Ovix GL test", "Ovix GL test", WS_POPUP | (visible ? WS_VISIBLE : 0), 0,
-                             0, width, height, nullptr, nullptr, windowClass.hInstance, nullptr);
+    RegisterClassA(&windowClass);  // fails harmlessly when an earlier context registered it
+    window = CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP | (visible ? WS_VISIBLE : 0), 0, 0, width,
+                             height, nullptr, nullptr, windowClass.hInstance, nullptr);
     if (!window) return;
     deviceContext = GetDC(window);
     PIXELFORMATDESCRIPTOR format = {};
@@ -27,25 +27,21 @@ public:
     format.cDepthBits = 16;
     const int index = ChoosePixelFormat(deviceContext, &format);
     if (index && SetPixelFormat(deviceContext, index, &format)) renderContext = wglCreateContext(deviceContext);
-    if (renderContext && !wglMakeCurrent(deviceContext, renderContext)) {
-      wglDeleteContext(renderContext);
-      renderContext = nullptr;
-    }
+    current = renderContext && wglMakeCurrent(deviceContext, renderContext);
   }
   ~GlTestContext() {
-    if (renderContext) {
-      wglMakeCurrent(nullptr, nullptr);
-      wglDeleteContext(renderContext);
-    }
+    wglMakeCurrent(nullptr, nullptr);
+    if (renderContext) wglDeleteContext(renderContext);
     if (deviceContext) ReleaseDC(window, deviceContext);
     if (window) DestroyWindow(window);
   }
   GlTestContext(const GlTestContext&) = delete;
   GlTestContext& operator=(const GlTestContext&) = delete;
 
-  bool ready() const { return renderContext != nullptr; }
+  bool ready() const { return current; }
 
   HWND window = nullptr;
   HDC deviceContext = nullptr;
   HGLRC renderContext = nullptr;
+  bool current = false;
 };
