@@ -5,6 +5,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <atomic>
 #include <thread>
 #include <vector>
@@ -30,14 +31,12 @@ bool quitPosted() {
 }
 
 // How many pixels of the back buffer's rectangle (GL rows, from the bottom) are brighter than
-// `level` in some channel.
+// `level`, their three channels summed.
 int brighter(int level, int x, int y, int width, int height) {
-  std::vector<uint8_t> pixels(width * height * 4);
-  glReadPixels(x, y, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-  int count = 0;
-  for (size_t i = 0; i < pixels.size(); i += 4)
-    count += pixels[i] > level || pixels[i + 1] > level || pixels[i + 2] > level;
-  return count;
+  std::vector<uint8_t> pixels(width * height);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(x, y, width, height, GL_LUMINANCE, GL_UNSIGNED_BYTE, pixels.data());
+  return std::count_if(pixels.begin(), pixels.end(), [level](uint8_t pixel) { return pixel > level; });
 }
 
 class AppTest : public ::testing::Test {
@@ -123,9 +122,6 @@ TEST_F(AppTest, TheIdleFrameShowsTheBackgroundTheTurningWheelAndItsTextOrTheHelp
   EXPECT_GT(brighter(0, w - 40, 0, 40, 40), 800);  // the faint background in the lower right
   EXPECT_EQ(brighter(100, w - 40, 0, 40, 40) + brighter(100, w * 3 / 4, h / 2, 20, 20), 0);
   EXPECT_GT(brighter(100, 0, 0, w / 3, 40), 20);  // the text line in the lower left
-  for (int frame = 0; frame < 300; ++frame) app->logoWheel->spin();
-  const std::string renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
-  EXPECT_NE(std::string(app->logoWheel->caption()).find(renderer), std::string::npos);
 
   for (int shown : {1, 0}) {  // the help picture, wider than the wheel, and away again
     runAppCommand(*app, commandKeys);
@@ -223,10 +219,12 @@ TEST(WindowRegistry, ThreeThreadsAddLookUpAndRemoveWithoutLosingEntries) {
   std::vector<std::thread> threads;
   for (intptr_t thread = 1; thread <= 3; ++thread)
     threads.emplace_back([&misses, thread] {
-      std::vector<Windowless> mine(2000);
-      for (size_t i = 0; i < mine.size(); ++i) {
-        mine[i].handle = reinterpret_cast<HWND>(thread * 100000 + static_cast<intptr_t>(i));
-        misses += WindowRegistry::find(mine[i].handle) != &mine[i];
+      for (int round = 0; round < 100; ++round) {
+        std::vector<Windowless> mine(500);
+        for (size_t i = 0; i < mine.size(); ++i) {
+          mine[i].handle = reinterpret_cast<HWND>(thread * 100000 + static_cast<intptr_t>(i));
+          misses += WindowRegistry::find(mine[i].handle) != &mine[i];
+        }
       }
     });
   for (std::thread& thread : threads) thread.join();

@@ -21,8 +21,7 @@ public:
     PIXELFORMATDESCRIPTOR format = {};
     format.nSize = sizeof format;
     format.nVersion = 1;
-    format.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
-    format.iPixelType = PFD_TYPE_RGBA;
+    format.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;  // RGBA: type 0
     format.cColorBits = 24;
     format.cDepthBits = 16;
     const int index = ChoosePixelFormat(deviceContext, &format);
