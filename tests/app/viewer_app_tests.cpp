@@ -1,6 +1,7 @@
 // Ovix's application object in-process, in a scratch program folder with a config.conf of the
-// test's: the window's modes, the GL state, the idle frame, and the keys, wheel, context menu
-// and menu panel driving a real photo show. Last, the window registry under three threads.
+// test's: the window's modes, the GL state, the idle frame, the keys, wheel and context menu
+// driving a real photo show, and clicks on the menu panel. Last, the window registry under
+// three threads.
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <atomic>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "app/app_commands.h"
@@ -44,12 +46,14 @@ protected:
   void SetUp() override {
     GetCurrentDirectoryA(MAX_PATH, previousFolder);
     folder = makeScratchFolder("ovix-app");
-    for (const char* part : {"\\languages", "\\data", "\\help"}) copyFolder(stagedProgramFolder() + part, folder + part);
+    for (const char* part : {"\\languages", "\\data", "\\help"})
+      copyFolder(stagedProgramFolder() + part, folder + part);
     ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
     instance = GetModuleHandleA(nullptr);
     openDocument = [](const char* address) { lastOpened = address; };
     quitPosted();  // the one the last test's shut-down left
-    writeFile("config.conf", "[Configuration][Program]check_updates=false;full_screen=false;x=40;y=30;[/Program][/Configuration]");
+    writeFile("config.conf",
+              "[Configuration][Program]check_updates=false;full_screen=false;x=40;y=30;[/Program][/Configuration]");
     settings = Settings();
     panelsHidden = false;
     app = new ViewerApp();
@@ -131,7 +135,7 @@ TEST_F(AppTest, TheIdleFrameShowsTheBackgroundTheTurningWheelAndItsTextOrTheHelp
 }
 
 TEST_F(AppTest, WithoutAShowThePhotoItemsAreGreyAndTheKeysTurnTheMenusChecksOpenTheHelpAndQuit) {
-  for (int key : {VK_RIGHT, VK_UP, int('S'), VK_SPACE, int('M')}) press(key);  // nothing happens
+  for (int key : {VK_RIGHT, VK_UP, int('S'), VK_SPACE, int('M')}) press(key);  // no show: must not crash
   for (bool turned : {false, true}) {
     if (turned) {
       press(VK_RETURN, true);
@@ -165,16 +169,13 @@ TEST_F(AppTest, KeysTheWheelAndTheContextMenuDriveTheShowOncePerPressUpToTheLimi
   params.photoDir = lstrcpynA(photoDir, photos.c_str(), sizeof photoDir);
   params.ownerWindow = app->handle;
   PhotoShow& show = *(app->photoShow = new PhotoShow(params));
-  const struct {
-    int key, presses;
-    float* value;
-    float expected;
-  } moves[] = {{VK_UP, 1, &show.distance, -4.6f}, {VK_UP, 20, &show.distance, -2.5f}, {VK_DOWN, 40, &show.distance, -7.6f},
-               {'S', 1, &show.offsetY, 0.1f},     {'S', 30, &show.offsetY, 1.0f},     {'W', 30, &show.offsetY, -1.0f},
-               {'A', 30, &show.offsetX, 1.0f},    {'D', 30, &show.offsetX, -1.0f}};
-  for (const auto& move : moves) {
-    for (int i = 0; i < move.presses; ++i) press(move.key, move.key == 'A');  // Ctrl does not change A
-    EXPECT_NEAR(*move.value, move.expected, 0.01f) << move.key << " x" << move.presses;
+  const std::tuple<int, int, float*, float> moves[] = {  // key, presses, what moves, where it ends
+      {VK_UP, 1, &show.distance, -4.6f}, {VK_UP, 20, &show.distance, -2.5f}, {VK_DOWN, 40, &show.distance, -7.6f},
+      {'S', 1, &show.offsetY, 0.1f},     {'S', 30, &show.offsetY, 1.0f},     {'W', 30, &show.offsetY, -1.0f},
+      {'A', 30, &show.offsetX, 1.0f},    {'D', 30, &show.offsetX, -1.0f}};
+  for (const auto& [key, presses, value, expected] : moves) {
+    for (int i = 0; i < presses; ++i) press(key, key == 'A');  // Ctrl does not change A
+    EXPECT_NEAR(*value, expected, 0.01f) << key << " x" << presses;
   }
   for (int delta : {WHEEL_DELTA, WHEEL_DELTA, -WHEEL_DELTA, WHEEL_DELTA})
     SendMessageA(app->handle, WM_MOUSEWHEEL, MAKEWPARAM(0, delta), 0);
@@ -197,7 +198,8 @@ TEST_F(AppTest, KeysTheWheelAndTheContextMenuDriveTheShowOncePerPressUpToTheLimi
 }
 
 TEST_F(AppTest, AClickOnAMenuButtonRunsItsCommandOnceOnTheNextFrame) {
-  const std::pair<int, const char*> buttons[] = {{menuConfig, "Ovix - Nastavení"}, {menuAbout, "Ovix - O programu"}, {menuExit, nullptr}};
+  const std::pair<int, const char*> buttons[] = {
+      {menuConfig, "Ovix - Nastavení"}, {menuAbout, "Ovix - O programu"}, {menuExit, nullptr}};
   for (const auto& [button, windowClass] : buttons) {  // no window: Ovix quits
     const Pixel centre = scenePixel(0.25 * button - 0.3925, 0.5215, -1.49, client.right, client.bottom);
     SendMessageA(app->handle, WM_LBUTTONUP, 0, MAKELPARAM(centre.x, centre.y));

@@ -26,7 +26,7 @@ public:
     format.cDepthBits = 16;
     const int index = ChoosePixelFormat(deviceContext, &format);
     if (index && SetPixelFormat(deviceContext, index, &format)) renderContext = wglCreateContext(deviceContext);
-    current = renderContext && wglMakeCurrent(deviceContext, renderContext);
+    if (renderContext) wglMakeCurrent(deviceContext, renderContext);
   }
   ~GlTestContext() {
     wglMakeCurrent(nullptr, nullptr);
@@ -37,10 +37,10 @@ public:
   GlTestContext(const GlTestContext&) = delete;
   GlTestContext& operator=(const GlTestContext&) = delete;
 
-  bool ready() const { return current; }
+  // The context exists and is the calling thread's current one.
+  bool ready() const { return renderContext && wglGetCurrentContext() == renderContext; }
 
   HWND window = nullptr;
   HDC deviceContext = nullptr;
   HGLRC renderContext = nullptr;
-  bool current = false;
 };
