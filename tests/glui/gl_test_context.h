@@ -13,37 +13,32 @@ public:
     windowClass.lpfnWndProc = DefWindowProcA;
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.lpszClassName = "Ovix GL test";
-    RegisterClassA(&windowClass);
-    window = CreateWindowExA(0, "Ovix GL test", "Ovix GL test", WS_POPUP | (visible ? WS_VISIBLE : 0), 0,
-                             0, width, height, nullptr, nullptr, windowClass.hInstance, nullptr);
+    RegisterClassA(&windowClass);  // fails harmlessly when an earlier context registered it
+    window = CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP | (visible ? WS_VISIBLE : 0), 0, 0, width,
+                             height, nullptr, nullptr, windowClass.hInstance, nullptr);
     if (!window) return;
     deviceContext = GetDC(window);
     PIXELFORMATDESCRIPTOR format = {};
     format.nSize = sizeof format;
     format.nVersion = 1;
-    format.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
-    format.iPixelType = PFD_TYPE_RGBA;
+    format.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;  // RGBA: type 0
     format.cColorBits = 24;
     format.cDepthBits = 16;
     const int index = ChoosePixelFormat(deviceContext, &format);
     if (index && SetPixelFormat(deviceContext, index, &format)) renderContext = wglCreateContext(deviceContext);
-    if (renderContext && !wglMakeCurrent(deviceContext, renderContext)) {
-      wglDeleteContext(renderContext);
-      renderContext = nullptr;
-    }
+    if (renderContext) wglMakeCurrent(deviceContext, renderContext);
   }
   ~GlTestContext() {
-    if (renderContext) {
-      wglMakeCurrent(nullptr, nullptr);
-      wglDeleteContext(renderContext);
-    }
+    wglMakeCurrent(nullptr, nullptr);
+    if (renderContext) wglDeleteContext(renderContext);
     if (deviceContext) ReleaseDC(window, deviceContext);
     if (window) DestroyWindow(window);
   }
   GlTestContext(const GlTestContext&) = delete;
   GlTestContext& operator=(const GlTestContext&) = delete;
 
-  bool ready() const { return renderContext != nullptr; }
+  // The context exists and is the calling thread's current one.
+  bool ready() const { return renderContext && wglGetCurrentContext() == renderContext; }
 
   HWND window = nullptr;
   HDC deviceContext = nullptr;

@@ -1,165 +1,54 @@
-// Panels in a GL context: pick names and their reuse, picking through selection mode, hover,
-// fades, flashes and hidden panels. How they look is checked on the running program
-// (menu_panel_tests.cpp).
+// Panels in a GL context, seen through the menu panel: picking through selection mode, hover,
+// fades, flashes and hidden panels.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-#include <GL/gl.h>
-#include <GL/glu.h>
+#include <cmath>
 
-#include <memory>
-
-#include "glui/gl_panel.h"
-#include "glui/gl_test_context.h"
+#include "gl_test_context.h"
+#include "glui/menu_panel.h"
 #include "scene_point.h"
 
-namespace {
-constexpr int width = 640, height = 480;
-
-// A rectangle at z = 1 as a display list, filled or as its top and bottom edges.
-GLuint rectangle(float left, float bottom, float right, float top, GLenum mode = GL_QUADS) {
-  const GLuint list = glGenLists(1);
-  glNewList(list, GL_COMPILE);
-  glBegin(mode);
-  glTexCoord2f(0, 1);
-  glVertex3f(left, top, 1.0f);
-  glTexCoord2f(1, 1);
-  glVertex3f(right, top, 1.0f);
-  glTexCoord2f(1, 0);
-  glVertex3f(right, bottom, 1.0f);
-  glTexCoord2f(0, 0);
-  glVertex3f(left, bottom, 1.0f);
-  glEnd();
-  glEndList();
-  return list;
-}
-
-class PanelTest : public ::testing::Test {
-protected:
-  void SetUp() override {
-    ASSERT_TRUE(gl.ready());
-    glViewport(0, 0, width, height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(45.0, static_cast<double>(width) / height, 0.1f, 100.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    panelsHidden = false;
-  }
-  void TearDown() override { panelsHidden = false; }
-
-  // A bar across the middle of the view (-0.5 .. 0.5 by -0.2 .. 0.2 at z = -1.5), with two
-  // buttons at the same place (-0.1 .. 0.1 by -0.1 .. 0.1), A drawn first.
-  struct TwoButtons {
-    std::unique_ptr<GlPanel> panel = std::make_unique<GlPanel>();
-    GlBar* bar;
-    GlButton* a;
-    GlButton* b;
-    TwoButtons() {
-      bar = panel->addBar(rectangle(-0.5f, -0.2f, 0.5f, 0.2f), rectangle(-0.5f, -0.2f, 0.5f, 0.2f, GL_LINES));
-      bar->position[2] = -2.5f;
-      a = panel->addButton(rectangle(-0.1f, -0.1f, 0.1f, 0.1f), bar);
-      b = panel->addButton(rectangle(-0.1f, -0.1f, 0.1f, 0.1f), bar);
-    }
+TEST(MenuPanel, HoverFadesInAndSetsTheHandClicksFlashAndHiddenPanelsIgnoreTheMouse) {
+  constexpr int width = 800, height = 600;
+  GlTestContext gl(width, height);
+  ASSERT_TRUE(gl.ready());
+  MenuPanel menu(gl.window);
+  GlButton& exit = *menu.findButton(menu.commandNames[menuExit]);
+  GlBar& bar = *exit.bar;
+  auto frames = [&](int count) {
+    while (count-- > 0) menu.animate();
   };
-  Pixel centre() const { return scenePixel(0.0, 0.0, -1.49, width, height); }
-  Pixel onBarOnly() const { return scenePixel(0.3, 0.0, -1.5, width, height); }
-  Pixel nowhere() const { return scenePixel(0.0, 0.35, -1.5, width, height); }
+  auto at = [](float alpha, float limit) { return std::abs(alpha - limit) < 1e-3f; };
+  // The exit button's centre, a point of the bar between the first two buttons, and none.
+  const Pixel p = scenePixel(0.25 * menuExit - 0.3925, 0.5215, -1.49, width, height);
+  const Pixel gap = scenePixel(-0.2675, 0.5215, -1.5, width, height), nowhere = {5, height - 5};
+  menu.hover(p.x, p.y);
+  EXPECT_TRUE(exit.hovered && bar.shown);
+  EXPECT_EQ(GetCursor(), menu.handCursor);
 
-  GlTestContext gl{width, height};
-};
-}  // namespace
-
-TEST_F(PanelTest, OverlappingButtonsTheNearestWinsAndTheFirstDrawnOnATie) {
-  TwoButtons scene;
-  const Pixel p = centre();
-  EXPECT_EQ(scene.panel->pick(p.x, p.y), scene.a->pickName);
-  EXPECT_TRUE(scene.a->flashing);
-  EXPECT_FALSE(scene.b->flashing);
-
-  scene.b->offset[2] = 0.05f;  // B in front of A
-  EXPECT_EQ(scene.panel->pick(p.x, p.y), scene.b->pickName);
-  scene.b->offset[2] = -0.005f;  // B behind A, still in front of the bar
-  EXPECT_EQ(scene.panel->pick(p.x, p.y), scene.a->pickName);
-
-  const Pixel bar = onBarOnly(), none = nowhere();
-  EXPECT_EQ(scene.panel->pick(bar.x, bar.y), scene.bar->pickName);
-  EXPECT_EQ(scene.panel->pick(none.x, none.y), -1);
-
-  // The flash lasts five frames and a running flash is not restarted.
-  scene.b->flashing = false;
-  scene.a->flashFrame = 0;
-  for (int frame = 1; frame <= 5; ++frame) {
-    EXPECT_TRUE(scene.a->flashing) << frame;
-    scene.panel->animate();
-    if (frame == 2) {
-      scene.panel->pick(p.x, p.y);
-      EXPECT_EQ(scene.a->flashFrame, 2u);
-    }
-  }
-  EXPECT_FALSE(scene.a->flashing);
-}
-
-TEST_F(PanelTest, PickNamesAreSharedInCreationOrderAndGivenBackAtTeardown) {
-  const uint32_t base = nextPickName;
-  const size_t bars = allBars.size(), buttons = allButtons.size();
-  TwoButtons first;
-  EXPECT_EQ(first.b->pickName, base + 2);
-  // A second panel with a bar and button above the first's; each panel picks only its own.
-  const Pixel top = scenePixel(0.0, 0.3, -1.49, width, height);
-  auto upperPanel = [&] {
-    auto panel = std::make_unique<GlPanel>();
-    GlBar* bar = panel->addBar(rectangle(-0.5f, 0.25f, 0.5f, 0.35f), rectangle(-0.5f, 0.25f, 0.5f, 0.35f, GL_LINES));
-    bar->position[2] = -2.5f;
-    GlButton* button = panel->addButton(rectangle(-0.1f, 0.27f, 0.1f, 0.33f), bar);
-    EXPECT_EQ(bar->pickName, base + 3);
-    EXPECT_EQ(button->pickName, base + 4);
-    EXPECT_EQ(panel->findButton(base + 4), button);
-    EXPECT_EQ(panel->findButton(base + 1), nullptr);  // another panel's button
-    EXPECT_EQ(panel->pick(top.x, top.y), base + 4);
-    return panel;
-  };
-  auto second = upperPanel();
-  EXPECT_EQ(first.panel->pick(top.x, top.y), -1);
-  EXPECT_EQ(first.panel->findButton(base + 2), first.b);
-  second.reset();
-  EXPECT_EQ(nextPickName, base + 3);
-  auto third = upperPanel();  // the names given back are taken again
-  const Pixel p = centre();
-  EXPECT_EQ(first.panel->pick(p.x, p.y), first.a->pickName);
-
-  third.reset();
-  first.panel.reset();
-  EXPECT_EQ(nextPickName, base);
-  EXPECT_EQ(allBars.size(), bars);
-  EXPECT_EQ(allButtons.size(), buttons);
-}
-
-TEST_F(PanelTest, HoverShowsTheBarAndSetsTheCursorAndHiddenPanelsIgnoreTheMouse) {
-  TwoButtons scene;
-  HCURSOR hand = scene.panel->handCursor, arrow = scene.panel->arrowCursor;
-  const Pixel p = centre(), bar = onBarOnly(), none = nowhere();
-  scene.panel->hover(p.x, p.y);
-  EXPECT_TRUE(scene.a->hovered && !scene.b->hovered && scene.bar->shown);
-  EXPECT_EQ(GetCursor(), hand);
-
-  // Hidden: nothing changes, nothing is picked, nothing fades.
-  panelsHidden = true;
-  scene.panel->hover(none.x, none.y);
-  EXPECT_TRUE(scene.a->hovered && scene.bar->shown);
-  EXPECT_EQ(GetCursor(), hand);
-  EXPECT_EQ(scene.panel->pick(p.x, p.y), -1);
-  EXPECT_FALSE(scene.a->flashing);
-  const float alpha = scene.a->alpha;
-  scene.panel->animate();
-  EXPECT_EQ(scene.a->alpha, alpha);
-
+  panelsHidden = true;  // nothing fades, changes or is picked
+  frames(30);
+  menu.hover(nowhere.x, nowhere.y);
+  EXPECT_EQ(menu.click(p.x, p.y), -1);
+  EXPECT_TRUE(exit.hovered && !exit.flashing && at(exit.alpha, exit.minAlpha));
   panelsHidden = false;
-  scene.panel->hover(bar.x, bar.y);  // from the button back to the bar
-  EXPECT_TRUE(!scene.a->hovered && scene.bar->shown);
-  EXPECT_EQ(GetCursor(), arrow);
-  scene.panel->hover(p.x, p.y);
-  scene.panel->hover(none.x, none.y);
-  EXPECT_TRUE(!scene.a->hovered && !scene.bar->shown);
-  EXPECT_EQ(GetCursor(), arrow);
+
+  frames(30);
+  EXPECT_TRUE(at(exit.alpha, exit.maxAlpha) && at(bar.alpha, bar.maxAlpha));
+  EXPECT_EQ(menu.click(p.x, p.y), menu.commandNames[menuExit]);
+  frames(4);
+  EXPECT_TRUE(exit.flashing);
+  frames(1);
+  EXPECT_FALSE(exit.flashing);
+  EXPECT_EQ(menu.click(gap.x, gap.y), 0);  // the bar (the process's first item): no command
+  EXPECT_EQ(menu.pending, menuExit);
+  EXPECT_EQ(menu.click(nowhere.x, nowhere.y), -1);
+  EXPECT_EQ(menu.pending, menuNothing);
+
+  menu.hover(gap.x, gap.y);  // from the button back to the bar
+  EXPECT_TRUE(!exit.hovered && bar.shown);
+  EXPECT_EQ(GetCursor(), menu.arrowCursor);
+  menu.hover(nowhere.x, nowhere.y);
+  frames(30);
+  EXPECT_TRUE(!bar.shown && at(exit.alpha, exit.minAlpha) && at(bar.alpha, bar.minAlpha));
 }
