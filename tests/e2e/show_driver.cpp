@@ -75,12 +75,9 @@ void clickAt(HWND window, POINT at) {
 }
 
 HWND pressControlKey(OvixProcess& ovix, int key, const char* className) {
-  DWORD processId = 0;
-  GetWindowThreadProcessId(ovix.window(), &processId);
   PostMessageA(ovix.window(), WM_KEYDOWN, VK_CONTROL, 0);
   PostMessageA(ovix.window(), WM_KEYDOWN, key, 0);
-  HWND found = nullptr;
-  waitFor([&] { return (found = findProcessWindow(processId, className)) && IsWindowVisible(found); });
+  HWND found = ovix.waitForWindowOf(className);
   PostMessageA(ovix.window(), WM_KEYUP, key, 0);
   PostMessageA(ovix.window(), WM_KEYUP, VK_CONTROL, 0);
   return found;
@@ -93,14 +90,10 @@ std::string controlText(HWND control) {
 }
 
 bool openFolderThroughDialog(OvixProcess& ovix, const std::string& folder) {
-  DWORD processId = 0;
-  GetWindowThreadProcessId(ovix.window(), &processId);
   clickAt(ovix.window(), sceneToClient(ovix.window(), -0.3925, 1.0 - 0.4785));  // the menu panel's open button
-  HWND dialog = nullptr;
-  if (!waitFor([&] { return (dialog = findProcessWindow(processId, "Ovix - Otevřít fotky")) && IsWindowVisible(dialog); }))
-    return false;
+  HWND dialog = ovix.waitForWindowOf("Ovix - Otevřít fotky");
   HWND edit = FindWindowExA(dialog, nullptr, "Edit", nullptr), run = GetDlgItem(dialog, 4);
-  if (!edit || !run) return false;
+  if (!dialog || !edit || !run) return false;
   SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder.c_str()));
   PostMessageA(run, BM_CLICK, 0, 0);
   return waitFor([&] { return !IsWindow(dialog); }, 120000);

@@ -41,8 +41,6 @@ TEST(UpdateCheckEndToEnd, NoticeOfANewerReleaseAndOvixNeverWaitsForTheServer) {
     SetEnvironmentVariableA("OVIX_UPDATE_SERVER", ("127.0.0.1:" + serverPort(known.server)).c_str());
     OvixProcess ovix;
     ASSERT_TRUE(ovix.start() && ovix.waitForWindow());
-    DWORD processId = 0;
-    GetWindowThreadProcessId(ovix.window(), &processId);
     const bool newer = known.server == "newer";
     if (known.quitWhileWaiting) {
       ASSERT_TRUE(waitFor([&] { return readFile(serverFile("requests")).find("silent request", logStart) != std::string::npos; }));
@@ -50,14 +48,11 @@ TEST(UpdateCheckEndToEnd, NoticeOfANewerReleaseAndOvixNeverWaitsForTheServer) {
       ASSERT_TRUE(waitFor([&] { return heldOpen(known.server, logStart) >= 0; }));
       EXPECT_TRUE(newer || std::abs(heldOpen(known.server, logStart) - 3.0) < 0.5);
     }
-    HWND notice = nullptr;
-    if (newer) waitFor([&] { return (notice = findProcessWindow(processId, "Ovix Update")) != nullptr; });
+    HWND notice = newer ? ovix.waitForWindowOf("Ovix Update") : findProcessWindow(ovix.processId(), "Ovix Update");
     EXPECT_EQ(notice && GetWindow(notice, GW_OWNER) == ovix.window(), newer);
 
     PostMessageA(ovix.window(), WM_CLOSE, 0, 0);
-    DWORD exitCode = 99;
-    ASSERT_TRUE(ovix.waitForExit(10000, &exitCode));
-    EXPECT_EQ(exitCode, 0u);
+    ASSERT_TRUE(ovix.endsCleanly(10000));
     if (known.quitWhileWaiting) {
       ASSERT_TRUE(waitFor([&] { return heldOpen(known.server, logStart) >= 0; }));
       EXPECT_LT(heldOpen(known.server, logStart), 2.9) << "Ovix waited for the update check to give up";

@@ -34,15 +34,10 @@ std::string folderFromEnvironment(const char* variable) {
 std::string stagedProgramFolder() { return folderFromEnvironment("OVIX_STAGE_DIR"); }
 
 std::string makeScratchFolder(const char* prefix) {
-  char temp[MAX_PATH];
+  // A unique name from the system (the prefix's first three letters, a number), as a folder.
+  char temp[MAX_PATH], name[MAX_PATH];
   GetTempPathA(MAX_PATH, temp);
-  static LONG counter = 0;
-  for (;;) {
-    const std::string name = std::string(temp) + prefix + "-" + std::to_string(GetCurrentProcessId()) + "-" +
-                             std::to_string(InterlockedIncrement(&counter));
-    if (CreateDirectoryA(name.c_str(), nullptr)) return name;
-    if (GetLastError() != ERROR_ALREADY_EXISTS) return std::string();
-  }
+  return GetTempFileNameA(temp, prefix, 0, name) && DeleteFileA(name) && CreateDirectoryA(name, nullptr) ? name : "";
 }
 
 namespace {
@@ -134,10 +129,13 @@ bool OvixProcess::startIn(const std::string& folder) {
                         &process) != 0;
 }
 
-bool OvixProcess::waitForWindow(DWORD timeoutMs) {
-  return waitFor(
-      [this] { return (mainWindow = findProcessWindow(process.dwProcessId, "Ovix - Photo viewer")) && IsWindowVisible(mainWindow); },
-      timeoutMs);
+bool OvixProcess::waitForWindow(DWORD timeoutMs) { return (mainWindow = waitForWindowOf("Ovix - Photo viewer", timeoutMs)); }
+
+HWND OvixProcess::waitForWindowOf(const char* className, DWORD timeoutMs) const {
+  HWND found = nullptr;
+  return waitFor([&] { return (found = findProcessWindow(process.dwProcessId, className)) && IsWindowVisible(found); }, timeoutMs)
+             ? found
+             : nullptr;
 }
 
 bool OvixProcess::waitForExit(DWORD timeoutMs, DWORD* exitCode) {
@@ -146,7 +144,10 @@ bool OvixProcess::waitForExit(DWORD timeoutMs, DWORD* exitCode) {
   return true;
 }
 
-bool OvixProcess::running() const { return process.hProcess && WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT; }
+bool OvixProcess::endsCleanly(DWORD timeoutMs) {
+  DWORD exitCode = 99;
+  return waitForExit(timeoutMs, &exitCode) && exitCode == 0;
+}
 
 void OvixProcess::kill() {
   if (!process.hProcess) return;

@@ -55,17 +55,25 @@ public:
   // Copies the staged program folder to a fresh folder, lets `prepare` adjust it (write a
   // config.conf, add photos), and starts ovix.exe there with that folder as current directory.
   bool start(const std::function<void(const std::string& folder)>& prepare = {});
-  // Starts the ovix.exe of an existing program folder, which then belongs to this object.
-  // Unless the environment names OVIX_UPDATE_SERVER, its update check meets a closed port.
+  // Starts the ovix.exe of an existing program folder, which then belongs to this object; an
+  // earlier Ovix of this object is ended first. Unless the environment names
+  // OVIX_UPDATE_SERVER, the update check meets a closed port.
   bool startIn(const std::string& folder);
   // Waits for the main window ("Ovix - Photo viewer") of this process to be visible.
   bool waitForWindow(DWORD timeoutMs = 30000);
+  // Waits for a visible top-level window of class `className` of this process; none when it
+  // does not come in time.
+  HWND waitForWindowOf(const char* className, DWORD timeoutMs = 30000) const;
   // Waits for the process to end; stores its exit code.
   bool waitForExit(DWORD timeoutMs, DWORD* exitCode);
-  bool running() const;
+  // Waits for the process to end; true when it ended in time with exit code 0.
+  bool endsCleanly(DWORD timeoutMs = 30000);
+  // Ends a still running process at once and lets go of it.
   void kill();
 
   HWND window() const { return mainWindow; }
+  DWORD processId() const { return process.dwProcessId; }
+  HANDLE processHandle() const { return process.hProcess; }
   const std::string& folder() const { return programFolder; }
   std::string path(const char* relative) const { return programFolder + "\\" + relative; }
 
