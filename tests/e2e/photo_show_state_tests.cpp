@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "app/logo_wheel.h"
@@ -19,7 +18,6 @@
 #include "dialogs/dialog_test_support.h"
 #include "dialogs/open_dialog.h"
 #include "glui/gl_test_context.h"
-#include "photos/photo_cache.h"
 #include "photos/photo_show.h"
 #include "photos/texture_image.h"
 #include "sources/loading_reporter.h"
@@ -191,19 +189,16 @@ TEST_F(InProcess, ACancelledScanStartsNoShow) {
   EXPECT_TRUE(show->cancelled() && !show->current && show->loaded() == 0);
 }
 
-TEST_F(InProcess, OpenDialogEffectListOpensOnFadeOnlyForTheFadeCode) {
-  for (int32_t effect : {1112, 1111, 1113, 4242}) {
-    settings.effect = effect;
-    OpenDialog* dialog = openDialog();
-    EXPECT_EQ(SendMessageA(dialog->effectList, CB_GETCURSEL, 0, 0), effect == 1112) << effect;
-    DestroyWindow(dialog->handle);
-  }
-}
-
-TEST_F(InProcess, OpenDialogCheckBoxSavesAtOnceAndCancelEscAndCloseLeaveTheShow) {
-  for (int closing : {0, 1, 2}) {
+// The effect list opens on fade only for the fade code; the sub-folders box is saved the moment
+// it is clicked; cancel, Esc and the close box leave the show and the stored folder alone.
+TEST_F(InProcess, OpenDialogShowsTheEffectSavesTheBoxAtOnceAndCancelEscAndCloseLeaveTheShow) {
+  const int32_t effects[] = {1112, 1111, 4242};
+  for (int closing = 0; closing < 3; ++closing) {
+    SCOPED_TRACE(closing);
+    settings.effect = effects[closing];
     OpenDialog* dialog = openDialog();
     HWND window = dialog->handle;
+    EXPECT_EQ(SendMessageA(dialog->effectList, CB_GETCURSEL, 0, 0), closing == 0);
     SendMessageA(dialog->subFoldersBox, BM_CLICK, 0, 0);  // ticks it, unticks it, ticks it
     EXPECT_EQ(settings.recursive, closing != 1);
     EXPECT_EQ(SendMessageA(dialog->subFoldersBox, BM_GETCHECK, 0, 0), closing != 1 ? BST_CHECKED : BST_UNCHECKED);
@@ -212,7 +207,7 @@ TEST_F(InProcess, OpenDialogCheckBoxSavesAtOnceAndCancelEscAndCloseLeaveTheShow)
     if (closing == 0) SendMessageA(dialog->cancelButton, BM_CLICK, 0, 0);
     if (closing == 1) SendMessageA(window, WM_KEYUP, VK_ESCAPE, 0);
     if (closing == 2) SendMessageA(window, WM_CLOSE, 0, 0);
-    EXPECT_FALSE(IsWindow(window)) << closing;
+    EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(show, nullptr);
     EXPECT_STREQ(settings.photoDir, "");  // the folder is stored only by run
   }
