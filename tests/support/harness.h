@@ -1,6 +1,7 @@
 #pragma once
 // End-to-end driver for Ovix under test: runs ovix.exe in a fresh copy of the staged program
-// folder, finds its main window, sends it input and reads back what it shows.
+// folder, finds its main window, sends it input and reads back what it shows. Also the file and
+// folder chores every Wine-side test shares.
 #include <windows.h>
 
 #include <cstdint>
@@ -8,8 +9,8 @@
 #include <string>
 #include <vector>
 
-// Polls `condition` until it holds or `timeoutMs` passes; true when it held. Tests wait for
-// conditions, never for fixed times.
+// Polls `condition` until it holds or `timeoutMs` passes, pumping this thread's messages in
+// between; true when it held. Tests wait for conditions, never for fixed times.
 bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs = 30000);
 
 // The folder a test's environment variable names (a Unix path under Wine) as a Windows path;
@@ -18,11 +19,16 @@ std::string folderFromEnvironment(const char* variable);
 // The staged program folder (from OVIX_STAGE_DIR).
 std::string stagedProgramFolder();
 
-// A fresh, empty scratch folder under the temporary folder.
+// A fresh, empty scratch folder under the temporary folder; empty when none can be made.
 std::string makeScratchFolder(const char* prefix);
+// The names in `folder`, without "." and "..".
+std::vector<std::string> folderEntries(const std::string& folder);
+// Copies `from` into `to` (made when missing), sub-folders too; false when anything failed.
 bool copyFolder(const std::string& from, const std::string& to);
+// Removes `folder` and everything in it; false when the folder itself stays.
 bool removeFolder(const std::string& folder);
 bool fileExists(const std::string& path);
+// The whole file; empty when it cannot be read.
 std::string readFile(const std::string& path);
 bool writeFile(const std::string& path, const std::string& content);
 
@@ -49,16 +55,25 @@ public:
   // Copies the staged program folder to a fresh folder, lets `prepare` adjust it (write a
   // config.conf, add photos), and starts ovix.exe there with that folder as current directory.
   bool start(const std::function<void(const std::string& folder)>& prepare = {});
-  // Starts the ovix.exe of an existing program folder, which then belongs to this object.
+  // Starts the ovix.exe of an existing program folder, which then belongs to this object; an
+  // earlier Ovix of this object is ended first. Unless the environment names
+  // OVIX_UPDATE_SERVER, the update check meets a closed port.
   bool startIn(const std::string& folder);
   // Waits for the main window ("Ovix - Photo viewer") of this process to be visible.
   bool waitForWindow(DWORD timeoutMs = 30000);
+  // Waits for a visible top-level window of class `className` of this process; none when it
+  // does not come in time.
+  HWND waitForWindowOf(const char* className, DWORD timeoutMs = 30000) const;
   // Waits for the process to end; stores its exit code.
   bool waitForExit(DWORD timeoutMs, DWORD* exitCode);
-  bool running() const;
+  // Waits for the process to end; true when it ended in time with exit code 0.
+  bool endsCleanly(DWORD timeoutMs = 30000);
+  // Ends a still running process at once and lets go of it.
   void kill();
 
   HWND window() const { return mainWindow; }
+  DWORD processId() const { return process.dwProcessId; }
+  HANDLE processHandle() const { return process.hProcess; }
   const std::string& folder() const { return programFolder; }
   std::string path(const char* relative) const { return programFolder + "\\" + relative; }
 
@@ -72,5 +87,5 @@ private:
   HWND mainWindow = nullptr;
 };
 
-// Window lookup by class among the top-level windows of one process.
+// A top-level window of class `className` belonging to the process; none when there is none.
 HWND findProcessWindow(DWORD processId, const char* className);
