@@ -121,41 +121,39 @@ TEST(PhotoWindow, ReloadsForwardsAndBackwardsRoundTheEndsOfTheList) {
   EXPECT_EQ(back.loader.storage, range(12, 20));
 }
 
-TEST(PhotoWindow, ACacheLevelBetweenGroupsHoldsWholeGroups) {
-  Folder folder(20, 5);
-  EXPECT_EQ(folder.window.capacity, 8u);
-  EXPECT_EQ(folder.loader.storage, range(0, 8));
-  Folder zero(20, 0);
-  EXPECT_EQ(zero.loader.storage, range(0, 4));
-}
-
-TEST(PhotoWindow, NothingLoadableTriesEachEntryOnceAndEndsEmpty) {
-  for (int n : {0, 5, 12}) {
+// Cache levels between groups hold whole groups; failed entries use up no slot; a list with
+// nothing loadable is tried once per entry and leaves every lookup empty.
+TEST(PhotoWindow, LevelsFailuresAndNothingLoadable) {
+  const Entries none{-1, -1, -1, -1};
+  const struct {
+    int count;
+    uint32_t cacheLevel;
     std::set<std::ptrdiff_t> failing;
-    for (int i = 0; i < n; ++i) failing.insert(i);
-    Folder folder(n, 8, failing);
-    EXPECT_EQ(folder.loader.tried, range(0, n)) << n;
-    EXPECT_EQ(folder.window.photoAt(3), -1) << n;
-    folder.window.nextGroup();
-    folder.window.prevGroup();
-    EXPECT_EQ(folder.window.advance(1), -1) << n;
-    EXPECT_EQ(folder.window.previewAt(0, false), -1) << n;
+    Entries storage;
+    int tries;
+    Entries group, nextGroup;
+  } cases[] = {
+      {20, 5, {}, range(0, 8), 8, {0, 1, 2, 3}, {4, 5, 6, 7}},
+      {20, 0, {}, range(0, 4), 4, {0, 1, 2, 3}, {4, 5, 6, 7}},
+      {10, 8, {2, 5}, {0, 1, 3, 4, 6, 7, 8, 9}, 10, {0, 1, 3, 4}, {6, 7, 8, 9}},
+      {6, 4, {1, 2, 4, 5}, {0, 3}, 6, {0, 3, 0, 0}, {0, 3, 0, 0}},  // never reloaded
+      {5, 8, {1, 4}, {0, 2, 3}, 5, {0, 2, 3, 0}, {0, 2, 3, 0}},
+      {0, 8, {}, {}, 0, none, none},
+      {5, 8, {0, 1, 2, 3, 4}, {}, 5, none, none},
+      {12, 8, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, {}, 12, none, none},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE("photos " + std::to_string(c.count) + ", cache level " + std::to_string(c.cacheLevel));
+    Folder folder(c.count, c.cacheLevel, c.failing);
+    EXPECT_EQ(folder.loader.storage, c.storage);
+    EXPECT_EQ(folder.loader.tried, range(0, c.tries));
+    EXPECT_EQ(folder.group(), c.group);
+    folder.nextGroup();
+    EXPECT_EQ(folder.group(), c.nextGroup);
+    EXPECT_EQ(folder.loader.fills, c.cacheLevel == 0 ? 2 : 1);
+    folder.prevGroup();
+    EXPECT_EQ(folder.window.previewAt(0, false) < 0, c.storage.empty());
   }
-}
-
-TEST(PhotoWindow, FailuresAreSkippedWithoutUsingUpSlots) {
-  Folder folder(10, 8, {2, 5});
-  EXPECT_EQ(folder.loader.storage, (Entries{0, 1, 3, 4, 6, 7, 8, 9}));
-  EXPECT_EQ(folder.loader.tried.size(), 10u);
-  // Only two photos load: each is loaded once, and the show walks the two.
-  Folder sparse(6, 4, {1, 2, 4, 5});
-  EXPECT_EQ(sparse.loader.tried, range(0, 6));
-  EXPECT_EQ(sparse.group(), (Entries{0, 3, 0, 0}));
-  sparse.nextGroup();
-  EXPECT_EQ(sparse.group(), (Entries{0, 3, 0, 0}));
-  EXPECT_EQ(sparse.loader.fills, 1);
-  Folder fits(5, 8, {1, 4});
-  EXPECT_EQ(fits.group(), (Entries{0, 2, 3, 0}));
 }
 
 // Every folder size with the usual cache levels: three cycles forwards, twice as far backwards
@@ -220,6 +218,10 @@ TEST(PhotoMemory, TheWindowsBytesAreCountedIn64BitsAndNeverWrap) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(photoWindowBytes(c.capacity, c.textureSize), c.bytes) << c.capacity << " x " << c.textureSize;
+  // The running show holds twice the window, also held at the largest value.
+  EXPECT_EQ(showBytes(8, 1024), 64ull << 20);
+  EXPECT_EQ(showBytes(1, 1400000000u), 15680000000000000000ull);
+  EXPECT_EQ(showBytes(0xFFFFFFFFu, 0xFFFFFFFFu), UINT64_MAX);
   EXPECT_TRUE(photoWindowFits(32ull << 20, (32ull << 20) + 1));
   EXPECT_FALSE(photoWindowFits(32ull << 20, 32ull << 20));
 }
