@@ -18,6 +18,8 @@ TEST(MusicFolder, TextsBecomeTheSearchedFolderOrAreRefused) {
                {"D:/a/b", "D:\\a\\b"},
                {longest, longest.c_str()},
                {std::string(261, 'x'), nullptr},
+               {"x", "x"},
+               {"x/", "x"},
                {"", nullptr},  // would search the root of the current drive
                {"/", nullptr}};
   for (const auto& c : cases) {
@@ -25,14 +27,18 @@ TEST(MusicFolder, TextsBecomeTheSearchedFolderOrAreRefused) {
     EXPECT_EQ(normaliseMusicFolder(c.text.c_str(), folder), c.folder != nullptr) << c.text;
     EXPECT_EQ(folder, c.folder ? c.folder : "") << c.text;
   }
+  std::string folder = "stale";
+  EXPECT_FALSE(normaliseMusicFolder(nullptr, folder));
+  EXPECT_EQ(folder, "");
 }
 
-// The music scan takes every file, but enters no link, stops at the track cap and at the
-// depth bound.
+// The music scan takes every file, names starting with dots too, but enters no link and
+// neither "." nor "..", and stops at the track cap and at the depth bound.
 TEST(MusicScan, TakesEveryFileButNoLinkAndStopsAtTheCapAndDepth) {
   FakeListing listing;
   listing.folders["M"] = {{".", true}, {"a.mp3", false}, {"loop", true, true},
-                          {"sub", true}, {"notes.txt", false}};
+                          {"sub", true}, {"notes.txt", false}, {".a", false}, {"..b", false}};
+  listing.folders["M/."] = listing.folders["M/sub/.."] = {{"again.mp3", false}};
   listing.folders["M/loop"] = {{"looped.mp3", false}};
   listing.folders["M/sub"] = {{"..", true}, {"b.wav", false}, {"deep", true}};
   listing.folders["M/sub/deep"] = {{"c.mid", false}};
@@ -41,9 +47,9 @@ TEST(MusicScan, TakesEveryFileButNoLinkAndStopsAtTheCapAndDepth) {
     int maxDepth;
     std::vector<std::string> tracks;
   } cases[] = {
-      {100, 32, {"M/a.mp3", "M/sub/b.wav", "M/sub/deep/c.mid", "M/notes.txt"}},
+      {100, 32, {"M/a.mp3", "M/sub/b.wav", "M/sub/deep/c.mid", "M/notes.txt", "M/.a", "M/..b"}},
       {2, 32, {"M/a.mp3", "M/sub/b.wav"}},
-      {100, 1, {"M/a.mp3", "M/sub/b.wav", "M/notes.txt"}},
+      {100, 1, {"M/a.mp3", "M/sub/b.wav", "M/notes.txt", "M/.a", "M/..b"}},
   };
   for (const auto& c : cases) {
     ScanLimits limits;

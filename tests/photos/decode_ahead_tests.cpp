@@ -63,6 +63,17 @@ TEST(DecodeAhead, HandsOutTheWalksEntriesInOrderAndDecodesNothingInVain) {
   ahead.reset();
   EXPECT_EQ(fake.decoded.size(), 8u);
   EXPECT_EQ(fake.mostAtOnce, 2);
+
+  // A worker that finishes a decode looks for the next under the same lock, so what it started
+  // shows once the result is there: nothing past the look-ahead, nothing past the tries.
+  FakeDecode few;
+  ahead = few.ahead(10, true, 10, 10, 1, 1);
+  ASSERT_TRUE(ahead->waitReady(60000));
+  EXPECT_EQ(ahead->started(), 1u);
+  ahead = few.ahead(10, true, 2, 3, 1, 8);
+  TexelImage texels;
+  for (std::ptrdiff_t entry : {0, 1}) ASSERT_TRUE(ahead->take(entry, texels));
+  EXPECT_EQ(ahead->started(), 2u);
 }
 
 TEST(DecodeAhead, FailuresMakeRoomForMoreAndBackwardWalksWrap) {

@@ -213,6 +213,7 @@ TEST(PhotoMemory, TheWindowsBytesAreCountedIn64BitsAndNeverWrap) {
       {8, 1024, 32ull << 20},
       {64, 4096, 4ull << 30},  // 0 in 32-bit arithmetic
       {0, 1024, 0},
+      {1, 2000000000u, 16000000000000000000ull},  // one photo just below the largest value
       {0xFFFFFFFFu, 0xFFFFFFFFu, UINT64_MAX},
       {2, 0x80000000u, UINT64_MAX},
   };

@@ -87,8 +87,8 @@ TEST(ExifOrientation, TagOfTheFirstDirectoryInEitherByteOrder) {
 
 TEST(PictureHeader, FormatSizeAndOrientationOfEachKind) {
   Bytes png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
-  put(png, 20000, 4, true);
-  put(png, 15000, 4, true);
+  put(png, 70000, 4, true);
+  put(png, 66000, 4, true);
   Bytes bmp{'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0};
   put(bmp, 640, 4, false);
   put(bmp, static_cast<uint32_t>(-480), 4, false);  // rows stored top down
@@ -106,13 +106,25 @@ TEST(PictureHeader, FormatSizeAndOrientationOfEachKind) {
   } cases[] = {
       {"baseline JPEG turned", jpeg(tiff(true, {{274, 3, 1, 6}}), 0xC0, 4000, 3000), PictureFormat::jpeg, 4000, 3000, 6},
       {"progressive JPEG", jpeg(tiff(false, {{274, 3, 1, 8}}), 0xC2, 16000, 12000), PictureFormat::jpeg, 16000, 12000, 8},
-      {"JPEG, Exif without the tag", jpeg(tiff(false, {width}), 0xC1, 7, 9), PictureFormat::jpeg, 7, 9, 1},
+      {"JPEG, Exif without the tag", jpeg(tiff(false, {width}), 0xC7, 7, 9), PictureFormat::jpeg, 7, 9, 1},
+      // Segments that share the frame headers' range, and markers without a length.
+      {"JPEG, SOF15 after DAC, JPG, RST0, RST7, TEM",
+       Bytes{0xFF, 0xD8, 0xFF, 0xCC, 0, 4, 0, 0, 0xFF, 0xC8, 0, 4, 0, 0, 0xFF, 0xD0, 0xFF, 0xD7, 0xFF, 0x01, 0xFF,
+             0xCF, 0, 11, 8, 0, 5, 0, 7},
+       PictureFormat::jpeg, 7, 5, 1},
+      {"JPEG ending before its frame", Bytes{0xFF, 0xD8, 0xFF, 0xD9, 0, 2, 0xFF, 0xC0, 0, 11, 8, 0, 5, 0, 7},
+       PictureFormat::jpeg, 0, 0, 1},
+      {"JPEG scan before a frame", Bytes{0xFF, 0xD8, 0xFF, 0xDA, 0, 2, 0xFF, 0xC0, 0, 11, 8, 0, 5, 0, 7},
+       PictureFormat::jpeg, 0, 0, 1},
+      {"JPEG frame too short for its size", Bytes{0xFF, 0xD8, 0xFF, 0xC0, 0, 6, 8, 0, 5, 0, 7, 0xFF}, PictureFormat::jpeg,
+       0, 0, 1},
       {"JPEG cut inside Exif", cutExif, PictureFormat::jpeg, 0, 0, 1},
-      {"PNG", png, PictureFormat::png, 20000, 15000, 1},
+      {"PNG", png, PictureFormat::png, 70000, 66000, 1},
       {"BMP", bmp, PictureFormat::bmp, 640, 480, 1},
       {"OS/2 BMP", os2, PictureFormat::bmp, 320, 240, 1},
       {"GIF", gif, PictureFormat::gif, 800, 600, 1},
       {"text", Bytes{'h', 'e', 'l', 'l', 'o'}, PictureFormat::unknown, 0, 0, 1},
+      {"FF without D8", Bytes{0xFF, 0xE0, 0, 4, 0, 0}, PictureFormat::unknown, 0, 0, 1},
   };
   for (const auto& c : cases) {
     const PictureHeader h = readPictureHeader(c.bytes.data(), c.bytes.size());
