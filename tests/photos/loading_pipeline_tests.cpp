@@ -3,67 +3,18 @@
 // need would hang here, not pass.
 #include <gtest/gtest.h>
 
-#include <condition_variable>
-#include <cstdlib>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <set>
-#include <string>
 #include <vector>
 
+#include "fake_photos.h"
 #include "photos/decode_pipeline.h"
 #include "photos/photo_scan.h"
 #include "photos/photo_window.h"
-#include "sources/photo_list.h"
 
 namespace {
 using Entries = std::vector<std::ptrdiff_t>;
-
-// Decodes entry e into a one-texel picture holding e, once the test has opened e's gate.
-struct GatedDecode {
-  std::mutex lock;
-  std::condition_variable changed;
-  std::set<std::ptrdiff_t> open, failing;
-  bool allOpen = false;
-  Entries decoded;  // in the order the decodes finished
-  std::size_t entered = 0;
-
-  bool operator()(std::ptrdiff_t entry, TexelImage& out) {
-    std::unique_lock<std::mutex> guard(lock);
-    ++entered;
-    changed.notify_all();
-    changed.wait(guard, [&] { return allOpen || open.count(entry) > 0; });
-    decoded.push_back(entry);
-    changed.notify_all();
-    if (failing.count(entry)) return false;
-    out.texels = static_cast<uint8_t*>(std::calloc(4, 1));
-    out.texels[0] = static_cast<uint8_t>(entry);
-    return true;
-  }
-  void release(std::initializer_list<std::ptrdiff_t> entries) {
-    std::lock_guard<std::mutex> guard(lock);
-    open.insert(entries);
-    changed.notify_all();
-  }
-  void releaseAll() {
-    std::lock_guard<std::mutex> guard(lock);
-    allOpen = true;
-    changed.notify_all();
-  }
-  void waitForDecodes(std::size_t count) {
-    std::unique_lock<std::mutex> guard(lock);
-    changed.wait(guard, [&] { return decoded.size() >= count; });
-  }
-  void waitForEntered(std::size_t count) {
-    std::unique_lock<std::mutex> guard(lock);
-    changed.wait(guard, [&] { return entered >= count; });
-  }
-  std::size_t decodes() {
-    std::lock_guard<std::mutex> guard(lock);
-    return decoded.size();
-  }
-};
 
 // The cache's loading without GL: storage holds the entry each picture was decoded from.
 class PipelineLoader : public PhotoLoader {
@@ -89,13 +40,12 @@ public:
 struct Show {
   explicit Show(int count, std::set<std::ptrdiff_t> failing = {}) {
     gate.failing = std::move(failing);
-    for (int i = 0; i < count; ++i) list.append("C:\\photos", ("p" + std::to_string(i) + ".jpg").c_str(), 1);
-    list.finishScan();
+    scanPhotos(list, count);
     loader = std::make_unique<PipelineLoader>(gate, list.size(), 8);
     window = std::make_unique<PhotoWindow>(list, *loader, 8);
   }
   ~Show() {
-    gate.releaseAll();  // the dropped decoders finish, and the pipeline waits for them
+    gate.release({}, true);  // the dropped decoders finish, and the pipeline waits for them
     window.reset();
     loader.reset();
   }
@@ -124,7 +74,7 @@ TEST(LoadingPipeline, TheFirstPhotoIsThereBeforeTheRestOfTheWindowIsDecoded) {
 
   // The rest arrives frame by frame, one try per frame at most, as the decodes finish.
   show.gate.release({1, 2});
-  show.gate.waitForDecodes(3);
+  show.gate.waitFor(3);
   while (show.window->loadedAtLeast(0) < 3) show.window->settleReady(true);
   EXPECT_EQ(show.loader->storage, (Entries{0, 1, 2}));
   show.loader->pipeline.prefetchEarly();
@@ -135,23 +85,23 @@ TEST(LoadingPipeline, TheFirstPhotoIsThereBeforeTheRestOfTheWindowIsDecoded) {
   // asked again, the prefetch under way (hanging at entry 8's gate) is kept, not waited for.
   while (!show.loader->pipeline.prefetching()) show.loader->pipeline.prefetchEarly();
   show.loader->pipeline.prefetchEarly();
-  show.gate.releaseAll();
+  show.gate.release({}, true);
   EXPECT_TRUE(show.window->filling());
   EXPECT_EQ(show.window->loaded(), 8u);
   EXPECT_EQ(show.loader->storage, (Entries{0, 1, 2, 3, 4, 5, 6, 7}));
-  show.gate.waitForDecodes(16);  // the early prefetch is kept: 8..15, each decoded once
+  show.gate.waitFor(16);  // the early prefetch is kept: 8..15, each decoded once
   EXPECT_EQ(std::set<std::ptrdiff_t>(show.gate.decoded.begin(), show.gate.decoded.end()).size(), 16u);
 }
 
 TEST(LoadingPipeline, TheNextWindowIsDecodedAheadAndFailuresSkipAsInAPlainFill) {
   Show show(20, {10});
-  show.gate.releaseAll();
+  show.gate.release({}, true);
   show.window->fill(8, true);
   show.window->countGroups();
   EXPECT_EQ(show.window->loaded(), 8u);
   EXPECT_TRUE(show.loader->pipeline.prefetching());
   // The next window is 8..16 without the unreadable 10: nine decodes ahead, no more.
-  show.gate.waitForDecodes(8 + 9);
+  show.gate.waitFor(8 + 9);
   const Entries before = show.gate.decoded;
 
   show.nextGroup();
@@ -159,7 +109,7 @@ TEST(LoadingPipeline, TheNextWindowIsDecodedAheadAndFailuresSkipAsInAPlainFill) 
   EXPECT_EQ(show.entryAt(show.window->photoAt(0)), 8);
   EXPECT_EQ(show.window->loaded(), 8u);
   EXPECT_EQ(show.loader->storage, (Entries{8, 9, 11, 12, 13, 14, 15, 16}));
-  show.gate.waitForDecodes(before.size() + 1);
+  show.gate.waitFor(before.size() + 1);
   // The refill took the pictures decoded ahead: none of them was decoded again, and decoding
   // goes on with the window after it.
   EXPECT_EQ(show.gate.decoded[before.size()], 17);
@@ -172,7 +122,7 @@ TEST(LoadingPipeline, AJumpDropsThePrefetchWithoutWaitingAndLandsOnTheRightPhoto
   show.window->countGroups();
   EXPECT_EQ(show.window->loaded(), 8u);
   ASSERT_TRUE(show.loader->pipeline.prefetching());
-  show.gate.waitForEntered(8 + 1);  // the prefetch's decode of 8 hangs at its gate
+  show.gate.waitFor(8 + 1, true);  // the prefetch's decode of 8 hangs at its gate
 
   // Jump to the last group, 36..39, as End does: the window is reloaded from entry 36.
   show.window->firstEntry = show.window->lastEntry = 35;

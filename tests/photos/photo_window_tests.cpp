@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "fake_photos.h"
 #include "photos/photo_memory.h"
 #include "photos/photo_window.h"
-#include "sources/photo_list.h"
 
 namespace {
 // Loads every entry except the failing ones; its storage holds the entry numbers.
@@ -45,15 +45,10 @@ public:
   int fills = 0, releases = 0;
 };
 
-void scan(PhotoList& list, int count) {
-  for (int i = 0; i < count; ++i) list.append("C:\\photos", ("p" + std::to_string(i) + ".jpg").c_str(), 1);
-  list.finishScan();
-}
-
 // A folder, its loader and the window, set up as the show sets up its cache.
 struct Folder {
   Folder(int count, uint32_t cacheLevel, std::set<std::ptrdiff_t> failing = {})
-      : window((scan(list, count), list), loader, cacheLevel) {
+      : window((scanPhotos(list, count), list), loader, cacheLevel) {
     loader.failing = std::move(failing);
     window.fill(window.capacity, true);
     window.countGroups();
