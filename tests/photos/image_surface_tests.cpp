@@ -21,15 +21,11 @@ TEST(ImageSurface, RowsAreFourByteAlignedAndMasksGiveShiftsAndLosses) {
     ImageSurface* surface = createSurface(c.w, 2, c.bytesPerPixel, c.rMask, c.gMask, c.bMask, c.aMask);
     ASSERT_NE(surface, nullptr);
     const PixelFormat& f = *surface->format;
-    EXPECT_EQ(surface->pitch, c.pitch) << c.w << "x" << c.bytesPerPixel;
-    EXPECT_EQ(f.bitsPerPixel, 8 * c.bytesPerPixel);
-    EXPECT_EQ(f.bytesPerPixel, c.bytesPerPixel);
-    EXPECT_EQ(f.rShift, c.rShift);
-    EXPECT_EQ(f.rLoss, c.rLoss);
-    EXPECT_EQ(f.gShift, c.gShift);
-    EXPECT_EQ(f.gLoss, c.gLoss);
-    EXPECT_EQ(f.aShift, c.aShift);
-    EXPECT_EQ(f.aLoss, c.aLoss);
+    EXPECT_EQ(std::tuple(surface->pitch, f.bitsPerPixel, f.bytesPerPixel, f.rShift, f.rLoss, f.gShift, f.gLoss, f.aShift,
+                         f.aLoss),
+              std::tuple(c.pitch, 8 * c.bytesPerPixel, c.bytesPerPixel, c.rShift, c.rLoss, c.gShift, c.gLoss, c.aShift,
+                         c.aLoss))
+        << c.w << "x" << c.bytesPerPixel;
     EXPECT_EQ(static_cast<const uint8_t*>(surface->pixels)[c.pitch * 2 - 1], 0);
     freeSurface(surface);
   }

@@ -22,27 +22,12 @@ public:
     storage.push_back(entry);
     return true;
   }
-  void fillStarted(const ListWalk& walk, bool forward) override {
-    ++fills;
-    predicted.clear();
-    ListWalk copy = walk;
-    for (int i = 0; i < 64; ++i) predicted.push_back(copy.next(forward));
-    triedBefore = tried.size();
-  }
-  void fillEnded() override {
-    // The prediction given at the start must be exactly the order the fill tried.
-    for (size_t i = triedBefore; i < tried.size() && i - triedBefore < predicted.size(); ++i)
-      EXPECT_EQ(tried[i], predicted[i - triedBefore]) << "try " << i - triedBefore;
-  }
-  void releasePhotos() override {
-    ++releases;
-    storage.clear();
-  }
+  void fillStarted(const ListWalk&, bool) override { ++fills; }
+  void releasePhotos() override { storage.clear(); }
 
   std::set<std::ptrdiff_t> failing;
-  std::vector<std::ptrdiff_t> tried, storage, predicted;
-  size_t triedBefore = 0;
-  int fills = 0, releases = 0;
+  std::vector<std::ptrdiff_t> tried, storage;
+  int fills = 0;
 };
 
 // A folder, its loader and the window, set up as the show sets up its cache.

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <climits>
 #include <cstring>
 #include <random>
 
@@ -24,6 +26,7 @@ const Layout noiseLayouts[] = {
     {4, 0xFF0000, 0xFF00, 0xFF, 0xFF000000u},  // 32-bit BGRA
     {4, 0xFF0000, 0xFF00, 0xFF, 0},            // 32-bit BGR without alpha
     {2, 0xF800, 0x07E0, 0x001F, 0},            // 16-bit 565, through the generic channel path
+    {1, 0xE0, 0x1C, 0x03, 0},                  // 8-bit 332
 };
 
 // A surface filled with noise in the given layout.
@@ -75,35 +78,46 @@ TEST(TexelImage, SizesOfTheUsualCases) {
   const struct {
     int w, h;
     uint32_t maxSize;
-    uint32_t textureWidth, textureHeight;
-    int imageWidth, imageHeight;
+    std::array<int, 4> sizes;  // texture width and height, picture width and height
   } cases[] = {
-      {3, 3, 0, 4, 4, 3, 3},
-      {3000, 2000, 1024, 1024, 512, 750, 500},
-      {1000, 3000, 1024, 1024, 4096, 1000, 3000},  // only the width is held against the limit
-      {2048, 10, 1000, 512, 4, 512, 2},            // a limit of 1000 counts as 512
-      {9000, 1, 1024, 1024, 1, 562, 1},            // a single row keeps one row, never none
+      {3, 3, 0, {4, 4, 3, 3}},
+      {3000, 2000, 1024, {1024, 512, 750, 500}},
+      {1000, 3000, 1024, {1024, 4096, 1000, 3000}},  // only the width is held against the limit
+      {2048, 10, 1000, {512, 4, 512, 2}},            // a limit of 1000 counts as 512
+      {9000, 1, 1024, {1024, 1, 562, 1}},            // a single row keeps one row, never none
   };
   for (const auto& c : cases) {
     SurfacePtr surface(createSurface(c.w, c.h, 3, 0xFF0000, 0xFF00, 0xFF, 0));
-    TexelImage texels;
-    ASSERT_TRUE(makeTexels(*surface, TextureOptions{c.maxSize, true}, texels));
-    EXPECT_TRUE(texels.textureWidth == c.textureWidth && texels.textureHeight == c.textureHeight &&
-                texels.imageWidth == c.imageWidth && texels.imageHeight == c.imageHeight)
-        << c.w << "x" << c.h << ": " << texels.textureWidth << "x" << texels.textureHeight << " picture "
-        << texels.imageWidth << "x" << texels.imageHeight;
+    TexelImage t;
+    ASSERT_TRUE(makeTexels(*surface, TextureOptions{c.maxSize, true}, t));
+    EXPECT_EQ((std::array<int, 4>{int(t.textureWidth), int(t.textureHeight), t.imageWidth, t.imageHeight}), c.sizes)
+        << c.w << "x" << c.h;
   }
 }
 
+// Each case spoils one field of a 4 x 4 BGR surface whose rows are exactly 12 bytes long.
 TEST(TexelImage, RefusesWhatIsNoPicture) {
-  TexelImage texels;
-  ImageSurface empty;
-  EXPECT_FALSE(makeTexels(empty, TextureOptions{}, texels));
-  SurfacePtr surface(createSurface(4, 4, 3, 0xFF0000, 0xFF00, 0xFF, 0));
-  surface->pitch = 5;  // shorter than a row
-  EXPECT_FALSE(makeTexels(*surface, TextureOptions{}, texels));
-  EXPECT_EQ(createSurface(0, 5, 3, 0, 0, 0, 0), nullptr);
-  EXPECT_EQ(createSurface(5, 5, 5, 0, 0, 0, 0), nullptr);
+  using Spoil = void (*)(ImageSurface&, PixelFormat&);
+  const Spoil spoilt[] = {
+      [](ImageSurface& s, PixelFormat&) { s.format = nullptr; },
+      [](ImageSurface& s, PixelFormat&) { s.pixels = nullptr; },
+      [](ImageSurface& s, PixelFormat&) { s.w = 0; },
+      [](ImageSurface& s, PixelFormat&) { s.h = 0; },
+      [](ImageSurface& s, PixelFormat&) { s.pitch = 11; },  // shorter than a row
+      [](ImageSurface&, PixelFormat& f) { f.bytesPerPixel = 0; },
+      [](ImageSurface& s, PixelFormat& f) { f.bytesPerPixel = 5, s.pitch = 20, s.h = 2; },
+      [](ImageSurface& s, PixelFormat& f) { f.bytesPerPixel = 1, s.w = (1 << 30) + 1, s.pitch = INT32_MAX; },
+  };
+  for (const Spoil& spoil : spoilt) {
+    SurfacePtr surface(createSurface(4, 4, 3, 0xFF0000, 0xFF00, 0xFF, 0));
+    ImageSurface copy = *surface;
+    PixelFormat format = *surface->format;
+    copy.format = &format;
+    spoil(copy, format);
+    TexelImage texels;
+    EXPECT_FALSE(makeTexels(copy, TextureOptions{}, texels)) << &spoil - spoilt;
+    EXPECT_EQ(texels.texels, nullptr);
+  }
 }
 
 namespace {
