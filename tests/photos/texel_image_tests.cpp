@@ -27,6 +27,10 @@ const Layout noiseLayouts[] = {
     {4, 0xFF0000, 0xFF00, 0xFF, 0},            // 32-bit BGR without alpha
     {2, 0xF800, 0x07E0, 0x001F, 0},            // 16-bit 565, through the generic channel path
     {1, 0xE0, 0x1C, 0x03, 0},                  // 8-bit 332
+    // Masks one byte wide that still need the generic path, and an absent colour channel.
+    {2, 0x1FE, 0, 0, 0},
+    {2, 0x7F80, 0, 0, 0},
+    {4, 0x3FF00000, 0xFFC00, 0, 0},
 };
 
 // A surface filled with noise in the given layout.
@@ -59,7 +63,7 @@ SurfacePtr noiseSurface(int w, int h, const Layout& layout, unsigned seed) {
 TEST(TexelImage, MatchesThePaddedBufferAlgorithm) {
   const struct { int w, h; } sizes[] = {
       {1, 1}, {3, 3}, {2, 2}, {5, 7}, {17, 9}, {129, 64}, {257, 3}, {300, 200}, {1025, 10},
-      {2000, 3}, {4100, 1}, {3, 700}, {1, 1500}, {640, 480}, {513, 1031},
+      {2000, 3}, {4100, 1}, {3, 700}, {1, 1500},
   };
   const uint32_t limits[] = {0, 1, 2, 16, 64, 100, 256, 1024};
   unsigned seed = 1;
