@@ -13,9 +13,14 @@
 #include "photos/photo_window.h"
 
 namespace {
-// Loads every entry except the failing ones; its storage holds the entry numbers.
-class FakeLoader : public PhotoLoader {
-public:
+// A folder and its photo window, set up as the show sets up its cache, with itself as the
+// loader: it loads every entry except the failing ones, and its storage holds the entry numbers.
+struct Folder : PhotoLoader {
+  Folder(int count, uint32_t cacheLevel, std::set<std::ptrdiff_t> failing = {})
+      : failing(std::move(failing)), window((scanPhotos(list, count), list), *this, cacheLevel) {
+    window.fill(window.capacity, true);
+    window.countGroups();
+  }
   bool loadEntry(std::ptrdiff_t entry) override {
     tried.push_back(entry);
     if (failing.count(entry)) return false;
@@ -25,26 +30,8 @@ public:
   void fillStarted(const ListWalk&, bool) override { ++fills; }
   void releasePhotos() override { storage.clear(); }
 
-  std::set<std::ptrdiff_t> failing;
-  std::vector<std::ptrdiff_t> tried, storage;
-  int fills = 0;
-};
-
-// A folder, its loader and the window, set up as the show sets up its cache.
-struct Folder {
-  Folder(int count, uint32_t cacheLevel, std::set<std::ptrdiff_t> failing = {})
-      : window((scanPhotos(list, count), list), loader, cacheLevel) {
-    loader.failing = std::move(failing);
-    window.fill(window.capacity, true);
-    window.countGroups();
-  }
-  // The list entry of group member k as the show would read it, checking the index stays
-  // inside the loader's storage; -1 for no photo.
-  std::ptrdiff_t entryOf(std::ptrdiff_t index) const {
-    if (index < 0) return -1;
-    EXPECT_LT(static_cast<size_t>(index), loader.storage.size()) << "index outside the window";
-    return static_cast<size_t>(index) < loader.storage.size() ? loader.storage[index] : -2;
-  }
+  // The list entry of a storage index as the show would read it; -1 for no photo.
+  std::ptrdiff_t entryOf(std::ptrdiff_t index) const { return index < 0 ? -1 : storage.at(static_cast<size_t>(index)); }
   std::vector<std::ptrdiff_t> group() {
     std::vector<std::ptrdiff_t> members;
     for (uint32_t k = 0; k < 4; ++k) members.push_back(entryOf(window.photoAt(k)));
@@ -65,8 +52,10 @@ struct Folder {
     for (uint32_t k = 0; k < 4 && k < window.loaded(); ++k) entryOf(window.previewAt(k, showForward));
   }
 
+  std::set<std::ptrdiff_t> failing;
+  std::vector<std::ptrdiff_t> tried, storage;
+  int fills = 0;
   PhotoList list;
-  FakeLoader loader;
   PhotoWindow window;
   bool showForward = true;
 };
@@ -83,22 +72,22 @@ Entries range(std::ptrdiff_t from, std::ptrdiff_t to) {
 // when the show leaves the window.
 TEST(PhotoWindow, ReloadsForwardsAndBackwardsRoundTheEndsOfTheList) {
   Folder folder(10, 8);
-  EXPECT_EQ(folder.loader.storage, range(0, 8));
+  EXPECT_EQ(folder.storage, range(0, 8));
   folder.nextGroup();
-  EXPECT_EQ(folder.loader.fills, 1);
+  EXPECT_EQ(folder.fills, 1);
   folder.nextGroup();
-  EXPECT_EQ(folder.loader.fills, 2);
-  EXPECT_EQ(folder.loader.storage, (Entries{8, 9, 0, 1, 2, 3, 4, 5}));
+  EXPECT_EQ(folder.fills, 2);
+  EXPECT_EQ(folder.storage, (Entries{8, 9, 0, 1, 2, 3, 4, 5}));
 
   Folder back(20, 8);
   back.prevGroup();  // from 0-3 back past the start of the list
-  EXPECT_EQ(back.loader.storage, (Entries{19, 18, 17, 16, 15, 14, 13, 12}));
+  EXPECT_EQ(back.storage, (Entries{19, 18, 17, 16, 15, 14, 13, 12}));
   back.prevGroup();  // still inside the window
   back.prevGroup();
-  EXPECT_EQ(back.loader.storage, (Entries{11, 10, 9, 8, 7, 6, 5, 4}));
+  EXPECT_EQ(back.storage, (Entries{11, 10, 9, 8, 7, 6, 5, 4}));
   back.nextGroup();  // forwards from the backward window continues after its last entry
-  EXPECT_EQ(back.loader.fills, 4);
-  EXPECT_EQ(back.loader.storage, range(12, 20));
+  EXPECT_EQ(back.fills, 4);
+  EXPECT_EQ(back.storage, range(12, 20));
 }
 
 // Cache levels between groups hold whole groups; failed entries use up no slot; a list with
@@ -125,12 +114,12 @@ TEST(PhotoWindow, LevelsFailuresAndNothingLoadable) {
   for (const auto& c : cases) {
     SCOPED_TRACE("photos " + std::to_string(c.count) + ", cache level " + std::to_string(c.cacheLevel));
     Folder folder(c.count, c.cacheLevel, c.failing);
-    EXPECT_EQ(folder.loader.storage, c.storage);
-    EXPECT_EQ(folder.loader.tried, range(0, c.tries));
+    EXPECT_EQ(folder.storage, c.storage);
+    EXPECT_EQ(folder.tried, range(0, c.tries));
     EXPECT_EQ(folder.group(), c.group);
     folder.nextGroup();
     EXPECT_EQ(folder.group(), c.nextGroup);
-    EXPECT_EQ(folder.loader.fills, c.cacheLevel == 0 ? 2 : 1);
+    EXPECT_EQ(folder.fills, c.cacheLevel == 0 ? 2 : 1);
     folder.prevGroup();
     EXPECT_EQ(folder.window.previewAt(0, false) < 0, c.storage.empty());
   }
@@ -176,10 +165,10 @@ TEST(PhotoWindow, SweepForwardsAndBackwards) {
       walk(-1, 2 * steps);
       walk(1, steps);
       if (whole) {
-        EXPECT_EQ(folder.loader.fills, 1);  // a list that fits is never reloaded
-        EXPECT_EQ(folder.loader.tried, range(0, n));  // nor loaded twice
+        EXPECT_EQ(folder.fills, 1);  // a list that fits is never reloaded
+        EXPECT_EQ(folder.tried, range(0, n));  // nor loaded twice
       } else {
-        EXPECT_EQ(folder.loader.storage.size(), folder.window.capacity);
+        EXPECT_EQ(folder.storage.size(), folder.window.capacity);
       }
     }
   }
