@@ -16,11 +16,15 @@
 namespace {
 using Entries = std::vector<std::ptrdiff_t>;
 
-// The cache's loading without GL: storage holds the entry each picture was decoded from.
-class PipelineLoader : public PhotoLoader {
-public:
-  PipelineLoader(GatedDecode& gate, std::size_t entries, std::size_t wanted)
-      : pipeline(std::ref(gate), entries, wanted, 2) {}
+// The cache's loading without GL, set up as the show sets it up: the photo window over the
+// decode pipeline, the show itself as the loader. Storage holds the entry each picture was
+// decoded from.
+struct Show : PhotoLoader {
+  explicit Show(int count, std::set<std::ptrdiff_t> failing = {})
+      : pipeline(std::ref(gate), (scanPhotos(list, count), list.size()), 8, 2), window(list, *this, 8) {
+    gate.failing = std::move(failing);
+  }
+  ~Show() override { gate.release({}, true); }  // the dropped decoders finish, and the pipeline waits for them
   void fillStarted(const ListWalk& walk, bool forward) override { pipeline.fillStarted(walk, forward); }
   bool ready() override { return pipeline.ready(); }
   bool loadEntry(std::ptrdiff_t entry) override {
@@ -32,63 +36,47 @@ public:
   void fillEnded() override { pipeline.fillEnded(); }
   void prefetch(const ListWalk& walk, bool forward) override { pipeline.prefetch(walk, forward); }
   void releasePhotos() override { storage.clear(); }
-
-  DecodePipeline pipeline;
-  Entries storage;
-};
-
-struct Show {
-  explicit Show(int count, std::set<std::ptrdiff_t> failing = {}) {
-    gate.failing = std::move(failing);
-    scanPhotos(list, count);
-    loader = std::make_unique<PipelineLoader>(gate, list.size(), 8);
-    window = std::make_unique<PhotoWindow>(list, *loader, 8);
-  }
-  ~Show() {
-    gate.release({}, true);  // the dropped decoders finish, and the pipeline waits for them
-    window.reset();
-    loader.reset();
-  }
-  std::ptrdiff_t entryAt(std::ptrdiff_t index) const { return index < 0 ? -1 : loader->storage.at(static_cast<std::size_t>(index)); }
+  std::ptrdiff_t entryAt(std::ptrdiff_t index) const { return index < 0 ? -1 : storage.at(static_cast<std::size_t>(index)); }
   // The slideshow's step into the next group.
   void nextGroup() {
-    window->nextGroup();
-    window->advance(1);
+    window.nextGroup();
+    window.advance(1);
   }
 
   GatedDecode gate;
   PhotoList list;
-  std::unique_ptr<PipelineLoader> loader;
-  std::unique_ptr<PhotoWindow> window;
+  DecodePipeline pipeline;
+  Entries storage;
+  PhotoWindow window;
 };
 }  // namespace
 
 TEST(LoadingPipeline, TheFirstPhotoIsThereBeforeTheRestOfTheWindowIsDecoded) {
   Show show(20);
   show.gate.release({0});
-  show.window->fill(8, true);
-  show.window->countGroups();
-  EXPECT_EQ(show.entryAt(show.window->photoAt(0)), 0);
-  EXPECT_TRUE(show.window->filling());
-  EXPECT_FALSE(show.window->holds(1));  // its thumbnail shows blank until photo 1 arrives
+  show.window.fill(8, true);
+  show.window.countGroups();
+  EXPECT_EQ(show.entryAt(show.window.photoAt(0)), 0);
+  EXPECT_TRUE(show.window.filling());
+  EXPECT_FALSE(show.window.holds(1));  // its thumbnail shows blank until photo 1 arrives
 
   // The rest arrives frame by frame, one try per frame at most, as the decodes finish.
   show.gate.release({1, 2});
   show.gate.waitFor(3);
-  while (show.window->loadedAtLeast(0) < 3) show.window->settleReady(true);
-  EXPECT_EQ(show.loader->storage, (Entries{0, 1, 2}));
-  show.loader->pipeline.prefetchEarly();
-  EXPECT_FALSE(show.loader->pipeline.prefetching());  // the window's own decodes come first
+  while (show.window.loadedAtLeast(0) < 3) show.window.settleReady(true);
+  EXPECT_EQ(show.storage, (Entries{0, 1, 2}));
+  show.pipeline.prefetchEarly();
+  EXPECT_FALSE(show.pipeline.prefetching());  // the window's own decodes come first
   show.gate.release({3, 4, 5, 6, 7});
-  while (show.window->loadedAtLeast(0) < 4) show.window->settleReady(true);
+  while (show.window.loadedAtLeast(0) < 4) show.window.settleReady(true);
   // Once the window's eight are decoded the next window starts, while its uploads still come;
   // asked again, the prefetch under way (hanging at entry 8's gate) is kept, not waited for.
-  while (!show.loader->pipeline.prefetching()) show.loader->pipeline.prefetchEarly();
-  show.loader->pipeline.prefetchEarly();
+  while (!show.pipeline.prefetching()) show.pipeline.prefetchEarly();
+  show.pipeline.prefetchEarly();
   show.gate.release({}, true);
-  EXPECT_TRUE(show.window->filling());
-  EXPECT_EQ(show.window->loaded(), 8u);
-  EXPECT_EQ(show.loader->storage, (Entries{0, 1, 2, 3, 4, 5, 6, 7}));
+  EXPECT_TRUE(show.window.filling());
+  EXPECT_EQ(show.window.loaded(), 8u);
+  EXPECT_EQ(show.storage, (Entries{0, 1, 2, 3, 4, 5, 6, 7}));
   show.gate.waitFor(16);  // the early prefetch is kept: 8..15, each decoded once
   EXPECT_EQ(std::set<std::ptrdiff_t>(show.gate.decoded.begin(), show.gate.decoded.end()).size(), 16u);
 }
@@ -96,19 +84,19 @@ TEST(LoadingPipeline, TheFirstPhotoIsThereBeforeTheRestOfTheWindowIsDecoded) {
 TEST(LoadingPipeline, TheNextWindowIsDecodedAheadAndFailuresSkipAsInAPlainFill) {
   Show show(20, {10});
   show.gate.release({}, true);
-  show.window->fill(8, true);
-  show.window->countGroups();
-  EXPECT_EQ(show.window->loaded(), 8u);
-  EXPECT_TRUE(show.loader->pipeline.prefetching());
+  show.window.fill(8, true);
+  show.window.countGroups();
+  EXPECT_EQ(show.window.loaded(), 8u);
+  EXPECT_TRUE(show.pipeline.prefetching());
   // The next window is 8..16 without the unreadable 10: nine decodes ahead, no more.
   show.gate.waitFor(8 + 9);
   const Entries before = show.gate.decoded;
 
   show.nextGroup();
   show.nextGroup();  // crosses the window's edge
-  EXPECT_EQ(show.entryAt(show.window->photoAt(0)), 8);
-  EXPECT_EQ(show.window->loaded(), 8u);
-  EXPECT_EQ(show.loader->storage, (Entries{8, 9, 11, 12, 13, 14, 15, 16}));
+  EXPECT_EQ(show.entryAt(show.window.photoAt(0)), 8);
+  EXPECT_EQ(show.window.loaded(), 8u);
+  EXPECT_EQ(show.storage, (Entries{8, 9, 11, 12, 13, 14, 15, 16}));
   show.gate.waitFor(before.size() + 1);
   // The refill took the pictures decoded ahead: none of them was decoded again, and decoding
   // goes on with the window after it.
@@ -118,20 +106,20 @@ TEST(LoadingPipeline, TheNextWindowIsDecodedAheadAndFailuresSkipAsInAPlainFill) 
 TEST(LoadingPipeline, AJumpDropsThePrefetchWithoutWaitingAndLandsOnTheRightPhoto) {
   Show show(40);
   show.gate.release({0, 1, 2, 3, 4, 5, 6, 7});
-  show.window->fill(8, true);
-  show.window->countGroups();
-  EXPECT_EQ(show.window->loaded(), 8u);
-  ASSERT_TRUE(show.loader->pipeline.prefetching());
+  show.window.fill(8, true);
+  show.window.countGroups();
+  EXPECT_EQ(show.window.loaded(), 8u);
+  ASSERT_TRUE(show.pipeline.prefetching());
   show.gate.waitFor(8 + 1, true);  // the prefetch's decode of 8 hangs at its gate
 
   // Jump to the last group, 36..39, as End does: the window is reloaded from entry 36.
-  show.window->firstEntry = show.window->lastEntry = 35;
+  show.window.firstEntry = show.window.lastEntry = 35;
   show.gate.release({36, 37, 38, 39});
-  show.window->fill(8, true);
-  EXPECT_EQ(show.entryAt(show.window->photoAt(3)), 39);
-  EXPECT_GE(show.loader->pipeline.dropped(), 1u);  // still decoding 8 and 9, and not waited for
-  show.loader->pipeline.reap();
-  EXPECT_GE(show.loader->pipeline.dropped(), 1u);
+  show.window.fill(8, true);
+  EXPECT_EQ(show.entryAt(show.window.photoAt(3)), 39);
+  EXPECT_GE(show.pipeline.dropped(), 1u);  // still decoding 8 and 9, and not waited for
+  show.pipeline.reap();
+  EXPECT_GE(show.pipeline.dropped(), 1u);
 }
 
 TEST(PhotoScan, HandsOverTheFinishedListAndACancelledScanIsNotWaitedFor) {
