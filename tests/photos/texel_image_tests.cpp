@@ -169,6 +169,7 @@ TEST(TexelImage, RefusesWhatIsNoPicture) {
       [](ImageSurface&, PixelFormat& f) { f.bytesPerPixel = 0; },
       [](ImageSurface& s, PixelFormat& f) { f.bytesPerPixel = 5, s.pitch = 20, s.h = 2; },
       [](ImageSurface& s, PixelFormat& f) { f.bytesPerPixel = 1, s.w = (1 << 30) + 1, s.pitch = INT32_MAX; },
+      [](ImageSurface& s, PixelFormat&) { s.h = (1 << 30) + 1; },
   };
   for (const Spoil& spoil : spoilt) {
     SurfacePtr surface(createSurface(4, 4, 3, 0xFF0000, 0xFF00, 0xFF, 0));
