@@ -6,12 +6,7 @@
 #include "glui/pick_hits.h"
 
 TEST(NearestHit, PicksTheSmallestMinimumDepthAndTheEarlierRecordOnTies) {
-  const struct {
-    const char* what;
-    std::vector<uint32_t> buffer;
-    int32_t hits;
-    int64_t name;
-  } cases[] = {
+  const struct { const char* what; std::vector<uint32_t> buffer; int32_t hits; int64_t name; } cases[] = {
       {"no hit", {}, 0, -1},
       {"overflow", {1, 5, 5, 7}, -1, -1},
       {"one record", {1, 100, 200, 7}, 1, 7},

@@ -10,18 +10,10 @@
 
 TEST(MusicFolder, TextsBecomeTheSearchedFolderOrAreRefused) {
   const std::string longest(260, 'x');
-  const struct {
-    std::string text;
-    const char* folder;  // null when refused
-  } cases[] = {{"C:/Music/", "C:\\Music"},
-               {"C:\\Music\\", "C:\\Music"},
-               {"D:/a/b", "D:\\a\\b"},
-               {longest, longest.c_str()},
-               {std::string(261, 'x'), nullptr},
-               {"x", "x"},
-               {"x/", "x"},
-               {"", nullptr},  // would search the root of the current drive
-               {"/", nullptr}};
+  // The folder is null when the text is refused; "" would search the root of the current drive.
+  const struct { std::string text; const char* folder; } cases[] = {
+      {"C:/Music/", "C:\\Music"}, {"D:/a/b", "D:\\a\\b"}, {"x", "x"}, {longest, longest.c_str()},
+      {std::string(261, 'x'), nullptr}, {"", nullptr}, {"/", nullptr}};
   for (const auto& c : cases) {
     std::string folder = "stale";
     EXPECT_EQ(normaliseMusicFolder(c.text.c_str(), folder), c.folder != nullptr) << c.text;
@@ -42,11 +34,7 @@ TEST(MusicScan, TakesEveryFileButNoLinkAndStopsAtTheCapAndDepth) {
   listing.folders["M/loop"] = {{"looped.mp3", false}};
   listing.folders["M/sub"] = {{"..", true}, {"b.wav", false}, {"deep", true}};
   listing.folders["M/sub/deep"] = {{"c.mid", false}};
-  const struct {
-    size_t cap;
-    int maxDepth;
-    std::vector<std::string> tracks;
-  } cases[] = {
+  const struct { size_t cap; int maxDepth; std::vector<std::string> tracks; } cases[] = {
       {100, 32, {"M/a.mp3", "M/sub/b.wav", "M/sub/deep/c.mid", "M/notes.txt", "M/.a", "M/..b"}},
       {2, 32, {"M/a.mp3", "M/sub/b.wav"}},
       {100, 1, {"M/a.mp3", "M/sub/b.wav", "M/notes.txt", "M/.a", "M/..b"}},

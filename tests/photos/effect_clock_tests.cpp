@@ -16,10 +16,7 @@ TEST(FadeClock, RisesForHalfTheIntervalThenFalls) {
     EXPECT_EQ(fade.alpha > before, tick <= 201) << tick;
   }
   // Intervals shorter than the step still give a finite delta.
-  const struct {
-    uint32_t interval, step;
-    float delta;
-  } cases[] = {{0, 1, 2.0f}, {5, 0, 2.0f}, {2, 1, 1.0f}, {401, 2, 0.01f}};
+  const struct { uint32_t interval, step; float delta; } cases[] = {{0, 1, 2.0f}, {5, 0, 2.0f}, {2, 1, 1.0f}, {401, 2, 0.01f}};
   for (const auto& c : cases) {
     FadeClock clock(c.interval, c.step);
     clock.tick();

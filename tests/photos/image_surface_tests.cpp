@@ -9,8 +9,7 @@ TEST(ImageSurface, RowsAreFourByteAlignedAndMasksGiveShiftsAndLosses) {
   const struct {
     int w, bytesPerPixel;
     uint32_t rMask, gMask, bMask, aMask;
-    int pitch;
-    uint8_t rShift, rLoss, gShift, gLoss, aShift, aLoss;
+    int pitch, rShift, rLoss, gShift, gLoss, aShift, aLoss;
   } cases[] = {
       {5, 3, 0xFF0000, 0xFF00, 0xFF, 0, 16, 16, 0, 8, 0, 0, 8},
       {3, 2, 0xF800, 0x7E0, 0x1F, 0, 8, 11, 3, 5, 2, 0, 8},

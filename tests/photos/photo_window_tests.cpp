@@ -95,8 +95,7 @@ TEST(PhotoWindow, ReloadsForwardsAndBackwardsRoundTheEndsOfTheList) {
 TEST(PhotoWindow, LevelsFailuresAndNothingLoadable) {
   const Entries none{-1, -1, -1, -1};
   const struct {
-    int count;
-    uint32_t cacheLevel;
+    int count, cacheLevel;
     std::set<std::ptrdiff_t> failing;
     Entries storage;
     int tries;
@@ -175,10 +174,7 @@ TEST(PhotoWindow, SweepForwardsAndBackwards) {
 }
 
 TEST(PhotoMemory, TheWindowsBytesAreCountedIn64BitsAndNeverWrap) {
-  const struct {
-    uint32_t capacity, textureSize;
-    uint64_t bytes;
-  } cases[] = {
+  const struct { uint32_t capacity, textureSize; uint64_t bytes; } cases[] = {
       {8, 1024, 32ull << 20},
       {64, 4096, 4ull << 30},  // 0 in 32-bit arithmetic
       {0, 1024, 0},

@@ -62,11 +62,7 @@ TEST(ExifOrientation, TagOfTheFirstDirectoryInEitherByteOrder) {
   Bytes truncated = tiff(true, {make, {274, 3, 1, 6}}), valueLast = tiff(true, {{274, 3, 1, 6}});
   truncated.resize(8 + 2 + 12 + 6);  // cut inside the orientation entry
   valueLast.resize(8 + 2 + 10);      // the block ends with the value
-  const struct {
-    const char* what;
-    Bytes block;
-    int expected;
-  } cases[] = {
+  const struct { const char* what; Bytes block; int expected; } cases[] = {
       {"big endian", tiff(true, {{274, 3, 1, 6}}), 6},
       {"little endian after other tags", tiff(false, {width, make, {274, 3, 1, 8}}), 8},
       {"tag missing", tiff(true, {width, make}), 1},

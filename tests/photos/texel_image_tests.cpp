@@ -137,11 +137,8 @@ TEST(TexelImage, MatchesThePaddedBufferAlgorithm) {
 }
 
 TEST(TexelImage, SizesOfTheUsualCases) {
-  const struct {
-    int w, h;
-    uint32_t maxSize;
-    std::array<int, 4> sizes;  // texture width and height, picture width and height
-  } cases[] = {
+  // Sizes: texture width and height, picture width and height.
+  const struct { int w, h; uint32_t maxSize; std::array<int, 4> sizes; } cases[] = {
       {3, 3, 0, {4, 4, 3, 3}},
       {3000, 2000, 1024, {1024, 512, 750, 500}},
       {1000, 3000, 1024, {1024, 4096, 1000, 3000}},  // only the width is held against the limit
@@ -197,9 +194,7 @@ TEST(TexelImage, TurnedPicturesStandUpright) {
 }
 
 TEST(TexelImage, ReducedDecodeScaleKeepsTheTexture) {
-  const struct {
-    uint32_t w, h, maxSize, scale;
-  } cases[] = {
+  const struct { uint32_t w, h, maxSize, scale; } cases[] = {
       {6000, 4000, 1024, 8}, {4000, 6000, 1024, 4}, {3000, 2000, 1024, 4}, {1100, 800, 1024, 2},
       {1024, 768, 1024, 1},  {6000, 4000, 0, 1},    {8000, 3, 1024, 2},    {8000, 1, 1024, 1},
       {2049, 2049, 1000, 8}, {6000, 4000, 16, 8},
