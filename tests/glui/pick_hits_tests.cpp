@@ -7,9 +7,7 @@
 
 TEST(NearestHit, PicksTheSmallestMinimumDepthAndTheEarlierRecordOnTies) {
   const struct { const char* what; std::vector<uint32_t> buffer; int32_t hits; int64_t name; } cases[] = {
-      {"no hit", {}, 0, -1},
       {"overflow", {1, 5, 5, 7}, -1, -1},
-      {"one record", {1, 100, 200, 7}, 1, 7},
       {"nearer second", {1, 100, 200, 7, 1, 50, 60, 8}, 2, 8},
       {"tie keeps the first", {1, 100, 200, 7, 1, 100, 100, 8}, 2, 7},
       {"depths compare unsigned", {1, 0x80000000u, 0xFFFFFFFFu, 3, 1, 0x7FFFFFFFu, 0x7FFFFFFFu, 4}, 2, 4},

@@ -77,10 +77,7 @@ std::vector<uint8_t> referenceTexels(const ImageSurface& surface, uint32_t maxSi
   return texels;
 }
 
-struct Layout {
-  int bpp;
-  uint32_t r, g, b, a;
-};
+struct Layout { int bpp; uint32_t r, g, b, a; };
 const Layout noiseLayouts[] = {
     {3, 0xFF0000, 0xFF00, 0xFF, 0},            // 24-bit BGR, as JPEGs decode
     {4, 0xFF0000, 0xFF00, 0xFF, 0xFF000000u},  // 32-bit BGRA
