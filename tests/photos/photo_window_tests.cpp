@@ -30,8 +30,8 @@ struct Folder : PhotoLoader {
   void fillStarted(const ListWalk&, bool) override { ++fills; }
   void releasePhotos() override { storage.clear(); }
 
-  // The list entry of a storage index as the show would read it; -1 for no photo.
-  std::ptrdiff_t entryOf(std::ptrdiff_t index) const { return index < 0 ? -1 : storage.at(static_cast<size_t>(index)); }
+  // The list entry of a storage index as the show would read it; a negative index (no photo) as it is.
+  std::ptrdiff_t entryOf(std::ptrdiff_t index) const { return index < 0 ? index : storage.at(static_cast<size_t>(index)); }
   std::vector<std::ptrdiff_t> group() {
     std::vector<std::ptrdiff_t> members;
     for (uint32_t k = 0; k < 4; ++k) members.push_back(entryOf(window.photoAt(k)));
@@ -120,7 +120,7 @@ TEST(PhotoWindow, LevelsFailuresAndNothingLoadable) {
     EXPECT_EQ(folder.group(), c.nextGroup);
     EXPECT_EQ(folder.fills, c.cacheLevel == 0 ? 2 : 1);
     folder.prevGroup();
-    EXPECT_EQ(folder.window.previewAt(0, false) < 0, c.storage.empty());
+    EXPECT_EQ(folder.entryOf(folder.window.previewAt(0, false)) == -1, c.storage.empty());
   }
 }
 
