@@ -13,6 +13,8 @@
 #include "photos/photo_window.h"
 
 namespace {
+using Entries = std::vector<std::ptrdiff_t>;
+
 // A folder and its photo window, set up as the show sets up its cache, with itself as the
 // loader: it loads every entry except the failing ones, and its storage holds the entry numbers.
 struct Folder : PhotoLoader {
@@ -32,10 +34,8 @@ struct Folder : PhotoLoader {
 
   // The list entry of a storage index as the show would read it; a negative index (no photo) as it is.
   std::ptrdiff_t entryOf(std::ptrdiff_t index) const { return index < 0 ? index : storage.at(static_cast<size_t>(index)); }
-  std::vector<std::ptrdiff_t> group() {
-    std::vector<std::ptrdiff_t> members;
-    for (uint32_t k = 0; k < 4; ++k) members.push_back(entryOf(window.photoAt(k)));
-    return members;
+  Entries group() {
+    return {entryOf(window.photoAt(0)), entryOf(window.photoAt(1)), entryOf(window.photoAt(2)), entryOf(window.photoAt(3))};
   }
   // The show's step to the next group (slideshow step, next page).
   void nextGroup() {
@@ -60,7 +60,6 @@ struct Folder : PhotoLoader {
   bool showForward = true;
 };
 
-using Entries = std::vector<std::ptrdiff_t>;
 Entries range(std::ptrdiff_t from, std::ptrdiff_t to) {
   Entries entries(static_cast<size_t>(to - from));
   std::iota(entries.begin(), entries.end(), from);
@@ -173,20 +172,20 @@ TEST(PhotoWindow, SweepForwardsAndBackwards) {
 }
 
 TEST(PhotoMemory, TheWindowsBytesAreCountedIn64BitsAndNeverWrap) {
-  const struct { uint32_t capacity, textureSize; uint64_t bytes; } cases[] = {
-      {8, 1024, 32ull << 20},
-      {64, 4096, 4ull << 30},  // 0 in 32-bit arithmetic
-      {0, 1024, 0},
-      {1, 2000000000u, 16000000000000000000ull},  // one photo just below the largest value
-      {0xFFFFFFFFu, 0xFFFFFFFFu, UINT64_MAX},
-      {2, 0x80000000u, UINT64_MAX},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(photoWindowBytes(c.capacity, c.textureSize), c.bytes) << c.capacity << " x " << c.textureSize;
   // The running show holds twice the window, also held at the largest value.
-  EXPECT_EQ(showBytes(8, 1024), 64ull << 20);
-  EXPECT_EQ(showBytes(1, 1400000000u), 15680000000000000000ull);
-  EXPECT_EQ(showBytes(0xFFFFFFFFu, 0xFFFFFFFFu), UINT64_MAX);
+  const struct { uint32_t capacity, textureSize; uint64_t window, show; } cases[] = {
+      {8, 1024, 32ull << 20, 64ull << 20},
+      {64, 4096, 4ull << 30, 8ull << 30},  // 0 in 32-bit arithmetic
+      {0, 1024, 0, 0},
+      {1, 1400000000u, 7840000000000000000ull, 15680000000000000000ull},
+      {1, 2000000000u, 16000000000000000000ull, UINT64_MAX},  // one photo just below the largest value
+      {0xFFFFFFFFu, 0xFFFFFFFFu, UINT64_MAX, UINT64_MAX},
+      {2, 0x80000000u, UINT64_MAX, UINT64_MAX},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(photoWindowBytes(c.capacity, c.textureSize), c.window) << c.capacity << " x " << c.textureSize;
+    EXPECT_EQ(showBytes(c.capacity, c.textureSize), c.show) << c.capacity << " x " << c.textureSize;
+  }
   EXPECT_TRUE(photoWindowFits(32ull << 20, (32ull << 20) + 1));
   EXPECT_FALSE(photoWindowFits(32ull << 20, 32ull << 20));
 }

@@ -11,10 +11,7 @@
 #include "photos/texel_image.h"
 
 namespace {
-struct SurfaceDeleter {
-  void operator()(ImageSurface* surface) const { freeSurface(surface); }
-};
-using SurfacePtr = std::unique_ptr<ImageSurface, SurfaceDeleter>;
+using SurfacePtr = std::unique_ptr<ImageSurface, void (*)(ImageSurface*)>;
 using Sizes = std::array<int, 5>;  // texture width and height, picture width and height, bytes per texel
 
 // The stored pixel that stands at (x, y) of the upright picture, y from its top, as EXIF
@@ -92,7 +89,7 @@ const Layout noiseLayouts[] = {
 
 // A surface filled with noise in the given layout.
 SurfacePtr noiseSurface(int w, int h, const Layout& layout, unsigned seed) {
-  SurfacePtr surface(createSurface(w, h, layout.bpp, layout.r, layout.g, layout.b, layout.a));
+  SurfacePtr surface(createSurface(w, h, layout.bpp, layout.r, layout.g, layout.b, layout.a), freeSurface);
   std::mt19937 random(seed);
   auto* bytes = static_cast<uint8_t*>(surface->pixels);
   for (size_t i = 0; i < static_cast<size_t>(surface->pitch) * h; ++i) bytes[i] = static_cast<uint8_t>(random());
@@ -144,7 +141,7 @@ TEST(TexelImage, SizesOfTheUsualCases) {
       {9000, 1, 1024, {1024, 1, 562, 1}},            // a single row keeps one row, never none
   };
   for (const auto& c : cases) {
-    SurfacePtr surface(createSurface(c.w, c.h, 3, 0xFF0000, 0xFF00, 0xFF, 0));
+    SurfacePtr surface(createSurface(c.w, c.h, 3, 0xFF0000, 0xFF00, 0xFF, 0), freeSurface);
     TexelImage t;
     ASSERT_TRUE(makeTexels(*surface, TextureOptions{c.maxSize, true}, t));
     EXPECT_EQ((std::array<int, 4>{int(t.textureWidth), int(t.textureHeight), t.imageWidth, t.imageHeight}), c.sizes)
@@ -167,7 +164,7 @@ TEST(TexelImage, RefusesWhatIsNoPicture) {
       [](ImageSurface& s, PixelFormat&) { s.h = (1 << 30) + 1; },
   };
   for (const Spoil& spoil : spoilt) {
-    SurfacePtr surface(createSurface(4, 4, 3, 0xFF0000, 0xFF00, 0xFF, 0));
+    SurfacePtr surface(createSurface(4, 4, 3, 0xFF0000, 0xFF00, 0xFF, 0), freeSurface);
     ImageSurface copy = *surface;
     PixelFormat format = *surface->format;
     copy.format = &format;
