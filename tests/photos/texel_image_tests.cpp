@@ -149,7 +149,8 @@ TEST(TexelImage, SizesOfTheUsualCases) {
   }
 }
 
-// Each case spoils one field of a 4 x 4 BGR surface whose rows are exactly 12 bytes long.
+// Each case spoils one field of a 4 x 4 BGR surface whose rows are exactly 12 bytes long. Under
+// a size limit of 2 a surface let through is read far beyond its pixels.
 TEST(TexelImage, RefusesWhatIsNoPicture) {
   using Spoil = void (*)(ImageSurface&, PixelFormat&);
   const Spoil spoilt[] = {
@@ -161,7 +162,7 @@ TEST(TexelImage, RefusesWhatIsNoPicture) {
       [](ImageSurface&, PixelFormat& f) { f.bytesPerPixel = 0; },
       [](ImageSurface& s, PixelFormat& f) { f.bytesPerPixel = 5, s.pitch = 20, s.h = 2; },
       [](ImageSurface& s, PixelFormat& f) { f.bytesPerPixel = 1, s.w = (1 << 30) + 1, s.pitch = INT32_MAX; },
-      [](ImageSurface& s, PixelFormat&) { s.h = (1 << 30) + 1; },
+      [](ImageSurface& s, PixelFormat&) { s.w = 2048, s.pitch = 6144, s.h = (1 << 30) + 1; },
   };
   for (const Spoil& spoil : spoilt) {
     SurfacePtr surface(createSurface(4, 4, 3, 0xFF0000, 0xFF00, 0xFF, 0), freeSurface);
@@ -170,7 +171,7 @@ TEST(TexelImage, RefusesWhatIsNoPicture) {
     copy.format = &format;
     spoil(copy, format);
     TexelImage texels;
-    EXPECT_FALSE(makeTexels(copy, TextureOptions{}, texels)) << &spoil - spoilt;
+    EXPECT_FALSE(makeTexels(copy, TextureOptions{2, false}, texels)) << &spoil - spoilt;
     EXPECT_EQ(texels.texels, nullptr);
   }
 }
