@@ -17,7 +17,6 @@ TEST(NearestHit, PicksTheSmallestMinimumDepthAndTheEarlierRecordOnTies) {
       {"nameless record at the end", {1, 10, 10, 4, 0, 5, 5}, 2, 4},
       {"record cut off", {1, 10, 10, 2, 1, 5}, 2, -1},
   };
-  for (const auto& c : cases) {
+  for (const auto& c : cases)
     EXPECT_EQ(nearestHit(c.buffer.data(), static_cast<int32_t>(c.buffer.size()), c.hits), c.name) << c.what;
-  }
 }

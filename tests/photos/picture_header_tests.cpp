@@ -84,8 +84,6 @@ TEST(PictureHeader, FormatSizeAndOrientationOfEachKind) {
   put(bmp, {{640, 4}, {static_cast<uint32_t>(-480), 4}}, false);  // rows stored top down
   Bytes os2{'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 26, 0, 0, 0, 12, 0, 0, 0, 0x40, 1, 0xF0, 0};
   const Bytes gif{'G', 'I', 'F', '8', '9', 'a', 0x20, 0x03, 0x58, 0x02};
-  Bytes cutExif = jpeg(camera(tiff(true, {{274, 3, 1, 6}})));
-  cutExif.resize(20 + 5 + 6 + 10);  // inside the Exif block, before its directory
 
   const struct {
     const char* what;
@@ -103,12 +101,10 @@ TEST(PictureHeader, FormatSizeAndOrientationOfEachKind) {
       {"JPEG ending before its frame", jpeg({0xFF, 0xD9, 0, 2}), PictureFormat::jpeg, 0, 0, 1},
       {"JPEG scan before a frame", jpeg({0xFF, 0xDA, 0, 2}), PictureFormat::jpeg, 0, 0, 1},
       {"JPEG frame too short for its size", Bytes{0xFF, 0xD8, 0xFF, 0xC0, 0, 6, 8, 0, 5, 0, 7, 0xFF}, PictureFormat::jpeg, 0, 0, 1},
-      {"JPEG cut inside Exif", cutExif, PictureFormat::jpeg, 0, 0, 1},
       {"PNG", png, PictureFormat::png, 70000, 66000, 1},
       {"BMP", bmp, PictureFormat::bmp, 640, 480, 1},
       {"OS/2 BMP", os2, PictureFormat::bmp, 320, 240, 1},
       {"GIF", gif, PictureFormat::gif, 800, 600, 1},
-      {"text", Bytes{'h', 'e', 'l', 'l', 'o'}, PictureFormat::unknown, 0, 0, 1},
       {"FF without D8", Bytes{0xFF, 0xE0, 0, 4, 0, 0}, PictureFormat::unknown, 0, 0, 1},
   };
   for (const auto& c : cases) {
