@@ -36,8 +36,9 @@ TEST(DecodeAhead, HandsOutTheWalksEntriesInOrderAndDecodesNothingInVain) {
   EXPECT_EQ(fake.decoded.size(), 8u);
 
   // A worker that finishes a decode looks for the next under the same lock, so what it started
-  // shows once the result is there: nothing past the look-ahead, nothing past the tries.
-  ahead = decodeAhead(fake, 10, true, 10, 10, 1, 1);
+  // shows once the result is there: nothing past the look-ahead, nothing past the tries. No
+  // workers asked for still gives one.
+  ahead = decodeAhead(fake, 10, true, 10, 10, 0, 1);
   ASSERT_TRUE(ahead->waitReady(60000));
   EXPECT_EQ(ahead->started(), 1u);
   ahead = decodeAhead(fake, 10, true, 2, 3, 1, 8);
