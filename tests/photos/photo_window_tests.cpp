@@ -161,12 +161,9 @@ TEST(PhotoWindow, SweepForwardsAndBackwards) {
           if (n >= 4) g += direction;
           expectGroup(++step);
         }
-      if (whole) {
-        EXPECT_EQ(folder.fills, 1);  // a list that fits is never reloaded
-        EXPECT_EQ(folder.tried, range(0, n));  // nor loaded twice
-      } else {
-        EXPECT_EQ(folder.storage.size(), folder.window.capacity);
-      }
+      // A list that fits is loaded once and never reloaded; a longer one keeps a full window.
+      EXPECT_EQ(folder.fills == 1 && folder.tried == range(0, n), whole);
+      EXPECT_EQ(folder.storage.size(), whole ? static_cast<size_t>(n) : folder.window.capacity);
     }
   }
 }
