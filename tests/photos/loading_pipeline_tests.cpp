@@ -88,6 +88,7 @@ TEST(LoadingPipeline, TheFirstPhotoComesFirstAndTheNextWindowIsDecodedAhead) {
   show.nextGroup();
   show.nextGroup();  // crosses the window's edge
   EXPECT_EQ(show.entryAt(show.window.photoAt(0)), 8);
+  EXPECT_EQ(show.window.loaded(), 8u);
   EXPECT_EQ(show.storage, (Entries{8, 9, 11, 12, 13, 14, 15, 16}));
   show.gate.waitFor(before.size() + 1);
   // The refill took the pictures decoded ahead: none of them was decoded again, and decoding
