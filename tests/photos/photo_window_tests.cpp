@@ -34,8 +34,11 @@ struct Folder : PhotoLoader {
 
   // The list entry of a storage index as the show would read it; a negative index (no photo) as it is.
   std::ptrdiff_t entryOf(std::ptrdiff_t index) const { return index < 0 ? index : storage.at(static_cast<size_t>(index)); }
-  Entries group() {
-    return {entryOf(window.photoAt(0)), entryOf(window.photoAt(1)), entryOf(window.photoAt(2)), entryOf(window.photoAt(3))};
+  // The current group, or the group as the previous-photo key reads it, backwards.
+  Entries group(bool backwards = false) {
+    Entries members;
+    for (uint32_t k = 0; k < 4; ++k) members.push_back(entryOf(backwards ? window.previewAt(k, false) : window.photoAt(k)));
+    return members;
   }
   // The show's step to the next group (slideshow step, next page).
   void nextGroup() {
@@ -119,7 +122,7 @@ TEST(PhotoWindow, LevelsFailuresAndNothingLoadable) {
     EXPECT_EQ(folder.group(), c.nextGroup);
     EXPECT_EQ(folder.fills, c.cacheLevel == 0 ? 2 : 1);
     folder.prevGroup();
-    EXPECT_EQ(folder.entryOf(folder.window.previewAt(0, false)) == -1, c.storage.empty());
+    EXPECT_EQ(folder.group(true), c.group);
   }
 }
 
@@ -132,6 +135,7 @@ TEST(PhotoWindow, SweepForwardsAndBackwards) {
       Folder folder(n, cacheLevel);
       const bool whole = static_cast<uint32_t>(n) < cacheLevel;
       ASSERT_EQ(folder.window.hasWrapMark, whole);
+      ASSERT_EQ(folder.window.wrapMark, whole ? n / 4 * 4 : 0);  // the start of the last, partial group
       // Without a wrap mark, group g holds entries 4g .. 4g + 3 of the endless list; with one,
       // the group starts at `start` and runs on from the list's start.
       long g = 0;

@@ -42,13 +42,18 @@ Bytes jpeg(const Bytes& segments, uint8_t frame = 0xC0, uint16_t width = 7, uint
   return out;
 }
 
-// The segments cameras write before the frame: JFIF, Exif holding `block` (after a fill byte),
-// a Huffman table.
-Bytes camera(const Bytes& block) {
-  Bytes out{0xFF, 0xE0, 0, 16, 'J', 'F', 'I', 'F', 0, 1, 1, 0, 0, 1, 0, 1, 0, 0, 0xFF, 0xFF, 0xE1};
+// An Exif APP1 segment holding `block`, after a fill byte.
+Bytes exif(const Bytes& block) {
+  Bytes out{0xFF, 0xFF, 0xE1};
   put(out, {{static_cast<uint32_t>(block.size() + 8), 2}, {0x45786966, 4}, {0, 2}}, true);  // "Exif\0\0"
   out.insert(out.end(), block.begin(), block.end());
-  out.insert(out.end(), {0xFF, 0xC4, 0, 4, 0, 0});
+  return out;
+}
+
+// The segments cameras write before the frame: JFIF, Exif holding `block`, a Huffman table.
+Bytes camera(const Bytes& block, const Bytes& more = {}) {
+  Bytes out{0xFF, 0xE0, 0, 16, 'J', 'F', 'I', 'F', 0, 1, 1, 0, 0, 1, 0, 1, 0, 0};
+  for (const Bytes& part : {exif(block), more, Bytes{0xFF, 0xC4, 0, 4, 0, 0}}) out.insert(out.end(), part.begin(), part.end());
   return out;
 }
 
@@ -95,6 +100,8 @@ TEST(PictureHeader, FormatSizeAndOrientationOfEachKind) {
       {"baseline JPEG turned", jpeg(camera(tiff(true, {{274, 3, 1, 6}})), 0xC0, 4000, 3000), PictureFormat::jpeg, 4000, 3000, 6},
       {"progressive JPEG", jpeg(camera(tiff(false, {{274, 3, 1, 8}})), 0xC2, 16000, 12000), PictureFormat::jpeg, 16000, 12000, 8},
       {"JPEG, Exif without the tag", jpeg(camera(tiff(false, {width})), 0xC7), PictureFormat::jpeg, 7, 5, 1},
+      {"JPEG, the first of two Exif blocks", jpeg(camera(tiff(true, {{274, 3, 1, 6}}), exif(tiff(true, {{274, 3, 1, 8}})))),
+       PictureFormat::jpeg, 7, 5, 6},
       // Segments that share the frame headers' range, and markers without a length.
       {"JPEG, SOF15 after DAC, JPG, RST0, RST7, TEM",
        jpeg({0xFF, 0xCC, 0, 4, 0, 0, 0xFF, 0xC8, 0, 4, 0, 0, 0xFF, 0xD0, 0xFF, 0xD7, 0xFF, 0x01}, 0xCF), PictureFormat::jpeg, 7, 5, 1},
