@@ -36,8 +36,7 @@ TEST(MusicScan, TakesEveryFileButNoLinkAndStopsAtTheCapAndDepth) {
   listing.folders["M/sub/deep"] = {{"c.mid", false}};
   const struct { size_t cap; int maxDepth; std::vector<std::string> tracks; } cases[] = {
       {100, 32, {"M/a.mp3", "M/sub/b.wav", "M/sub/deep/c.mid", "M/notes.txt", "M/.a", "M/..b"}},
-      {2, 32, {"M/a.mp3", "M/sub/b.wav"}},
-      {0, 32, {}},
+      {2, 32, {"M/a.mp3", "M/sub/b.wav"}}, {0, 32, {}},
       {100, 1, {"M/a.mp3", "M/sub/b.wav", "M/notes.txt", "M/.a", "M/..b"}},
   };
   for (const auto& c : cases) {

@@ -11,10 +11,8 @@ TEST(ImageSurface, RowsAreFourByteAlignedAndMasksGiveShiftsAndLosses) {
     uint32_t rMask, gMask, bMask, aMask;
     int pitch, rShift, rLoss, gShift, gLoss, aShift, aLoss;
   } cases[] = {
-      {5, 3, 0xFF0000, 0xFF00, 0xFF, 0, 16, 16, 0, 8, 0, 0, 8},
-      {3, 2, 0xF800, 0x7E0, 0x1F, 0, 8, 11, 3, 5, 2, 0, 8},
-      {1, 4, 0xFF, 0xFF00, 0xFF0000, 0xFF000000, 4, 0, 0, 8, 0, 24, 0},
-      {2, 1, 0xE0, 0x1C, 0x3, 0, 4, 5, 5, 2, 5, 0, 8},
+      {5, 3, 0xFF0000, 0xFF00, 0xFF, 0, 16, 16, 0, 8, 0, 0, 8}, {3, 2, 0xF800, 0x7E0, 0x1F, 0, 8, 11, 3, 5, 2, 0, 8},
+      {1, 4, 0xFF, 0xFF00, 0xFF0000, 0xFF000000, 4, 0, 0, 8, 0, 24, 0}, {2, 1, 0xE0, 0x1C, 0x3, 0, 4, 5, 5, 2, 5, 0, 8},
   };
   for (const auto& c : cases) {
     ImageSurface* surface = createSurface(c.w, 2, c.bytesPerPixel, c.rMask, c.gMask, c.bMask, c.aMask);

@@ -108,8 +108,7 @@ TEST(PhotoWindow, LevelsFailuresAndNothingLoadable) {
       {10, 8, {2, 5}, {0, 1, 3, 4, 6, 7, 8, 9}, 10, {0, 1, 3, 4}, {6, 7, 8, 9}},
       {6, 4, {1, 2, 4, 5}, {0, 3}, 6, {0, 3, 0, 0}, {0, 3, 0, 0}},  // never reloaded
       {5, 8, {1, 4}, {0, 2, 3}, 5, {0, 2, 3, 0}, {0, 2, 3, 0}},
-      {0, 8, {}, {}, 0, none, none},
-      {5, 8, {0, 1, 2, 3, 4}, {}, 5, none, none},
+      {0, 8, {}, {}, 0, none, none}, {5, 8, {0, 1, 2, 3, 4}, {}, 5, none, none},
       {12, 8, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, {}, 12, none, none},
   };
   for (const auto& c : cases) {
@@ -177,11 +176,9 @@ TEST(PhotoMemory, TheWindowsBytesAreCountedIn64BitsAndNeverWrap) {
   const struct { uint32_t capacity, textureSize; uint64_t window, show; } cases[] = {
       {8, 1024, 32ull << 20, 64ull << 20},
       {64, 4096, 4ull << 30, 8ull << 30},  // 0 in 32-bit arithmetic
-      {0, 1024, 0, 0},
-      {1, 1400000000u, 7840000000000000000ull, 15680000000000000000ull},
+      {0, 1024, 0, 0}, {1, 1400000000u, 7840000000000000000ull, 15680000000000000000ull},
       {1, 2000000000u, 16000000000000000000ull, UINT64_MAX},  // one photo just below the largest value
-      {0xFFFFFFFFu, 0xFFFFFFFFu, UINT64_MAX, UINT64_MAX},
-      {2, 0x80000000u, UINT64_MAX, UINT64_MAX},
+      {0xFFFFFFFFu, 0xFFFFFFFFu, UINT64_MAX, UINT64_MAX}, {2, 0x80000000u, UINT64_MAX, UINT64_MAX},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(photoWindowBytes(c.capacity, c.textureSize), c.window) << c.capacity << " x " << c.textureSize;

@@ -67,12 +67,9 @@ TEST(ExifOrientation, TagOfTheFirstDirectoryInEitherByteOrder) {
   const struct { const char* what; Bytes block; int expected; } cases[] = {
       {"big endian", tiff(true, {{274, 3, 1, 6}}), 6},
       {"little endian after other tags", tiff(false, {width, make, {274, 3, 1, 8}}), 8},
-      {"tag missing", tiff(true, {width, make}), 1},
-      {"value 0", tiff(true, {{274, 3, 1, 0}}), 1},
-      {"value 9", tiff(false, {{274, 3, 1, 9}}), 1},
-      {"not a SHORT", tiff(true, {{274, 4, 1, 6}}), 1},
-      {"two values", tiff(true, {{274, 3, 2, 6}}), 1},
-      {"truncated entry", truncated, 1},
+      {"tag missing", tiff(true, {width, make}), 1}, {"value 0", tiff(true, {{274, 3, 1, 0}}), 1},
+      {"value 9", tiff(false, {{274, 3, 1, 9}}), 1}, {"not a SHORT", tiff(true, {{274, 4, 1, 6}}), 1},
+      {"two values", tiff(true, {{274, 3, 2, 6}}), 1}, {"truncated entry", truncated, 1},
       {"value at the end of the block", valueLast, 6},
       {"directory outside the block", tiff(true, {{274, 3, 1, 6}}, 4000), 1},
       {"no byte order", Bytes{'X', 'X', 0, 42, 0, 0, 0, 8, 0, 0}, 1},
@@ -108,10 +105,8 @@ TEST(PictureHeader, FormatSizeAndOrientationOfEachKind) {
       {"JPEG ending before its frame", jpeg({0xFF, 0xD9, 0, 2}), PictureFormat::jpeg, 0, 0, 1},
       {"JPEG scan before a frame", jpeg({0xFF, 0xDA, 0, 2}), PictureFormat::jpeg, 0, 0, 1},
       {"JPEG frame too short for its size", Bytes{0xFF, 0xD8, 0xFF, 0xC0, 0, 6, 8, 0, 5, 0, 7, 0xFF}, PictureFormat::jpeg, 0, 0, 1},
-      {"PNG", png, PictureFormat::png, 70000, 66000, 1},
-      {"BMP", bmp, PictureFormat::bmp, 640, 480, 1},
-      {"OS/2 BMP", os2, PictureFormat::bmp, 320, 240, 1},
-      {"GIF", gif, PictureFormat::gif, 800, 600, 1},
+      {"PNG", png, PictureFormat::png, 70000, 66000, 1}, {"BMP", bmp, PictureFormat::bmp, 640, 480, 1},
+      {"OS/2 BMP", os2, PictureFormat::bmp, 320, 240, 1}, {"GIF", gif, PictureFormat::gif, 800, 600, 1},
       {"FF without D8", Bytes{0xFF, 0xE0, 0, 4, 0, 0}, PictureFormat::unknown, 0, 0, 1},
   };
   for (const auto& c : cases) {

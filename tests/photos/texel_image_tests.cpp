@@ -21,9 +21,7 @@ const Layout noiseLayouts[] = {
     {2, 0xF800, 0x07E0, 0x001F, 0},            // 16-bit 565, through the generic channel path
     {1, 0xE0, 0x1C, 0x03, 0},                  // 8-bit 332
     // Masks one byte wide that still need the generic path, and an absent colour channel.
-    {2, 0x1FE, 0, 0, 0},
-    {2, 0x7F80, 0, 0, 0},
-    {4, 0x3FF00000, 0xFFC00, 0, 0},
+    {2, 0x1FE, 0, 0, 0}, {2, 0x7F80, 0, 0, 0}, {4, 0x3FF00000, 0xFFC00, 0, 0},
 };
 
 // A surface filled with noise in the given layout.
@@ -75,10 +73,8 @@ TEST(TexelImage, MatchesThePaddedBufferAlgorithmInEveryLayoutAndTurn) {
 TEST(TexelImage, RefusesWhatIsNoPicture) {
   using Spoil = void (*)(ImageSurface&, PixelFormat&);
   const Spoil spoilt[] = {
-      [](ImageSurface& s, PixelFormat&) { s.format = nullptr; },
-      [](ImageSurface& s, PixelFormat&) { s.pixels = nullptr; },
-      [](ImageSurface& s, PixelFormat&) { s.w = 0; },
-      [](ImageSurface& s, PixelFormat&) { s.h = 0; },
+      [](ImageSurface& s, PixelFormat&) { s.format = nullptr; }, [](ImageSurface& s, PixelFormat&) { s.pixels = nullptr; },
+      [](ImageSurface& s, PixelFormat&) { s.w = 0; }, [](ImageSurface& s, PixelFormat&) { s.h = 0; },
       [](ImageSurface& s, PixelFormat&) { s.pitch = 11; },  // shorter than a row
       [](ImageSurface&, PixelFormat& f) { f.bytesPerPixel = 0; },
       [](ImageSurface& s, PixelFormat& f) { f.bytesPerPixel = 5, s.pitch = 20, s.h = 2; },
