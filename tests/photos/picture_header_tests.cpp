@@ -116,12 +116,6 @@ TEST(PictureHeader, FormatSizeAndOrientationOfEachKind) {
   }
 }
 
-TEST(PictureHeader, SizeLimit) {
-  EXPECT_FALSE(exceedsPictureSizeLimit(10000, 10000));
-  EXPECT_TRUE(exceedsPictureSizeLimit(10000, 10001));
-  EXPECT_TRUE(exceedsPictureSizeLimit(0xFFFFFFFFu, 0xFFFFFFFFu));
-}
-
 // Every input the fuzzer kept, its seeds and the decoder's test pictures pass its checks.
 TEST(PictureHeader, FuzzCorpusReplays) {
   int checked = 0;
