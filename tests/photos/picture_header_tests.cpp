@@ -105,6 +105,7 @@ TEST(PictureHeader, FormatSizeAndOrientationOfEachKind) {
       {"JPEG ending before its frame", jpeg({0xFF, 0xD9, 0, 2}), PictureFormat::jpeg, 0, 0, 1},
       {"JPEG scan before a frame", jpeg({0xFF, 0xDA, 0, 2}), PictureFormat::jpeg, 0, 0, 1},
       {"JPEG frame too short for its size", Bytes{0xFF, 0xD8, 0xFF, 0xC0, 0, 6, 8, 0, 5, 0, 7, 0xFF}, PictureFormat::jpeg, 0, 0, 1},
+      {"JPEG frame just long enough", Bytes{0xFF, 0xD8, 0xFF, 0xC0, 0, 7, 8, 0, 5, 0, 7, 0xFF}, PictureFormat::jpeg, 7, 5, 1},
       {"PNG", png, PictureFormat::png, 70000, 66000, 1}, {"BMP", bmp, PictureFormat::bmp, 640, 480, 1},
       {"OS/2 BMP", os2, PictureFormat::bmp, 320, 240, 1}, {"GIF", gif, PictureFormat::gif, 800, 600, 1},
       {"FF without D8", Bytes{0xFF, 0xE0, 0, 4, 0, 0}, PictureFormat::unknown, 0, 0, 1},

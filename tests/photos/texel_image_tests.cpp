@@ -52,7 +52,7 @@ SurfacePtr noiseSurface(int w, int h, const Layout& layout, unsigned seed) {
 TEST(TexelImage, MatchesThePaddedBufferAlgorithmInEveryLayoutAndTurn) {
   const struct { int w, h; } sizes[] = {
       {1, 1}, {3, 3}, {2, 2}, {5, 7}, {17, 9}, {129, 64}, {257, 3}, {300, 200}, {1025, 10},
-      {2000, 3}, {4100, 1}, {3, 700}, {1, 1500},
+      {2000, 3}, {4100, 1}, {3, 700}, {1, 1500}, {40, 600},
   };
   const uint32_t limits[] = {0, 1, 2, 16, 64, 100, 256, 1024};
   unsigned seed = 1;
