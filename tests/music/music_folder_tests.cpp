@@ -10,40 +10,34 @@
 
 TEST(MusicFolder, TextsBecomeTheSearchedFolderOrAreRefused) {
   const std::string longest(260, 'x');
-  const struct {
-    std::string text;
-    const char* folder;  // null when refused
-  } cases[] = {{"C:/Music/", "C:\\Music"},
-               {"C:\\Music\\", "C:\\Music"},
-               {"D:/a/b", "D:\\a\\b"},
-               {longest, longest.c_str()},
-               {std::string(261, 'x'), nullptr},
-               {"", nullptr},  // would search the root of the current drive
-               {"/", nullptr}};
+  // The folder is null when the text is refused; "" would search the root of the current drive.
+  const struct { std::string text; const char* folder; } cases[] = {
+      {"C:/Music/", "C:\\Music"}, {"D:/a/b", "D:\\a\\b"}, {"x", "x"}, {longest, longest.c_str()},
+      {std::string(261, 'x'), nullptr}, {"", nullptr}, {"/", nullptr}};
   for (const auto& c : cases) {
     std::string folder = "stale";
     EXPECT_EQ(normaliseMusicFolder(c.text.c_str(), folder), c.folder != nullptr) << c.text;
     EXPECT_EQ(folder, c.folder ? c.folder : "") << c.text;
   }
+  std::string folder = "stale";
+  EXPECT_FALSE(normaliseMusicFolder(nullptr, folder));
+  EXPECT_EQ(folder, "");
 }
 
-// The music scan takes every file, but enters no link, stops at the track cap and at the
-// depth bound.
+// The music scan takes every file, names starting with dots too, but enters no link and
+// neither "." nor "..", and stops at the track cap and at the depth bound.
 TEST(MusicScan, TakesEveryFileButNoLinkAndStopsAtTheCapAndDepth) {
   FakeListing listing;
   listing.folders["M"] = {{".", true}, {"a.mp3", false}, {"loop", true, true},
-                          {"sub", true}, {"notes.txt", false}};
+                          {"sub", true}, {"notes.txt", false}, {".a", false}, {"..b", false}};
+  listing.folders["M/."] = listing.folders["M/sub/.."] = {{"again.mp3", false}};
   listing.folders["M/loop"] = {{"looped.mp3", false}};
   listing.folders["M/sub"] = {{"..", true}, {"b.wav", false}, {"deep", true}};
   listing.folders["M/sub/deep"] = {{"c.mid", false}};
-  const struct {
-    size_t cap;
-    int maxDepth;
-    std::vector<std::string> tracks;
-  } cases[] = {
-      {100, 32, {"M/a.mp3", "M/sub/b.wav", "M/sub/deep/c.mid", "M/notes.txt"}},
-      {2, 32, {"M/a.mp3", "M/sub/b.wav"}},
-      {100, 1, {"M/a.mp3", "M/sub/b.wav", "M/notes.txt"}},
+  const struct { size_t cap; int maxDepth; std::vector<std::string> tracks; } cases[] = {
+      {100, 32, {"M/a.mp3", "M/sub/b.wav", "M/sub/deep/c.mid", "M/notes.txt", "M/.a", "M/..b"}},
+      {2, 32, {"M/a.mp3", "M/sub/b.wav"}}, {0, 32, {}},
+      {100, 1, {"M/a.mp3", "M/sub/b.wav", "M/notes.txt", "M/.a", "M/..b"}},
   };
   for (const auto& c : cases) {
     ScanLimits limits;

@@ -8,66 +8,36 @@
 #include <string>
 #include <vector>
 
+#include "fake_photos.h"
 #include "photos/photo_memory.h"
 #include "photos/photo_window.h"
-#include "sources/photo_list.h"
 
 namespace {
-// Loads every entry except the failing ones; its storage holds the entry numbers.
-class FakeLoader : public PhotoLoader {
-public:
+using Entries = std::vector<std::ptrdiff_t>;
+
+// A folder and its photo window, set up as the show sets up its cache, with itself as the
+// loader: it loads every entry except the failing ones, and its storage holds the entry numbers.
+struct Folder : PhotoLoader {
+  Folder(int count, uint32_t cacheLevel, std::set<std::ptrdiff_t> failing = {})
+      : failing(std::move(failing)), window((scanPhotos(list, count), list), *this, cacheLevel) {
+    window.fill(window.capacity, true);
+    window.countGroups();
+  }
   bool loadEntry(std::ptrdiff_t entry) override {
     tried.push_back(entry);
     if (failing.count(entry)) return false;
     storage.push_back(entry);
     return true;
   }
-  void fillStarted(const ListWalk& walk, bool forward) override {
-    ++fills;
-    predicted.clear();
-    ListWalk copy = walk;
-    for (int i = 0; i < 64; ++i) predicted.push_back(copy.next(forward));
-    triedBefore = tried.size();
-  }
-  void fillEnded() override {
-    // The prediction given at the start must be exactly the order the fill tried.
-    for (size_t i = triedBefore; i < tried.size() && i - triedBefore < predicted.size(); ++i)
-      EXPECT_EQ(tried[i], predicted[i - triedBefore]) << "try " << i - triedBefore;
-  }
-  void releasePhotos() override {
-    ++releases;
-    storage.clear();
-  }
+  void fillStarted(const ListWalk&, bool) override { ++fills; }
+  void releasePhotos() override { storage.clear(); }
 
-  std::set<std::ptrdiff_t> failing;
-  std::vector<std::ptrdiff_t> tried, storage, predicted;
-  size_t triedBefore = 0;
-  int fills = 0, releases = 0;
-};
-
-void scan(PhotoList& list, int count) {
-  for (int i = 0; i < count; ++i) list.append("C:\\photos", ("p" + std::to_string(i) + ".jpg").c_str(), 1);
-  list.finishScan();
-}
-
-// A folder, its loader and the window, set up as the show sets up its cache.
-struct Folder {
-  Folder(int count, uint32_t cacheLevel, std::set<std::ptrdiff_t> failing = {})
-      : window((scan(list, count), list), loader, cacheLevel) {
-    loader.failing = std::move(failing);
-    window.fill(window.capacity, true);
-    window.countGroups();
-  }
-  // The list entry of group member k as the show would read it, checking the index stays
-  // inside the loader's storage; -1 for no photo.
-  std::ptrdiff_t entryOf(std::ptrdiff_t index) const {
-    if (index < 0) return -1;
-    EXPECT_LT(static_cast<size_t>(index), loader.storage.size()) << "index outside the window";
-    return static_cast<size_t>(index) < loader.storage.size() ? loader.storage[index] : -2;
-  }
-  std::vector<std::ptrdiff_t> group() {
-    std::vector<std::ptrdiff_t> members;
-    for (uint32_t k = 0; k < 4; ++k) members.push_back(entryOf(window.photoAt(k)));
+  // The list entry of a storage index as the show would read it; a negative index (no photo) as it is.
+  std::ptrdiff_t entryOf(std::ptrdiff_t index) const { return index < 0 ? index : storage.at(static_cast<size_t>(index)); }
+  // The current group, or the group as the previous-photo key reads it, backwards.
+  Entries group(bool backwards = false) {
+    Entries members;
+    for (uint32_t k = 0; k < 4; ++k) members.push_back(entryOf(backwards ? window.previewAt(k, false) : window.photoAt(k)));
     return members;
   }
   // The show's step to the next group (slideshow step, next page).
@@ -85,13 +55,14 @@ struct Folder {
     for (uint32_t k = 0; k < 4 && k < window.loaded(); ++k) entryOf(window.previewAt(k, showForward));
   }
 
+  std::set<std::ptrdiff_t> failing;
+  std::vector<std::ptrdiff_t> tried, storage;
+  int fills = 0;
   PhotoList list;
-  FakeLoader loader;
   PhotoWindow window;
   bool showForward = true;
 };
 
-using Entries = std::vector<std::ptrdiff_t>;
 Entries range(std::ptrdiff_t from, std::ptrdiff_t to) {
   Entries entries(static_cast<size_t>(to - from));
   std::iota(entries.begin(), entries.end(), from);
@@ -103,59 +74,55 @@ Entries range(std::ptrdiff_t from, std::ptrdiff_t to) {
 // when the show leaves the window.
 TEST(PhotoWindow, ReloadsForwardsAndBackwardsRoundTheEndsOfTheList) {
   Folder folder(10, 8);
-  EXPECT_EQ(folder.loader.storage, range(0, 8));
+  EXPECT_EQ(folder.storage, range(0, 8));
   folder.nextGroup();
-  EXPECT_EQ(folder.loader.fills, 1);
+  EXPECT_EQ(folder.fills, 1);
   folder.nextGroup();
-  EXPECT_EQ(folder.loader.fills, 2);
-  EXPECT_EQ(folder.loader.storage, (Entries{8, 9, 0, 1, 2, 3, 4, 5}));
+  EXPECT_EQ(folder.fills, 2);
+  EXPECT_EQ(folder.storage, (Entries{8, 9, 0, 1, 2, 3, 4, 5}));
 
   Folder back(20, 8);
   back.prevGroup();  // from 0-3 back past the start of the list
-  EXPECT_EQ(back.loader.storage, (Entries{19, 18, 17, 16, 15, 14, 13, 12}));
+  EXPECT_EQ(back.storage, (Entries{19, 18, 17, 16, 15, 14, 13, 12}));
   back.prevGroup();  // still inside the window
   back.prevGroup();
-  EXPECT_EQ(back.loader.storage, (Entries{11, 10, 9, 8, 7, 6, 5, 4}));
+  EXPECT_EQ(back.storage, (Entries{11, 10, 9, 8, 7, 6, 5, 4}));
   back.nextGroup();  // forwards from the backward window continues after its last entry
-  EXPECT_EQ(back.loader.fills, 4);
-  EXPECT_EQ(back.loader.storage, range(12, 20));
+  EXPECT_EQ(back.fills, 4);
+  EXPECT_EQ(back.storage, range(12, 20));
 }
 
-TEST(PhotoWindow, ACacheLevelBetweenGroupsHoldsWholeGroups) {
-  Folder folder(20, 5);
-  EXPECT_EQ(folder.window.capacity, 8u);
-  EXPECT_EQ(folder.loader.storage, range(0, 8));
-  Folder zero(20, 0);
-  EXPECT_EQ(zero.loader.storage, range(0, 4));
-}
-
-TEST(PhotoWindow, NothingLoadableTriesEachEntryOnceAndEndsEmpty) {
-  for (int n : {0, 5, 12}) {
+// Cache levels between groups hold whole groups; failed entries use up no slot; a list with
+// nothing loadable is tried once per entry and leaves every lookup empty.
+TEST(PhotoWindow, LevelsFailuresAndNothingLoadable) {
+  const Entries none{-1, -1, -1, -1};
+  const struct {
+    int count, cacheLevel;
     std::set<std::ptrdiff_t> failing;
-    for (int i = 0; i < n; ++i) failing.insert(i);
-    Folder folder(n, 8, failing);
-    EXPECT_EQ(folder.loader.tried, range(0, n)) << n;
-    EXPECT_EQ(folder.window.photoAt(3), -1) << n;
-    folder.window.nextGroup();
-    folder.window.prevGroup();
-    EXPECT_EQ(folder.window.advance(1), -1) << n;
-    EXPECT_EQ(folder.window.previewAt(0, false), -1) << n;
+    Entries storage;
+    int tries;
+    Entries group, nextGroup;
+  } cases[] = {
+      {20, 5, {}, range(0, 8), 8, {0, 1, 2, 3}, {4, 5, 6, 7}},
+      {20, 0, {}, range(0, 4), 4, {0, 1, 2, 3}, {4, 5, 6, 7}},
+      {10, 8, {2, 5}, {0, 1, 3, 4, 6, 7, 8, 9}, 10, {0, 1, 3, 4}, {6, 7, 8, 9}},
+      {6, 4, {1, 2, 4, 5}, {0, 3}, 6, {0, 3, 0, 0}, {0, 3, 0, 0}},  // never reloaded
+      {5, 8, {1, 4}, {0, 2, 3}, 5, {0, 2, 3, 0}, {0, 2, 3, 0}},
+      {0, 8, {}, {}, 0, none, none}, {5, 8, {0, 1, 2, 3, 4}, {}, 5, none, none},
+      {12, 8, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, {}, 12, none, none},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE("photos " + std::to_string(c.count) + ", cache level " + std::to_string(c.cacheLevel));
+    Folder folder(c.count, c.cacheLevel, c.failing);
+    EXPECT_EQ(folder.storage, c.storage);
+    EXPECT_EQ(folder.tried, range(0, c.tries));
+    EXPECT_EQ(folder.group(), c.group);
+    folder.nextGroup();
+    EXPECT_EQ(folder.group(), c.nextGroup);
+    EXPECT_EQ(folder.fills, c.cacheLevel == 0 ? 2 : 1);
+    folder.prevGroup();
+    EXPECT_EQ(folder.group(true), c.group);
   }
-}
-
-TEST(PhotoWindow, FailuresAreSkippedWithoutUsingUpSlots) {
-  Folder folder(10, 8, {2, 5});
-  EXPECT_EQ(folder.loader.storage, (Entries{0, 1, 3, 4, 6, 7, 8, 9}));
-  EXPECT_EQ(folder.loader.tried.size(), 10u);
-  // Only two photos load: each is loaded once, and the show walks the two.
-  Folder sparse(6, 4, {1, 2, 4, 5});
-  EXPECT_EQ(sparse.loader.tried, range(0, 6));
-  EXPECT_EQ(sparse.group(), (Entries{0, 3, 0, 0}));
-  sparse.nextGroup();
-  EXPECT_EQ(sparse.group(), (Entries{0, 3, 0, 0}));
-  EXPECT_EQ(sparse.loader.fills, 1);
-  Folder fits(5, 8, {1, 4});
-  EXPECT_EQ(fits.group(), (Entries{0, 2, 3, 0}));
 }
 
 // Every folder size with the usual cache levels: three cycles forwards, twice as far backwards
@@ -167,59 +134,56 @@ TEST(PhotoWindow, SweepForwardsAndBackwards) {
       Folder folder(n, cacheLevel);
       const bool whole = static_cast<uint32_t>(n) < cacheLevel;
       ASSERT_EQ(folder.window.hasWrapMark, whole);
+      ASSERT_EQ(folder.window.wrapMark, whole ? n / 4 * 4 : 0);  // the start of the last, partial group
       // Without a wrap mark, group g holds entries 4g .. 4g + 3 of the endless list; with one,
       // the group starts at `start` and runs on from the list's start.
       long g = 0;
       std::ptrdiff_t start = 0;
-      auto walk = [&](int direction, int steps) {
-        for (int step = 0; step <= steps; ++step) {
-          if (step > 0 && direction > 0) {
+      auto expectGroup = [&](int step) {
+        Entries expected;
+        for (long k = 0; k < 4; ++k) expected.push_back(whole ? (start + k) % n : (((4 * g + k) % n) + n) % n);
+        ASSERT_EQ(folder.group(), expected) << "step " << step;
+        for (uint32_t k = 0; k < 4 && k < folder.window.loaded(); ++k) {
+          ASSERT_EQ(folder.entryOf(folder.window.previewAt(k, folder.showForward)), expected[k]);
+          // Reading backwards (the previous-photo key) stays inside a list shorter than a group.
+          ASSERT_TRUE(n >= 4 || folder.entryOf(folder.window.previewAt(k, false)) == expected[k]) << k;
+        }
+      };
+      expectGroup(0);
+      const int steps = 3 * ((n + 3) / 4) + 1;
+      int step = 0;
+      for (int direction : {1, -1, -1, 1})
+        for (int i = 0; i < steps; ++i) {
+          if (direction > 0) {
             folder.nextGroup();
             start = n < 4 || start + 4 >= n ? 0 : start + 4;
-          } else if (step > 0) {
+          } else {
             folder.prevGroup();
             start = n < 4 ? 0 : start == 0 ? std::max(0, n - 4) : std::max<std::ptrdiff_t>(0, start - 4);
           }
-          if (step > 0 && n >= 4) g += direction;
-          Entries expected;
-          for (long k = 0; k < 4; ++k) expected.push_back(whole ? (start + k) % n : (((4 * g + k) % n) + n) % n);
-          ASSERT_EQ(folder.group(), expected) << "direction " << direction << " step " << step;
-          for (uint32_t k = 0; k < 4 && k < folder.window.loaded(); ++k) {
-            ASSERT_EQ(folder.entryOf(folder.window.previewAt(k, folder.showForward)), expected[k]);
-            // Reading backwards (the previous-photo key) stays inside a list shorter than a group.
-            if (n < 4) {
-              ASSERT_EQ(folder.entryOf(folder.window.previewAt(k, false)), expected[k]);
-            }
-          }
+          if (n >= 4) g += direction;
+          expectGroup(++step);
         }
-      };
-      const int steps = 3 * ((n + 3) / 4) + 1;
-      walk(1, steps);
-      walk(-1, 2 * steps);
-      walk(1, steps);
-      if (whole) {
-        EXPECT_EQ(folder.loader.fills, 1);  // a list that fits is never reloaded
-        EXPECT_EQ(folder.loader.tried, range(0, n));  // nor loaded twice
-      } else {
-        EXPECT_EQ(folder.loader.storage.size(), folder.window.capacity);
-      }
+      // A list that fits is loaded once and never reloaded; a longer one keeps a full window.
+      EXPECT_EQ(folder.fills == 1 && folder.tried == range(0, n), whole);
+      EXPECT_EQ(folder.storage.size(), whole ? static_cast<size_t>(n) : folder.window.capacity);
     }
   }
 }
 
 TEST(PhotoMemory, TheWindowsBytesAreCountedIn64BitsAndNeverWrap) {
-  const struct {
-    uint32_t capacity, textureSize;
-    uint64_t bytes;
-  } cases[] = {
-      {8, 1024, 32ull << 20},
-      {64, 4096, 4ull << 30},  // 0 in 32-bit arithmetic
-      {0, 1024, 0},
-      {0xFFFFFFFFu, 0xFFFFFFFFu, UINT64_MAX},
-      {2, 0x80000000u, UINT64_MAX},
+  // The running show holds twice the window, also held at the largest value.
+  const struct { uint32_t capacity, textureSize; uint64_t window, show; } cases[] = {
+      {8, 1024, 32ull << 20, 64ull << 20},
+      {64, 4096, 4ull << 30, 8ull << 30},  // 0 in 32-bit arithmetic
+      {0, 1024, 0, 0}, {1, 1400000000u, 7840000000000000000ull, 15680000000000000000ull},
+      {1, 2000000000u, 16000000000000000000ull, UINT64_MAX},  // one photo just below the largest value
+      {0xFFFFFFFFu, 0xFFFFFFFFu, UINT64_MAX, UINT64_MAX}, {2, 0x80000000u, UINT64_MAX, UINT64_MAX},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(photoWindowBytes(c.capacity, c.textureSize), c.bytes) << c.capacity << " x " << c.textureSize;
+  for (const auto& c : cases) {
+    EXPECT_EQ(photoWindowBytes(c.capacity, c.textureSize), c.window) << c.capacity << " x " << c.textureSize;
+    EXPECT_EQ(showBytes(c.capacity, c.textureSize), c.show) << c.capacity << " x " << c.textureSize;
+  }
   EXPECT_TRUE(photoWindowFits(32ull << 20, (32ull << 20) + 1));
   EXPECT_FALSE(photoWindowFits(32ull << 20, 32ull << 20));
 }

@@ -1,89 +1,74 @@
 #pragma once
-// The texture repacking done the plain way, as a yardstick for makeTexels: materialise the
-// whole padded picture, then reduce it by flat texel indices. Slow and memory-hungry on
-// purpose; only the tests use it.
+// The texture repacking done the plain way: the yardstick for makeTexels in the tests, and the
+// baseline of the texture benchmark.
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <vector>
 
 #include "photos/image_surface.h"
-#include "photos/texel_image.h"
 
 struct ReferenceTexels {
   std::vector<uint8_t> texels;
-  uint32_t textureWidth = 0, textureHeight = 0;
-  int imageWidth = 0, imageHeight = 0;
-  int bytesPerTexel = 0;
+  std::array<int, 5> sizes;  // texture width and height, picture width and height, bytes per texel
 };
 
+// The stored pixel that stands at (x, y) of the upright picture, y from its top, as EXIF
+// defines the eight turns: transposed first where the orientation says so, then mirrored across
+// and down (stored 1 2 3 / 4 5 6 stands as 4 1 / 5 2 / 6 3 for orientation 6, as 3 6 / 2 5 / 1 4
+// for 8). Any other orientation stands as stored.
+inline const uint8_t* uprightPixel(const ImageSurface& s, int x, int y) {
+  static const bool turns[9][3] = {{}, {0, 0, 0}, {0, 1, 0}, {0, 1, 1}, {0, 0, 1},
+                                   {1, 0, 0}, {1, 0, 1}, {1, 1, 1}, {1, 1, 0}};
+  const bool* turn = turns[s.orientation >= 1 && s.orientation <= 8 ? s.orientation : 0];
+  const int u = turn[0] ? y : x, v = turn[0] ? x : y;
+  const int sx = turn[1] ? s.w - 1 - u : u, sy = turn[2] ? s.h - 1 - v : v;
+  return static_cast<const uint8_t*>(s.pixels) + sy * s.pitch + sx * s.format->bytesPerPixel;
+}
+
+// The whole padded upright picture materialised, then reduced by flat texel indices. Slow and
+// memory-hungry on purpose.
 inline ReferenceTexels referenceTexels(const ImageSurface& surface, uint32_t maxSize, bool smoothing) {
   const PixelFormat& f = *surface.format;
-  const int bpp = f.bytesPerPixel;
-  const int out = bpp == 4 ? 4 : 3;
+  const int out = f.bytesPerPixel == 4 ? 4 : 3;
+  const bool transposed = surface.orientation >= 5 && surface.orientation <= 8;
+  const int w = transposed ? surface.h : surface.w, h = transposed ? surface.w : surface.h;
   uint32_t tw = 2, th = 2;
-  while (tw < static_cast<uint32_t>(surface.w)) tw *= 2;
-  while (th < static_cast<uint32_t>(surface.h)) th *= 2;
-
+  while (tw < static_cast<uint32_t>(w)) tw *= 2;
+  while (th < static_cast<uint32_t>(h)) th *= 2;
   std::vector<uint8_t> padded(static_cast<size_t>(tw) * th * out, 0);
   const uint32_t masks[4] = {f.rMask, f.gMask, f.bMask, f.aMask};
   const int shifts[4] = {f.rShift - f.rLoss, f.gShift - f.gLoss, f.bShift - f.bLoss, f.aShift - f.aLoss};
-  for (int y = 0; y < surface.h; ++y) {
-    const uint8_t* row = static_cast<const uint8_t*>(surface.pixels) + static_cast<size_t>(y) * surface.pitch;
-    const size_t targetRow = static_cast<size_t>(surface.h - 1 - y);
-    for (int x = 0; x < surface.w; ++x) {
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const uint8_t* pixel = uprightPixel(surface, x, y);
       uint32_t value = 0;
-      for (int k = 0; k < bpp; ++k) value |= static_cast<uint32_t>(row[x * bpp + k]) << (8 * k);
-      uint8_t* texel = &padded[(targetRow * tw + x) * out];
+      for (int k = 0; k < f.bytesPerPixel; ++k) value |= static_cast<uint32_t>(pixel[k]) << (8 * k);
+      uint8_t* texel = &padded[((static_cast<size_t>(h) - 1 - y) * tw + x) * out];  // rows bottom up
       for (int c = 0; c < out; ++c) {
-        if (masks[c] == 0) {
-          texel[c] = c == 3 ? 255 : 0;
-          continue;
-        }
         const uint32_t bits = value & masks[c];
-        texel[c] = static_cast<uint8_t>(shifts[c] >= 0 ? bits >> shifts[c] : bits << -shifts[c]);
+        texel[c] = masks[c] == 0 ? (c == 3 ? 255 : 0) : static_cast<uint8_t>(shifts[c] >= 0 ? bits >> shifts[c] : bits << -shifts[c]);
       }
     }
-  }
-
-  ReferenceTexels result;
-  result.bytesPerTexel = out;
-  uint32_t limit = 0;
+  // The limit's power of two at or below it, held against the width only.
+  uint32_t limit = tw;
   if (maxSize) {
     limit = 1;
     while (limit * 2 <= maxSize) limit *= 2;
   }
-  if (limit == 0 || limit >= tw) {
-    result.texels = std::move(padded);
-    result.textureWidth = tw;
-    result.textureHeight = th;
-    result.imageWidth = surface.w;
-    result.imageHeight = surface.h;
-    return result;
-  }
-  const uint32_t fx = tw / limit;
-  uint32_t newHeight = th / fx;
-  if (newHeight == 0) newHeight = 1;
-  const uint32_t fy = th / newHeight;
-  const size_t total = static_cast<size_t>(tw) * th;
-  auto sample = [&](size_t index, int c) -> int {
-    if (index >= total) index -= tw;
-    return padded[index * out + c];
-  };
-  result.texels.assign(static_cast<size_t>(limit) * newHeight * out, 0);
-  for (uint32_t r = 0; r < newHeight; ++r)
-    for (uint32_t x = 0; x < limit; ++x)
+  const uint32_t fx = tw / std::min(limit, tw), height = std::max(1u, th / fx), fy = th / height;
+  ReferenceTexels result{std::vector<uint8_t>(static_cast<size_t>(tw / fx) * height * out), {}};
+  result.sizes = {static_cast<int>(tw / fx), static_cast<int>(height), std::max(1, static_cast<int>(static_cast<double>(w) / fx)),
+           std::max(1, static_cast<int>(static_cast<double>(h) / fy)), out};
+  for (uint32_t r = 0; r < height; ++r)
+    for (uint32_t x = 0; x < tw / fx; ++x)
       for (int c = 0; c < out; ++c) {
-        const size_t i = static_cast<size_t>(r) * fy * tw + static_cast<size_t>(x) * fx;
-        int value = sample(i, c);
-        if (smoothing)
-          value = static_cast<int>(0.25f * static_cast<float>(sample(i, c) + sample(i + 1, c) +
-                                                              sample(i + tw, c) + sample(i + tw + 1, c)));
-        result.texels[(static_cast<size_t>(r) * limit + x) * out + c] = static_cast<uint8_t>(value);
+        const size_t i = (static_cast<size_t>(r) * fy * tw + static_cast<size_t>(x) * fx) * out + c;
+        int value = padded[i];
+        if (smoothing && fx > 1)
+          value = static_cast<int>(0.25f * static_cast<float>(padded[i] + padded[i + out] + padded[i + tw * out] +
+                                                              padded[i + (tw + 1) * out]));
+        result.texels[(static_cast<size_t>(r) * (tw / fx) + x) * out + c] = static_cast<uint8_t>(value);
       }
-  result.textureWidth = limit;
-  result.textureHeight = newHeight;
-  result.imageWidth = static_cast<int>(static_cast<double>(surface.w) / fx);
-  result.imageHeight = static_cast<int>(static_cast<double>(surface.h) / fy);
-  if (result.imageWidth < 1) result.imageWidth = 1;
-  if (result.imageHeight < 1) result.imageHeight = 1;
   return result;
 }
