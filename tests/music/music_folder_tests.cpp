@@ -6,6 +6,7 @@
 
 #include "music/music_folder.h"
 #include "music/music_scan.h"
+#include "music/volume_bar_shape.h"
 #include "sources/fake_listing.h"
 
 TEST(MusicFolder, TextsBecomeTheSearchedFolderOrAreRefused) {
@@ -50,4 +51,14 @@ TEST(MusicScan, TakesEveryFileButNoLinkAndStopsAtTheCapAndDepth) {
       EXPECT_EQ(listing.visited, 6);  // nothing listed after the cap is reached
     }
   }
+}
+
+// One bar per whole hundred of volume, each right of and taller than the one before.
+TEST(VolumeBar, OneBarPerHundredRisingLeftToRight) {
+  for (const auto& [volume, bars] : {std::pair{0u, 0u}, {99u, 0u}, {100u, 1u}, {550u, 5u}, {1000u, 10u}})
+    EXPECT_EQ(volumeBarQuads(volume).size(), bars) << volume;
+  const std::vector<VolumeBarQuad> quads = volumeBarQuads(1000);
+  for (size_t i = 1; i < quads.size(); ++i)
+    EXPECT_TRUE(quads[i].left > quads[i - 1].right && quads[i].top > quads[i - 1].top &&
+                quads[i].bottom == quads[0].bottom && quads[i].right > quads[i].left) << i;
 }
