@@ -8,25 +8,20 @@
 #include "update/update_answer.h"
 
 TEST(UpdateText, ServerAddresses) {
-  const struct {
-    const char* text;
-    bool valid;
-    uint32_t octets;
-    uint16_t port;
-  } cases[] = {
+  // The text, whether it is valid, then the address and port it gives.
+  const std::tuple<const char*, bool, uint32_t, uint16_t> cases[] = {
       {"10.20.30.40", true, 0x0A141E28, 80},  {"127.0.0.1:65535", true, 0x7F000001, 65535},
       {"1.2.3.255:1", true, 0x010203FF, 1},   {"1.2.3.256", false, 0, 0},  {"1.2.3", false, 0, 0},
       {"1.2.3.4.5", false, 0, 0},   {"1.2.3.4:", false, 0, 0},    {"1.2.3.4:0", false, 0, 0},
       {"1.2.3.4:65536", false, 0, 0}, {"1.2.3.4:80x", false, 0, 0}, {"1.2.3.0004", false, 0, 0},
-      {"example.org", false, 0, 0}, {nullptr, false, 0, 0},
-  };
-  for (const auto& known : cases) {
+      {"example.org", false, 0, 0}, {nullptr, false, 0, 0}};
+  for (const auto& [text, valid, octets, port] : cases) {
     ServerAddress address;
-    ASSERT_EQ(parseServerAddress(known.text, address), known.valid) << (known.text ? known.text : "null");
-    if (!known.valid) continue;
+    ASSERT_EQ(parseServerAddress(text, address), valid) << (text ? text : "null");
+    if (!valid) continue;
     const uint8_t* o = address.octets;
-    EXPECT_EQ(uint32_t(o[0]) << 24 | uint32_t(o[1]) << 16 | uint32_t(o[2]) << 8 | o[3], known.octets);
-    EXPECT_EQ(address.port, known.port) << known.text;
+    EXPECT_EQ(uint32_t(o[0]) << 24 | uint32_t(o[1]) << 16 | uint32_t(o[2]) << 8 | o[3], octets) << text;
+    EXPECT_EQ(address.port, port) << text;
   }
 }
 
@@ -57,19 +52,16 @@ TEST(UpdateText, VersionFromAnswers) {
 }
 
 TEST(UpdateText, ReleaseOrder) {
-  const struct {
-    const char* offered;
-    bool newer;
-  } cases[] = {
+  const std::pair<const char*, bool> cases[] = {  // offered, newer than "Ovix 1.2.0"
       {"Ovix 1.2.1", true},   {"Ovix 1.3.0", true},   {"Ovix 1.10.0", true},  {"Ovix 1.2.0.1", true},
       {"Ovix 01.02.001", true}, {"Ovix 123456789012345678901234567890", true},
       {"Ovix 1.2.0", false},  {"Ovix 1.1.9", false},  {"Ovix 1.02.00", false}, {"Ovix 0.99.99", false},
+      {"Ovix 1.2", false},
       // Not numbers on both sides: byte order.
-      {"Ovix 1.2.0b", true},  {"Ovix 1.2.0\xe9", true}, {"Ovix 1.2.", false}, {"Ovix 1.10.0 beta", false},
-      {"", false},            {nullptr, false},
-  };
-  for (const auto& known : cases)
-    EXPECT_EQ(isNewerRelease("Ovix 1.2.0", known.offered), known.newer) << (known.offered ? known.offered : "null");
+      {"Ovix 1.2.0b", true},  {"Ovix 1.2.0\xe9", true}, {"Ovix 1.10.", false}, {"Ovix 1.10.0 beta", false},
+      {"Ovix-1.1.0", true},   {"", false},            {nullptr, false}};
+  for (const auto& [offered, newer] : cases)
+    EXPECT_EQ(isNewerRelease("Ovix 1.2.0", offered), newer) << (offered ? offered : "null");
   EXPECT_FALSE(isNewerRelease("Ovix 1.10.0", "Ovix 1.9.0"));
   EXPECT_FALSE(isNewerRelease("Ovix 1.2.0b", "Ovix 1.2.0b"));
 }
