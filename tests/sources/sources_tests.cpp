@@ -25,7 +25,8 @@ TEST(PhotoKind, AcceptsTheFiveExtensionsInAnyCaseAndNothingElse) {
 
 // A file system of named files and folders; counts the folder listings the check asks for.
 struct FakeProbe : PathProbe {
-  std::set<std::string> files = {"C:\\Photos\\a.jpg", "C:\\top.png", "C:\\Photos\\README"}, folders;
+  std::set<std::string> files = {"C:\\Photos\\a.jpg", "C:\\top.png", "C:\\Photos\\README", "a\\b.jpg", "b.jpg"};
+  std::set<std::string> folders;
   int listings = 0;
   bool namesFile(const char* path) override { return files.count(path) > 0; }
   bool listsAsFolder(const char* path) override { return ++listings, folders.count(path) > 0; }
@@ -45,11 +46,16 @@ TEST(CheckPath, NormalisesAndValidates) {
       {"C:\\Photos\\missing.jpg", false, "C:\\Photos\\missing.jpg", 1},
       {"C:", true, "C:\\", 0},                                  // drives need no listing
       {"", false, "", 0},                                       // not the current drive's root
+      {"/", false, "", 0},
+      {"//a", true, "\\\\a", 1},
+      {"a", true, "a", 1},
+      {"a\\b.jpg", true, "a", 1},
+      {"b.jpg", false, "b.jpg", 1},                             // a file outside any folder
       {longest, true, longest, 1},
       {longest + "y", false, longest + "y", 0}};                // too long
   for (const auto& [input, valid, result, listings] : cases) {
     FakeProbe probe;
-    probe.folders = {"C:\\Photos", "C:\\My.Photos\\2007", longest};
+    probe.folders = {"C:\\Photos", "C:\\My.Photos\\2007", longest, "a", "\\\\a"};
     std::vector<char> path(input.begin(), input.end());
     path.resize(path.size() + 2, '\0');
     EXPECT_EQ(checkPathWith(path.data(), probe), valid) << input;
@@ -70,6 +76,7 @@ TEST(Scan, TreeIsDepthFirstPreOrderFolderAloneSkipsSubFoldersAndDotNamesAreSkipp
                           {"n.txt", false}, {"b.PNG", false}, {"gone", true},   {"z.tga", false}};
   listing.folders["P\\sub"] = {{".", true}, {"c.gif", false}, {"deeper", true}, {"c2.bmp", false}};
   listing.folders["P\\sub\\deeper"] = {{"d.bmp", false}, {"x.jpeg", false}};
+  listing.folders["P\\."] = listing.folders["P\\.."] = {{"dot.jpg", false}};
   PhotoList tree;
   scanTree(tree, "P", listing);
   EXPECT_EQ(pathsOf(tree), (std::vector<std::string>{"P\\a.jpg", "P\\sub\\c.gif", "P\\sub\\deeper\\d.bmp",

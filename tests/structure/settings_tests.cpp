@@ -10,17 +10,8 @@
 namespace {
 void readFresh(int screenWidth = 1024, int screenHeight = 768) {
   settings = Settings();
-  SettingsEnvironment environment;
-  environment.screenWidth = screenWidth;
-  environment.screenHeight = screenHeight;
-  readSettings(environment);
-}
-
-std::string configTree() {
-  Structure root;
-  root.setType(3);
-  root.load("config.conf");
-  return dumpChildren(root);
+  settings.windowWidth = settings.windowHeight = 0;  // set by the reading
+  readSettings({nullptr, screenWidth, screenHeight});
 }
 
 bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
@@ -30,12 +21,12 @@ TEST(SettingsFile, ValuesAreConvertedAndHandEditingIsTidiedUp) {
   MemoryStorage storage;
   storage.files["./config.conf"] =
       "# mine\r\n[ Configuration ]\r\n [Sound] music = true; [/]\r\n  [Program]  # here\r\n"
-      "   full_screen=TRUE; recursive=1; check_updates=yes; bg_red=12abc; bg_green=  -3;\r\n"
+      "   full_screen=TRUE; recursive=true1; check_updates=nope; bg_red=12abc; bg_green=  -3;\r\n"
       "   x=99999999999; language = cz ; photo_dir = \"C:\\\\My Photos\" ;\r\n  [/Program]\r\n"
       " [Graphics] smoothing=tRuE; opacity=300; bits=+16; [/Graphics]\r\n[/Configuration]\r\n";
   readFresh();
   EXPECT_TRUE(settings.fullScreen);
-  EXPECT_FALSE(settings.recursive);  // only "true" in any case is true
+  EXPECT_FALSE(settings.recursive || settings.checkUpdates);  // only "true" in any case is true
   EXPECT_TRUE(settings.music);
   EXPECT_EQ(settings.bgRed, 12u);
   EXPECT_EQ(settings.bgGreen, 0u);
@@ -60,7 +51,7 @@ TEST(SettingsFile, HurtfulNumbersAreRepairedInTheFileAndValuesInRangeKeepTheirTe
   // Section, key, the value written by hand, the text the file holds once it is read.
   const char* const rows[][4] = {
       {"Graphics", "cache_level", "-1", "4"},      {"Graphics", "cache_level", "1000000", "60"},
-      {"Graphics", "cache_level", "10", "12"},     {"Graphics", "cache_level", "60", "60"},
+      {"Graphics", "cache_level", "9", "12"},     {"Graphics", "cache_level", "60", "60"},
       {"Graphics", "texture_size", "100000", "0"}, {"Graphics", "texture_size", "-5", "0"},
       {"Graphics", "texture_size", "3", "0"},      {"Graphics", "texture_size", "32", "0"},
       {"Graphics", "texture_size", "64", "64"},    {"Scene", "flip_time", "0", "100"},
@@ -98,6 +89,7 @@ TEST(SettingsFile, PositionIsKeptOnlyWhenRemembered) {
     readFresh(1280, 1024);
     EXPECT_EQ(settings.windowX, remembered ? 5 : (1280 - 450) / 2);  // else centred
     EXPECT_EQ(settings.windowY, remembered ? 6 : (1024 - 370) / 2);
+    EXPECT_EQ(std::pair(settings.windowWidth, settings.windowHeight), std::pair(450, 370));
     EXPECT_EQ(settings.bgRed, 7u);  // the other keys are read either way
     settings.windowX = 77;
     EXPECT_TRUE(writeSettings());
@@ -119,7 +111,9 @@ TEST(SettingsFile, WhatOvixDoesNotKnowSurvivesAndKnownKeysAreRepaired) {
   EXPECT_EQ(settings.musicDir, folder300.substr(0, 255));
   settings.textureSize = 2048;
   EXPECT_TRUE(writeSettings());
-  std::string tree = configTree();
+  Structure root;
+  ASSERT_TRUE(root.load("config.conf"));
+  std::string tree = dumpChildren(root);
   EXPECT_EQ(tree.substr(0, 44), "Mine{a=1;}Configuration{Program{own=1;langua");
   for (const char* part : {"Deep{k=v;}", "}Extra{e=2;}Scene{flip_time=400;", "texture_size=2048;", "}top=3;"})
     EXPECT_TRUE(contains(tree, part)) << part;

@@ -46,6 +46,7 @@ const ReadCase readCases[] = {
     {"[s] k=\"\"; e=; [/s]", "s{k=;e=;}", true},
     {"k=1; [k] [/k] i=2; [i=f] r=3; [r@k] [/r]", "k{}i=f{}r@k{}", true},
     {"[i=f] [r@k] [/r] i=1; r=2;", "i=1;r=2;", true},
+    {"[b]k=1;[/b][a@b][/]", "b{k=1;}a@b{*k=1;}", true},  // a bare closing tag resolves too
 };
 }  // namespace
 
@@ -62,20 +63,20 @@ TEST(StructureFormat, ReaderTurnsTextsIntoTrees) {
 
 TEST(StructureFormat, IncludeLeavesItsSectionOpenAndReadsTheFile) {
   MemoryStorage storage;
-  storage.files["./part.conf"] = "inner=1;[deep]x=2;[/deep]";
+  storage.files["./part.conf"] = "inner=1;[deep]x=2;[/deep][deep]y=3;[/deep]";
   storage.files["./sub/nested.conf"] = "[n=more.conf]";
   storage.files["./sub/more.conf"] = "m=3;";
   Structure root;
   EXPECT_TRUE(readText(root, "[s] [inc=part.conf] after=1; [/s] [t=sub\\nested.conf] [r@.s.inc=part.conf] own=1; [/r]"));
   EXPECT_EQ(dumpChildren(root),
-            "s{inc=part.conf{inner=1;deep{x=2;}}after=1;}t=sub\\nested.conf{n=more.conf{m=3;}}"
+            "s{inc=part.conf{inner=1;deep{x=2;y=3;}}after=1;}t=sub\\nested.conf{n=more.conf{m=3;}}"
             "r@.s.inc=part.conf{own=1;}");
   EXPECT_EQ(storage.current, ".");
 
   // A reference into another file takes the path from that file's root.
   Structure fromFile;
   EXPECT_TRUE(readText(fromFile, "[r@.deep=part.conf] own=1; [/r]"));
-  EXPECT_EQ(dumpChildren(fromFile), "r@.deep=part.conf{own=1;*x=2;}");
+  EXPECT_EQ(dumpChildren(fromFile), "r@.deep=part.conf{own=1;*x=2;*y=3;}");  // read merged
 
   // Saving writes each include into its own file and only its header into the outer one.
   storage.files.clear();
@@ -85,7 +86,7 @@ TEST(StructureFormat, IncludeLeavesItsSectionOpenAndReadsTheFile) {
   EXPECT_EQ(storage.files["./main.conf"],
             "[s]\r\n\t[inc=part.conf]\r\n\tafter=1;\r\n[/s]\r\n[t=\"sub\\\\nested.conf\"]\r\n"
             "[r@.s.inc=part.conf]\r\n\town=1;\r\n[/r]\r\n");
-  EXPECT_EQ(storage.files["./part.conf"], "inner=changed;\r\n[deep]\r\n\tx=2;\r\n[/deep]\r\n");
+  EXPECT_EQ(storage.files["./part.conf"], "inner=changed;\r\n[deep]\r\n\tx=2;\r\n\ty=3;\r\n[/deep]\r\n");
   EXPECT_EQ(storage.files["./sub/nested.conf"], "[n=more.conf]\r\n");
   EXPECT_EQ(storage.files["./sub/more.conf"], "m=3;\r\n");
 }

@@ -21,7 +21,9 @@ TEST(StructureTree, KeysAndSectionsExcludeEachOther) {
   root.addChild("both")->addChild("child", "x");
   EXPECT_STREQ(root.valueOr("both", "default")->value(), "default");
   EXPECT_STREQ(root.valueOr("both", "other")->value(), "default");  // a value is kept
-  EXPECT_EQ(dumpChildren(root), "key{inner{}}section=now a key;both=default;");
+  root.addChild("last", "v", 99);  // a position past the end appends
+  EXPECT_EQ(dumpChildren(root), "key{inner{}}section=now a key;both=default;last=v;");
+  EXPECT_FALSE(Structure().load() || Structure().save());  // without a file
 }
 
 TEST(StructureTree, LookupsAreExactAndTheNameIndexFollowsEveryChange) {
