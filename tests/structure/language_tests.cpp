@@ -86,7 +86,7 @@ TEST(Language, NamesOutsideTheFolderAndMissingFilesFallBackToEnglishThenCzechThe
 
 TEST(Language, NamesAreTheLanguageFilesWithoutTheirLastExtension) {
   ScratchFolder folder;
-  for (const char* name : {"en.lang", "cz.lang", "en.old.lang", ".lang", "UP.LANG", "readme.txt", "x.lang.bak", "xlang"})
+  for (const char* name : {"en.lang", "cz.lang", "en.old.lang", ".lang", "UP.LANG", "readme.txt", "x.lang.bak", "xlang", "lang"})
     writeBytes(std::string("languages/") + name, "");
   std::filesystem::create_directories("languages/folder.lang");
   std::vector<std::string> names = languageNames();
