@@ -28,6 +28,10 @@ TEST(UpdateText, ServerAddresses) {
 TEST(UpdateText, VersionFromAnswers) {
   const std::string ok = "HTTP/1.0 200 OK\r\nServer: test\r\n";
   const std::string longest(bodyLimit, 'a');
+  auto sized = [](size_t size) {  // an answer of `size` bytes, padded in a header
+    const std::string head = "HTTP/1.0 200 OK\r\nX: ", tail = "\r\n\r\nOvix 1.2.1";
+    return head + std::string(size - head.size() - tail.size(), 'x') + tail;
+  };
   const std::pair<std::string, std::string> cases[] = {  // the answer, the version read
       {ok + "\r\nOvix 1.2.1\n", "Ovix 1.2.1"},
       {"HTTP/1.1 200\r\ncontent-length:\t 19 \t\r\n\r\nOvix 1.3.0\r\nignored", "Ovix 1.3.0"},
@@ -38,7 +42,8 @@ TEST(UpdateText, VersionFromAnswers) {
       {"ICY 200 OK\r\n\r\nOvix 1.2.1", ""},            {ok + "Ovix 1.2.1", ""},  // no end of headers
       {ok + "\r\nOvix 1.2.1\x01", ""},                 {ok + "\r\nOvix 1.2.1\x7f", ""},
       {ok + "\r\n" + longest, longest},                {ok + "\r\n" + longest + "a", ""},
-      {std::string(answerLimit + 1, 'a'), ""}};
+      {ok + "Content-Length: 4x\r\n\r\nOvix 1.2.1", ""}, {ok + "Content-Length: 000004\r\n\r\nOvix 1.2.1", ""},
+      {sized(answerLimit), "Ovix 1.2.1"},              {sized(answerLimit + 1), ""}};
   for (const auto& [answer, version] : cases) EXPECT_EQ(versionFromAnswer(answer), version) << answer.substr(0, 80);
 }
 
