@@ -9,10 +9,8 @@
 TEST(ShortenStatus, KeepsUpToEighteenCharactersAndShortensLongerOnes) {
   const std::string longText(500, 'x');
   const std::pair<const char*, std::string> cases[] = {
-      {nullptr, ""},
-      {"abcdefghijklmnopqr", "abcdefghijklmnopqr"},
-      {"photo_number_07.jpg", "photo_number_07.j..."},
-      {longText.c_str(), std::string(17, 'x') + "..."}};
+      {nullptr, ""}, {"abcdefghijklmnopqr", "abcdefghijklmnopqr"},
+      {"photo_number_07.jpg", "photo_number_07.j..."}, {longText.c_str(), std::string(17, 'x') + "..."}};
   for (const auto& [text, shown] : cases) {
     char status[statusCapacity];
     std::memset(status, '#', sizeof status);  // a missing terminator shows as '#'

@@ -152,7 +152,7 @@ TEST(StructureFormat, HostileFilesStayBounded) {
     bomb += "[" + level + "][x@." + previous + "][/x][y@." + previous + "][/y][/" + level + "]";
   }
   storage.files["./self.conf"] = "[again=self.conf] [r@.x=self.conf][/r] [q@.x=self.conf][/q] k=1;";
-  // Each ends the read as a failure, well before it would exhaust time or memory.
+  // Each read is cut off by the limits and reported as failed.
   for (const std::string& text : {nested, bomb, std::string("[s=self.conf]")}) {
     Structure root;
     EXPECT_FALSE(readText(root, text)) << text.substr(0, 40);
