@@ -83,7 +83,7 @@ TEST(Scan, TreeIsDepthFirstPreOrderAndFolderAloneSkipsSubFolders) {
                                                      "P\\sub\\c2.bmp", "P\\b.PNG", "P\\z.tga"}));
   EXPECT_EQ(tree.entries[2]->folder, "P\\sub\\deeper");
   EXPECT_EQ(tree.entries[2]->name, "d.bmp");
-  EXPECT_EQ(tree.entries[2]->kind, 0u);
+  EXPECT_EQ(tree.entries[1]->kind, 3u);  // the GIF kind
 
   PhotoList alone;
   scanFolder(alone, "P", listing);
