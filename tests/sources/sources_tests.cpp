@@ -45,12 +45,9 @@ TEST(CheckPath, NormalisesAndValidates) {
       {"C:\\My.Photos\\2007", true, "C:\\My.Photos\\2007", 1},  // a dotted folder stays whole
       {"C:\\Photos\\missing.jpg", false, "C:\\Photos\\missing.jpg", 1},
       {"C:", true, "C:\\", 0},                                  // drives need no listing
-      {"", false, "", 0},                                       // not the current drive's root
-      {"/", false, "", 0},
-      {"//a", true, "\\\\a", 1},
-      {"a", true, "a", 1},
-      {"a\\b.jpg", true, "a", 1},
-      {"b.jpg", false, "b.jpg", 1},                             // a file outside any folder
+      {"", false, "", 0},  {"/", false, "", 0},                 // not the current drive's root
+      {"//a", true, "\\\\a", 1}, {"a", true, "a", 1},            // short names
+      {"a\\b.jpg", true, "a", 1}, {"b.jpg", false, "b.jpg", 1},  // the last has no folder to give
       {longest, true, longest, 1},
       {longest + "y", false, longest + "y", 0}};                // too long
   for (const auto& [input, valid, result, listings] : cases) {
