@@ -24,12 +24,13 @@ TEST(SettingsFile, ValuesAreConvertedHandEditingIsTidiedUpAndWhatOvixDoesNotKnow
       "# mine\r\n[Mine]a=1;[/Mine][ Configuration ]\r\n [Sound] music = true; music_dir=" + folder300 + "; [/]\r\n"
       "  [Program]  # here\r\n   full_screen=TRUE; recursive=true1; check_updates=nope; bg_red=12abc; own=1;\r\n"
       "   x=99999999999; language = abcdefghijk ; photo_dir = \"C:\\\\My Photos\" ; [Deep]k=v;[/Deep]\r\n"
-      "  [/Program]\r\n[Extra]e=2;[/Extra][Scene][flip_time]x=1;[/flip_time][/Scene][/Configuration]top=3;";
+      "  [/Program]\r\n[Extra]e=2;[/Extra][Scene][flip_time]x=1;[/flip_time][/Scene][Effects]effect=-99999999999;"
+      "[/Effects][/Configuration]top=3;";
   readFresh();
   EXPECT_TRUE(settings.fullScreen && settings.music);
   EXPECT_FALSE(settings.recursive || settings.checkUpdates);  // only "true" in any case is true
   EXPECT_EQ(settings.bgRed, 12u);
-  EXPECT_EQ(settings.windowX, INT32_MAX);
+  EXPECT_EQ(std::pair(settings.windowX, settings.effect), std::pair(INT32_MAX, INT32_MIN));  // numbers stop at the ends
   EXPECT_STREQ(settings.photoDir, "C:\\My Photos");
   EXPECT_STREQ(settings.language, "abcdefghijk");
   EXPECT_EQ(settings.musicDir, folder300.substr(0, 255));
