@@ -24,7 +24,7 @@ TEST(SettingsFile, ValuesAreConvertedHandEditingIsTidiedUpAndWhatOvixDoesNotKnow
       "# mine\r\n[Mine]a=1;[/Mine][ Configuration ]\r\n [Sound] music = true; music_dir=" + folder300 + "; [/]\r\n"
       "  [Program]  # here\r\n   full_screen=TRUE; recursive=true1; check_updates=nope; bg_red=12abc; own=1;\r\n"
       "   x=99999999999; language = abcdefghijk ; photo_dir = \"C:\\\\My Photos\" ; [Deep]k=v;[/Deep]\r\n"
-      "  [/Program]\r\n[Extra]e=2;[/Extra][Scene][flip_time]x=1;[/flip_time][/Scene][Effects]effect=-99999999999;"
+      "  [/Program]\r\n[Extra]e=2;[/Extra][Scene][flip_time]x=1;[/flip_time][/Scene][Effects]effect=-2147483650;"
       "[/Effects][/Configuration]top=3;";
   readFresh();
   EXPECT_TRUE(settings.fullScreen && settings.music);
