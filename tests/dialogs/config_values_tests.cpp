@@ -5,19 +5,14 @@
 #include "dialogs/config_values.h"
 
 TEST(ConfigValues, ArrowsStepWithinTheirBounds) {
-  const struct {
-    int32_t (*step)(int32_t, bool);
-    int32_t shown;
-    bool up;
-    int32_t expected;
-  } cases[] = {
-      {stepInterval, 4, false, 3},    {stepInterval, 1, false, 1},    {stepInterval, 1, true, 2},
-      {stepCacheLevel, 10, false, 6}, {stepCacheLevel, 6, false, 6},  {stepCacheLevel, 10, true, 14},
-      {stepCacheLevel, 58, true, 58}, {stepCacheLevel, 56, true, 60}, {stepCacheLevel, 8, false, 4},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(c.step(c.shown, c.up), c.expected)
-        << (c.step == stepInterval ? "interval " : "cache ") << c.shown << (c.up ? " up" : " down");
+  // Interval (bool) or cache level, the number shown, up, the number afterwards.
+  const std::tuple<bool, int32_t, bool, int32_t> cases[] = {
+      {true, 2, false, 1},   {true, 1, false, 1},   {true, 1, true, 2},    {false, 10, false, 6},
+      {false, 6, false, 6},  {false, 10, true, 14}, {false, 58, true, 58}, {false, 56, true, 60},
+      {false, 8, false, 4},  {false, 7, false, 7}};
+  for (const auto& [interval, shown, up, expected] : cases)
+    EXPECT_EQ((interval ? stepInterval : stepCacheLevel)(shown, up), expected)
+        << (interval ? "interval " : "cache ") << shown << (up ? " up" : " down");
 }
 
 TEST(ConfigValues, SliderPercentTruncates) {
@@ -27,17 +22,12 @@ TEST(ConfigValues, SliderPercentTruncates) {
     EXPECT_EQ(sliderToPercent(position), percent) << position;
 }
 
-TEST(ConfigValues, TextureSizesNeverOfferTheMaximum) {
+TEST(ConfigValues, TextureSizesNeverOfferTheMaximumAndLongLanguageNamesAreNotOffered) {
   using Sizes = std::vector<int32_t>;
   EXPECT_EQ(textureSizeChoices(2048), (Sizes{1024, 512, 256}));
-  EXPECT_EQ(textureSizeChoices(512), (Sizes{256}));
   EXPECT_EQ(textureSizeChoices(511), Sizes{});
-}
-
-TEST(ConfigValues, LanguagesLongerThanTheSettingHoldsAreNotOffered) {
-  using Names = std::vector<std::string>;
   EXPECT_EQ(offeredLanguages({"en", "abcdefghijkl", "abcdefghijk", "cz", "en.old"}),
-            (Names{"en", "abcdefghijk", "cz"}));
+            (std::vector<std::string>{"en", "abcdefghijk", "cz"}));
 }
 
 TEST(ConfigValues, ExtensionsLogListsOneNamePerLine) {

@@ -7,22 +7,14 @@
 #include "dialogs/status_text.h"
 
 TEST(ShortenStatus, KeepsUpToEighteenCharactersAndShortensLongerOnes) {
-  const struct {
-    const char* text;
-    std::string shown;
-  } cases[] = {
-      {nullptr, ""},
-      {"abcdefghijklmnopqr", "abcdefghijklmnopqr"},
-      {"abcdefghijklmnopqrs", "abcdefghijklmnopq..."},
-      {"photo_number_07.jpg", "photo_number_07.j..."},
-  };
-  for (const auto& c : cases) {
+  const std::string longText(500, 'x');
+  const std::pair<const char*, std::string> cases[] = {
+      {nullptr, ""}, {"abcdefghijklmnopqr", "abcdefghijklmnopqr"},
+      {"photo_number_07.jpg", "photo_number_07.j..."}, {longText.c_str(), std::string(17, 'x') + "..."}};
+  for (const auto& [text, shown] : cases) {
     char status[statusCapacity];
-    std::memset(status, '#', sizeof status);
-    shortenStatus(c.text, status);
-    EXPECT_EQ(status, c.shown) << (c.text ? c.text : "null");
+    std::memset(status, '#', sizeof status);  // a missing terminator shows as '#'
+    shortenStatus(text, status);
+    EXPECT_EQ(status, shown) << (text ? text : "null");
   }
-  char status[statusCapacity];
-  shortenStatus(std::string(500, 'x').c_str(), status);
-  EXPECT_EQ(status, std::string(17, 'x') + "...");
 }

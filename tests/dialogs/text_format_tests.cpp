@@ -4,15 +4,11 @@
 #include "dialogs/text_format.h"
 
 TEST(TextPlaces, OnlySPlacesAreFilled) {
-  const struct {
-    const char* format;
-    const char* filled;
-  } cases[] = {
+  const std::pair<const char*, const char*> cases[] = {
       {"%s%s%s all", "Ann\r\nBob all"},
       {"%d %n %x %s 100%% %", "%d %n %x Ann 100% %"},
-      {"%s %s %s %s", "Ann \r\n Bob "},  // more places than arguments
-  };
-  for (const auto& known : cases)
-    EXPECT_EQ(fillTextPlaces(known.format, {"Ann", "\r\n", "Bob"}), known.filled) << known.format;
+      {"%s %s %s %s", "Ann \r\n Bob "}};  // more places than arguments
+  for (const auto& [format, filled] : cases)
+    EXPECT_EQ(fillTextPlaces(format, {"Ann", "\r\n", "Bob"}), filled) << format;
   EXPECT_EQ(fillTextPlaces("[%s]", {nullptr}), "[]");
 }

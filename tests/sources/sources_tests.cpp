@@ -8,17 +8,14 @@
 
 #include "fake_listing.h"
 #include "sources/check_path.h"
-#include "sources/folder_scan.h"
 #include "sources/photo_kind.h"
 #include "sources/photo_list.h"
 
 namespace {
-
 TEST(PhotoKind, AcceptsTheFiveExtensionsInAnyCaseAndNothingElse) {
   const std::pair<const char*, int> cases[] = {  // kind, or -1 for no photo
-      {"a.bmp", 0},   {"IMG_0001.JPG", 1}, {"x.Png", 2},   {"a.b.gif", 3}, {"t.tga", 4},
-      {".jpg", 1},    {"a.jpeg", -1},      {"a.tif", -1},  {"jpg", -1},    {"a.jpg.txt", -1},
-      {"a.", -1},     {"a.jp", -1},        {"a.jpgx", -1}, {"a.JPg", 1}};
+      {"a.bmp", 0},  {"IMG_0001.JPG", 1}, {"x.Png", 2},  {"a.b.gif", 3}, {"t.TgA", 4},     {".jpg", 1},
+      {"a.jpeg", -1}, {"a.tif", -1},      {"jpg", -1},   {"a.", -1},     {"a.jpg.txt", -1}, {"a.jp", -1}};
   for (const auto& [name, expected] : cases) {
     uint32_t kind = 99;
     EXPECT_EQ(photoKind(name, &kind), expected >= 0) << name;
@@ -27,9 +24,9 @@ TEST(PhotoKind, AcceptsTheFiveExtensionsInAnyCaseAndNothingElse) {
 }
 
 // A file system of named files and folders; counts the folder listings the check asks for.
-class FakeProbe : public PathProbe {
-public:
-  std::set<std::string> files, folders;
+struct FakeProbe : PathProbe {
+  std::set<std::string> files = {"C:\\Photos\\a.jpg", "C:\\top.png", "C:\\Photos\\README", "a\\b.jpg", "b.jpg"};
+  std::set<std::string> folders;
   int listings = 0;
   bool namesFile(const char* path) override { return files.count(path) > 0; }
   bool listsAsFolder(const char* path) override { return ++listings, folders.count(path) > 0; }
@@ -37,35 +34,30 @@ public:
 
 TEST(CheckPath, NormalisesAndValidates) {
   const std::string longest = "C:\\" + std::string(257, 'x');  // 260 characters
-  struct Case {
-    std::string input;
-    bool valid;
-    std::string result;  // the text afterwards
-    int listings;
-  };
-  const Case cases[] = {
+  // The path, whether it is valid, the text afterwards, the listings asked for.
+  const std::tuple<std::string, bool, std::string, int> cases[] = {
       {"C:\\Photos", true, "C:\\Photos", 1},
-      {"C:\\Photos\\", true, "C:\\Photos", 1},              // one trailing backslash goes
-      {"C:/Photos/", true, "C:\\Photos", 1},                // slashes become backslashes
-      {"C:\\Photos\\a.jpg", true, "C:\\Photos", 1},         // a file gives its folder
-      {"C:\\Photos\\README", true, "C:\\Photos", 1},        // ... with or without a dot
-      {"C:\\top.png", true, "C:\\", 0},                     // a file in a drive root
+      {"C:\\Photos\\", true, "C:\\Photos", 1},                  // one trailing backslash goes
+      {"C:/Photos/", true, "C:\\Photos", 1},                    // slashes become backslashes
+      {"C:\\Photos\\a.jpg", true, "C:\\Photos", 1},             // a file gives its folder
+      {"C:\\Photos\\README", true, "C:\\Photos", 1},            // ... with or without a dot
+      {"C:\\top.png", true, "C:\\", 0},                         // a file in a drive root
       {"C:\\My.Photos\\2007", true, "C:\\My.Photos\\2007", 1},  // a dotted folder stays whole
       {"C:\\Photos\\missing.jpg", false, "C:\\Photos\\missing.jpg", 1},
-      {"C:", true, "C:\\", 0},                              // drives need no listing
-      {"", false, "", 0},                                   // not the current drive's root
+      {"C:", true, "C:\\", 0},                                  // drives need no listing
+      {"", false, "", 0},  {"/", false, "", 0},                 // not the current drive's root
+      {"//a", true, "\\\\a", 1}, {"a", true, "a", 1},            // short names
+      {"a\\b.jpg", true, "a", 1}, {"b.jpg", false, "b.jpg", 1},  // the last has no folder to give
       {longest, true, longest, 1},
-      {longest + "y", false, longest + "y", 0},             // too long
-  };
-  for (const Case& c : cases) {
+      {longest + "y", false, longest + "y", 0}};                // too long
+  for (const auto& [input, valid, result, listings] : cases) {
     FakeProbe probe;
-    probe.folders = {"C:\\Photos", "C:\\My.Photos\\2007", longest};
-    probe.files = {"C:\\Photos\\a.jpg", "C:\\top.png", "C:\\Photos\\README"};
-    std::vector<char> path(c.input.begin(), c.input.end());
+    probe.folders = {"C:\\Photos", "C:\\My.Photos\\2007", longest, "a", "\\\\a"};
+    std::vector<char> path(input.begin(), input.end());
     path.resize(path.size() + 2, '\0');
-    EXPECT_EQ(checkPathWith(path.data(), probe), c.valid) << c.input;
-    EXPECT_EQ(std::string(path.data()), c.result) << c.input;
-    EXPECT_EQ(probe.listings, c.listings) << c.input;
+    EXPECT_EQ(checkPathWith(path.data(), probe), valid) << input;
+    EXPECT_EQ(std::string(path.data()), result) << input;
+    EXPECT_EQ(probe.listings, listings) << input;
   }
 }
 
@@ -75,33 +67,24 @@ std::vector<std::string> pathsOf(const PhotoList& list) {
   return paths;
 }
 
-TEST(Scan, TreeIsDepthFirstPreOrderFolderAloneSkipsSubFoldersAndDotNamesAreSkipped) {
+TEST(Scan, TreeIsDepthFirstPreOrderAndFolderAloneSkipsSubFolders) {
   FakeListing listing;
-  listing.folders["P"] = {{".", true},   {"..", true},   {"a.jpg", false}, {"sub", true},
-                          {"n.txt", false}, {"b.PNG", false}, {"gone", true}, {"z.tga", false}};
+  listing.folders["P"] = {{".", true},      {"..", true},     {"a.jpg", false}, {"sub", true},
+                          {"n.txt", false}, {"b.PNG", false}, {"gone", true},   {"z.tga", false}};
   listing.folders["P\\sub"] = {{".", true}, {"c.gif", false}, {"deeper", true}, {"c2.bmp", false}};
   listing.folders["P\\sub\\deeper"] = {{"d.bmp", false}, {"x.jpeg", false}};
-
+  listing.folders["P\\."] = listing.folders["P\\.."] = {{"dot.jpg", false}};  // never listed
   PhotoList tree;
   scanTree(tree, "P", listing);
-  tree.finishScan();
-  EXPECT_EQ(pathsOf(tree), (std::vector<std::string>{"P\\a.jpg", "P\\sub\\c.gif",
-                                                     "P\\sub\\deeper\\d.bmp", "P\\sub\\c2.bmp",
-                                                     "P\\b.PNG", "P\\z.tga"}));
+  EXPECT_EQ(pathsOf(tree), (std::vector<std::string>{"P\\a.jpg", "P\\sub\\c.gif", "P\\sub\\deeper\\d.bmp",
+                                                     "P\\sub\\c2.bmp", "P\\b.PNG", "P\\z.tga"}));
   EXPECT_EQ(tree.entries[2]->folder, "P\\sub\\deeper");
   EXPECT_EQ(tree.entries[2]->name, "d.bmp");
+  EXPECT_EQ(tree.entries[1]->kind, 3u);  // the GIF kind
 
   PhotoList alone;
   scanFolder(alone, "P", listing);
   EXPECT_EQ(pathsOf(alone), (std::vector<std::string>{"P\\a.jpg", "P\\b.PNG", "P\\z.tga"}));
-
-  // Dot names are skipped even as files; a drive root lists no "." entry, may start with a
-  // sub-folder, and doubles the backslash.
-  listing.folders["C:\\"] = {{"Photos", true}, {".", false}, {"root.bmp", false}};
-  listing.folders["C:\\\\Photos"] = {{"p.jpg", false}};
-  PhotoList list;
-  scanTree(list, "C:\\", listing);
-  EXPECT_EQ(pathsOf(list), (std::vector<std::string>{"C:\\\\Photos\\p.jpg", "C:\\\\root.bmp"}));
 }
 
 // A loop of links (a link to the folder itself and one back to its parent) is never entered,
@@ -115,16 +98,14 @@ TEST(Scan, LinksAreNotFollowedDepthIsBoundedAndCancelStopsAtOnce) {
   listing.folders["L\\sub\\back"] = {{"loop.jpg", false}};
   PhotoList loop;
   scanTree(loop, "L", listing);
-  EXPECT_EQ(pathsOf(loop), (std::vector<std::string>{"L\\a.jpg", "L\\sub\\b.jpg",
-                                                     "L\\sub\\shortcut.png"}));
+  EXPECT_EQ(pathsOf(loop), (std::vector<std::string>{"L\\a.jpg", "L\\sub\\b.jpg", "L\\sub\\shortcut.png"}));
 
   // D holds D\d and d0.jpg, D\d holds D\d\d and d1.jpg, and so on.
   std::string folder = "D";
-  std::vector<std::string> depths;
-  depths.reserve(6);  // the listing holds pointers into these names
-  for (int level = 0; level < 6; ++level, folder += "\\d") {
-    depths.push_back("d" + std::to_string(level) + ".jpg");
-    listing.folders[folder] = {{"d", true}, {depths.back().c_str(), false}};
+  const char* const names[] = {"d0.jpg", "d1.jpg", "d2.jpg", "d3.jpg", "d4.jpg", "d5.jpg"};
+  for (const char* name : names) {
+    listing.folders[folder] = {{"d", true}, {name, false}};
+    folder += "\\d";
   }
   for (int maxDepth : {0, 2, 5}) {
     ScanLimits limits;
@@ -132,7 +113,7 @@ TEST(Scan, LinksAreNotFollowedDepthIsBoundedAndCancelStopsAtOnce) {
     PhotoList list;
     scanTree(list, "D", listing, limits);
     ASSERT_EQ(list.entries.size(), static_cast<size_t>(maxDepth + 1)) << maxDepth;
-    EXPECT_EQ(list.entries.front()->name, depths[maxDepth]) << maxDepth;
+    EXPECT_EQ(list.entries.front()->name, names[maxDepth]) << maxDepth;
   }
 
   std::atomic<bool> cancel{false};
@@ -151,5 +132,4 @@ TEST(Scan, LinksAreNotFollowedDepthIsBoundedAndCancelStopsAtOnce) {
     EXPECT_EQ(list.entries.size(), cancelAfter == 7 ? 1u : 0u) << cancelAfter;
   }
 }
-
 }  // namespace

@@ -2,7 +2,6 @@
 // folders, includes and line ends, and the limits that keep hostile files harmless.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstring>
 
 #include "fuzz/structure_check.h"
@@ -11,71 +10,55 @@
 #include "structure/read_budget.h"
 #include "tree_text.h"
 
-namespace {
-struct ReadCase {
-  const char* text;
-  const char* tree;
-  bool result;
-};
-
-const ReadCase readCases[] = {
-    {"[]", "{}", true},
-    {"[ Program ] a=1; [/Program] [Program] b=2; [/ Program ]", "Program{a=1;b=2;}", true},
-    {"a = a b ;", "a=ab;", true},
-    {"a = 'a b' ; b=\"x'y\"; c='x\"y'; ab'c d'e = ok;", "a=a b;b=x'y;c=x\"y;abc de=ok;", true},
-    {"v = [x]@/y ;", "v=[x]@/y;", true},
-    {"a=b=c;", "a{}b=c;", true},
-    {"k='line\nnext # not a comment';", "k=line\nnext # not a comment;", true},
-    {"k='a\\'b\\\\c\\x'; l=a\\b;", "k=a'b\\cx;l=a\\b;", true},
-    {"k=1; k=2; [s]a=1;[/s][s]b=2;[/s]", "k=2;s{a=1;b=2;}", true},
-    {"[open] k=v; [inner] x=1;", "open{k=v;inner{x=1;}}", true},
-    {"k=v; tail=", "k=v;tail{}", true},
-    {"k=v; tail", "k=v;", true},
-    {"[a] x=1; [/] y=2;", "a{x=1;}y=2;", true},
-    {"[Program] a=1; [/Other] b=2; [/Program] c=3;", "Program{a=1;}b=2;", false},
-    {"[P][Program] a=1; [/Other] b=2; [/P] c=3;", "P{Program{a=1;}b=2;}c=3;", true},
-    {"a=1; [/] b=2;", "a=1;", false},
-    {"# comment\n a # inside # = # here too\n 1 ; # end", "a=1;", true},
-    {"word; ;; k=v;", "k=v;", true},
-    {"=v; [] =w; [/]", "{=w;}", true},  // a merging header reuses the key
-    {"[a@] [/a]", "a@.{}", true},
-    {"[a=] [/a] b=1;", "a{}", false},
-    {"[a@b@c] k=1; [/a]", "a{}", false},
-    {"[a@b=c=d] [/a]", "a@b{}", false},
-    {"[\"/x\"] k=1; [/\"/x\"]", "/x{k=1;}", true},
-    {"[s] k=\"\"; e=; [/s]", "s{k=;e=;}", true},
-    {"k=1; [k] [/k] i=2; [i=f] r=3; [r@k] [/r]", "k{}i=f{}r@k{}", true},
-    {"[i=f] [r@k] [/r] i=1; r=2;", "i=1;r=2;", true},
-};
-}  // namespace
-
 TEST(StructureFormat, ReaderTurnsTextsIntoTrees) {
+  // The text, the tree read from it, and whether the read succeeds.
+  const std::tuple<const char*, const char*, bool> cases[] = {
+      {"[]", "{}", true},                             {"a = a b ;", "a=ab;", true},
+      {"[ Program ] a=1; [/Program] [Program] b=2; [/ Program ]", "Program{a=1;b=2;}", true},
+      {"a = 'a b' ; b=\"x'y\"; c='x\"y'; ab'c d'e = ok;", "a=a b;b=x'y;c=x\"y;abc de=ok;", true},
+      {"v = [x]@/y ;", "v=[x]@/y;", true},            {"a=b=c;", "a{}b=c;", true},
+      {"k='line\nnext # not a comment';", "k=line\nnext # not a comment;", true},
+      {"k='a\\'b\\\\c\\x'; l=a\\b;", "k=a'b\\cx;l=a\\b;", true},
+      {"k=1; k=2; [s]a=1;[/s][s]b=2;[/s]", "k=2;s{a=1;b=2;}", true},
+      {"[open] k=v; [inner] x=1;", "open{k=v;inner{x=1;}}", true},
+      {"k=v; tail=", "k=v;tail{}", true},             {"k=v; tail", "k=v;", true},
+      {"[a] x=1; [/] y=2;", "a{x=1;}y=2;", true},     {"a=1; [/] b=2;", "a=1;", false},
+      {"[Program] a=1; [/Other] b=2; [/Program] c=3;", "Program{a=1;}b=2;", false},
+      {"[P][Program] a=1; [/Other] b=2; [/P] c=3;", "P{Program{a=1;}b=2;}c=3;", true},
+      {"# comment\n a # inside # = # here too\n 1 ; # end", "a=1;", true},
+      {"word; ;; k=v;", "k=v;", true},                {"=v; [] =w; [/]", "{=w;}", true},  // [] reuses the key
+      {"[a@] [/a]", "a@.{}", true},                   {"[a=] [/a] b=1;", "a{}", false},
+      {"[a@b@c] k=1; [/a]", "a{}", false},            {"[a@b=c=d] [/a]", "a@b{}", false},
+      {"[\"/x\"] k=1; [/\"/x\"]", "/x{k=1;}", true},   {"[s] k=\"\"; e=; [/s]", "s{k=;e=;}", true},
+      {"k=1; [k] [/k] i=2; [i=f] r=3; [r@k] [/r]", "k{}i=f{}r@k{}", true},
+      {"[i=f] [r@k] [/r] i=1; r=2;", "i=1;r=2;", true},
+      {"[b]k=1;[/b][a@b][/]", "b{k=1;}a@b{*k=1;}", true}};  // a bare closing tag resolves too
   MemoryStorage storage;  // includes find no files
-  for (const ReadCase& c : readCases) {
+  for (const auto& [text, tree, result] : cases) {
     Structure root;
-    EXPECT_EQ(readText(root, c.text), c.result) << c.text;
-    EXPECT_EQ(dumpChildren(root), c.tree) << c.text;
+    EXPECT_EQ(readText(root, text), result) << text;
+    EXPECT_EQ(dumpChildren(root), tree) << text;
     // Byte by byte it reads the same, and what is written reads back the same.
-    EXPECT_EQ(checkStructureText(reinterpret_cast<const uint8_t*>(c.text), strlen(c.text)), "") << c.text;
+    EXPECT_EQ(checkStructureText(reinterpret_cast<const uint8_t*>(text), strlen(text)), "") << text;
   }
 }
 
 TEST(StructureFormat, IncludeLeavesItsSectionOpenAndReadsTheFile) {
   MemoryStorage storage;
-  storage.files["./part.conf"] = "inner=1;[deep]x=2;[/deep]";
+  storage.files["./part.conf"] = "inner=1;[deep]x=2;[/deep][deep]y=3;[/deep]";
   storage.files["./sub/nested.conf"] = "[n=more.conf]";
   storage.files["./sub/more.conf"] = "m=3;";
   Structure root;
   EXPECT_TRUE(readText(root, "[s] [inc=part.conf] after=1; [/s] [t=sub\\nested.conf] [r@.s.inc=part.conf] own=1; [/r]"));
   EXPECT_EQ(dumpChildren(root),
-            "s{inc=part.conf{inner=1;deep{x=2;}}after=1;}t=sub\\nested.conf{n=more.conf{m=3;}}"
+            "s{inc=part.conf{inner=1;deep{x=2;y=3;}}after=1;}t=sub\\nested.conf{n=more.conf{m=3;}}"
             "r@.s.inc=part.conf{own=1;}");
   EXPECT_EQ(storage.current, ".");
 
   // A reference into another file takes the path from that file's root.
   Structure fromFile;
   EXPECT_TRUE(readText(fromFile, "[r@.deep=part.conf] own=1; [/r]"));
-  EXPECT_EQ(dumpChildren(fromFile), "r@.deep=part.conf{own=1;*x=2;}");
+  EXPECT_EQ(dumpChildren(fromFile), "r@.deep=part.conf{own=1;*x=2;*y=3;}");  // read merged
 
   // Saving writes each include into its own file and only its header into the outer one.
   storage.files.clear();
@@ -85,7 +68,7 @@ TEST(StructureFormat, IncludeLeavesItsSectionOpenAndReadsTheFile) {
   EXPECT_EQ(storage.files["./main.conf"],
             "[s]\r\n\t[inc=part.conf]\r\n\tafter=1;\r\n[/s]\r\n[t=\"sub\\\\nested.conf\"]\r\n"
             "[r@.s.inc=part.conf]\r\n\town=1;\r\n[/r]\r\n");
-  EXPECT_EQ(storage.files["./part.conf"], "inner=changed;\r\n[deep]\r\n\tx=2;\r\n[/deep]\r\n");
+  EXPECT_EQ(storage.files["./part.conf"], "inner=changed;\r\n[deep]\r\n\tx=2;\r\n\ty=3;\r\n[/deep]\r\n");
   EXPECT_EQ(storage.files["./sub/nested.conf"], "[n=more.conf]\r\n");
   EXPECT_EQ(storage.files["./sub/more.conf"], "m=3;\r\n");
 }
@@ -109,15 +92,13 @@ TEST(StructureFormat, WriterQuotesEveryStructuralCharacter) {
   EXPECT_EQ(writeText(root), "k=\"C:\\\\Photos\";\nk=\"My Photos\";\nk=\"say \\\"hi\\\"\";\nk=;\nk=\"a=b\";\nk=\r\xE8;\n");
 }
 
-// An output that refuses only the write numbered `failAt` (counting from 0).
-class FailingOutput : public StructureOutput {
-public:
-  explicit FailingOutput(int failAt) : failAt(failAt) {}
-  bool put(const char*, size_t) override { return writes++ != failAt; }
-  int failAt, writes = 0;
-};
-
 TEST(StructureFormat, AWriteThatFailsAnywhereIsReported) {
+  // An output that refuses only the write numbered `failAt` (counting from 0).
+  struct FailingOutput : StructureOutput {
+    explicit FailingOutput(int failAt) : failAt(failAt) {}
+    bool put(const char*, size_t) override { return writes++ != failAt; }
+    int failAt, writes = 0;
+  };
   Structure root;
   readText(root, "[s@r] [t] k=v; [/t] [/s]");
   Structure* section = root.childAt(0);
@@ -142,7 +123,6 @@ TEST(StructureFormat, FilesUseCrLfAndFoldersBeforeABackslash) {
   ASSERT_TRUE(root.load("sub\\a.conf"));
   EXPECT_STREQ(root.name(), "sub\\a.conf");
   EXPECT_EQ(dumpChildren(root), "k=" + value + ";lone=x\ry;q=1\n2;i=b.conf{inside=1;}");
-  EXPECT_EQ(std::filesystem::current_path(), folder.path);
 
   root.findChild("i")->findChild("inside")->setValue("2");
   ASSERT_TRUE(root.save());
@@ -172,11 +152,10 @@ TEST(StructureFormat, HostileFilesStayBounded) {
     bomb += "[" + level + "][x@." + previous + "][/x][y@." + previous + "][/y][/" + level + "]";
   }
   storage.files["./self.conf"] = "[again=self.conf] [r@.x=self.conf][/r] [q@.x=self.conf][/q] k=1;";
+  // Each read is cut off by the limits and reported as failed.
   for (const std::string& text : {nested, bomb, std::string("[s=self.conf]")}) {
-    auto start = std::chrono::steady_clock::now();
     Structure root;
     EXPECT_FALSE(readText(root, text)) << text.substr(0, 40);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20)) << text.substr(0, 40);
   }
   // Nesting stops at the limit; the sections up to it are kept.
   Structure root;

@@ -21,7 +21,9 @@ TEST(StructureTree, KeysAndSectionsExcludeEachOther) {
   root.addChild("both")->addChild("child", "x");
   EXPECT_STREQ(root.valueOr("both", "default")->value(), "default");
   EXPECT_STREQ(root.valueOr("both", "other")->value(), "default");  // a value is kept
-  EXPECT_EQ(dumpChildren(root), "key{inner{}}section=now a key;both=default;");
+  root.addChild("last", "v", 99);  // a position past the end appends
+  EXPECT_EQ(dumpChildren(root), "key{inner{}}section=now a key;both=default;last=v;");
+  EXPECT_FALSE(Structure().load() || Structure().save());  // without a file
 }
 
 TEST(StructureTree, LookupsAreExactAndTheNameIndexFollowsEveryChange) {
@@ -37,12 +39,14 @@ TEST(StructureTree, LookupsAreExactAndTheNameIndexFollowsEveryChange) {
   for (int i = 0; i < 40; ++i) many.addChild(("k" + std::to_string(i)).c_str(), "v");
   many.addChild("k39", "duplicate", 0);
   EXPECT_EQ(many.indexOfChild("k39"), 0);
+  EXPECT_EQ(many.indexOfChild("k39", 1), 40);  // from a later start the list is scanned
   many.childAt(0)->setName("renamed");
   EXPECT_EQ(many.indexOfChild("k39"), 40);
   Structure other;
   ASSERT_TRUE(other.attachChild(many.childAt(0)));
   EXPECT_EQ(many.indexOfChild("renamed"), -1);
   EXPECT_EQ(many.indexOf(other.childAt(0)), -1);  // another parent's child
+  EXPECT_TRUE(many.indexOf(nullptr) == -1 && !other.attachChild(other.childAt(0)));  // already there
   EXPECT_EQ(many.indexOfChild("k0"), 0);
   many.addChild("late", "v");  // appended while the index is in use
   EXPECT_EQ(many.indexOfChild("late"), static_cast<int32_t>(many.childCount()) - 1);

@@ -1,6 +1,8 @@
 #pragma once
 // Helpers for checking structure trees: a compact dump, reading and writing texts in
 // memory, and the comparison used by the round-trip checks.
+#include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "structure/structure.h"
@@ -18,18 +20,60 @@ public:
 // The tree as one line: keys as name=value; sections as name{...}, with "@reference" and
 // "=file" after the name when present; inherited nodes start with "*". Names and values
 // are shown as they are, so use texts without the characters of this notation.
-std::string dumpTree(const Structure& node);
+inline std::string dumpTree(const Structure& node);
 inline std::string dumpChildren(const Structure& node) {
   std::string text;
   for (uint32_t i = 0; i < node.childCount(); ++i) text += dumpTree(*node.childAt(i));
   return text;
 }
+inline std::string dumpTree(const Structure& node) {
+  std::string text = node.inherited() ? "*" : "";
+  text += node.nameString();
+  if (node.hasValue()) return text + "=" + *node.valueString() + ";";
+  if (node.reference()) text += std::string("@") + node.reference();
+  if (node.file()) text += std::string("=") + node.file();
+  return text + "{" + dumpChildren(node) + "}";
+}
 
 // Reads `text` (LF line ends) into `root`, which gets type 3 unless `type` says otherwise.
-bool readText(Structure& root, const std::string& text, uint32_t type = 3);
+inline bool readText(Structure& root, const std::string& text, uint32_t type = 3) {
+  root.setType(type);
+  bool result = root.read(text.data(), text.size(), 1);
+  return root.read(nullptr, 0, 3) && result;
+}
+
 // The written form of the children of `root` (LF line ends).
-std::string writeText(Structure& root);
+inline std::string writeText(Structure& root) {
+  MemoryOutput output;
+  for (uint32_t i = 0; i < root.childCount(); ++i) root.childAt(i)->write(&output, 0, true);
+  return output.text;
+}
+
+// The non-inherited nodes below `node`, every text prefixed with its length so that no name
+// or value can imitate the notation.
+inline std::string ownNodes(const Structure& node) {
+  auto text = [](char kind, const char* bytes, size_t length) {
+    return bytes ? kind + std::to_string(length) + ":" + std::string(bytes, length) : std::string();
+  };
+  std::string dump;
+  for (uint32_t i = 0; i < node.childCount(); ++i) {
+    const Structure& child = *node.childAt(i);
+    if (child.inherited()) continue;
+    const char *reference = child.reference(), *file = child.file();
+    dump += text('n', child.name(), child.nameString().size()) +
+            text('v', child.value(), child.hasValue() ? child.valueString()->size() : 0) +
+            text('r', reference, reference ? strlen(reference) : 0) + text('f', file, file ? strlen(file) : 0) +
+            "{" + ownNodes(child) + "}";
+  }
+  return dump;
+}
 
 // Compares the non-inherited nodes of two trees: names, values, references, files, order
 // and nesting. Empty when they agree, else both around where they first differ.
-std::string compareWithoutInherited(const Structure& expected, const Structure& actual);
+inline std::string compareWithoutInherited(const Structure& expected, const Structure& actual) {
+  std::string left = ownNodes(expected), right = ownNodes(actual);
+  if (left == right) return std::string();
+  size_t at = std::mismatch(left.begin(), left.end(), right.begin(), right.end()).first - left.begin();
+  at = at > 40 ? at - 40 : 0;
+  return "..." + left.substr(at, 100) + "\n  became\n..." + right.substr(at, 100);
+}
