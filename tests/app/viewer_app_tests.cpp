@@ -1,13 +1,17 @@
-// Ovix's application object in-process, in a scratch program folder with a config.conf of the
-// test's: the window's modes, the GL state, the idle frame, the keys, wheel and context menu
-// driving a real photo show, and clicks on the menu panel. Last, the window registry under
-// three threads.
+// Ovix's application object in-process, in a scratch program folder (ProgramFolder) with a
+// config.conf of the test's: the window's modes, the GL state, the idle frame, the keys, wheel,
+// context menu and menu panel. Its photo show, read from the show's own state: first and last
+// photo for folders that fit the cache's window and folders that do not, folders smaller than a
+// group, the line of a show with nothing to show (empty and unreadable folders, photos gone), a
+// cancelled scan. The open photos dialog: what its controls store, when the settings are saved,
+// and what run, cancel and Esc do to the show. Last, the window registry under three threads.
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
 
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
 #include <thread>
 #include <tuple>
 #include <vector>
@@ -16,16 +20,19 @@
 #include "app/logo_wheel.h"
 #include "app/viewer_app.h"
 #include "dialogs/dialog_test_support.h"
+#include "dialogs/open_dialog.h"
 #include "e2e/show_driver.h"
 #include "glui/menu_panel.h"
 #include "glui/scene_point.h"
 #include "photos/fade_effect.h"
 #include "photos/photo_show.h"
+#include "photos/texture_image.h"
 #include "platform/window_registry.h"
+#include "sources/loading_reporter.h"
 #include "structure/settings.h"
 
 namespace {
-std::string lastOpened;
+const auto* const environment = ::testing::AddGlobalTestEnvironment(new ProgramFolder);
 
 bool quitPosted() {
   MSG message;
@@ -44,25 +51,16 @@ int brighter(int level, int x, int y, int width, int height) {
 class AppTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    GetCurrentDirectoryA(MAX_PATH, previousFolder);
-    folder = makeScratchFolder("ovix-app");
-    for (const char* part : {"\\languages", "\\data", "\\help"})
-      copyFolder(stagedProgramFolder() + part, folder + part);
-    ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
-    instance = GetModuleHandleA(nullptr);
-    openDocument = [](const char* address) { lastOpened = address; };
     quitPosted();  // the one the last test's shut-down left
-    writeFile("config.conf",
-              "[Configuration][Program]check_updates=false;full_screen=false;x=40;y=30;[/Program][/Configuration]");
+    writeFile("config.conf", "[Configuration][Program]check_updates=false;full_screen=false;x=40;y=30;[/Program]"
+                             "[Graphics]texture_size=256;[/Graphics][/Configuration]");
     settings = Settings();
     panelsHidden = false;
     app = new ViewerApp();
     GetClientRect(app->handle, &client);
   }
   void TearDown() override {
-    if (ViewerApp::current) DestroyWindow(ViewerApp::current->handle);
-    SetCurrentDirectoryA(previousFolder);
-    removeFolder(folder);
+    if (ViewerApp::current) DestroyWindow(ViewerApp::current->handle);  // deletes the show
     if (!photos.empty()) removeFolder(photos);
   }
   // A key press as the window gets it, held for two frames: the command must not repeat.
@@ -74,10 +72,37 @@ protected:
     SendMessageA(app->handle, WM_KEYUP, key, 0);
     SendMessageA(app->handle, WM_KEYUP, VK_CONTROL, 0);
   }
+  // The app's show, replaced by one of `count` new photos (makePhotoFolder), and three files
+  // that are no pictures when `unreadable`, with cache level 8; it never steps by itself.
+  PhotoShow& open(int count, LoadingReporter* reporter = nullptr, bool unreadable = false) {
+    delete app->photoShow;
+    if (!photos.empty()) removeFolder(photos);
+    photos = makePhotoFolder(count);
+    for (const char* name : {"\\a.jpg", "\\b.png", "\\c.bmp"})
+      if (unreadable) writeFile(photos + name, "not a picture at all");
+    lstrcpynA(photoDir, photos.c_str(), sizeof photoDir);
+    // cache level, texture size, flip time, effect, music, smoothing, names, folders, owner
+    const ShowParams params{8, 256, 1000000, 1111, false, false, false, photoDir, nullptr, app->handle, reporter};
+    return *(show = app->photoShow = new PhotoShow(params));
+  }
+  // One slideshow step, as the clock running out makes it, and the frame after it.
+  void step() {
+    show->tickCount = 0;
+    show->draw();
+    show->draw();
+  }
+  // The number in the name "photoNN" of the show's large photo; 0 for none.
+  int current() const {
+    int number = 0;
+    return show->current && show->current->name && std::sscanf(show->current->name, "photo%d", &number) == 1 ? number : 0;
+  }
+  // A new open dialog on the app's logo and show; it deletes itself with its window.
+  OpenDialog* openDialog() { return new OpenDialog(&app->logoWheel, &app->photoShow); }
 
-  char previousFolder[MAX_PATH] = {}, photoDir[256] = {};
-  std::string folder, photos;
+  char photoDir[256] = {};
+  std::string photos;
   ViewerApp* app = nullptr;
+  PhotoShow* show = nullptr;
   RECT client = {};
 };
 }  // namespace
@@ -85,8 +110,8 @@ protected:
 TEST_F(AppTest, CtrlEnterTogglesBetweenTheConfiguredWindowAndFullScreenAndQuittingSavesTheCorner) {
   for (int toggles = 0; toggles < 3; ++toggles) {
     const bool fullScreen = toggles == 1;
-    RECT place, expected = {40, 30, 40 + 450, 30 + 370};
-    if (fullScreen) expected = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    RECT place, expected = fullScreen ? RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}
+                                      : RECT{40, 30, 40 + 450, 30 + 370};
     GetWindowRect(app->handle, &place);
     EXPECT_TRUE(EqualRect(&place, &expected) && app->fullScreen == fullScreen) << toggles;
     EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(app->handle, GWL_STYLE)) & (WS_POPUP | WS_CAPTION),
@@ -97,7 +122,22 @@ TEST_F(AppTest, CtrlEnterTogglesBetweenTheConfiguredWindowAndFullScreenAndQuitti
   EXPECT_TRUE(ViewerApp::current == nullptr && settings.windowX == 0);
 }
 
-TEST_F(AppTest, ClearsToTheSettingsColourAndDrawsAtHeightZero) {
+TEST_F(AppTest, TheIdleFrameShowsTheWheelAndItsTextOrTheHelpAndClearsToTheSettingsColourAtHeightZero) {
+  const int w = client.right, h = client.bottom;
+  SendMessageA(app->handle, WM_TIMER, 0, 0);
+  EXPECT_GT(app->logoWheel->angle, 0.0f);
+  app->drawFrame();
+  EXPECT_GT(brighter(100, w / 2 - 40, h / 2 - 40, 80, 80), 1000);  // the wheel in the middle
+  EXPECT_GT(brighter(0, w - 40, 0, 40, 40), 800);  // the faint background in the lower right
+  EXPECT_EQ(brighter(100, w - 40, 0, 40, 40) + brighter(100, w * 3 / 4, h / 2, 20, 20), 0);
+  EXPECT_GT(brighter(100, 0, 0, w / 3, 40), 20);  // the text line in the lower left
+
+  for (int shown : {1, 0}) {  // the help picture, wider than the wheel, and away again
+    runAppCommand(*app, commandKeys);
+    app->drawFrame();
+    EXPECT_EQ(brighter(100, w * 3 / 4, h / 2, 20, 20) > 10, shown);
+  }
+
   settings.bgRed = 200;
   settings.bgGreen = 100;
   settings.bgBlue = 50;
@@ -115,23 +155,6 @@ TEST_F(AppTest, ClearsToTheSettingsColourAndDrawsAtHeightZero) {
   EXPECT_TRUE(viewport[3] == 1 && std::abs(projection[5] / projection[0] - 300.0) < 1e-3);  // aspect 300 / 1
   app->drawFrame();
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-}
-
-TEST_F(AppTest, TheIdleFrameShowsTheBackgroundTheTurningWheelAndItsTextOrTheHelpPicture) {
-  const int w = client.right, h = client.bottom;
-  SendMessageA(app->handle, WM_TIMER, 0, 0);
-  EXPECT_GT(app->logoWheel->angle, 0.0f);
-  app->drawFrame();
-  EXPECT_GT(brighter(100, w / 2 - 40, h / 2 - 40, 80, 80), 1000);  // the wheel in the middle
-  EXPECT_GT(brighter(0, w - 40, 0, 40, 40), 800);  // the faint background in the lower right
-  EXPECT_EQ(brighter(100, w - 40, 0, 40, 40) + brighter(100, w * 3 / 4, h / 2, 20, 20), 0);
-  EXPECT_GT(brighter(100, 0, 0, w / 3, 40), 20);  // the text line in the lower left
-
-  for (int shown : {1, 0}) {  // the help picture, wider than the wheel, and away again
-    runAppCommand(*app, commandKeys);
-    app->drawFrame();
-    EXPECT_EQ(brighter(100, w * 3 / 4, h / 2, 20, 20) > 10, shown);
-  }
 }
 
 TEST_F(AppTest, WithoutAShowThePhotoItemsAreGreyAndTheKeysTurnTheMenusChecksOpenTheHelpAndQuit) {
@@ -155,46 +178,42 @@ TEST_F(AppTest, WithoutAShowThePhotoItemsAreGreyAndTheKeysTurnTheMenusChecksOpen
     DestroyMenu(menu);
   }
   press(VK_F1);
-  EXPECT_EQ(lastOpened, "file:///" + folder + "/help/help_cz.html");
+  EXPECT_EQ(opened.empty() ? "" : opened.back(), "file:///" + programFolder + "/help/help_cz.html");
+  press('N', true);  // the configuration dialog, which goes with the main window
+  EXPECT_EQ(threadWindows("Ovix - Nastavení").size(), 1u);
   press('Q', true);
   EXPECT_TRUE(quitPosted());
 }
 
 TEST_F(AppTest, KeysTheWheelAndTheContextMenuDriveTheShowOncePerPressUpToTheLimits) {
-  photos = makePhotoFolder(6);
-  ShowParams params;  // as the open dialog fills it, but the show never steps by itself
-  params.cacheLevel = 8;
-  params.textureSize = 256;
-  params.flipTime = 100000;
-  params.photoDir = lstrcpynA(photoDir, photos.c_str(), sizeof photoDir);
-  params.ownerWindow = app->handle;
-  PhotoShow& show = *(app->photoShow = new PhotoShow(params));
+  open(6);
   const std::tuple<int, int, float*, float> moves[] = {  // key, presses, what moves, where it ends
-      {VK_UP, 1, &show.distance, -4.6f}, {VK_UP, 20, &show.distance, -2.5f}, {VK_DOWN, 40, &show.distance, -7.6f},
-      {'S', 1, &show.offsetY, 0.1f},     {'S', 30, &show.offsetY, 1.0f},     {'W', 30, &show.offsetY, -1.0f},
-      {'A', 30, &show.offsetX, 1.0f},    {'D', 30, &show.offsetX, -1.0f}};
+      {VK_UP, 1, &show->distance, -4.6f}, {VK_UP, 20, &show->distance, -2.5f}, {VK_DOWN, 40, &show->distance, -7.6f},
+      {'S', 1, &show->offsetY, 0.1f},     {'S', 30, &show->offsetY, 1.0f},     {'W', 30, &show->offsetY, -1.0f},
+      {'A', 30, &show->offsetX, 1.0f},    {'D', 30, &show->offsetX, -1.0f}};
   for (const auto& [key, presses, value, expected] : moves) {
     for (int i = 0; i < presses; ++i) press(key, key == 'A');  // Ctrl does not change A
     EXPECT_NEAR(*value, expected, 0.01f) << key << " x" << presses;
   }
   for (int delta : {WHEEL_DELTA, WHEEL_DELTA, -WHEEL_DELTA, WHEEL_DELTA})
     SendMessageA(app->handle, WM_MOUSEWHEEL, MAKEWPARAM(0, delta), 0);
-  EXPECT_NEAR(show.distance, -7.0f, 0.01f);
+  EXPECT_NEAR(show->distance, -7.0f, 0.01f);
   const std::pair<int, uint32_t> steps[] = {{VK_LEFT, 0}, {VK_RIGHT, 1}, {VK_RIGHT, 2}, {VK_LEFT, 1}};
   for (const auto& [key, group] : steps) {
     press(key);
-    EXPECT_EQ(show.groupIndex, group) << key;
+    EXPECT_EQ(show->groupIndex, group) << key;
   }
   press(VK_SPACE);
-  EXPECT_FALSE(show.playing);
+  step();  // paused, the clock running out moves nothing
+  EXPECT_TRUE(!show->playing && show->groupIndex == 1u);
 
   runAppCommand(*app, commandFadeEffect);
-  EXPECT_NE(dynamic_cast<FadeEffect*>(show.effect.currentEffect.get()), nullptr);
+  EXPECT_NE(dynamic_cast<FadeEffect*>(show->effect.currentEffect.get()), nullptr);
   HMENU menu = app->buildContextMenu();
   EXPECT_FALSE(GetMenuState(menu, commandFadeEffect, MF_BYCOMMAND) & MF_GRAYED);
   DestroyMenu(menu);
   DestroyWindow(app->handle);  // the shut-down writes the settings
-  EXPECT_NE(readFile(folder + "\\config.conf").find("effect=1112;"), std::string::npos);
+  EXPECT_NE(readFile("config.conf").find("effect=1112;"), std::string::npos);
 }
 
 TEST_F(AppTest, AClickOnAMenuButtonRunsItsCommandOnceOnTheNextFrame) {
@@ -207,9 +226,157 @@ TEST_F(AppTest, AClickOnAMenuButtonRunsItsCommandOnceOnTheNextFrame) {
     SendMessageA(app->handle, WM_TIMER, 0, 0);
     const std::vector<HWND> windows = threadWindows(windowClass ? windowClass : "none");
     EXPECT_EQ(windows.size(), windowClass ? 1u : 0u) << button;
-    for (HWND window : windows) DestroyWindow(window);
-    EXPECT_EQ(quitPosted(), windowClass == nullptr) << button;
+    EXPECT_EQ(quitPosted(), windowClass == nullptr) << button;  // the windows go with the main window
   }
+}
+
+TEST_F(AppTest, FirstAndLastPhotoInFoldersSmallerAndLargerThanTheWindow) {
+  for (int count : {3, 8, 10, 13}) {
+    SCOPED_TRACE(count);
+    open(count);
+    ASSERT_EQ(show->loaded(), std::min(count, 8));
+    EXPECT_EQ(current(), 1);
+
+    show->angle = 90.0f;
+    show->lastPhoto();
+    show->draw();
+    EXPECT_TRUE(current() == count && show->angle == 0.0f && show->tickCount == 1u);  // a photo change
+    step();  // after the last photo the folder starts over
+    EXPECT_EQ(current(), 1);
+
+    show->nextGroup();
+    show->draw();
+    show->firstPhoto();
+    show->draw();
+    EXPECT_TRUE(current() == 1 && show->groupIndex == 0u);
+    // As at a fresh open: the slideshow runs 1, 2, 3, 4 and then the next group on 5.
+    for (int expected = 2; expected <= 5 && count >= 5; ++expected) {
+      step();
+      EXPECT_EQ(current(), expected);
+    }
+  }
+}
+
+// Three photos: the fourth step shows the first, and the show stays on it. Thumbnail 3 beyond
+// two photos keeps the photo but counts as a change. No photos: every command is taken. The
+// film strip shows blank pictures beyond the photos. Paused, the pause button offers play.
+TEST_F(AppTest, FoldersSmallerThanAGroupStepWrapAndTakeEveryCommand) {
+  const std::tuple<int, std::vector<int>, int> folders[] = {{3, {2, 3, 1, 1, 1}, 3}, {2, {2}, 2}, {0, {0}, 0}};
+  for (const auto& [count, steps, onThumbnail3] : folders) {  // photos, the steps' photos, the thumbnail's
+    SCOPED_TRACE(count);
+    open(count);
+    for (int number : steps) {
+      step();
+      EXPECT_EQ(current(), number);
+    }
+    show->tickCount = 77;
+    show->angle = -90.0f;
+    show->selectThumbnail(2);
+    show->draw();
+    EXPECT_TRUE(current() == onThumbnail3 && show->groupIndex == 2u && show->tickCount == 1u && show->angle == 0.0f);
+    for (auto command : {&PhotoShow::firstPhoto, &PhotoShow::lastPhoto, &PhotoShow::nextGroup, &PhotoShow::previousGroup,
+                         &PhotoShow::togglePlaying})
+      (show->*command)();
+    step();
+    EXPECT_EQ(show->navigation.buttons[navigationPause]->imageIndex, 1u);
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(show->filmStrip.previews[k]->ownList == show->filmStrip.blankList, k >= count) << k;
+  }
+}
+
+// Nothing to show: an empty folder, one of files that are no pictures, and photos deleted while
+// the show runs, once a reload finds nothing left. The frame says so in the middle of the scene,
+// in letters far from the background.
+TEST_F(AppTest, AShowWithNothingToShowSaysSoInTheMiddleOfTheScene) {
+  for (int kind = 0; kind < 3; ++kind) {
+    SCOPED_TRACE(kind);
+    open(kind == 2 ? 20 : 0, nullptr, kind == 1);  // twenty: the last group's window is not decoded ahead of time
+    if (kind == 2) {
+      ASSERT_TRUE(waitFor([&] { return removeFolder(photos); }));  // files a decode has open go once it ends
+      show->lastPhoto();
+    }
+    glClearColor(1.0f, 1.0f, 1.0f, 0.5f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    show->draw();
+    std::vector<unsigned char> band(200 * 40 * 4);
+    glReadPixels(client.right / 2 - 100, client.bottom / 2 - 20, 200, 40, GL_RGBA, GL_UNSIGNED_BYTE, band.data());
+    int left = 200, right = -1;
+    for (int i = 0; i < 200 * 40; ++i)
+      if (band[i * 4] == band[i * 4 + 1] && band[i * 4 + 1] == band[i * 4 + 2] && band[i * 4] < 155)
+        left = std::min(left, i % 200), right = std::max(right, i % 200);
+    // A line of words, not a dot, centred in the window.
+    EXPECT_TRUE(right - left > 60 && std::abs(left + right - 200) < 8) << left << "-" << right;
+  }
+}
+
+TEST_F(AppTest, ACancelledScanStartsNoShow) {
+  struct Cancelling : LoadingReporter {  // cancels every scan it hears of, as the progress window's button does
+    void waitStarted(uint32_t, std::atomic<bool>* cancel) override { if (cancel) cancel->store(true); }
+  } cancelling;
+  open(3, &cancelling).draw();
+  EXPECT_TRUE(show->cancelled() && !show->current && show->loaded() == 0);
+}
+
+// The effect list opens on fade only for the fade code; the sub-folders box is saved the moment
+// it is clicked; cancel leaves the show, the logo and the stored folder alone (Esc and the close
+// box are the dialog frame's, seen with the configuration dialog).
+TEST_F(AppTest, OpenDialogShowsTheEffectSavesTheBoxAtOnceAndCancelLeavesTheShow) {
+  const int32_t effects[] = {1112, 1111, 4242};
+  for (int closing = 0; closing < 3; ++closing) {
+    SCOPED_TRACE(closing);
+    settings.effect = effects[closing];
+    OpenDialog* dialog = openDialog();
+    HWND window = dialog->handle;
+    EXPECT_EQ(SendMessageA(dialog->effectList, CB_GETCURSEL, 0, 0), closing == 0);
+    SendMessageA(dialog->subFoldersBox, BM_CLICK, 0, 0);  // ticks it, unticks it, ticks it
+    EXPECT_TRUE(settings.recursive == (closing != 1) &&
+                SendMessageA(dialog->subFoldersBox, BM_GETCHECK, 0, 0) == (closing != 1 ? BST_CHECKED : BST_UNCHECKED));
+    EXPECT_NE(readFile("config.conf").find(closing != 1 ? "recursive=true;" : "recursive=false;"), std::string::npos);
+    SetWindowTextA(dialog->photoEdit, "C:\\elsewhere");
+    SendMessageA(dialog->cancelButton, BM_CLICK, 0, 0);
+    EXPECT_TRUE(!IsWindow(window) && app->photoShow == nullptr && app->logoWheel && !settings.photoDir[0]);
+  }
+}
+
+// A folder name the ANSI code page cannot hold (here Japanese) is refused with a message; the
+// dialog stays, and neither the stored folder nor the show changes. Run stores the effect and the
+// folder, cut to what the setting holds, and replaces the logo and the show. A second run, of an
+// empty folder, replaces that show by an empty one; a config.conf that cannot be written is
+// reported once, and the show starts all the same.
+TEST_F(AppTest, OpenDialogRefusesAFolderOutsideTheCodePageAndRunStoresTheChoicesAndReplacesTheShow) {
+  auto run = [&](const std::wstring& typed, int effect) {  // true when the dialog went
+    OpenDialog* dialog = openDialog();
+    HWND window = dialog->handle;
+    SendMessageA(dialog->effectList, CB_SETCURSEL, effect, 0);
+    SetWindowTextW(dialog->photoEdit, typed.c_str());
+    SendMessageA(dialog->runButton, BM_CLICK, 0, 0);
+    return !IsWindow(window);
+  };
+  lstrcpyA(settings.photoDir, "C:\\Previous");
+  EXPECT_FALSE(run(L"C:\\\u5199\u771f", 0));  // the dialog stays, with the main window's owned windows
+  HWND box = FindWindowA("MsgBox Window", "Špatná cesta");
+  ASSERT_NE(box, nullptr);
+  EXPECT_NE(windowText(FindWindowExA(box, nullptr, "Static", nullptr)).find("obsahuje znaky"), std::string::npos);
+  EXPECT_TRUE(app->photoShow == nullptr && std::string(settings.photoDir) == "C:\\Previous");
+  DestroyWindow(box);
+
+  EXPECT_TRUE(run(std::wstring(300, L'x'), 1));
+  ASSERT_TRUE(app->logoWheel == nullptr && app->photoShow);
+  EXPECT_EQ(settings.effect, 1112);
+  EXPECT_EQ(std::string(settings.photoDir), std::string(255, 'x'));
+  EXPECT_NE(readFile("config.conf").find("effect=1112;"), std::string::npos);
+
+  app->photoShow->distance = -3.0f;  // marks the first show
+  ASSERT_TRUE(SetFileAttributesA("config.conf", FILE_ATTRIBUTE_READONLY));
+  EXPECT_TRUE(run(L"", 0));
+  SetFileAttributesA("config.conf", FILE_ATTRIBUTE_NORMAL);
+  ASSERT_NE(app->photoShow, nullptr);
+  EXPECT_TRUE(app->photoShow->distance == -4.9f && app->photoShow->loaded() == 0u && !settings.photoDir[0]);
+  int saveReports = 0;
+  for (HWND box : threadWindows("MsgBox Window")) {
+    saveReports += windowText(FindWindowExA(box, nullptr, "Static", nullptr)).find("config.conf") != std::string::npos;
+    DestroyWindow(box);
+  }
+  EXPECT_EQ(saveReports, 1);
 }
 
 TEST(WindowRegistry, ThreeThreadsAddLookUpAndRemoveWithoutLosingEntries) {

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <sstream>
+#include <regex>
 #include <string>
 
 #include "support/harness.h"
@@ -15,10 +15,9 @@ namespace {
 std::string serverFile(const char* name) { return folderFromEnvironment("OVIX_UPDATE_SERVERS") + "\\" + name; }
 
 std::string serverPort(const std::string& name) {
-  std::istringstream lines(readFile(serverFile("ports")));
-  std::string server, port;
-  while (lines >> server >> port && server != name) {}
-  return server == name ? port : "";
+  std::smatch port;
+  const std::string ports = readFile(serverFile("ports"));
+  return std::regex_search(ports, port, std::regex(name + " ([0-9]+)")) ? port[1].str() : "";
 }
 
 // Seconds the server held its connection open once the client closed it, counting only the
@@ -31,31 +30,28 @@ double heldOpen(const std::string& name, size_t from) {
 }  // namespace
 
 TEST(UpdateCheckEndToEnd, NoticeOfANewerReleaseAndOvixNeverWaitsForTheServer) {
-  const struct {
-    std::string server;
-    bool quitWhileWaiting;
-  } cases[] = {{"newer", false}, {"silent", false}, {"silent", true}};
-  for (const auto& known : cases) {
-    SCOPED_TRACE(known.server + (known.quitWhileWaiting ? ", quitting while the check waits" : ""));
+  const std::pair<std::string, bool> cases[] = {{"newer", false}, {"silent", false}, {"silent", true}};
+  for (const auto& [server, quitWhileWaiting] : cases) {  // quitting while the check waits
+    SCOPED_TRACE(server + (quitWhileWaiting ? ", quitting" : ""));
     const size_t logStart = readFile(serverFile("requests")).size();
-    SetEnvironmentVariableA("OVIX_UPDATE_SERVER", ("127.0.0.1:" + serverPort(known.server)).c_str());
+    SetEnvironmentVariableA("OVIX_UPDATE_SERVER", ("127.0.0.1:" + serverPort(server)).c_str());
     OvixProcess ovix;
-    ASSERT_TRUE(ovix.start() && ovix.waitForWindow());
-    const bool newer = known.server == "newer";
-    if (known.quitWhileWaiting) {
+    ASSERT_TRUE(ovix.start());
+    const bool newer = server == "newer";
+    if (quitWhileWaiting) {
       ASSERT_TRUE(waitFor([&] { return readFile(serverFile("requests")).find("silent request", logStart) != std::string::npos; }));
     } else {  // once the library has hung up, the check has decided
-      ASSERT_TRUE(waitFor([&] { return heldOpen(known.server, logStart) >= 0; }));
-      EXPECT_TRUE(newer || std::abs(heldOpen(known.server, logStart) - 3.0) < 0.5);
+      ASSERT_TRUE(waitFor([&] { return heldOpen(server, logStart) >= 0; }));
+      EXPECT_TRUE(newer || std::abs(heldOpen(server, logStart) - 3.0) < 0.5);
     }
     HWND notice = newer ? ovix.waitForWindowOf("Ovix Update") : findProcessWindow(ovix.processId(), "Ovix Update");
     EXPECT_EQ(notice && GetWindow(notice, GW_OWNER) == ovix.window(), newer);
 
     PostMessageA(ovix.window(), WM_CLOSE, 0, 0);
     ASSERT_TRUE(ovix.endsCleanly(10000));
-    if (known.quitWhileWaiting) {
-      ASSERT_TRUE(waitFor([&] { return heldOpen(known.server, logStart) >= 0; }));
-      EXPECT_LT(heldOpen(known.server, logStart), 2.9) << "Ovix waited for the update check to give up";
+    if (quitWhileWaiting) {
+      ASSERT_TRUE(waitFor([&] { return heldOpen(server, logStart) >= 0; }));
+      EXPECT_LT(heldOpen(server, logStart), 2.9) << "Ovix waited for the update check to give up";
     }
   }
   SetEnvironmentVariableA("OVIX_UPDATE_SERVER", nullptr);

@@ -1,8 +1,8 @@
 #include "support/harness.h"
 
-#include <wincodec.h>
-#include <wrl/client.h>
+#include <gdiplus.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -58,6 +58,7 @@ bool forEachEntry(const std::string& folder, const std::function<void(const std:
 std::vector<std::string> folderEntries(const std::string& folder) {
   std::vector<std::string> names;
   forEachEntry(folder, [&](const std::string& name, bool) { names.push_back(name); });
+  std::sort(names.begin(), names.end());
   return names;
 }
 
@@ -90,9 +91,7 @@ std::string readFile(const std::string& path) {
 
 bool writeFile(const std::string& path, const std::string& content) {
   std::ofstream file(path, std::ios::binary);
-  file << content;
-  file.close();
-  return !file.fail();
+  return file.write(content.data(), content.size()).flush().good();
 }
 
 HWND findProcessWindow(DWORD processId, const char* className) {
@@ -105,7 +104,12 @@ HWND findProcessWindow(DWORD processId, const char* className) {
 }
 
 OvixProcess::~OvixProcess() {
-  kill();
+  if (process.hProcess) {
+    TerminateProcess(process.hProcess, 1);  // refused once the process has ended
+    WaitForSingleObject(process.hProcess, 10000);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+  }
   if (!programFolder.empty() && !std::getenv("OVIX_KEEP_FOLDERS")) removeFolder(programFolder);
 }
 
@@ -117,8 +121,6 @@ bool OvixProcess::start(const std::function<void(const std::string& folder)>& pr
 }
 
 bool OvixProcess::startIn(const std::string& folder) {
-  kill();  // an earlier Ovix of this object, if any
-  mainWindow = nullptr;
   programFolder = folder;
   // Ovix under test never reaches past this machine.
   if (GetEnvironmentVariableA("OVIX_UPDATE_SERVER", nullptr, 0) == 0) SetEnvironmentVariableA("OVIX_UPDATE_SERVER", "127.0.0.1:9");
@@ -126,10 +128,9 @@ bool OvixProcess::startIn(const std::string& folder) {
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   return CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, programFolder.c_str(), &startup,
-                        &process) != 0;
+                        &process) &&
+         (mainWindow = waitForWindowOf("Ovix - Photo viewer"));
 }
-
-bool OvixProcess::waitForWindow(DWORD timeoutMs) { return (mainWindow = waitForWindowOf("Ovix - Photo viewer", timeoutMs)); }
 
 HWND OvixProcess::waitForWindowOf(const char* className, DWORD timeoutMs) const {
   HWND found = nullptr;
@@ -138,24 +139,10 @@ HWND OvixProcess::waitForWindowOf(const char* className, DWORD timeoutMs) const 
              : nullptr;
 }
 
-bool OvixProcess::waitForExit(DWORD timeoutMs, DWORD* exitCode) {
-  if (!process.hProcess || WaitForSingleObject(process.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
-  if (exitCode) GetExitCodeProcess(process.hProcess, exitCode);
-  return true;
-}
-
 bool OvixProcess::endsCleanly(DWORD timeoutMs) {
   DWORD exitCode = 99;
-  return waitForExit(timeoutMs, &exitCode) && exitCode == 0;
-}
-
-void OvixProcess::kill() {
-  if (!process.hProcess) return;
-  TerminateProcess(process.hProcess, 1);  // refused once the process has ended
-  WaitForSingleObject(process.hProcess, 10000);
-  CloseHandle(process.hProcess);
-  CloseHandle(process.hThread);
-  process = {};
+  return process.hProcess && WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0 &&
+         GetExitCodeProcess(process.hProcess, &exitCode) && exitCode == 0;
 }
 
 bool OvixProcess::captureClient(Capture& capture) const {
@@ -171,39 +158,24 @@ bool captureScreen(const RECT& area, Capture& capture) {
   if (capture.width <= 0 || capture.height <= 0) return false;
   capture.pixels.assign(static_cast<size_t>(capture.width) * capture.height, 0);
   HDC screen = GetDC(nullptr);
-  bool ok = false;
-  {
-    MemoryDc memory(screen);
-    GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(screen, capture.width, capture.height));
-    {
-      GdiSelection selected(memory.get(), bitmap.get());
-      ok = bitmap && BitBlt(memory.get(), 0, 0, capture.width, capture.height, screen, area.left, area.top, SRCCOPY);
-    }
-    BITMAPINFO info = {{sizeof info.bmiHeader, capture.width, -capture.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};  // rows top-down
-    ok = ok && GetDIBits(memory.get(), bitmap.get(), 0, capture.height, capture.pixels.data(), &info, DIB_RGB_COLORS) ==
-                   capture.height;
-  }
+  MemoryDc memory(screen);
+  GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(screen, capture.width, capture.height));
+  bool ok = bitmap && [&] {
+    GdiSelection selected(memory.get(), bitmap.get());
+    return BitBlt(memory.get(), 0, 0, capture.width, capture.height, screen, area.left, area.top, SRCCOPY) != 0;
+  }();
   ReleaseDC(nullptr, screen);
-  return ok;
+  BITMAPINFO info = {{sizeof info.bmiHeader, capture.width, -capture.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};  // rows top-down
+  return ok && GetDIBits(memory.get(), bitmap.get(), 0, capture.height, capture.pixels.data(), &info, DIB_RGB_COLORS) ==
+                   capture.height;
 }
 
 bool Capture::savePng(const std::string& path) const {
-  using Microsoft::WRL::ComPtr;
-  if (width <= 0 || height <= 0) return false;
-  CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-  ComPtr<IWICImagingFactory> factory;
-  ComPtr<IWICStream> stream;
-  ComPtr<IWICBitmapEncoder> encoder;
-  ComPtr<IWICBitmapFrameEncode> frame;
-  const std::wstring widePath(path.begin(), path.end());
-  WICPixelFormatGUID format = GUID_WICPixelFormat32bppBGR;
-  auto* bytes = reinterpret_cast<BYTE*>(const_cast<uint32_t*>(pixels.data()));
-  return SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory))) &&
-         SUCCEEDED(factory->CreateStream(&stream)) && SUCCEEDED(stream->InitializeFromFilename(widePath.c_str(), GENERIC_WRITE)) &&
-         SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) &&
-         SUCCEEDED(encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache)) &&
-         SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) && SUCCEEDED(frame->Initialize(nullptr)) &&
-         SUCCEEDED(frame->SetSize(width, height)) && SUCCEEDED(frame->SetPixelFormat(&format)) &&
-         SUCCEEDED(frame->WritePixels(height, width * 4, width * height * 4, bytes)) && SUCCEEDED(frame->Commit()) &&
-         SUCCEEDED(encoder->Commit());
+  static ULONG_PTR gdiplus = 0;  // started once, for the whole run
+  Gdiplus::GdiplusStartupInput input;
+  if (width <= 0 || height <= 0 || (!gdiplus && Gdiplus::GdiplusStartup(&gdiplus, &input, nullptr) != Gdiplus::Ok)) return false;
+  Gdiplus::Bitmap bitmap(width, height, width * 4, PixelFormat32bppRGB, reinterpret_cast<BYTE*>(const_cast<uint32_t*>(pixels.data())));
+  CLSID png;  // GDI+'s PNG encoder
+  CLSIDFromString(L"{557CF406-1A04-11D3-9A73-0000F81EF32E}", &png);
+  return bitmap.Save(std::wstring(path.begin(), path.end()).c_str(), &png, nullptr) == Gdiplus::Ok;
 }

@@ -21,7 +21,7 @@ std::string stagedProgramFolder();
 
 // A fresh, empty scratch folder under the temporary folder; empty when none can be made.
 std::string makeScratchFolder(const char* prefix);
-// The names in `folder`, without "." and "..".
+// The names in `folder`, without "." and "..", sorted.
 std::vector<std::string> folderEntries(const std::string& folder);
 // Copies `from` into `to` (made when missing), sub-folders too; false when anything failed.
 bool copyFolder(const std::string& from, const std::string& to);
@@ -36,15 +36,11 @@ bool writeFile(const std::string& path, const std::string& content);
 struct Capture {
   int width = 0, height = 0;
   std::vector<uint32_t> pixels;
-  uint32_t at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
   // Writes the capture as a PNG; false on failure.
   bool savePng(const std::string& path) const;
 };
 // Reads the screen rectangle `area` (screen coordinates); false when it cannot be read.
 bool captureScreen(const RECT& area, Capture& capture);
-inline int redOf(uint32_t pixel) { return (pixel >> 16) & 0xFF; }
-inline int greenOf(uint32_t pixel) { return (pixel >> 8) & 0xFF; }
-inline int blueOf(uint32_t pixel) { return pixel & 0xFF; }
 
 class OvixProcess {
 public:
@@ -53,28 +49,23 @@ public:
   ~OvixProcess();
 
   // Copies the staged program folder to a fresh folder, lets `prepare` adjust it (write a
-  // config.conf, add photos), and starts ovix.exe there with that folder as current directory.
+  // config.conf, add photos), and starts ovix.exe there with that folder as current directory
+  // as startIn does.
   bool start(const std::function<void(const std::string& folder)>& prepare = {});
-  // Starts the ovix.exe of an existing program folder, which then belongs to this object; an
-  // earlier Ovix of this object is ended first. Unless the environment names
+  // Starts the ovix.exe of an existing program folder, which then belongs to this object (once
+  // per object), and waits for its main window ("Ovix - Photo viewer") to be visible; false
+  // when it cannot start or the window does not come. Unless the environment names
   // OVIX_UPDATE_SERVER, the update check meets a closed port.
   bool startIn(const std::string& folder);
-  // Waits for the main window ("Ovix - Photo viewer") of this process to be visible.
-  bool waitForWindow(DWORD timeoutMs = 30000);
   // Waits for a visible top-level window of class `className` of this process; none when it
   // does not come in time.
   HWND waitForWindowOf(const char* className, DWORD timeoutMs = 30000) const;
-  // Waits for the process to end; stores its exit code.
-  bool waitForExit(DWORD timeoutMs, DWORD* exitCode);
   // Waits for the process to end; true when it ended in time with exit code 0.
   bool endsCleanly(DWORD timeoutMs = 30000);
-  // Ends a still running process at once and lets go of it.
-  void kill();
 
   HWND window() const { return mainWindow; }
   DWORD processId() const { return process.dwProcessId; }
   HANDLE processHandle() const { return process.hProcess; }
-  const std::string& folder() const { return programFolder; }
   std::string path(const char* relative) const { return programFolder + "\\" + relative; }
 
   // Reads the pixels of the main window's client area from the screen (the window must be
