@@ -31,6 +31,7 @@ struct Folder : PhotoLoader {
   }
   void fillStarted(const ListWalk&, bool) override { ++fills; }
   void releasePhotos() override { storage.clear(); }
+  void prefetch(const ListWalk& walk, bool forward) override { prefetchedFirst = ListWalk(walk).next(forward); }
 
   // The list entry of a storage index as the show would read it; a negative index (no photo) as it is.
   std::ptrdiff_t entryOf(std::ptrdiff_t index) const { return index < 0 ? index : storage.at(static_cast<size_t>(index)); }
@@ -58,6 +59,7 @@ struct Folder : PhotoLoader {
   std::set<std::ptrdiff_t> failing;
   std::vector<std::ptrdiff_t> tried, storage;
   int fills = 0;
+  std::ptrdiff_t prefetchedFirst = -2;  // the first entry of the window prepared ahead; -2: none
   PhotoList list;
   PhotoWindow window;
   bool showForward = true;
@@ -75,6 +77,7 @@ Entries range(std::ptrdiff_t from, std::ptrdiff_t to) {
 TEST(PhotoWindow, ReloadsForwardsAndBackwardsRoundTheEndsOfTheList) {
   Folder folder(10, 8);
   EXPECT_EQ(folder.storage, range(0, 8));
+  EXPECT_EQ(folder.prefetchedFirst, 8);
   folder.nextGroup();
   EXPECT_EQ(folder.fills, 1);
   folder.nextGroup();
@@ -84,6 +87,7 @@ TEST(PhotoWindow, ReloadsForwardsAndBackwardsRoundTheEndsOfTheList) {
   Folder back(20, 8);
   back.prevGroup();  // from 0-3 back past the start of the list
   EXPECT_EQ(back.storage, (Entries{19, 18, 17, 16, 15, 14, 13, 12}));
+  EXPECT_EQ(back.prefetchedFirst, 11);
   back.prevGroup();  // still inside the window
   back.prevGroup();
   EXPECT_EQ(back.storage, (Entries{11, 10, 9, 8, 7, 6, 5, 4}));
@@ -164,8 +168,10 @@ TEST(PhotoWindow, SweepForwardsAndBackwards) {
           if (n >= 4) g += direction;
           expectGroup(++step);
         }
-      // A list that fits is loaded once and never reloaded; a longer one keeps a full window.
+      // A list that fits is loaded once and never reloaded (nor prepared ahead); a longer one,
+      // even one just filling the window, keeps a full window.
       EXPECT_EQ(folder.fills == 1 && folder.tried == range(0, n), whole);
+      EXPECT_EQ(folder.prefetchedFirst == -2, whole);
       EXPECT_EQ(folder.storage.size(), whole ? static_cast<size_t>(n) : folder.window.capacity);
     }
   }

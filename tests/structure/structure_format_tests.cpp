@@ -110,6 +110,14 @@ TEST(StructureFormat, AWriteThatFailsAnywhereIsReported) {
     FailingOutput output(failAt);
     EXPECT_FALSE(section->write(&output, 2, true)) << "write " << failAt;
   }
+  // A section made from a reference has no file of its own: saving it writes nothing and says so.
+  MemoryStorage storage;
+  for (const char* text : {"[s@r] k=v; [/s]", "[s@r] [t][/t] [/s]"}) {
+    Structure tree;
+    readText(tree, text);
+    EXPECT_FALSE(tree.childAt(0)->save("s.conf")) << text;
+    EXPECT_EQ(storage.files.count("./s.conf"), 0u) << text;
+  }
 }
 
 TEST(StructureFormat, FilesUseCrLfAndFoldersBeforeABackslash) {
@@ -163,4 +171,9 @@ TEST(StructureFormat, HostileFilesStayBounded) {
   uint32_t depth = 0;
   for (const Structure* node = &root; node->childCount(); node = node->childAt(0)) ++depth;
   EXPECT_EQ(depth, ReadBudget::maxSectionDepth - 1);
+  // A copy is measured one node past what is left, so that spending it fails.
+  readText(root, "[s] a=1; b=2; c=3; d=4; [/s]");
+  ReadBudget budget;
+  budget.left = 4;
+  EXPECT_EQ(budget.sizeUpTo(root.findChild("s")), 5u);
 }

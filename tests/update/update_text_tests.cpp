@@ -14,7 +14,8 @@ TEST(UpdateText, ServerAddresses) {
       {"1.2.3.255:1", true, 0x010203FF, 1},  {"1.2.3.256", false, 0, 0},     {"1.2.3", false, 0, 0},
       {"1.2.3.4.5", false, 0, 0},            {"1.2.3.4:", false, 0, 0},      {"1.2.3.4:0", false, 0, 0},
       {"1.2.3.4:65536", false, 0, 0},        {"1.2.3.4:80x", false, 0, 0},   {"1.2.3.0004", false, 0, 0},
-      {"1..3.4", false, 0, 0},               {"example.org", false, 0, 0},   {nullptr, false, 0, 0}};
+      {"1..3.4", false, 0, 0},               {"example.org", false, 0, 0},   {nullptr, false, 0, 0},
+      {"1.2.3.4:000080", false, 0, 0}};
   for (const auto& [text, valid, octets, port] : cases) {
     ServerAddress address;
     ASSERT_EQ(parseServerAddress(text, address), valid) << (text ? text : "null");
@@ -40,6 +41,7 @@ TEST(UpdateText, VersionFromAnswers) {
       {ok + "Transfer-Encoding: chunked\r\n\r\na\r\nOvix 1.2.1\r\n0\r\n\r\n", ""},
       {"HTTP/1.0 404 Not Found\r\n\r\nOvix 1.2.1", ""}, {"HTTP/1.0 2000 OK\r\n\r\nOvix 1.2.1", ""},
       {"ICY 200 OK\r\n\r\nOvix 1.2.1", ""},            {ok + "Ovix 1.2.1", ""},  // no end of headers
+      {"HTTP/1.1\r\n\r\nOvix 200 OK", ""},           // no status in the status line
       {ok + "\r\nOvix 1.2.1\x01", ""},                 {ok + "\r\nOvix 1.2.1\x7f", ""},
       {ok + "\r\n" + longest, longest},                {ok + "\r\n" + longest + "a", ""},
       {ok + "Content-Length: 4x\r\n\r\nOvix 1.2.1", ""}, {ok + "Content-Length: 000004\r\n\r\nOvix 1.2.1", ""},
