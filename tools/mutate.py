@@ -2,12 +2,13 @@
 """Seeds faults into Ovix's platform-free code, one at a time, and counts how many the native
 tests catch.
 
-    python3 tools/mutate.py [--sample N] [--seed S] [--files PATH...] [--jobs J] [--list]
+    python3 tools/mutate.py [--sample N] [--seed S] [--files PATH...] [--jobs J] [--sanitize] [--list]
 
 Every mutant flips a comparison (< <= > >= == !=), moves an integer constant by one, swaps true
 and false, or swaps && and ||, in one .cpp file of the native tree's ovix_portable. Each is
 built in build/mutation (configured once, no sanitizers, ccache when installed; only what the
-mutant touches is rebuilt) and the native tests that link the mutated file run on it until the
+mutant touches is rebuilt; with --sanitize in build/mutation-sanitized, with AddressSanitizer and
+UBSan as the test command builds the native tree, so a read past a buffer counts as caught) and the native tests that link the mutated file run on it until the
 first failure. A failing test or a test over its time limit kills the mutant; a mutant that does
 not compile is left out of the score. The file is restored after every mutant, also on Ctrl-C or SIGTERM.
 
@@ -118,7 +119,7 @@ def run(command, **options):
                           **options)
 
 
-def configure():
+def configure(sanitize):
     launcher = []
     if shutil.which("ccache"):
         launcher = ["-DCMAKE_C_COMPILER_LAUNCHER=ccache", "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"]
@@ -127,10 +128,10 @@ def configure():
         generator = ["-G", "Ninja"] if shutil.which("ninja") else []
         linker = ["-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld"] if shutil.which("ld.lld") else []
         done = run(["cmake", "-S", ROOT, "-B", BUILD, "-DCMAKE_BUILD_TYPE=None",
-                    "-DOVIX_SANITIZE=OFF", "-DCMAKE_EXPORT_COMPILE_COMMANDS=ON"]
+                    "-DOVIX_SANITIZE=" + ("ON" if sanitize else "OFF"), "-DCMAKE_EXPORT_COMPILE_COMMANDS=ON"]
                    + generator + linker + launcher)
         if done.returncode != 0:
-            sys.exit("mutate: configuring build/mutation failed\n" + done.stdout)
+            sys.exit(f"mutate: configuring {BUILD} failed\n" + done.stdout)
 
 
 def portableSources():
@@ -221,9 +222,13 @@ def main():
     parser.add_argument("--files", nargs="*", help="limit to these files (paths from the root)")
     parser.add_argument("--jobs", type=int, default=2)
     parser.add_argument("--list", action="store_true", help="print the chosen mutants and stop")
+    parser.add_argument("--sanitize", action="store_true", help="build with the sanitizers the test command uses")
     args = parser.parse_args()
 
-    configure()
+    global BUILD
+    if args.sanitize:
+        BUILD += "-sanitized"
+    configure(args.sanitize)
     files = portableSources()
     if args.files:
         wanted = {os.path.normpath(f) for f in args.files}

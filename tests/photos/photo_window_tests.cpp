@@ -120,6 +120,7 @@ TEST(PhotoWindow, LevelsFailuresAndNothingLoadable) {
     Folder folder(c.count, c.cacheLevel, c.failing);
     EXPECT_EQ(folder.storage, c.storage);
     EXPECT_EQ(folder.tried, range(0, c.tries));
+    if (c.storage.empty()) EXPECT_EQ(folder.prefetchedFirst, -2);  // nothing to prepare ahead either
     EXPECT_EQ(folder.group(), c.group);
     folder.nextGroup();
     EXPECT_EQ(folder.group(), c.nextGroup);

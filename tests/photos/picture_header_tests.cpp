@@ -57,23 +57,37 @@ Bytes camera(const Bytes& block, const Bytes& more = {}) {
   return out;
 }
 
-const Entry width{256, 4, 1, 4000}, make{271, 2, 6, 20};
+const Entry width{256, 4, 1, 4000}, make{271, 2, 6, 20}, turned{274, 3, 1, 6};
+
+// `bytes` with `patch` written over them from `at` on.
+Bytes patched(Bytes bytes, size_t at, const Bytes& patch) {
+  std::copy(patch.begin(), patch.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at));
+  return bytes;
+}
 }  // namespace
 
 TEST(ExifOrientation, TagOfTheFirstDirectoryInEitherByteOrder) {
-  Bytes truncated = tiff(true, {make, {274, 3, 1, 6}}), valueLast = tiff(true, {{274, 3, 1, 6}});
+  Bytes truncated = tiff(true, {make, turned}), valueLast = tiff(true, {turned});
   truncated.resize(8 + 2 + 12 + 6);  // cut inside the orientation entry
   valueLast.resize(8 + 2 + 10);      // the block ends with the value
+  // A directory past 64 KB: the offset's high half counts.
+  Bytes far[2] = {tiff(true, {turned}, 0x10008), tiff(false, {turned}, 0x10008)};
+  for (Bytes& block : far) block.insert(block.begin() + 8, 0x10000, 0);
   const struct { const char* what; Bytes block; int expected; } cases[] = {
-      {"big endian", tiff(true, {{274, 3, 1, 6}}), 6},
+      {"big endian", tiff(true, {turned}), 6},
       {"little endian after other tags", tiff(false, {width, make, {274, 3, 1, 8}}), 8},
       {"tag missing", tiff(true, {width, make}), 1}, {"value 0", tiff(true, {{274, 3, 1, 0}}), 1},
       {"value 9", tiff(false, {{274, 3, 1, 9}}), 1}, {"not a SHORT", tiff(true, {{274, 4, 1, 6}}), 1},
       {"two values", tiff(true, {{274, 3, 2, 6}}), 1}, {"truncated entry", truncated, 1},
       {"value at the end of the block", valueLast, 6},
-      {"directory outside the block", tiff(true, {{274, 3, 1, 6}}, 4000), 1},
-      {"no byte order", Bytes{'X', 'X', 0, 42, 0, 0, 0, 8, 0, 0}, 1},
-      {"no magic", Bytes{'I', 'I', 43, 0, 8, 0, 0, 0, 0, 0}, 1},
+      {"directory outside the block", tiff(true, {turned}, 4000), 1},
+      {"big endian far", far[0], 6}, {"little endian far", far[1], 6},
+      {"mixed byte order MI", patched(tiff(true, {turned}), 0, {'M', 'I'}), 1},
+      {"mixed byte order IM", patched(tiff(true, {turned}), 0, {'I', 'M'}), 1},
+      {"mixed byte order MI, little endian", patched(tiff(false, {turned}), 0, {'M', 'I'}), 1},
+      {"mixed byte order IM, little endian", patched(tiff(false, {turned}), 0, {'I', 'M'}), 1},
+      {"no magic", patched(tiff(false, {turned}), 2, {43}), 1},
+      {"the tag after the last counted entry", patched(tiff(true, {make, turned}), 9, {1}), 1},
   };
   for (const auto& c : cases) EXPECT_EQ(tiffOrientation(c.block.data(), c.block.size()), c.expected) << c.what;
   EXPECT_EQ(tiffOrientation(nullptr, 100), 1);
@@ -86,6 +100,12 @@ TEST(PictureHeader, FormatSizeAndOrientationOfEachKind) {
   put(bmp, {{640, 4}, {static_cast<uint32_t>(-480), 4}}, false);  // rows stored top down
   Bytes os2{'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 26, 0, 0, 0, 12, 0, 0, 0, 0x40, 1, 0xF0, 0};
   const Bytes gif{'G', 'I', 'F', '8', '9', 'a', 0x20, 0x03, 0x58, 0x02};
+  // Exif blocks that end with the orientation's value, in a whole segment and in one cut off.
+  Bytes last = tiff(true, {turned}), cut{0xFF, 0xD8};
+  last.resize(8 + 2 + 10);
+  const Bytes lastSegment = exif(last);
+  cut.insert(cut.end(), lastSegment.begin(), lastSegment.end());
+  cut[2 + 4] += 10;
 
   const struct {
     const char* what;
@@ -94,14 +114,17 @@ TEST(PictureHeader, FormatSizeAndOrientationOfEachKind) {
     uint32_t width, height;
     int orientation;
   } cases[] = {
-      {"baseline JPEG turned", jpeg(camera(tiff(true, {{274, 3, 1, 6}})), 0xC0, 4000, 3000), PictureFormat::jpeg, 4000, 3000, 6},
+      {"baseline JPEG turned", jpeg(camera(tiff(true, {turned})), 0xC0, 4000, 3000), PictureFormat::jpeg, 4000, 3000, 6},
       {"progressive JPEG", jpeg(camera(tiff(false, {{274, 3, 1, 8}})), 0xC2, 16000, 12000), PictureFormat::jpeg, 16000, 12000, 8},
       {"JPEG, Exif without the tag", jpeg(camera(tiff(false, {width})), 0xC7), PictureFormat::jpeg, 7, 5, 1},
-      {"JPEG, the first of two Exif blocks", jpeg(camera(tiff(true, {{274, 3, 1, 6}}), exif(tiff(true, {{274, 3, 1, 8}})))),
+      {"JPEG, the first of two Exif blocks", jpeg(camera(tiff(true, {turned}), exif(tiff(true, {{274, 3, 1, 8}})))),
        PictureFormat::jpeg, 7, 5, 6},
       // Segments that share the frame headers' range, and markers without a length.
-      {"JPEG, SOF15 after DAC, JPG, RST0, RST7, TEM",
-       jpeg({0xFF, 0xCC, 0, 4, 0, 0, 0xFF, 0xC8, 0, 4, 0, 0, 0xFF, 0xD0, 0xFF, 0xD7, 0xFF, 0x01}, 0xCF), PictureFormat::jpeg, 7, 5, 1},
+      {"JPEG, SOF15 after DAC, JPG, RST0, RST7, TEM, BF and an empty APP2",
+       jpeg({0xFF, 0xCC, 0, 4, 0, 0, 0xFF, 0xC8, 0, 4, 0, 0, 0xFF, 0xD0, 0xFF, 0xD7, 0xFF, 0x01,
+             0xFF, 0xBF, 0, 7, 8, 0, 1, 0, 1, 0xFF, 0xE2, 0, 2}, 0xCF), PictureFormat::jpeg, 7, 5, 1},
+      {"JPEG, Exif ending with the value", jpeg(camera(last)), PictureFormat::jpeg, 7, 5, 6},
+      {"JPEG, Exif cut off by the end", cut, PictureFormat::jpeg, 0, 0, 6},
       {"JPEG ending before its frame", jpeg({0xFF, 0xD9, 0, 2}), PictureFormat::jpeg, 0, 0, 1},
       {"JPEG scan before a frame", jpeg({0xFF, 0xDA, 0, 2}), PictureFormat::jpeg, 0, 0, 1},
       {"JPEG frame too short for its size", Bytes{0xFF, 0xD8, 0xFF, 0xC0, 0, 6, 8, 0, 5, 0, 7, 0xFF}, PictureFormat::jpeg, 0, 0, 1},
@@ -109,6 +132,11 @@ TEST(PictureHeader, FormatSizeAndOrientationOfEachKind) {
       {"PNG", png, PictureFormat::png, 70000, 66000, 1}, {"BMP", bmp, PictureFormat::bmp, 640, 480, 1},
       {"OS/2 BMP", os2, PictureFormat::bmp, 320, 240, 1}, {"GIF", gif, PictureFormat::gif, 800, 600, 1},
       {"FF without D8", Bytes{0xFF, 0xE0, 0, 4, 0, 0}, PictureFormat::unknown, 0, 0, 1},
+      {"PNG starting with Apple's CgBI", patched(png, 12, {'C', 'g', 'B', 'I'}), PictureFormat::png, 0, 0, 1},
+      {"BMP with an unknown header", patched(bmp, 14, {39}), PictureFormat::bmp, 0, 0, 1},
+      {"BMP of its signature alone", Bytes{'B', 'M'}, PictureFormat::bmp, 0, 0, 1},
+      {"bzip2", Bytes{'B', 'Z', 'h', '9'}, PictureFormat::unknown, 0, 0, 1},
+      {"GIF87a", Bytes{'G', 'I', 'F', '8', '7', 'a', 1, 0, 2, 0}, PictureFormat::gif, 1, 2, 1},
   };
   for (const auto& c : cases) {
     const PictureHeader h = readPictureHeader(c.bytes.data(), c.bytes.size());
