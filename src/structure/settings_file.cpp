@@ -39,33 +39,33 @@ struct Entry {
   Kind kind;
   const char* defaultText;
   void* field;
-  size_t textSize;        // for texts: the field's size, terminating zero included
   int32_t (*repair)(int32_t) = nullptr;  // for numbers: the value kept for what was read
   bool position = false;  // read and written only while the position is remembered
+  size_t textSize = 0;    // for texts: the field's size, terminating zero included
 };
 
 const Entry entries[] = {
-    {program, "recursive", boolean, "false", &settings.recursive, 0},
-    {program, "full_screen", boolean, "true", &settings.fullScreen, 0},
-    {program, "last_position", boolean, "true", &settings.lastPosition, 0},
-    {program, "check_updates", boolean, "true", &settings.checkUpdates, 0},
-    {program, "bg_red", unsignedInteger, "0", &settings.bgRed, 0, colourChannel},
-    {program, "bg_green", unsignedInteger, "0", &settings.bgGreen, 0, colourChannel},
-    {program, "bg_blue", unsignedInteger, "0", &settings.bgBlue, 0, colourChannel},
-    {program, "x", integer, "0", &settings.windowX, 0, nullptr, true},
-    {program, "y", integer, "0", &settings.windowY, 0, nullptr, true},
-    {program, "photo_dir", text, "", settings.photoDir, sizeof settings.photoDir},
-    {program, "language", text, "en", settings.language, sizeof settings.language},
-    {scene, "photo_names", boolean, "false", &settings.photoNames, 0},
-    {scene, "flip_time", integer, "400", &settings.flipTime, 0, slideInterval},
-    {graphics, "bits", integer, "24", &settings.bits, 0, colourDepth},
-    {graphics, "opacity", byte, "0", &settings.opacity, 0, percentage},
-    {graphics, "cache_level", integer, "8", &settings.cacheLevel, 0, photosKept},
-    {graphics, "texture_size", integer, "0", &settings.textureSize, 0, textureSide},
-    {graphics, "smoothing", boolean, "true", &settings.smoothing, 0},
-    {sound, "music_dir", text, "", settings.musicDir, sizeof settings.musicDir},
-    {sound, "music", boolean, "false", &settings.music, 0},
-    {effects, "effect", integer, "1111", &settings.effect, 0},
+    {program, "recursive", boolean, "false", &settings.recursive},
+    {program, "full_screen", boolean, "true", &settings.fullScreen},
+    {program, "last_position", boolean, "true", &settings.lastPosition},
+    {program, "check_updates", boolean, "true", &settings.checkUpdates},
+    {program, "bg_red", unsignedInteger, "0", &settings.bgRed, colourChannel},
+    {program, "bg_green", unsignedInteger, "0", &settings.bgGreen, colourChannel},
+    {program, "bg_blue", unsignedInteger, "0", &settings.bgBlue, colourChannel},
+    {program, "x", integer, "0", &settings.windowX, nullptr, true},
+    {program, "y", integer, "0", &settings.windowY, nullptr, true},
+    {program, "photo_dir", text, "", settings.photoDir, nullptr, false, sizeof settings.photoDir},
+    {program, "language", text, "en", settings.language, nullptr, false, sizeof settings.language},
+    {scene, "photo_names", boolean, "false", &settings.photoNames},
+    {scene, "flip_time", integer, "400", &settings.flipTime, slideInterval},
+    {graphics, "bits", integer, "24", &settings.bits, colourDepth},
+    {graphics, "opacity", byte, "0", &settings.opacity, percentage},
+    {graphics, "cache_level", integer, "8", &settings.cacheLevel, photosKept},
+    {graphics, "texture_size", integer, "0", &settings.textureSize, textureSide},
+    {graphics, "smoothing", boolean, "true", &settings.smoothing},
+    {sound, "music_dir", text, "", settings.musicDir, nullptr, false, sizeof settings.musicDir},
+    {sound, "music", boolean, "false", &settings.music},
+    {effects, "effect", integer, "1111", &settings.effect},
 };
 
 // Fills the entry's field from its key; true when the number read had to be repaired.

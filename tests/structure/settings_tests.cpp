@@ -22,13 +22,13 @@ TEST(SettingsFile, ValuesAreConvertedHandEditingIsTidiedUpAndWhatOvixDoesNotKnow
   const std::string folder300(300, 'm');
   storage.files["./config.conf"] =
       "# mine\r\n[Mine]a=1;[/Mine][ Configuration ]\r\n [Sound] music = true; music_dir=" + folder300 + "; [/]\r\n"
-      "  [Program]  # here\r\n   full_screen=TRUE; recursive=true1; check_updates=nope; bg_red=12abc; own=1;\r\n"
+      "  [Program]  # here\r\n   full_screen=TRUE; recursive=true1; check_updates=xrue; bg_red=12abc; own=1;\r\n"
       "   x=99999999999; language = abcdefghijk ; photo_dir = \"C:\\\\My Photos\" ; [Deep]k=v;[/Deep]\r\n"
-      "  [/Program]\r\n[Extra]e=2;[/Extra][Scene][flip_time]x=1;[/flip_time][/Scene][Effects]effect=-2147483650;"
-      "[/Effects][/Configuration]top=3;";
+      "  [/Program]\r\n[Extra]e=2;[/Extra][Scene][flip_time]x=1;[/flip_time][/Scene][Graphics]smoothing=trux;"
+      "[/Graphics][Effects]effect=-2147483650;[/Effects][/Configuration]top=3;";
   readFresh();
   EXPECT_TRUE(settings.fullScreen && settings.music);
-  EXPECT_FALSE(settings.recursive || settings.checkUpdates);  // only "true" in any case is true
+  EXPECT_FALSE(settings.recursive || settings.checkUpdates || settings.smoothing);  // only "true" in any case is true
   EXPECT_EQ(settings.bgRed, 12u);
   EXPECT_EQ(std::pair(settings.windowX, settings.effect), std::pair(INT32_MAX, INT32_MIN));  // numbers stop at the ends
   EXPECT_STREQ(settings.photoDir, "C:\\My Photos");
@@ -85,15 +85,17 @@ TEST(SettingsFile, PositionIsKeptOnlyWhenRemembered) {
   MemoryStorage storage;
   for (bool remembered : {false, true}) {
     storage.files["./config.conf"] = std::string("[Configuration][Program]last_position=") +
-                                     (remembered ? "true" : "false") + ";x=5;y=6;bg_red=7;[/Program][/Configuration]";
-    readFresh(1280, 1024);
-    EXPECT_EQ(settings.windowX, remembered ? 5 : (1280 - 450) / 2);  // else centred
-    EXPECT_EQ(settings.windowY, remembered ? 6 : (1024 - 370) / 2);
+                                     (remembered ? "true" : "false") + ";x=5;y=6;bg_red=7;photo_dir=P;[/Program][/Configuration]";
+    readFresh(1281, 1025);
+    EXPECT_EQ(settings.windowX, remembered ? 5 : (1281 - 450) / 2);  // else centred
+    EXPECT_EQ(settings.windowY, remembered ? 6 : (1025 - 370) / 2);
     EXPECT_EQ(std::pair(settings.windowWidth, settings.windowHeight), std::pair(450, 370));
-    EXPECT_EQ(settings.bgRed, 7u);  // the other keys are read either way
+    EXPECT_TRUE(settings.bgRed == 7u && settings.photoDir == std::string("P"));  // the other keys are read either way
     settings.windowX = 77;
+    settings.windowY = 88;
     EXPECT_TRUE(writeSettings());
-    EXPECT_TRUE(contains(storage.files["./config.conf"], remembered ? "\t\tx=77;\r\n" : "\t\tx=5;\r\n"));
+    for (const char* part : {remembered ? "\t\tx=77;\r\n" : "\t\tx=5;\r\n", remembered ? "\t\ty=88;\r\n" : "\t\ty=6;\r\n"})
+      EXPECT_TRUE(contains(storage.files["./config.conf"], part)) << part;
   }
 }
 

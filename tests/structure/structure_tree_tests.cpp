@@ -2,6 +2,8 @@
 // mark.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "structure/structure.h"
 #include "tree_text.h"
 
@@ -31,6 +33,8 @@ TEST(StructureTree, LookupsAreExactAndTheNameIndexFollowsEveryChange) {
   EXPECT_EQ(root->childCount(), 4u);  // without the merge bit nothing is reused
   EXPECT_EQ(root->indexOfChild("Program", 1), 2);
   EXPECT_EQ(root->findChild("PROGRAM"), nullptr);
+  EXPECT_EQ(root->indexOfChild("PROGRAM"), -1);
+  EXPECT_EQ(root->indexOf(root->childAt(0), 1), -1);  // before the start
   root->setChildValue("Program", "5");
   EXPECT_EQ(dumpChildren(*root), "Program=5;program=2;Program=3;Program{x=4;}");
 
@@ -53,15 +57,24 @@ TEST(StructureTree, LookupsAreExactAndTheNameIndexFollowsEveryChange) {
   EXPECT_FALSE(many.childAt(0)->attachChild(&many));  // an ancestor: the tree would loop
 }
 
+TEST(StructureTree, NumbersSkipLeadingWhiteSpaceAndStopAtTheEnds) {
+  const std::pair<const char*, int32_t> rows[] = {
+      {" \t\n\v\f\r-12x", -12}, {"\b5", 0}, {"+2147483647", INT32_MAX}, {"2147483648", INT32_MAX},
+      {"-2147483648", INT32_MIN}, {"-99999999999", INT32_MIN}, {nullptr, 0}};
+  for (const auto& [text, number] : rows) EXPECT_EQ(decimalValue(text), number) << (text ? text : "null");
+}
+
 TEST(StructureTree, ReferencesCopyOnlyWhatIsMissingAndMarkIt) {
   std::unique_ptr<Structure> root = tree(
       "[base] a=1; b=2; [sub] x=1; y=2; [/sub] [deep][d]q=1;[/d][/deep] [/base]"
       "[own@base] b=own; [sub] y=own; [/sub] deep=key; [/own]");
   EXPECT_EQ(dumpTree(*root->findChild("own")), "own@base{b=own;sub{y=own;*x=1;}deep=key;*a=1;}");
 
-  // Resolved again (the section reopened), inherited sub-sections stay inherited.
-  std::unique_ptr<Structure> twice = tree("[base][sub]x=1;[/sub][/base][own@base][/own][own][/own]");
-  EXPECT_EQ(dumpTree(*twice->findChild("own")), "own@base{*sub{*x=1;}}");
+  // Resolved again (the section reopened), inherited sub-sections stay inherited, also when
+  // they receive what the base gained since.
+  std::unique_ptr<Structure> twice =
+      tree("[base][sub]x=1;[/sub][/base][own@base][/own][base][sub]y=2;[/sub][/base][own][/own]");
+  EXPECT_EQ(dumpTree(*twice->findChild("own")), "own@base{*sub{*x=1;*y=2;}}");
   EXPECT_EQ(writeText(*twice).substr(writeText(*twice).find("[own")), "[own@base]\n[/own]\n");
 
   // A reference to the section itself, an ancestor or a descendant merges nothing.

@@ -42,7 +42,7 @@ TEST(UpdateText, VersionFromAnswers) {
       {"HTTP/1.0 404 Not Found\r\n\r\nOvix 1.2.1", ""}, {"HTTP/1.0 2000 OK\r\n\r\nOvix 1.2.1", ""},
       {"ICY 200 OK\r\n\r\nOvix 1.2.1", ""},            {ok + "Ovix 1.2.1", ""},  // no end of headers
       {"HTTP/1.1\r\n\r\nOvix 200 OK", ""},           // no status in the status line
-      {ok + "\r\nOvix 1.2.1\x01", ""},                 {ok + "\r\nOvix 1.2.1\x7f", ""},
+      {ok + "\r\nOvix 1.2.1\x1f", ""},                 {ok + "\r\nOvix 1.2.1\x7f", ""},
       {ok + "\r\n" + longest, longest},                {ok + "\r\n" + longest + "a", ""},
       {ok + "Content-Length: 4x\r\n\r\nOvix 1.2.1", ""}, {ok + "Content-Length: 000004\r\n\r\nOvix 1.2.1", ""},
       {sized(answerLimit), "Ovix 1.2.1"},              {sized(answerLimit + 1), ""}};
