@@ -58,6 +58,7 @@ struct Show : PhotoLoader {
 
 TEST(LoadingPipeline, TheFirstPhotoComesFirstAndTheNextWindowIsDecodedAhead) {
   Show show(20, {10});
+  EXPECT_TRUE(show.pipeline.waitReady(60000));  // before any fill there is nothing to wait for
   show.gate.release({0});
   show.open();
   EXPECT_EQ(show.entryAt(show.window.photoAt(0)), 0);

@@ -25,9 +25,9 @@ TEST(SettingsFile, ValuesAreConvertedHandEditingIsTidiedUpAndWhatOvixDoesNotKnow
       "  [Program]  # here\r\n   full_screen=TRUE; recursive=true1; check_updates=xrue; bg_red=12abc; own=1;\r\n"
       "   x=99999999999; language = abcdefghijk ; photo_dir = \"C:\\\\My Photos\" ; [Deep]k=v;[/Deep]\r\n"
       "  [/Program]\r\n[Extra]e=2;[/Extra][Scene][flip_time]x=1;[/flip_time][/Scene][Graphics]smoothing=trux;"
-      "[/Graphics][Effects]effect=-2147483650;[/Effects][/Configuration]top=3;";
+      "[/Graphics][Scene]photo_names=true;[/Scene][Effects]effect=-2147483650;[/Effects][/Configuration]top=3;";
   readFresh();
-  EXPECT_TRUE(settings.fullScreen && settings.music);
+  EXPECT_TRUE(settings.fullScreen && settings.music && settings.photoNames);  // a section twice is one
   EXPECT_FALSE(settings.recursive || settings.checkUpdates || settings.smoothing);  // only "true" in any case is true
   EXPECT_EQ(settings.bgRed, 12u);
   EXPECT_EQ(std::pair(settings.windowX, settings.effect), std::pair(INT32_MAX, INT32_MIN));  // numbers stop at the ends
@@ -85,12 +85,14 @@ TEST(SettingsFile, PositionIsKeptOnlyWhenRemembered) {
   MemoryStorage storage;
   for (bool remembered : {false, true}) {
     storage.files["./config.conf"] = std::string("[Configuration][Program]last_position=") +
-                                     (remembered ? "true" : "false") + ";x=5;y=6;bg_red=7;photo_dir=P;[/Program][/Configuration]";
-    readFresh(1281, 1025);
+                                     (remembered ? "true" : "false") + ";x=5;y=6;bg_red=7;photo_dir=P;language=L;[/Program]"
+                                     "[Sound]music_dir=M;[/Sound][/Configuration]";
+    readFresh(1281, 1024);
     EXPECT_EQ(settings.windowX, remembered ? 5 : (1281 - 450) / 2);  // else centred
-    EXPECT_EQ(settings.windowY, remembered ? 6 : (1025 - 370) / 2);
+    EXPECT_EQ(settings.windowY, remembered ? 6 : (1024 - 370) / 2);
     EXPECT_EQ(std::pair(settings.windowWidth, settings.windowHeight), std::pair(450, 370));
-    EXPECT_TRUE(settings.bgRed == 7u && settings.photoDir == std::string("P"));  // the other keys are read either way
+    // The other keys are read either way.
+    EXPECT_EQ(std::to_string(settings.bgRed) + settings.photoDir + settings.language + settings.musicDir, "7PLM");
     settings.windowX = 77;
     settings.windowY = 88;
     EXPECT_TRUE(writeSettings());

@@ -41,6 +41,13 @@ TEST(StructureFormat, ReaderTurnsTextsIntoTrees) {
     // Byte by byte it reads the same, and what is written reads back the same.
     EXPECT_EQ(checkStructureText(reinterpret_cast<const uint8_t*>(text), strlen(text)), "") << text;
   }
+  // A read left half-way, never ended, leaves nothing behind for the next read into the tree.
+  for (const char* unfinished : {"a='x", "a=x", "a", "k=\\", "[\"/x", "[s", "[s]k"}) {
+    Structure root;
+    root.read(unfinished, strlen(unfinished), 1);
+    readText(root, "b=1;");
+    EXPECT_NE(dumpChildren(root).find("b=1;"), std::string::npos) << unfinished;
+  }
 }
 
 TEST(StructureFormat, IncludeLeavesItsSectionOpenAndReadsTheFile) {
