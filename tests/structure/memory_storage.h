@@ -2,6 +2,7 @@
 // Structure files kept in memory, so that tests and the fuzzer never touch the disk. Paths
 // are taken literally: the current directory is a text that enterDirectory extends with
 // "/" and the folder's name, and a file is found by that text, "/" and its name.
+#include <cstdint>
 #include <map>
 #include <set>
 #include <string>
@@ -51,11 +52,14 @@ public:
     struct Output : PendingFile {
       MemoryStorage* storage;
       std::string path, bytes;
+      bool failed = false;
       bool put(const char* data, size_t length) override {
-        bytes.append(data, length);
-        return true;
+        failed = failed || bytes.size() + length > storage->spaceLeft;
+        if (!failed) bytes.append(data, length);
+        return !failed;
       }
       bool commit() override {
+        if (failed) return false;
         ++storage->writes[path];
         storage->files[path] = bytes;
         return true;
@@ -71,5 +75,6 @@ public:
   std::map<std::string, std::string> files;  // full path -> bytes as on disk
   std::map<std::string, int> writes;          // full path -> times written
   std::set<std::string> missingReads;         // full paths looked for and not found
+  size_t spaceLeft = SIZE_MAX;                // bytes a written file may hold; more fails
   StructureStorage* const replaced;           // the storage in use before this one
 };

@@ -107,10 +107,10 @@ TEST(StructureFormat, AWriteThatFailsAnywhereIsReported) {
     int failAt, writes = 0;
   };
   Structure root;
-  readText(root, "[s@r] [t] k=v; [/t] [/s]");
+  readText(root, "[s@r=f] [t] k=v; [/t] [/s]");
   Structure* section = root.childAt(0);
-  FailingOutput unfailing(-1);
-  ASSERT_TRUE(section->write(&unfailing, 2, true));
+  FailingOutput unfailing(-1), whole(-1);
+  ASSERT_TRUE(section->write(&unfailing, 2, true) && root.write(&whole, 0, false));
   const int writes = unfailing.writes;
   ASSERT_GT(writes, 3);
   for (int failAt = 0; failAt < writes; ++failAt) {
@@ -125,6 +125,13 @@ TEST(StructureFormat, AWriteThatFailsAnywhereIsReported) {
     EXPECT_FALSE(tree.childAt(0)->save("s.conf")) << text;
     EXPECT_EQ(storage.files.count("./s.conf"), 0u) << text;
   }
+  // Through a file too: a disk filling up half-way leaves the old file as it was.
+  storage.files["./f.conf"] = "old";
+  storage.spaceLeft = 8;
+  Structure file;
+  readText(file, "a=1; b=2; c=3;");
+  EXPECT_FALSE(file.save("f.conf"));
+  EXPECT_EQ(storage.files["./f.conf"], "old");
 }
 
 TEST(StructureFormat, FilesUseCrLfAndFoldersBeforeABackslash) {
