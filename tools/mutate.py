@@ -9,8 +9,9 @@ and false, or swaps && and ||, in one .cpp file of the native tree's ovix_portab
 built in build/mutation (configured once, no sanitizers, ccache when installed; only what the
 mutant touches is rebuilt) and the native tests that link the mutated file run on it until the
 first failure. With --sanitize the build is build/mutation-sanitized, with AddressSanitizer and
-UBSan as the test command builds the native tree, so a read past a buffer counts as caught. A failing test or a test over its time limit kills the mutant; a mutant that does
-not compile is left out of the score. The file is restored after every mutant, also on Ctrl-C or SIGTERM.
+UBSan as the test command builds the native tree, so a read past a buffer counts as caught.
+A failing test or a test over its time limit kills the mutant; a mutant that does not compile
+is left out of the score. The file is restored after every mutant, also on Ctrl-C or SIGTERM.
 
 The same --sample and --seed choose the same mutants. The run ends with the score
 (killed / total) and one line per survivor: file:line, the mutation and the line.

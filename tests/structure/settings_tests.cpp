@@ -84,9 +84,9 @@ TEST(SettingsFile, TextureSizeSettlesAgainstTheDriversMaximum) {
 TEST(SettingsFile, PositionIsKeptOnlyWhenRemembered) {
   MemoryStorage storage;
   for (bool remembered : {false, true}) {
-    storage.files["./config.conf"] = std::string("[Configuration][Program]last_position=") +
-                                     (remembered ? "true" : "false") + ";x=5;y=6;bg_red=7;photo_dir=P;language=L;[/Program]"
-                                     "[Sound]music_dir=M;[/Sound][/Configuration]";
+    storage.files["./config.conf"] =
+        std::string("[Configuration][Program]last_position=") + (remembered ? "true" : "false") +
+        ";x=5;y=6;bg_red=7;photo_dir=P;language=L;[/Program][Sound]music_dir=M;[/Sound][/Configuration]";
     readFresh(1281, 1024);
     EXPECT_EQ(settings.windowX, remembered ? 5 : (1281 - 450) / 2);  // else centred
     EXPECT_EQ(settings.windowY, remembered ? 6 : (1024 - 370) / 2);
@@ -96,7 +96,8 @@ TEST(SettingsFile, PositionIsKeptOnlyWhenRemembered) {
     settings.windowX = 77;
     settings.windowY = 88;
     EXPECT_TRUE(writeSettings());
-    for (const char* part : {remembered ? "\t\tx=77;\r\n" : "\t\tx=5;\r\n", remembered ? "\t\ty=88;\r\n" : "\t\ty=6;\r\n"})
+    for (const char* part : {remembered ? "\t\tx=77;\r\n" : "\t\tx=5;\r\n",  //
+                             remembered ? "\t\ty=88;\r\n" : "\t\ty=6;\r\n"})
       EXPECT_TRUE(contains(storage.files["./config.conf"], part)) << part;
   }
 }
