@@ -1,5 +1,6 @@
 #include "dialogs/open_dialog.h"
 
+#include <cstring>
 #include <new>
 
 #include "app/logo_wheel.h"
@@ -8,7 +9,8 @@
 #include "dialogs/settings_save.h"
 #include "photos/effect.h"
 #include "photos/photo_show.h"
-#include "platform/ansi_text.h"
+#include "dialogs/path_field.h"
+#include "platform/process_window.h"
 #include "sources/photo_sources.h"
 #include "structure/language.h"
 #include "structure/settings.h"
@@ -37,17 +39,15 @@ OpenDialog::OpenDialog(LogoWheel** logo, PhotoShow** photoShow)
   if (!createFrame(look, openTexts->text("title").c_str())) return;
 
   const std::string choose = generalTexts->text("choose");
-  photoEdit = addControl("EDIT", settings.photoDir, editStyle, WS_EX_CLIENTEDGE, 15, 110, 130, 16,
-                         0);
-  SendMessageA(photoEdit, EM_LIMITTEXT, 255, 0);
+  photoEdit = createPathField(handle, instance, settings.photoDir, editStyle, WS_EX_CLIENTEDGE, 15, 110, 130, 16);
+  SendMessageW(photoEdit, EM_LIMITTEXT, 255, 0);
   choosePhotosButton = addButton(choose.c_str(), choosePhotosId, 155, 107);
   subFoldersBox = addControl("BUTTON", openTexts->text("full_tree").c_str(), checkStyle, 0, 15, 138,
                              width - 31, 16, subFoldersId);
   SendMessageA(subFoldersBox, BM_SETCHECK, settings.recursive ? BST_CHECKED : BST_UNCHECKED, 0);
 
-  musicEdit = addControl("EDIT", settings.musicDir, editStyle, WS_EX_CLIENTEDGE, 15, 193, 130, 16,
-                         0);
-  SendMessageA(musicEdit, EM_LIMITTEXT, 255, 0);
+  musicEdit = createPathField(handle, instance, settings.musicDir, editStyle, WS_EX_CLIENTEDGE, 15, 193, 130, 16);
+  SendMessageW(musicEdit, EM_LIMITTEXT, 255, 0);
   chooseMusicButton = addButton(choose.c_str(), chooseMusicId, 155, 190);
   musicBox = addControl("BUTTON", openTexts->text("allow_music").c_str(), checkStyle, 0, 15, 221,
                         width - 31, 16, musicId);
@@ -120,32 +120,19 @@ void OpenDialog::toggle(HWND box, bool& setting) {
 }
 
 void OpenDialog::chooseFolder(HWND edit) {
-  wchar_t folder[MAX_PATH] = L"";
-  if (!browseForFolder(handle, folder)) return;
-  std::string path;
-  if (toAnsi(folder, path))
-    SetWindowTextA(edit, path.c_str());
-  else
-    reportUnusableName(folder);
+  std::string folder;
+  if (browseForFolder(handle, folder)) setPathFieldText(edit, folder);
 }
 
 bool OpenDialog::readFolder(HWND edit, char* setting, size_t size) {
-  const std::wstring text = windowTextWide(edit);
-  std::string path;
-  if (!toAnsi(text.c_str(), path)) {
-    reportUnusableName(text.c_str());
+  const std::string path = pathFieldText(edit);
+  // A folder cut to fit would be another folder, or none.
+  if (path.size() >= size) {
+    showBadPath(handle, path.c_str());
     return false;
   }
-  // Cut at the setting's room, as the settings file would.
-  lstrcpynA(setting, path.c_str(), static_cast<int>(size));
+  std::memcpy(setting, path.c_str(), path.size() + 1);
   return true;
-}
-
-void OpenDialog::reportUnusableName(const wchar_t* name) {
-  const std::string message = "Cesta '" + lossyAnsi(name) +
-                              "' obsahuje znaky, se kterými Ovix neumí pracovat. "
-                              "Vyberte prosím jinou složku.";
-  new MessageBoxWindow(handle, "Špatná cesta", message.c_str(), 0, false, 0);
 }
 
 bool OpenDialog::confirm() {

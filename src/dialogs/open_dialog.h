@@ -51,13 +51,11 @@ protected:
 private:
   // Flips a check box and its setting, and saves the settings at once.
   void toggle(HWND box, bool& setting);
-  // The shell's folder browser; a chosen folder replaces the edit's text, unless its name
-  // holds characters the ANSI code page cannot, which a message box reports instead.
+  // The shell's folder browser; a chosen folder replaces the edit's text.
   void chooseFolder(HWND edit);
-  // The edit's folder into `setting` (`size` bytes, cut to fit). False, with a message box and
-  // `setting` untouched, when the name holds characters the ANSI code page cannot.
+  // The edit's folder (UTF-8) into `setting` (`size` bytes). False, with the bad path message
+  // and `setting` untouched, when it does not fit.
   bool readFolder(HWND edit, char* setting, size_t size);
-  void reportUnusableName(const wchar_t* name);
   // Stores the effect and the folders, replaces the show and saves the settings. False, with
   // nothing changed, when a folder name cannot be used; the dialog then stays.
   bool confirm();
