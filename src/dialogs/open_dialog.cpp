@@ -1,17 +1,18 @@
 #include "dialogs/open_dialog.h"
 
-#include <cstring>
+#include <cstdio>
 #include <new>
+#include <string>
 
 #include "app/logo_wheel.h"
 #include "app/viewer_app.h"
-#include "dialogs/message_box_window.h"
 #include "dialogs/settings_save.h"
 #include "photos/effect.h"
 #include "photos/photo_show.h"
 #include "dialogs/path_field.h"
 #include "platform/process_window.h"
 #include "sources/photo_sources.h"
+#include "structure/config_path_text.h"
 #include "structure/language.h"
 #include "structure/settings.h"
 #include "structure/settings_file.h"
@@ -124,23 +125,13 @@ void OpenDialog::chooseFolder(HWND edit) {
   if (browseForFolder(handle, folder)) setPathFieldText(edit, folder);
 }
 
-bool OpenDialog::readFolder(HWND edit, char* setting, size_t size) {
-  const std::string path = pathFieldText(edit);
-  // A folder cut to fit would be another folder, or none.
-  if (path.size() >= size) {
-    showBadPath(handle, path.c_str());
-    return false;
-  }
-  std::memcpy(setting, path.c_str(), path.size() + 1);
-  return true;
+std::string OpenDialog::readFolder(HWND edit) {
+  // Cut to what the settings keep, as the settings file would.
+  return fitConfigPath(pathFieldText(edit));
 }
 
 bool OpenDialog::confirm() {
-  // Both folders first: a name Ovix cannot use keeps the dialog open and the settings as they were.
-  char photoDir[sizeof settings.photoDir], musicDir[sizeof settings.musicDir];
-  if (!readFolder(photoEdit, photoDir, sizeof photoDir) ||
-      !readFolder(musicEdit, musicDir, sizeof musicDir))
-    return false;
+  const std::string photoDir = readFolder(photoEdit), musicDir = readFolder(musicEdit);
   ShowWindow(handle, SW_HIDE);
 
   const LRESULT selected = SendMessageA(effectList, CB_GETCURSEL, 0, 0);
@@ -155,8 +146,9 @@ bool OpenDialog::confirm() {
     *logoSlot = nullptr;
   }
 
-  lstrcpyA(settings.photoDir, photoDir);
-  lstrcpyA(settings.musicDir, musicDir);
+  // Each fits: 255 characters take at most 765 bytes.
+  std::snprintf(settings.photoDir, sizeof settings.photoDir, "%s", photoDir.c_str());
+  std::snprintf(settings.musicDir, sizeof settings.musicDir, "%s", musicDir.c_str());
 
   ShowParams params;
   params.cacheLevel = static_cast<uint32_t>(settings.cacheLevel);

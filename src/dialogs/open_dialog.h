@@ -4,6 +4,7 @@
 // idle logo) by a new show of the chosen folder; cancel, Esc and the close box change nothing
 // but the two check boxes, which are saved the moment they are clicked.
 #include <memory>
+#include <string>
 
 #include "dialogs/dialog_frame.h"
 
@@ -53,10 +54,8 @@ private:
   void toggle(HWND box, bool& setting);
   // The shell's folder browser; a chosen folder replaces the edit's text.
   void chooseFolder(HWND edit);
-  // The edit's folder (UTF-8) into `setting` (`size` bytes). False, with the bad path message
-  // and `setting` untouched, when it does not fit.
-  bool readFolder(HWND edit, char* setting, size_t size);
-  // Stores the effect and the folders, replaces the show and saves the settings. False, with
-  // nothing changed, when a folder name cannot be used; the dialog then stays.
+  // The edit's folder (UTF-8), cut to the 255 characters the settings keep.
+  std::string readFolder(HWND edit);
+  // Stores the effect and the folders, replaces the show and saves the settings; true.
   bool confirm();
 };

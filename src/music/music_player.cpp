@@ -104,7 +104,7 @@ LRESULT MusicPlayer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 bool MusicPlayer::openTrack(const char* path) {
   if (disabled) return false;
   if (mciWindow) SendMessageA(mciWindow, WM_CLOSE, 0, 0);
-  mciWindow = MCIWndCreateW(handle, moduleInstance, mciWindowStyle, widePath(path).c_str());
+  mciWindow = MCIWndCreateW(handle, moduleInstance, mciWindowStyle, asciiSafePath(path).c_str());
   if (!mciWindow) return false;
   // Wine's MCIWndCreate adds WS_VISIBLE to every window with a parent, which leaves a 300 x 2
   // bordered popup at the top left of the screen; the player's MCI window is never seen.

@@ -46,6 +46,11 @@ size_t utf8Fit(const char* text, size_t room);
 // only converted, so relative ones keep working.
 std::wstring widePath(const std::string& path);
 std::wstring widePath(const char* path);
+// `path` for a call that reads paths through the ANSI code page inside, however it takes them
+// (MCI's wave driver opens files through mmio, which does so under Wine): the short 8.3 form
+// when the path holds a character beyond ASCII and the file system has short names, else
+// widePath.
+std::wstring asciiSafePath(const std::string& path);
 // `text` (UTF-8) as UTF-16 for showing it; never prefixed.
 std::wstring wideText(const std::string& text);
 // A name or path Windows gave (UTF-16, zero-terminated) as UTF-8.

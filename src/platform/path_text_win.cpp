@@ -51,6 +51,20 @@ std::wstring widePath(const char* path) {
 
 std::wstring widePath(const std::string& path) { return widePath(path.c_str()); }
 
+std::wstring asciiSafePath(const std::string& path) {
+  std::wstring wide = widePath(path);
+  bool plain = true;
+  for (wchar_t c : wide) plain = plain && c < 0x80;
+  if (plain) return wide;
+  const DWORD needed = GetShortPathNameW(wide.c_str(), nullptr, 0);
+  if (needed == 0) return wide;
+  std::wstring shortForm(needed, L'\0');
+  const DWORD written = GetShortPathNameW(wide.c_str(), shortForm.data(), needed);
+  if (written == 0 || written >= needed) return wide;
+  shortForm.resize(written);
+  return shortForm;
+}
+
 std::wstring wideText(const std::string& text) { return wideFrom(text.data(), text.size()); }
 
 std::string utf8FromWide(const wchar_t* text) {

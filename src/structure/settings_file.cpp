@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "structure/config_path_text.h"
 #include "structure/structure.h"
 #include "structure/structure_storage.h"
 
@@ -15,7 +16,9 @@ const char backupPath[] = "./config.conf.bak";
 enum Section { program, scene, graphics, sound, effects, sectionCount };
 const char* const sectionNames[sectionCount] = {"Program", "Scene", "Graphics", "Sound", "Effects"};
 
-enum Kind { boolean, integer, unsignedInteger, byte, text };
+// A path is text too, but kept as UTF-8 in memory and in Windows-1250 where it can be in the
+// file (structure/config_path_text.h).
+enum Kind { boolean, integer, unsignedInteger, byte, text, path };
 
 bool isPowerOfTwo(int32_t value) { return value > 0 && (value & (value - 1)) == 0; }
 int32_t clamped(int32_t value, int32_t low, int32_t high) { return std::min(std::max(value, low), high); }
@@ -54,7 +57,7 @@ const Entry entries[] = {
     {program, "bg_blue", unsignedInteger, "0", &settings.bgBlue, colourChannel},
     {program, "x", integer, "0", &settings.windowX, nullptr, true},
     {program, "y", integer, "0", &settings.windowY, nullptr, true},
-    {program, "photo_dir", text, "", settings.photoDir, nullptr, false, sizeof settings.photoDir},
+    {program, "photo_dir", path, "", settings.photoDir, nullptr, false, sizeof settings.photoDir},
     {program, "language", text, "en", settings.language, nullptr, false, sizeof settings.language},
     {scene, "photo_names", boolean, "false", &settings.photoNames},
     {scene, "flip_time", integer, "400", &settings.flipTime, slideInterval},
@@ -63,7 +66,7 @@ const Entry entries[] = {
     {graphics, "cache_level", integer, "8", &settings.cacheLevel, photosKept},
     {graphics, "texture_size", integer, "0", &settings.textureSize, textureSide},
     {graphics, "smoothing", boolean, "true", &settings.smoothing},
-    {sound, "music_dir", text, "", settings.musicDir, nullptr, false, sizeof settings.musicDir},
+    {sound, "music_dir", path, "", settings.musicDir, nullptr, false, sizeof settings.musicDir},
     {sound, "music", boolean, "false", &settings.music},
     {effects, "effect", integer, "1111", &settings.effect},
 };
@@ -79,6 +82,7 @@ bool fillField(const Entry& entry, const Structure& key) {
     case unsignedInteger: *static_cast<uint32_t*>(entry.field) = static_cast<uint32_t>(kept); break;
     case byte: *static_cast<uint8_t*>(entry.field) = static_cast<uint8_t>(kept); break;
     case text: snprintf(static_cast<char*>(entry.field), entry.textSize, "%s", value); break;  // cut at the limit
+    case path: snprintf(static_cast<char*>(entry.field), entry.textSize, "%s", pathFromConfig(value).c_str()); break;
   }
   return kept != number;
 }
@@ -90,6 +94,7 @@ std::string fieldText(const Entry& entry) {
     case unsignedInteger: return std::to_string(*static_cast<const uint32_t*>(entry.field));
     case byte: return std::to_string(*static_cast<const uint8_t*>(entry.field));
     case text: break;
+    case path: return pathForConfig(static_cast<const char*>(entry.field));
   }
   return static_cast<const char*>(entry.field);
 }

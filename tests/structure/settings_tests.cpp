@@ -2,6 +2,9 @@
 // old file to a failed or interrupted write.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstring>
+
 #include "memory_storage.h"
 #include "scratch_folder.h"
 #include "structure/settings_file.h"
@@ -134,4 +137,79 @@ TEST(SettingsFile, FailedWriteLeavesTheOldFileWhole) {
   std::filesystem::remove("config.conf");
   std::filesystem::create_directories("config.conf/inside");
   EXPECT_FALSE(writeSettings());
+}
+
+namespace {
+// `text` (UTF-8) in Windows-1250, for the Czech and Slovak letters these tests use.
+std::string cp1250(const std::string& text) {
+  static const char* const letters[][2] = {
+      {"á", "\xE1"}, {"č", "\xE8"}, {"ď", "\xEF"}, {"é", "\xE9"}, {"ě", "\xEC"}, {"í", "\xED"}, {"ň", "\xF2"},
+      {"ó", "\xF3"}, {"ř", "\xF8"}, {"š", "\x9A"}, {"ť", "\x9D"}, {"ú", "\xFA"}, {"ů", "\xF9"}, {"ý", "\xFD"},
+      {"ž", "\x9E"}, {"ä", "\xE4"}, {"ĺ", "\xE5"}, {"ľ", "\xBE"}, {"ô", "\xF4"}, {"ŕ", "\xE0"}, {"Á", "\xC1"},
+      {"Č", "\xC8"}, {"Ď", "\xCF"}, {"É", "\xC9"}, {"Ě", "\xCC"}, {"Í", "\xCD"}, {"Ň", "\xD2"}, {"Ó", "\xD3"},
+      {"Ř", "\xD8"}, {"Š", "\x8A"}, {"Ť", "\x8D"}, {"Ú", "\xDA"}, {"Ů", "\xD9"}, {"Ý", "\xDD"}, {"Ž", "\x8E"},
+      {"Ä", "\xC4"}, {"Ĺ", "\xC5"}, {"Ľ", "\xBC"}, {"Ô", "\xD4"}, {"Ŕ", "\xC0"}};
+  std::string out;
+  for (size_t i = 0; i < text.size();) {
+    bool replaced = false;
+    for (const auto& letter : letters) {
+      const size_t size = std::strlen(letter[0]);
+      if (text.compare(i, size, letter[0]) == 0) {
+        out += letter[1], i += size, replaced = true;
+        break;
+      }
+    }
+    if (!replaced) out += text[i++];
+  }
+  return out;
+}
+
+// The file's form of a text value: backslashes and quotes escaped.
+std::string escaped(const std::string& text) {
+  std::string out;
+  for (char c : text) out += c == '\\' || c == '"' ? std::string("\\") + c : std::string(1, c);
+  return out;
+}
+}  // namespace
+
+// Folders Windows-1250 holds (every Czech and Slovak letter with a háček or čárka, in words)
+// are read as Windows-1250 and written back byte for byte; any other folder is written and
+// read as UTF-8; a UTF-8 value written by hand is read as UTF-8. Each ends as UTF-8 in memory.
+TEST(SettingsFile, FoldersStayWindows1250WhereTheyCanAndAreUtf8Otherwise) {
+  MemoryStorage storage;
+  const std::string czech[] = {
+      "C:\\Fotky\\Příliš žluťoučký kůň úpěl ďábelské ódy", "C:\\PŘÍLIŠ ŽLUŤOUČKÝ KŮŇ ÚPĚL ĎÁBELSKÉ ÓDY",
+      "D:\\Dovolená\\Ľudovít Štúr, kĺb, vŕba, päť, kôň, ľúbiť", "E:\\ŠŤASTIE\\ĽALIA ĎATEĽ ŇUFÁK ÔSMY ŔAP ÄNO Ĺ",
+      "F:\\Čeština\\Řeky Šumavy\\Žďár, Ústí, Ěště, Ťuk, Ňouma, Ďolík, Ýč, Éčko, Íčko, Óčko, Áčko"};
+  for (const std::string& folder : czech) {
+    storage.files["./config.conf"] = "[Configuration][Program]photo_dir=\"" + escaped(cp1250(folder)) +
+                                     "\";[/Program][Sound]music_dir=\"" + escaped(cp1250(folder)) +
+                                     "\";[/Sound][/Configuration]";
+    readFresh();
+    EXPECT_EQ(std::string(settings.photoDir), folder);
+    EXPECT_EQ(std::string(settings.musicDir), folder);
+    ASSERT_TRUE(writeSettings());
+    EXPECT_TRUE(contains(storage.files["./config.conf"], "photo_dir=\"" + escaped(cp1250(folder)) + "\";")) << folder;
+  }
+
+  const std::string utf8Only[] = {"C:\\Фото 2024", "C:\\Žluťoučký 写真 \xF0\x9F\x93\xB7", "C:\\Łódź\\ΑΒΓ",
+                                  "C:\\ČŠ"};  // the last one's Windows-1250 bytes would read as UTF-8
+  for (const std::string& folder : utf8Only) {
+    std::snprintf(settings.photoDir, sizeof settings.photoDir, "%s", folder.c_str());
+    ASSERT_TRUE(writeSettings());
+    EXPECT_TRUE(contains(storage.files["./config.conf"], "photo_dir=\"" + escaped(folder) + "\";")) << folder;
+    readFresh();
+    EXPECT_EQ(std::string(settings.photoDir), folder);
+  }
+
+  // UTF-8 written by hand, and a folder of 300 Cyrillic letters, kept to 255 whole letters.
+  std::string cyrillic;
+  for (int i = 0; i < 300; ++i) cyrillic += "Ж";
+  storage.files["./config.conf"] = "[Configuration][Program]photo_dir=\"C:\\\\Příliš\";[/Program][Sound]music_dir=\"" +
+                                   cyrillic + "\";[/Sound][/Configuration]";
+  readFresh();
+  EXPECT_EQ(std::string(settings.photoDir), "C:\\Příliš");
+  EXPECT_EQ(std::string(settings.musicDir), cyrillic.substr(0, 255 * 2));
+  ASSERT_TRUE(writeSettings());
+  EXPECT_TRUE(contains(storage.files["./config.conf"], "photo_dir=\"C:\\\\" + cp1250("Příliš") + "\";"));
 }
