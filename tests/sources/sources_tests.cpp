@@ -17,9 +17,9 @@ TEST(PhotoKind, AcceptsTheFiveExtensionsInAnyCaseAndNothingElse) {
       {"a.bmp", 0},  {"IMG_0001.JPG", 1}, {"x.Png", 2},  {"a.b.gif", 3}, {"t.TgA", 4},     {".jpg", 1},
       {"a.jpeg", -1}, {"a.tif", -1},      {"jpg", -1},   {"a.", -1},     {"a.jpg.txt", -1}, {"a.jp", -1}};
   for (const auto& [name, expected] : cases) {
-    uint32_t kind = 99;
+    PhotoKind kind = static_cast<PhotoKind>(99);
     EXPECT_EQ(photoKind(name, &kind), expected >= 0) << name;
-    EXPECT_EQ(kind, expected >= 0 ? static_cast<uint32_t>(expected) : 99u) << name;
+    EXPECT_EQ(static_cast<int>(kind), expected >= 0 ? expected : 99) << name;
   }
 }
 
@@ -80,7 +80,7 @@ TEST(Scan, TreeIsDepthFirstPreOrderAndFolderAloneSkipsSubFolders) {
                                                      "P\\sub\\c2.bmp", "P\\b.PNG", "P\\z.tga"}));
   EXPECT_EQ(tree.entries[2]->folder, "P\\sub\\deeper");
   EXPECT_EQ(tree.entries[2]->name, "d.bmp");
-  EXPECT_EQ(tree.entries[1]->kind, 3u);  // the GIF kind
+  EXPECT_EQ(tree.entries[1]->kind, kindGif);  // the GIF kind
 
   PhotoList alone;
   scanFolder(alone, "P", listing);
