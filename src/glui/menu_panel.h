@@ -29,6 +29,6 @@ public:
   int64_t click(int x, int y);
 
   uint32_t pickNames[4] = {};  // pick names of open, config, exit, about
-  int32_t pending = -1;           // a MenuCommand, -1 for none; the frame takes and resets it
+  int32_t pending = -1;        // a MenuCommand, -1 for none; the frame takes and resets it
   std::unique_ptr<Language> texts;
 };

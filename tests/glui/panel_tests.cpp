@@ -13,7 +13,8 @@ TEST(MenuPanel, HoverFadesInAndSetsTheHandClicksFlashAndHiddenPanelsIgnoreTheMou
   GlTestContext gl(width, height);
   ASSERT_TRUE(gl.ready());
   MenuPanel menu(gl.window);
-  GlButton& exit = *menu.findButton(menu.pickNames[menuExit]);
+  GlButton& exit = *allButtons[menu.firstButton + menuExit];  // the buttons in command order
+  ASSERT_EQ(exit.pickName, menu.pickNames[menuExit]);
   GlBar& bar = *exit.bar;
   auto frames = [&](int count) {
     while (count-- > 0) menu.animate();

@@ -1,5 +1,5 @@
 // Photo sources without a file system: which names are photos, how a folder path is checked
-// and normalised, and in which order a folder tree is scanned.
+// and normalised, in which order a folder tree is scanned, and finding a photo by its path.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -132,4 +132,17 @@ TEST(Scan, LinksAreNotFollowedDepthIsBoundedAndCancelStopsAtOnce) {
     EXPECT_EQ(list.entries.size(), cancelAfter == 7 ? 1u : 0u) << cancelAfter;
   }
 }
+
+// A start photo's path as a command line or a drop may spell it: A-Z case and "/" do not matter,
+// anything else does.
+TEST(PhotoList, FindsAnEntryByItsPathAsWindowsComparesNames) {
+  PhotoList list;
+  list.append("C:\\Photos", "a.jpg", kindJpg);
+  list.append("C:\\Photos\\Sub", "B.png", kindPng);
+  const std::pair<const char*, std::ptrdiff_t> rows[] = {
+      {"C:\\Photos\\a.jpg", 0}, {"c:/photos/A.JPG", 0}, {"C:\\PHOTOS\\sub/b.png", 1},
+      {"C:\\Photos\\a.jp", -1}, {"C:\\Photos\\a.jpgx", -1}, {"C:\\Photos\\\\a.jpg", -1}, {"", -1}};
+  for (const auto& [path, entry] : rows) EXPECT_EQ(list.find(path), entry) << path;
+}
+
 }  // namespace
