@@ -2,12 +2,11 @@
 
 #include <string>
 
-#include "app/loading_reports.h"
 #include "platform/process_window.h"
 #include "sources/photo_sources.h"
 #include "structure/settings.h"
 
-PhotoListWindow::PhotoListWindow() : DialogFrame("Ovix - Seznam fotek") {
+PhotoListWindow::PhotoListWindow(LoadingReporter& reporter) : DialogFrame("Ovix - Seznam fotek") {
   FrameLook look;
   look.width = 400;
   look.height = 420;
@@ -30,8 +29,7 @@ PhotoListWindow::PhotoListWindow() : DialogFrame("Ovix - Seznam fotek") {
   list->addColumn("Soubor", 200);
   // The folder as a show would open it; the setting keeps the text the user typed.
   scan = std::make_unique<PhotoList>();
-  LoadingReports reports;
-  const CheckedFolder folder = checkPhotoFolder(settings.photoDir, reports);
+  const CheckedFolder folder = checkPhotoFolder(settings.photoDir, reporter);
   if (folder.usable) scanPhotoFolder(*scan, folder.path, settings.recursive);
   list->showRows(scan.get());
   SetWindowTextA(countField, std::to_string(scan->size()).c_str());

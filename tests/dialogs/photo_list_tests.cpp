@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "dialogs/photo_list_window.h"
+#include "sources/loading_reporter.h"
 
 TEST(PhotoListWindow, RowsAndCountFollowTheRecursiveSetting) {
   const Settings saved = settings;
@@ -15,9 +16,10 @@ TEST(PhotoListWindow, RowsAndCountFollowTheRecursiveSetting) {
   CreateDirectoryA((folder + "\\sub").c_str(), nullptr);
   for (const char* name : {"b.jpg", "a.png", "notes.txt", "sub\\c.gif"}) ASSERT_TRUE(writeFile(folder + "\\" + name, "x"));
   std::snprintf(settings.photoDir, sizeof settings.photoDir, "%s/", folder.c_str());  // the check drops the "/"
+  LoadingReporter quiet;
   for (bool recursive : {false, true}) {
     settings.recursive = recursive;
-    auto* window = new PhotoListWindow();
+    auto* window = new PhotoListWindow(quiet);
     EXPECT_EQ(SendMessageA(window->list->control, LVM_GETITEMCOUNT, 0, 0), recursive ? 3 : 2);
     EXPECT_EQ(windowText(window->countField), recursive ? "3" : "2");
     DestroyWindow(window->handle);
