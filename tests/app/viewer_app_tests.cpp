@@ -94,7 +94,8 @@ protected:
   // The number in the name "photoNN" of the show's large photo; 0 for none.
   int current() const {
     int number = 0;
-    return show->largePhoto && show->largePhoto->name && std::sscanf(show->largePhoto->name, "photo%d", &number) == 1 ? number : 0;
+    const TextureImage* photo = show->largePhoto;
+    return photo && photo->name && std::sscanf(photo->name, "photo%d", &number) == 1 ? number : 0;
   }
   // A new open dialog on the app's logo and show; it deletes itself with its window.
   OpenDialog* openDialog() { return new OpenDialog(*app); }

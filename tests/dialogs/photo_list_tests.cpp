@@ -15,7 +15,8 @@ TEST(PhotoListWindow, RowsAndCountFollowTheRecursiveSetting) {
   const std::string folder = makeScratchFolder("ovix-list");
   CreateDirectoryA((folder + "\\sub").c_str(), nullptr);
   for (const char* name : {"b.jpg", "a.png", "notes.txt", "sub\\c.gif"}) ASSERT_TRUE(writeFile(folder + "\\" + name, "x"));
-  std::snprintf(settings.photoDir, sizeof settings.photoDir, "%s/", folder.c_str());  // the check drops the "/"
+  // The check drops the "/"; the setting keeps it.
+  std::snprintf(settings.photoDir, sizeof settings.photoDir, "%s/", folder.c_str());
   LoadingReporter quiet;
   for (bool recursive : {false, true}) {
     settings.recursive = recursive;
