@@ -6,9 +6,8 @@
 
 #include "dialogs/dialog_frame.h"
 #include "dialogs/photo_list_view.h"
+#include "sources/loading_reporter.h"
 #include "sources/photo_list.h"
-
-class LoadingReporter;
 
 class PhotoListWindow : public DialogFrame {
 public:

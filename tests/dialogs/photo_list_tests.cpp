@@ -8,7 +8,6 @@
 #include <cstdio>
 
 #include "dialogs/photo_list_window.h"
-#include "sources/loading_reporter.h"
 
 TEST(PhotoListWindow, RowsAndCountFollowTheRecursiveSetting) {
   const Settings saved = settings;
