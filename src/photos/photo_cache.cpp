@@ -14,7 +14,6 @@
 
 namespace {
 bool decodesAsPhoto(PhotoKind kind) { return kind == kindBmp || kind == kindJpg || kind == kindPng; }
-
 }  // namespace
 
 PhotoCache::PhotoCache(const std::string& photoDir, uint32_t cacheLevel, uint32_t textureSize, bool smoothing,
