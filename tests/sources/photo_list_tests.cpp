@@ -34,11 +34,10 @@ bool decodes(const std::string& path) {
 }
 
 std::vector<std::string> scanned(const std::string& folder, bool recursive) {
-  std::vector<char> path(folder.begin(), folder.end());
-  path.resize(path.size() + 2, '\0');
   LoadingReports reports;
   PhotoList list;
-  if (checkPhotoFolder(path.data(), reports)) scanPhotoFolder(list, path.data(), recursive);
+  const CheckedFolder checked = checkPhotoFolder(folder, reports);
+  if (checked.usable) scanPhotoFolder(list, checked.path, recursive);
   std::vector<std::string> paths;
   for (const auto& entry : list.entries) paths.push_back(entry->path);
   return paths;
@@ -56,11 +55,10 @@ TEST(PhotoFolders, RealFilesAndEmptyFoldersPassTheCheckAndABadPathIsReported) {
   } rows[] = {{"\\Empty", true, "\\Empty"}, {"\\a.jpg", true, ""}, {"\\Nowhere", false, "\\Nowhere"},
                {"\\??", false, "\\??"}, {"\\E*", false, "\\E*"}};  // wildcards that would match Empty
   for (const auto& row : rows) {
-    char path[MAX_PATH + 2];
-    lstrcpynA(path, (root + row.asked).c_str(), MAX_PATH);
     LoadingReports reports;
-    EXPECT_EQ(checkPhotoFolder(path, reports), row.valid) << row.asked;
-    EXPECT_EQ(std::string(path), root + row.kept);
+    const CheckedFolder checked = checkPhotoFolder(root + row.asked, reports);
+    EXPECT_EQ(checked.usable, row.valid) << row.asked;
+    EXPECT_EQ(checked.path, root + row.kept);
     HWND box = FindWindowA("MsgBox Window", "Špatná cesta");
     ASSERT_EQ(box != nullptr, !row.valid) << row.asked;
     if (!box) continue;
@@ -70,15 +68,14 @@ TEST(PhotoFolders, RealFilesAndEmptyFoldersPassTheCheckAndABadPathIsReported) {
     DestroyWindow(box);
   }
   // A name beyond the message's code page shows with its own characters.
-  std::string path = root + utf8(L"\\\u041D\u0435\u0442 \U0001F4F7");
-  path.resize(path.size() + 2, '\0');
+  const std::string path = root + utf8(L"\\\u041D\u0435\u0442 \U0001F4F7");
   LoadingReports reports;
-  EXPECT_FALSE(checkPhotoFolder(path.data(), reports));
+  EXPECT_FALSE(checkPhotoFolder(path, reports).usable);
   HWND box = FindWindowA("MsgBox Window", "Špatná cesta");
   ASSERT_NE(box, nullptr);
   wchar_t message[512] = L"";
   GetWindowTextW(FindWindowExA(box, nullptr, "Static", nullptr), message, 512);
-  EXPECT_EQ(utf8(message), "Cesta '" + std::string(path.c_str()) + utf8(L"' není platnou cestou k souborům."));
+  EXPECT_EQ(utf8(message), "Cesta '" + path + utf8(L"' není platnou cestou k souborům."));
   DestroyWindow(box);
   removeFolder(root);
 }
