@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <cstdio>
 
 #include "app/help_picture.h"
 #include "app/viewer_app.h"
@@ -12,11 +11,12 @@
 #include "dialogs/photo_list_window.h"
 #include "glui/gl_panel.h"
 #include "photos/photo_show.h"
+#include "platform/path_text.h"
 #include "structure/settings.h"
 
 namespace {
 void shellOpen(const char* address) {
-  ShellExecuteA(mainWindow, "open", address, nullptr, nullptr, SW_SHOW);
+  ShellExecuteW(mainWindow, L"open", wideText(address).c_str(), nullptr, nullptr, SW_SHOW);
 }
 
 void toggleMenu(ViewerApp& app) {
@@ -43,13 +43,7 @@ void selectEffect(ViewerApp& app, int identifier) {
 
 void (*openDocument)(const char* address) = shellOpen;
 
-std::string helpPageAddress() {
-  char folder[257] = {};
-  GetCurrentDirectoryA(sizeof folder - 1, folder);
-  char address[512];
-  std::snprintf(address, sizeof address, "file:///%s/help/help_cz.html", folder);
-  return address;
-}
+std::string helpPageAddress() { return "file:///" + currentFolder() + "/help/help_cz.html"; }
 
 void runAppCommand(ViewerApp& app, int command) {
   PhotoShow* show = app.photoShow;

@@ -7,6 +7,7 @@
 #include "dialogs/link_window.h"
 #include "dialogs/message_box_window.h"
 #include "dialogs/text_format.h"
+#include "platform/path_text.h"
 #include "platform/process_window.h"
 #include "structure/language.h"
 
@@ -109,9 +110,7 @@ void runSystemReport() {
     return;
   }
   print();
-  char folder[256] = "";
-  GetCurrentDirectoryA(sizeof folder, folder);
-  const std::string report = std::string(folder) + "\\logs\\debug.txt";
+  const std::string report = currentFolder() + "\\logs\\debug.txt";
   openDocument(report.c_str());
   FreeLibrary(library);
 }

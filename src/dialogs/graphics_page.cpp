@@ -9,6 +9,7 @@
 #include "app/app_commands.h"
 #include "dialogs/config_values.h"
 #include "dialogs/link_window.h"
+#include "platform/path_text.h"
 #include "platform/process_window.h"
 #include "structure/settings.h"
 
@@ -107,9 +108,7 @@ bool GraphicsPage::writeExtensionsLog() {
                                               glText(GL_VERSION), glText(GL_EXTENSIONS));
   const bool written = std::fputs(report.c_str(), file) >= 0;
   if (std::fclose(file) != 0 || !written) return false;
-  char folder[256] = "";
-  GetCurrentDirectoryA(sizeof folder, folder);
-  openDocument((std::string(folder) + "\\logs\\extensions.txt").c_str());
+  openDocument((currentFolder() + "\\logs\\extensions.txt").c_str());
   return true;
 }
 

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "platform/path_text.h"
 #include "platform/process_window.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/gdi_objects.h"
@@ -82,7 +83,7 @@ void LinkWindow::click() {
     if (notifyWindow) SendMessageA(notifyWindow, MSG_LINK_CLICKED, 0, target);
   } else if (kind == 1 || kind == 2) {
     const char* what = reinterpret_cast<const char*>(target);
-    if (what) ShellExecuteA(nullptr, "open", what, nullptr, nullptr, SW_SHOWNORMAL);
+    if (what) ShellExecuteW(nullptr, L"open", wideText(what).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   }
 }
 

@@ -51,6 +51,8 @@ std::wstring widePath(const char* path);
 // when the path holds a character beyond ASCII and the file system has short names, else
 // widePath.
 std::wstring asciiSafePath(const std::string& path);
+// The current folder (the program's folder, Ovix's only one) as UTF-8; empty on failure.
+std::string currentFolder();
 // `text` (UTF-8) as UTF-16 for showing it; never prefixed.
 std::wstring wideText(const std::string& text);
 // A name or path Windows gave (UTF-16, zero-terminated) as UTF-8.

@@ -65,6 +65,16 @@ std::wstring asciiSafePath(const std::string& path) {
   return shortForm;
 }
 
+std::string currentFolder() {
+  const DWORD needed = GetCurrentDirectoryW(0, nullptr);
+  if (needed == 0) return std::string();
+  std::wstring folder(needed, L'\0');
+  const DWORD written = GetCurrentDirectoryW(needed, folder.data());
+  if (written == 0 || written >= needed) return std::string();
+  folder.resize(written);
+  return utf8FromWide(folder.c_str());
+}
+
 std::wstring wideText(const std::string& text) { return wideFrom(text.data(), text.size()); }
 
 std::string utf8FromWide(const wchar_t* text) {

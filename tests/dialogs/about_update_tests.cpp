@@ -26,12 +26,12 @@ TEST(About, StepOneShowsTheBoxWithoutTheLibraryAndOtherwiseOpensTheReport) {
   const std::string library = programFile("debug.dll"), report = programFile("logs\\debug.txt");
   auto* about = new AboutDialog();
   opened.clear();
-  ASSERT_TRUE(MoveFileA(library.c_str(), programFile("debug.away").c_str()));
+  ASSERT_TRUE(MoveFileW(widePath(library).c_str(), widePath(programFile("debug.away")).c_str()));
   clickStepOne(*about);
   HWND box = FindWindowA("MsgBox Window", "debug.dll");
   EXPECT_EQ(windowText(child(box, "Static")), "Nelze najít knihovnu debug.dll");
   DestroyWindow(box);
-  ASSERT_TRUE(MoveFileA(programFile("debug.away").c_str(), library.c_str()));
+  ASSERT_TRUE(MoveFileW(widePath(programFile("debug.away")).c_str(), widePath(library).c_str()));
   clickStepOne(*about);
   EXPECT_NE(readFile(report).find(reinterpret_cast<const char*>(glGetString(GL_VENDOR))), std::string::npos);
   EXPECT_EQ(opened, std::vector<std::string>{report});
@@ -43,7 +43,8 @@ TEST(About, StepOneShowsTheBoxWithoutTheLibraryAndOtherwiseOpensTheReport) {
 // The stand-in records C(address), G (version asked) and D (disconnected), and changes its
 // version text once disconnected: a caller reading it late would see a newer release.
 TEST(UpdateCheck, CallsTheLibraryInOrderAndOnlyANewerReleaseGetsTheNotice) {
-  ASSERT_TRUE(CopyFileA((startFolder + "\\stand_in_update.dll").c_str(), programFile("update.dll").c_str(), FALSE));
+  ASSERT_TRUE(CopyFileW(widePath(startFolder + "\\stand_in_update.dll").c_str(), widePath(programFile("update.dll")).c_str(),
+                        FALSE));
   GlTestContext owner;  // the notice waits for a main window to own it
   mainWindow = owner.window;
   const struct {
