@@ -1,6 +1,5 @@
 #include "platform/path_text.h"
 
-namespace {
 void appendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
     out += static_cast<char>(c);
@@ -19,6 +18,7 @@ void appendUtf8(std::string& out, char32_t c) {
   }
 }
 
+namespace {
 bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
 // The character starting at text[i] (of `length` bytes); `size` receives its byte count.

@@ -24,6 +24,10 @@ std::string utf8FromUtf16(const char16_t* text, size_t length);
 // damaged text still converts whole; the three-byte form of a lone surrogate gives it back.
 std::u16string utf16FromUtf8(const char* text, size_t length);
 
+// Appends the UTF-8 bytes of the number `c` (up to 0x1FFFFF; surrogate numbers too). Byte
+// order of the results is the order of the numbers.
+void appendUtf8(std::string& out, char32_t c);
+
 // The length of `text` (UTF-8) in UTF-16 units, the unit Windows counts path lengths in.
 size_t utf16Length(const char* text);
 

@@ -36,25 +36,6 @@ char32_t utf16Rank(char32_t c) {
   if (c >= 0x10000) return 0xD800 + (c - 0x10000);
   return c + 0x100000;  // D800-FFFF after every character beyond U+FFFF
 }
-
-void appendRank(std::string& key, char32_t r) {
-  // The UTF-8 scheme keeps the order of the numbers it writes.
-  if (r < 0x80) {
-    key += static_cast<char>(r);
-  } else if (r < 0x800) {
-    key += static_cast<char>(0xC0 | (r >> 6));
-    key += static_cast<char>(0x80 | (r & 0x3F));
-  } else if (r < 0x10000) {
-    key += static_cast<char>(0xE0 | (r >> 12));
-    key += static_cast<char>(0x80 | ((r >> 6) & 0x3F));
-    key += static_cast<char>(0x80 | (r & 0x3F));
-  } else {
-    key += static_cast<char>(0xF0 | (r >> 18));
-    key += static_cast<char>(0x80 | ((r >> 12) & 0x3F));
-    key += static_cast<char>(0x80 | ((r >> 6) & 0x3F));
-    key += static_cast<char>(0x80 | (r & 0x3F));
-  }
-}
 }  // namespace
 
 std::string nameOrderKey(const char* name) {
@@ -72,7 +53,7 @@ std::string nameOrderKey(const char* name) {
     char32_t c = units[k];
     if (c >= 0xD800 && c < 0xDC00 && k + 1 < units.size() && units[k + 1] >= 0xDC00 && units[k + 1] < 0xE000)
       c = 0x10000 + ((c - 0xD800) << 10) + (units[++k] - 0xDC00);
-    appendRank(key, utf16Rank(upperCase(c)));
+    appendUtf8(key, utf16Rank(upperCase(c)));  // keeps the order of the ranks
   }
   return key;
 }
