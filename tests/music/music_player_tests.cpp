@@ -112,12 +112,11 @@ TEST_F(MusicPlayerTest, AWholeRoundOfFilesThatDoNotPlayStopsTheMusicUntilTheUser
 // The tracks whose end-of-track notification this thread takes from its queue: a track that
 // only failed to play never gets there.
 struct TrackEnds {
-  TrackEnds(const MusicPlayer* watched) { player = watched, ended.clear(); }
+  explicit TrackEnds(const MusicPlayer* watched) { player = watched, ended.clear(); }
   ~TrackEnds() { UnhookWindowsHookEx(hook); }
   static LRESULT CALLBACK onGet(int code, WPARAM wParam, LPARAM lParam) {
-    const auto* message = reinterpret_cast<const MSG*>(lParam);
-    if (code == HC_ACTION && wParam == PM_REMOVE && message->message == MM_MCINOTIFY &&
-        message->wParam == MCI_NOTIFY_SUCCESSFUL)
+    const auto* got = reinterpret_cast<const MSG*>(lParam);
+    if (wParam == PM_REMOVE && got->message == MM_MCINOTIFY && got->wParam == MCI_NOTIFY_SUCCESSFUL)
       ended.insert(player->currentTrack);
     return CallNextHookEx(nullptr, code, wParam, lParam);
   }

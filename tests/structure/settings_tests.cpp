@@ -140,26 +140,17 @@ TEST(SettingsFile, FailedWriteLeavesTheOldFileWhole) {
 }
 
 namespace {
-// `text` (UTF-8) in Windows-1250, for the Czech and Slovak letters these tests use.
+// `text` (UTF-8) in Windows-1250, for the Czech and Slovak letters these tests use (each two
+// bytes in UTF-8, one in Windows-1250).
 std::string cp1250(const std::string& text) {
-  static const char* const letters[][2] = {
-      {"á", "\xE1"}, {"č", "\xE8"}, {"ď", "\xEF"}, {"é", "\xE9"}, {"ě", "\xEC"}, {"í", "\xED"}, {"ň", "\xF2"},
-      {"ó", "\xF3"}, {"ř", "\xF8"}, {"š", "\x9A"}, {"ť", "\x9D"}, {"ú", "\xFA"}, {"ů", "\xF9"}, {"ý", "\xFD"},
-      {"ž", "\x9E"}, {"ä", "\xE4"}, {"ĺ", "\xE5"}, {"ľ", "\xBE"}, {"ô", "\xF4"}, {"ŕ", "\xE0"}, {"Á", "\xC1"},
-      {"Č", "\xC8"}, {"Ď", "\xCF"}, {"É", "\xC9"}, {"Ě", "\xCC"}, {"Í", "\xCD"}, {"Ň", "\xD2"}, {"Ó", "\xD3"},
-      {"Ř", "\xD8"}, {"Š", "\x8A"}, {"Ť", "\x8D"}, {"Ú", "\xDA"}, {"Ů", "\xD9"}, {"Ý", "\xDD"}, {"Ž", "\x8E"},
-      {"Ä", "\xC4"}, {"Ĺ", "\xC5"}, {"Ľ", "\xBC"}, {"Ô", "\xD4"}, {"Ŕ", "\xC0"}};
+  static const std::string letters = "áčďéěíňóřšťúůýžäĺľôŕÁČĎÉĚÍŇÓŘŠŤÚŮÝŽÄĹĽÔŔ";
+  static const char bytes[] = "\xE1\xE8\xEF\xE9\xEC\xED\xF2\xF3\xF8\x9A\x9D\xFA\xF9\xFD\x9E\xE4\xE5\xBE\xF4\xE0"
+                              "\xC1\xC8\xCF\xC9\xCC\xCD\xD2\xD3\xD8\x8A\x8D\xDA\xD9\xDD\x8E\xC4\xC5\xBC\xD4\xC0";
   std::string out;
-  for (size_t i = 0; i < text.size();) {
-    bool replaced = false;
-    for (const auto& letter : letters) {
-      const size_t size = std::strlen(letter[0]);
-      if (text.compare(i, size, letter[0]) == 0) {
-        out += letter[1], i += size, replaced = true;
-        break;
-      }
-    }
-    if (!replaced) out += text[i++];
+  for (size_t i = 0; i < text.size(); ++i) {
+    const size_t at = static_cast<unsigned char>(text[i]) < 0x80 ? std::string::npos : letters.find(text.substr(i, 2));
+    out += at == std::string::npos ? text[i] : bytes[at / 2];
+    i += at == std::string::npos ? 0 : 1;
   }
   return out;
 }
