@@ -31,20 +31,6 @@ TEST(PathText, NamesRoundTripThroughUtf8) {
   }
 }
 
-// Damaged UTF-8 converts whole, each bad byte as U+FFFD, and the characters after it survive.
-TEST(PathText, DamagedUtf8GivesReplacementCharacters) {
-  const std::pair<std::string, std::u16string> cases[] = {
-      {"a\x80" "b", u"a\uFFFD" "b"},               // stray continuation
-      {"\xC3", u"\uFFFD"},                         // cut at the end
-      {"\xC3" "a", u"\uFFFD" "a"},                 // cut by a plain character
-      {"\xC0\x80", u"\uFFFD\uFFFD"},               // overlong zero
-      {"\xE0\x80\xAF", u"\uFFFD\uFFFD\uFFFD"},     // overlong slash
-      {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},  // beyond U+10FFFF
-      {"\xF8\x88\x80\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},
-      {"\xE2\x82\xAC\xC4", u"\u20AC\uFFFD"}};
-  for (const auto& [bytes, wide] : cases) EXPECT_EQ(utf16(bytes), wide) << bytes;
-}
-
 TEST(PathText, ForbiddenCharactersAndCutsAtCharacterBoundaries) {
   for (const char* path : {"C:\\Photos\\??", "a*b", "a<b", "a>b", "a|b", "a\"b", "a\tb", "a\x1F" "b", "\n"})
     EXPECT_TRUE(hasForbiddenPathCharacter(path)) << path;
