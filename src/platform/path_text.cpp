@@ -1,5 +1,7 @@
 #include "platform/path_text.h"
 
+namespace {
+// Surrogate numbers too, as the three bytes of their number.
 void appendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
     out += static_cast<char>(c);
@@ -18,16 +20,13 @@ void appendUtf8(std::string& out, char32_t c) {
   }
 }
 
-namespace {
 bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+}  // namespace
 
-// The character starting at text[i] (of `length` bytes); `size` receives its byte count.
-// Surrogate numbers in three-byte form are accepted (lone surrogates as Ovix carries them);
-// overlong forms, numbers above U+10FFFF and cut sequences give U+FFFD over one byte.
-char32_t decodeAt(const char* text, size_t length, size_t i, size_t& size) {
+// Overlong forms, numbers above U+10FFFF and cut sequences are no valid sequence.
+char32_t nextCharacter(const char* text, size_t length, size_t& i) {
   const auto* bytes = reinterpret_cast<const unsigned char*>(text);
-  const unsigned char lead = bytes[i];
-  size = 1;
+  const unsigned char lead = bytes[i++];
   if (lead < 0x80) return lead;
   size_t count = 0;
   char32_t c = 0, least = 0;
@@ -40,16 +39,16 @@ char32_t decodeAt(const char* text, size_t length, size_t i, size_t& size) {
   } else {
     return 0xFFFD;
   }
-  if (i + count > length) return 0xFFFD;
+  const size_t start = i - 1;
+  if (start + count > length) return 0xFFFD;
   for (size_t k = 1; k < count; ++k) {
-    if (!isContinuation(bytes[i + k])) return 0xFFFD;
-    c = (c << 6) | (bytes[i + k] & 0x3F);
+    if (!isContinuation(bytes[start + k])) return 0xFFFD;
+    c = (c << 6) | (bytes[start + k] & 0x3F);
   }
   if (c < least || c > 0x10FFFF) return 0xFFFD;
-  size = count;
+  i = start + count;
   return c;
 }
-}  // namespace
 
 std::string utf8FromUtf16(const char16_t* text, size_t length) {
   std::string out;
@@ -67,9 +66,7 @@ std::u16string utf16FromUtf8(const char* text, size_t length) {
   std::u16string out;
   out.reserve(length);
   for (size_t i = 0; i < length;) {
-    size_t size = 1;
-    const char32_t c = decodeAt(text, length, i, size);
-    i += size;
+    const char32_t c = nextCharacter(text, length, i);
     if (c < 0x10000) {
       out += static_cast<char16_t>(c);
     } else {

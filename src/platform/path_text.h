@@ -24,9 +24,10 @@ std::string utf8FromUtf16(const char16_t* text, size_t length);
 // damaged text still converts whole; the three-byte form of a lone surrogate gives it back.
 std::u16string utf16FromUtf8(const char* text, size_t length);
 
-// Appends the UTF-8 bytes of the number `c` (up to 0x1FFFFF; surrogate numbers too). Byte
-// order of the results is the order of the numbers.
-void appendUtf8(std::string& out, char32_t c);
+// The character of `text` (UTF-8, `length` bytes) at byte `i`, moving `i` past it. A byte that
+// starts no valid sequence gives U+FFFD and moves one byte; the three-byte form of a lone
+// surrogate gives the surrogate.
+char32_t nextCharacter(const char* text, size_t length, size_t& i);
 
 // The length of `text` (UTF-8) in UTF-16 units, the unit Windows counts path lengths in.
 size_t utf16Length(const char* text);

@@ -11,7 +11,6 @@
 namespace {
 // One entry of a listing, kept until the whole folder is listed and put in name order.
 struct HeldEntry {
-  std::string key;  // nameOrderKey of the name
   std::string name;
   bool directory;
   bool reparsePoint;
@@ -25,12 +24,12 @@ void listInNameOrder(FolderListing& listing, const std::string& folder, const Sc
   std::vector<HeldEntry> held;
   listing.list(folder, [&](const ListedEntry& entry) {
     if (scanCancelled(limits)) return false;
-    held.push_back({nameOrderKey(entry.name), entry.name, entry.directory, entry.reparsePoint});
+    held.push_back({entry.name, entry.directory, entry.reparsePoint});
     return true;
   });
-  std::sort(held.begin(), held.end(), [](const HeldEntry& a, const HeldEntry& b) {
-    return a.key != b.key ? a.key < b.key : a.name < b.name;
-  });
+  const auto before = [](const HeldEntry& a, const HeldEntry& b) { return nameBefore(a.name, b.name); };
+  // NTFS and Wine list in this order already; only other file systems need the sort.
+  if (!std::is_sorted(held.begin(), held.end(), before)) std::sort(held.begin(), held.end(), before);
   for (const HeldEntry& entry : held)
     if (!visit({entry.name.c_str(), entry.directory, entry.reparsePoint})) return;
 }

@@ -1,7 +1,5 @@
 #include "sources/name_order.h"
 
-#include <cstring>
-
 #include "platform/path_text.h"
 
 namespace {
@@ -38,22 +36,21 @@ char32_t utf16Rank(char32_t c) {
 }
 }  // namespace
 
-std::string nameOrderKey(const char* name) {
-  const size_t length = std::strlen(name);
-  std::string key;
-  key.reserve(length + 1);
-  size_t i = 0;
-  while (i < length && static_cast<unsigned char>(name[i]) < 0x80) {  // the common ASCII start
-    const char c = name[i++];
-    key += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 0x20) : c;
+bool nameBefore(const std::string& a, const std::string& b) {
+  size_t i = 0, k = 0;
+  while (i < a.size() && k < b.size()) {
+    const auto byteA = static_cast<unsigned char>(a[i]), byteB = static_cast<unsigned char>(b[k]);
+    char32_t rankA, rankB;
+    if (byteA < 0x80 && byteB < 0x80) {  // the common case: plain ASCII on both sides
+      rankA = byteA >= 'a' && byteA <= 'z' ? byteA - 0x20 : byteA;
+      rankB = byteB >= 'a' && byteB <= 'z' ? byteB - 0x20 : byteB;
+      ++i, ++k;
+    } else {
+      rankA = utf16Rank(upperCase(nextCharacter(a.data(), a.size(), i)));
+      rankB = utf16Rank(upperCase(nextCharacter(b.data(), b.size(), k)));
+    }
+    if (rankA != rankB) return rankA < rankB;
   }
-  if (i == length) return key;
-  const std::u16string units = utf16FromUtf8(name + i, length - i);
-  for (size_t k = 0; k < units.size(); ++k) {
-    char32_t c = units[k];
-    if (c >= 0xD800 && c < 0xDC00 && k + 1 < units.size() && units[k + 1] >= 0xDC00 && units[k + 1] < 0xE000)
-      c = 0x10000 + ((c - 0xD800) << 10) + (units[++k] - 0xDC00);
-    appendUtf8(key, utf16Rank(upperCase(c)));  // keeps the order of the ranks
-  }
-  return key;
+  if (i < a.size() || k < b.size()) return k < b.size();  // a prefix comes first
+  return a < b;  // equal but for case: the exact text decides
 }

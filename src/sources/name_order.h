@@ -10,5 +10,5 @@
 // Names equal but for case keep the order of their exact text.
 #include <string>
 
-// A text whose byte order (std::string's <) is the order of the names above; `name` is UTF-8.
-std::string nameOrderKey(const char* name);
+// True when the name `a` comes before the name `b` (both UTF-8) in the order above.
+bool nameBefore(const std::string& a, const std::string& b);
