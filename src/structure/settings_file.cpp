@@ -111,7 +111,7 @@ void keepUnreadableConfig() {
 // parse is kept as config.conf.bak first: rewriting it from what was read would lose
 // everything after the error.
 void loadConfig(Structure& root) {
-  root.setType(3);
+  root.setType(Structure::standardType);
   if (!root.load(configPath)) keepUnreadableConfig();
 }
 

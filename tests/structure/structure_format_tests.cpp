@@ -44,7 +44,7 @@ TEST(StructureFormat, ReaderTurnsTextsIntoTrees) {
   // A read left half-way, never ended, leaves nothing behind for the next read into the tree.
   for (const char* unfinished : {"a='x", "a=x", "a", "k=\\", "[\"/x", "[s", "[s]k"}) {
     Structure root;
-    root.read(unfinished, strlen(unfinished), 1);
+    StructureReader(root).read(unfinished, strlen(unfinished));
     readText(root, "b=1;");
     EXPECT_NE(dumpChildren(root).find("b=1;"), std::string::npos) << unfinished;
   }
@@ -60,7 +60,6 @@ TEST(StructureFormat, IncludeLeavesItsSectionOpenAndReadsTheFile) {
   EXPECT_EQ(dumpChildren(root),
             "s{inc=part.conf{inner=1;deep{x=2;y=3;}}after=1;}t=sub\\nested.conf{n=more.conf{m=3;}}"
             "r@.s.inc=part.conf{own=1;}");
-  EXPECT_EQ(storage.current, ".");
 
   // A reference into another file takes the path from that file's root.
   Structure fromFile;
@@ -141,7 +140,7 @@ TEST(StructureFormat, FilesUseCrLfAndFoldersBeforeABackslash) {
   writeBytes("sub/a.conf", "k=" + value + "\r\n;lone='x\ry';q='1\r\n2';[i=b.conf]");
   writeBytes("sub/b.conf", "inside=1;\r\n");
   Structure root;
-  root.setType(3);
+  root.setType(Structure::standardType);
   ASSERT_TRUE(root.load("sub\\a.conf"));
   EXPECT_STREQ(root.name(), "sub\\a.conf");
   EXPECT_EQ(dumpChildren(root), "k=" + value + ";lone=x\ry;q=1\n2;i=b.conf{inside=1;}");
@@ -155,7 +154,7 @@ TEST(StructureFormat, FilesUseCrLfAndFoldersBeforeABackslash) {
 
   // Missing files read as empty; a forward slash switches no folder.
   Structure missing;
-  missing.setType(3);
+  missing.setType(Structure::standardType);
   EXPECT_TRUE(missing.load("nowhere\\x.conf"));
   EXPECT_TRUE(missing.load("sub/none.conf"));
   EXPECT_EQ(missing.childCount(), 0u);
