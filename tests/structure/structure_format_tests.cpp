@@ -79,6 +79,29 @@ TEST(StructureFormat, IncludeLeavesItsSectionOpenAndReadsTheFile) {
   EXPECT_EQ(storage.files["./sub/more.conf"], "m=3;\r\n");
 }
 
+TEST(StructureFormat, AFileLiesInTheFolderOfTheFileHoldingItsNode) {
+  // The file of the root, the text read into it, the dotted path of a node, where its file is.
+  const char* const rows[][4] = {
+      {"sub\\a.conf", "[i=b.conf]", "i", "sub\\b.conf"},
+      {"sub/a.conf", "[i=b.conf]", "i", "sub/b.conf"},  // a slash ends a folder too
+      {"a.conf", "[i=b.conf]", "i", "b.conf"},
+      {"C:\\x\\a.conf", "[i=\"D:\\\\b.conf\"] [j=\"\\\\c.conf\"]", "j", "\\c.conf"},
+      {"C:\\x\\a.conf", "[i=\"D:\\\\b.conf\"]", "i", "D:\\b.conf"},
+      {"x\\r.conf", "[s] [i=in\\a.conf] [/s]", "s.i.deeper", "x\\in\\c.conf"},
+      {"x\\r.conf", "[s@.a=y\\f.conf] [i=c.conf] [/s]", "s.i", "x\\c.conf"},  // s's file only lends
+  };
+  for (const auto& [rootFile, text, path, expected] : rows) {
+    MemoryStorage storage;
+    storage.files["./x/in/a.conf"] = "[deeper=c.conf]";
+    Structure root;
+    readText(root, text);
+    root.setFile(rootFile);
+    if (Structure* nested = root.findPath("s.i")) nested->load();
+    ASSERT_NE(root.findPath(path), nullptr) << text;
+    EXPECT_EQ(root.findPath(path)->filePath(), expected) << text;
+  }
+}
+
 TEST(StructureFormat, WriterQuotesEveryStructuralCharacter) {
   const std::string structural = " \t\n'\"/\\[]=;@#";
   for (char c : structural) {
