@@ -40,7 +40,7 @@ public:
   Structure(const Structure& source);
   Structure& operator=(const Structure&) = delete;
   // Deletes the whole subtree. Does not detach itself from a parent: delete a child through
-  // its parent (setValue, clear) or detach it first.
+  // its parent (setValue) or detach it first.
   ~Structure();
 
   // Sets the type on this node and every descendant.
