@@ -1,7 +1,8 @@
 #pragma once
 // Structure files kept in memory, so that tests and the fuzzer never touch the disk. A file
-// is kept under its path with "./" in front, every backslash turned into "/" and "."
-// folders left out: "sub\\a.conf" and "./sub/./a.conf" are both "./sub/a.conf".
+// is kept under its path with "./" in front and every backslash turned into "/": "sub\\a.conf"
+// and "./sub/a.conf" are both "./sub/a.conf".
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <set>
@@ -16,17 +17,9 @@ public:
   MemoryStorage(const MemoryStorage&) = delete;
   MemoryStorage& operator=(const MemoryStorage&) = delete;
 
-  static std::string fullPath(const std::string& path) {
-    std::string full = ".";
-    size_t start = 0;
-    while (start <= path.size()) {
-      size_t end = path.find_first_of("/\\", start);
-      if (end == std::string::npos) end = path.size();
-      std::string part = path.substr(start, end - start);
-      if (part != "." && !(part.empty() && start == 0)) full += "/" + part;
-      start = end + 1;
-    }
-    return full;
+  static std::string fullPath(std::string path) {
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path.compare(0, 2, "./") == 0 ? path : "./" + path;
   }
 
   std::unique_ptr<StructureInput> openInput(const std::string& path) override {
