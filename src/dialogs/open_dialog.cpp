@@ -9,8 +9,8 @@
 #include "platform/process_window.h"
 #include "sources/photo_opener.h"
 #include "sources/photo_sources.h"
-#include "structure/config_path_text.h"
 #include "structure/language.h"
+#include "structure/path_encoding.h"
 #include "structure/settings.h"
 #include "structure/settings_file.h"
 
@@ -123,7 +123,7 @@ void OpenDialog::chooseFolder(HWND edit) {
 
 std::string OpenDialog::readFolder(HWND edit) {
   // Cut to what the settings keep, as the settings file would.
-  return fitConfigPath(pathFieldText(edit));
+  return fitSettingsPath(pathFieldText(edit));
 }
 
 bool OpenDialog::confirm() {

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "structure/config_path_text.h"
+#include "structure/path_encoding.h"
 #include "structure/structure.h"
 #include "structure/structure_storage.h"
 
@@ -16,8 +16,7 @@ const char backupPath[] = "./config.conf.bak";
 enum Section { program, scene, graphics, sound, effects, sectionCount };
 const char* const sectionNames[sectionCount] = {"Program", "Scene", "Graphics", "Sound", "Effects"};
 
-// A path is text too, but kept as UTF-8 in memory and in Windows-1250 where it can be in the
-// file (structure/config_path_text.h).
+// A path is a text that config.conf may hold in UTF-8 or in code page 1250 (path_encoding.h).
 enum Kind { boolean, integer, unsignedInteger, byte, text, path };
 
 bool isPowerOfTwo(int32_t value) { return value > 0 && (value & (value - 1)) == 0; }
@@ -44,7 +43,7 @@ struct Entry {
   void* field;
   int32_t (*repair)(int32_t) = nullptr;  // for numbers: the value kept for what was read
   bool position = false;  // read and written only while the position is remembered
-  size_t textSize = 0;    // for texts: the field's size, terminating zero included
+  size_t textSize = 0;    // for texts and paths: the field's size, terminating zero included
 };
 
 const Entry entries[] = {
@@ -71,6 +70,10 @@ const Entry entries[] = {
     {effects, "effect", integer, "1111", &settings.effect},
 };
 
+// The UTF-8 path the settings hold for a path value, cut to the 255 characters the folder
+// fields take (whole characters: a cut UTF-8 sequence would name no file at all).
+std::string settingsPath(const char* value) { return fitSettingsPath(pathFromConfigValue(value)); }
+
 // Fills the entry's field from its key; true when the number read had to be repaired.
 bool fillField(const Entry& entry, const Structure& key) {
   const char* value = key.value() ? key.value() : "";
@@ -82,7 +85,7 @@ bool fillField(const Entry& entry, const Structure& key) {
     case unsignedInteger: *static_cast<uint32_t*>(entry.field) = static_cast<uint32_t>(kept); break;
     case byte: *static_cast<uint8_t*>(entry.field) = static_cast<uint8_t>(kept); break;
     case text: snprintf(static_cast<char*>(entry.field), entry.textSize, "%s", value); break;  // cut at the limit
-    case path: snprintf(static_cast<char*>(entry.field), entry.textSize, "%s", pathFromConfig(value).c_str()); break;
+    case path: snprintf(static_cast<char*>(entry.field), entry.textSize, "%s", settingsPath(value).c_str()); break;
   }
   return kept != number;
 }
@@ -94,7 +97,7 @@ std::string fieldText(const Entry& entry) {
     case unsignedInteger: return std::to_string(*static_cast<const uint32_t*>(entry.field));
     case byte: return std::to_string(*static_cast<const uint8_t*>(entry.field));
     case text: break;
-    case path: return pathForConfig(static_cast<const char*>(entry.field));
+    case path: return configValueFromPath(static_cast<const char*>(entry.field));
   }
   return static_cast<const char*>(entry.field);
 }
@@ -116,7 +119,7 @@ void keepUnreadableConfig() {
 // parse is kept as config.conf.bak first: rewriting it from what was read would lose
 // everything after the error.
 void loadConfig(Structure& root) {
-  root.setType(3);
+  root.setType(Structure::standardType);
   if (!root.load(configPath)) keepUnreadableConfig();
 }
 

@@ -2,9 +2,6 @@
 // old file to a failed or interrupted write.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstring>
-
 #include "memory_storage.h"
 #include "scratch_folder.h"
 #include "structure/settings_file.h"
@@ -139,68 +136,39 @@ TEST(SettingsFile, FailedWriteLeavesTheOldFileWhole) {
   EXPECT_FALSE(writeSettings());
 }
 
-namespace {
-// `text` (UTF-8) in Windows-1250, for the Czech and Slovak letters these tests use (each two
-// bytes in UTF-8, one in Windows-1250).
-std::string cp1250(const std::string& text) {
-  static const std::string letters = "áčďéěíňóřšťúůýžäĺľôŕÁČĎÉĚÍŇÓŘŠŤÚŮÝŽÄĹĽÔŔ";
-  static const char bytes[] = "\xE1\xE8\xEF\xE9\xEC\xED\xF2\xF3\xF8\x9A\x9D\xFA\xF9\xFD\x9E\xE4\xE5\xBE\xF4\xE0"
-                              "\xC1\xC8\xCF\xC9\xCC\xCD\xD2\xD3\xD8\x8A\x8D\xDA\xD9\xDD\x8E\xC4\xC5\xBC\xD4\xC0";
-  std::string out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const size_t at = static_cast<unsigned char>(text[i]) < 0x80 ? std::string::npos : letters.find(text.substr(i, 2));
-    out += at == std::string::npos ? text[i] : bytes[at / 2];
-    i += at == std::string::npos ? 0 : 1;
-  }
-  return out;
-}
-
-// The file's form of a text value: backslashes and quotes escaped.
-std::string escaped(const std::string& text) {
-  std::string out;
-  for (char c : text) out += c == '\\' || c == '"' ? std::string("\\") + c : std::string(1, c);
-  return out;
-}
-}  // namespace
-
-// Folders Windows-1250 holds (every Czech and Slovak letter with a háček or čárka, in words)
-// are read as Windows-1250 and written back byte for byte; any other folder is written and
-// read as UTF-8; a UTF-8 value written by hand is read as UTF-8. Each ends as UTF-8 in memory.
-TEST(SettingsFile, FoldersStayWindows1250WhereTheyCanAndAreUtf8Otherwise) {
+TEST(SettingsFile, AFileWrittenBeforeIsReadAndKeptByteForByte) {
+  // Paths in code page 1250: "C:\Users\Jiří\Obrázky" and "E:\Hudba\Čechomor".
+  const std::string earlier =
+      "[Configuration]\r\n\t[Program]\r\n\t\trecursive=true;\r\n\t\tfull_screen=false;\r\n\t\tlast_position=true;\r\n"
+      "\t\tcheck_updates=true;\r\n\t\tbg_red=10;\r\n\t\tbg_green=20;\r\n\t\tbg_blue=30;\r\n\t\tx=120;\r\n\t\ty=80;\r\n"
+      "\t\tphoto_dir=\"C:\\\\Users\\\\Ji\xF8\xED\\\\Obr\xE1zky\";\r\n\t\tlanguage=cz;\r\n\t[/Program]\r\n\t[Scene]\r\n"
+      "\t\tphoto_names=true;\r\n\t\tflip_time=500;\r\n\t[/Scene]\r\n\t[Graphics]\r\n\t\tbits=32;\r\n\t\topacity=10;\r\n"
+      "\t\tcache_level=12;\r\n\t\ttexture_size=1024;\r\n\t\tsmoothing=false;\r\n\t[/Graphics]\r\n\t[Sound]\r\n"
+      "\t\tmusic_dir=\"E:\\\\Hudba\\\\\xC8" "echomor\";\r\n\t\tmusic=true;\r\n\t[/Sound]\r\n\t[Effects]\r\n"
+      "\t\teffect=1112;\r\n\t[/Effects]\r\n[/Configuration]\r\n";
   MemoryStorage storage;
-  const std::string czech[] = {
-      "C:\\Fotky\\Příliš žluťoučký kůň úpěl ďábelské ódy", "C:\\PŘÍLIŠ ŽLUŤOUČKÝ KŮŇ ÚPĚL ĎÁBELSKÉ ÓDY",
-      "D:\\Dovolená\\Ľudovít Štúr, kĺb, vŕba, päť, kôň, ľúbiť", "E:\\ŠŤASTIE\\ĽALIA ĎATEĽ ŇUFÁK ÔSMY ŔAP ÄNO Ĺ",
-      "F:\\Čeština\\Řeky Šumavy\\Žďár, Ústí, Ěště, Ťuk, Ňouma, Ďolík, Ýč, Éčko, Íčko, Óčko, Áčko"};
-  for (const std::string& folder : czech) {
-    storage.files["./config.conf"] = "[Configuration][Program]photo_dir=\"" + escaped(cp1250(folder)) +
-                                     "\";[/Program][Sound]music_dir=\"" + escaped(cp1250(folder)) +
-                                     "\";[/Sound][/Configuration]";
-    readFresh();
-    EXPECT_EQ(std::string(settings.photoDir), folder);
-    EXPECT_EQ(std::string(settings.musicDir), folder);
-    ASSERT_TRUE(writeSettings());
-    EXPECT_TRUE(contains(storage.files["./config.conf"], "photo_dir=\"" + escaped(cp1250(folder)) + "\";")) << folder;
-  }
-
-  const std::string utf8Only[] = {"C:\\Фото 2024", "C:\\Žluťoučký 写真 \xF0\x9F\x93\xB7", "C:\\Łódź\\ΑΒΓ",
-                                  "C:\\ČŠ"};  // the last one's Windows-1250 bytes would read as UTF-8
-  for (const std::string& folder : utf8Only) {
-    std::snprintf(settings.photoDir, sizeof settings.photoDir, "%s", folder.c_str());
-    ASSERT_TRUE(writeSettings());
-    EXPECT_TRUE(contains(storage.files["./config.conf"], "photo_dir=\"" + escaped(folder) + "\";")) << folder;
-    readFresh();
-    EXPECT_EQ(std::string(settings.photoDir), folder);
-  }
-
-  // UTF-8 written by hand, and a folder of 300 Cyrillic letters, kept to 255 whole letters.
-  std::string cyrillic;
-  for (int i = 0; i < 300; ++i) cyrillic += "Ж";
-  storage.files["./config.conf"] = "[Configuration][Program]photo_dir=\"C:\\\\Příliš\";[/Program][Sound]music_dir=\"" +
-                                   cyrillic + "\";[/Sound][/Configuration]";
+  storage.files["./config.conf"] = earlier;
   readFresh();
-  EXPECT_EQ(std::string(settings.photoDir), "C:\\Příliš");
-  EXPECT_EQ(std::string(settings.musicDir), cyrillic.substr(0, 255 * 2));
-  ASSERT_TRUE(writeSettings());
-  EXPECT_TRUE(contains(storage.files["./config.conf"], "photo_dir=\"C:\\\\" + cp1250("Příliš") + "\";"));
+  // In memory they are UTF-8, as every path inside Ovix.
+  EXPECT_EQ(std::string(settings.photoDir) + "|" + settings.musicDir,
+            "C:\\Users\\Ji\xC5\x99\xC3\xAD\\Obr\xC3\xA1zky|E:\\Hudba\\\xC4\x8C" "echomor");
+  EXPECT_EQ(storage.files["./config.conf"], earlier);  // reading rewrites it unchanged
+  EXPECT_TRUE(writeSettings());
+  EXPECT_EQ(storage.files["./config.conf"], earlier);
+
+  // A UTF-8 path is held in code page 1250 when that can hold it; "C:\Фото" is kept as it is.
+  const std::pair<std::string, std::string> rows[] = {{"C:\\\\Ji\xC5\x99\xC3\xAD", "C:\\\\Ji\xF8\xED"},
+                                                      {"C:\\\\\xD0\xA4\xD0\xBE\xD1\x82\xD0\xBE", ""}};
+  for (const auto& [written, kept] : rows) {
+    storage.files["./config.conf"] = "[Configuration][Program]photo_dir=\"" + written + "\";[/Program][/Configuration]";
+    readFresh();
+    EXPECT_TRUE(writeSettings());
+    EXPECT_TRUE(contains(storage.files["./config.conf"], "photo_dir=\"" + (kept.empty() ? written : kept) + "\";"));
+  }
+  // A path of 300 Cyrillic letters is kept to the 255 whole letters the folder fields take.
+  std::string cyrillic;
+  for (int i = 0; i < 300; ++i) cyrillic += "\xD0\x96";
+  storage.files["./config.conf"] = "[Configuration][Program]photo_dir=\"" + cyrillic + "\";[/Program][/Configuration]";
+  readFresh();
+  EXPECT_EQ(std::string(settings.photoDir), cyrillic.substr(0, 255 * 2));
 }
