@@ -28,7 +28,7 @@ PhotoCache::PhotoCache(char* photoDir, uint32_t cacheLevel, uint32_t textureSize
 PhotoCache::PhotoCache(char* photoDir, uint32_t cacheLevel, uint32_t textureSize, bool smoothing,
                        LoadingReporter& reporter, bool recursive)
     : photoList(std::make_shared<PhotoList>()),
-      options{textureSize, smoothing},
+      options{textureSize, smoothing, !currentDriverTakesAnySide()},
       window(*photoList, *this, cacheLevel),
       reporter(reporter) {
   if (!checkPhotoFolder(photoDir, reporter)) {

@@ -47,5 +47,8 @@ TextureImage* loadPhotoTexture(const TextureOptions& options, const char* path, 
 // when the file cannot be read or the kind is not kindJpg or kindPng.
 uint32_t loadTexture(const char* path, uint32_t kind);
 
+// driverTakesAnySide for the current GL context; false without one.
+bool currentDriverTakesAnySide();
+
 // Deletes the picture's lists and texture and frees the record; none is ignored.
 void releaseTextureImage(TextureImage* image);

@@ -10,6 +10,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <string>
 #include <atomic>
 #include <cstdio>
 #include <thread>
@@ -155,6 +156,65 @@ TEST_F(AppTest, TheIdleFrameShowsTheWheelAndItsTextOrTheHelpAndClearsToTheSettin
   EXPECT_TRUE(viewport[3] == 1 && std::abs(projection[5] / projection[0] - 300.0) < 1e-3);  // aspect 300 / 1
   app->drawFrame();
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+namespace {
+// ovix.exe's manifest as Windows reads it: a setting of its windowsSettings, or "" when none.
+std::wstring manifestSetting(HANDLE context, const wchar_t* space, const wchar_t* name) {
+  wchar_t value[128] = {};
+  SIZE_T written = 0;
+  return QueryActCtxSettingsW(0, context, space, name, value, 128, &written) ? value : L"";
+}
+}  // namespace
+
+TEST_F(AppTest, OvixDeclaresPerMonitorDpiAndLongPathsAndItsViewportFollowsTheWindowToAnotherDpi) {
+  ACTCTXA request = {};
+  request.cbSize = sizeof request;
+  request.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+  request.lpSource = "ovix.exe";
+  request.lpResourceName = MAKEINTRESOURCEA(1);
+  HANDLE context = CreateActCtxA(&request);  // fails for a manifest Windows cannot parse
+  ASSERT_NE(context, INVALID_HANDLE_VALUE);
+  const wchar_t* const settings2005 = L"http://schemas.microsoft.com/SMI/2005/WindowsSettings";
+  const wchar_t* const settings2016 = L"http://schemas.microsoft.com/SMI/2016/WindowsSettings";
+  EXPECT_EQ(manifestSetting(context, settings2016, L"dpiAwareness").rfind(L"PerMonitorV2,", 0), 0u);
+  EXPECT_EQ(manifestSetting(context, settings2005, L"dpiAware"), L"true/pm");
+  EXPECT_EQ(manifestSetting(context, settings2016, L"longPathAware"), L"true");
+  ReleaseActCtx(context);
+  HMODULE program = LoadLibraryExA("ovix.exe", nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  HRSRC found = FindResourceA(program, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+  const std::string text(static_cast<const char*>(LockResource(LoadResource(program, found))),
+                         SizeofResource(program, found));
+  for (const char* windows : {"35138b9a-5d96-4fbd-8e2d-a2440225f93a", "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",
+                              "1f676c76-80e1-4239-95bb-83d0f6d0da78", "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"})
+    EXPECT_NE(text.find(std::string("supportedOS Id=\"{") + windows + "}\""), std::string::npos) << windows;
+  FreeLibrary(program);
+
+  // Wine 8 reports per-monitor awareness for every window; Windows only for a program that
+  // declares it (this driver carries ovix.exe's manifest). Windows before 10 lack the calls.
+  HMODULE user = GetModuleHandleA("user32.dll");
+  using ContextOf = void*(WINAPI*)(HWND);
+  using AwarenessOf = int(WINAPI*)(void*);
+  const auto contextOf = reinterpret_cast<ContextOf>(reinterpret_cast<void*>(GetProcAddress(user, "GetWindowDpiAwarenessContext")));
+  const auto awarenessOf = reinterpret_cast<AwarenessOf>(
+      reinterpret_cast<void*>(GetProcAddress(user, "GetAwarenessFromDpiAwarenessContext")));
+  if (contextOf && awarenessOf) EXPECT_EQ(awarenessOf(contextOf(app->handle)), 2);  // DPI_AWARENESS_PER_MONITOR_AWARE
+
+  // The viewport covers the client area from the start, and after the move to a display of
+  // 144 dpi in the place Windows suggests.
+  auto viewportIsClient = [&] {
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    RECT area = {};
+    GetClientRect(app->handle, &area);
+    return viewport[0] == 0 && viewport[1] == 0 && viewport[2] == area.right && viewport[3] == area.bottom;
+  };
+  EXPECT_TRUE(viewportIsClient());
+  RECT suggested = {70, 60, 70 + 675, 60 + 555}, place = {};
+  SendMessageA(app->handle, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  GetWindowRect(app->handle, &place);
+  EXPECT_TRUE(EqualRect(&place, &suggested));
+  EXPECT_TRUE(viewportIsClient());
 }
 
 TEST_F(AppTest, WithoutAShowThePhotoItemsAreGreyAndTheKeysTurnTheMenusChecksOpenTheHelpAndQuit) {

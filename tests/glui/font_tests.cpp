@@ -28,4 +28,16 @@ TEST(GlFont, EveryCharacterAdvancesTheRasterPositionLongTextsAreCutAndTooltipsAd
   GlTooltip tip(gl.window, "i");
   tip.setText("\xe8W");  // č: a tooltip counts codes above 127 with their own widths
   EXPECT_EQ(tip.width, 5u + tip.charWidths[0xe8] + tip.charWidths['W']);
+
+  // At 144 dpi (150 %) the glyphs and the box are made 1.5 times as large.
+  GlFont large(gl.deviceContext, 144);
+  glRasterPos2f(-1.0f, 0.0f);
+  large.print("%s", "Wide text");
+  GLfloat position[4] = {};
+  glGetFloatv(GL_CURRENT_RASTER_POSITION, position);
+  EXPECT_NEAR(position[0], 1.5f * advanceOf("Wide text"), 3.0f);
+  tip.setText("Wide text");
+  const float width96 = static_cast<float>(tip.width);
+  tip.scaleTo(144);
+  EXPECT_NEAR(static_cast<float>(tip.width), 1.5f * width96, 3.0f);
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <climits>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "photos/texel_image.h"
@@ -47,9 +48,26 @@ SurfacePtr noiseSurface(int w, int h, const Layout& layout, unsigned seed) {
     return ::testing::AssertionFailure() << "texel byte " << differ - expected.texels.begin() << " differs";
   return ::testing::AssertionSuccess();
 }
+
+// makeTexels unpadded against the padded texture's picture area.
+::testing::AssertionResult samePictureUnpadded(const ImageSurface& surface, uint32_t maxSize, bool smoothing) {
+  TexelImage padded, unpadded;
+  if (!makeTexels(surface, TextureOptions{maxSize, smoothing}, padded) ||
+      !makeTexels(surface, TextureOptions{maxSize, smoothing, false}, unpadded))
+    return ::testing::AssertionFailure() << "makeTexels failed";
+  const int w = padded.imageWidth, h = padded.imageHeight, bytes = padded.bytesPerTexel;
+  if (std::array<int, 5>{int(unpadded.textureWidth), int(unpadded.textureHeight), unpadded.imageWidth,
+                         unpadded.imageHeight, unpadded.bytesPerTexel} != std::array<int, 5>{w, h, w, h, bytes})
+    return ::testing::AssertionFailure() << "unpadded " << unpadded.textureWidth << "x" << unpadded.textureHeight;
+  for (int row = 0; row < h; ++row)
+    if (!std::equal(unpadded.texels + size_t(row) * w * bytes, unpadded.texels + size_t(row + 1) * w * bytes,
+                    padded.texels + size_t(row) * padded.textureWidth * bytes))
+      return ::testing::AssertionFailure() << "row " << row << " differs";
+  return ::testing::AssertionSuccess();
+}
 }  // namespace
 
-TEST(TexelImage, MatchesThePaddedBufferAlgorithmInEveryLayoutAndTurn) {
+TEST(TexelImage, MatchesThePaddedBufferAlgorithmAndUnpaddedKeepsItsPicture) {
   const struct { int w, h; } sizes[] = {
       {1, 1}, {3, 3}, {2, 2}, {5, 7}, {17, 9}, {129, 64}, {257, 3}, {300, 200}, {1025, 10},
       {2000, 3}, {4100, 1}, {3, 700}, {1, 1500}, {40, 600},
@@ -61,10 +79,13 @@ TEST(TexelImage, MatchesThePaddedBufferAlgorithmInEveryLayoutAndTurn) {
       SurfacePtr surface = noiseSurface(size.w, size.h, layout, seed);
       surface->orientation = static_cast<int>(seed++ % 10);  // every turn, and 0 and 9: no valid tag
       for (uint32_t limit : limits)
-        for (bool smoothing : {false, true})
-          EXPECT_TRUE(sameTexels(*surface, limit, smoothing))
-              << size.w << "x" << size.h << " bpp " << layout.bpp << " orientation " << surface->orientation
-              << " maxSize " << limit << (smoothing ? " smoothed" : " picked");
+        for (bool smoothing : {false, true}) {
+          const std::string where = std::to_string(size.w) + "x" + std::to_string(size.h) + " bpp " +
+                                    std::to_string(layout.bpp) + " orientation " + std::to_string(surface->orientation) +
+                                    " maxSize " + std::to_string(limit) + (smoothing ? " smoothed" : " picked");
+          EXPECT_TRUE(sameTexels(*surface, limit, smoothing)) << where;
+          EXPECT_TRUE(samePictureUnpadded(*surface, limit, smoothing)) << where;
+        }
     }
 }
 
@@ -118,4 +139,17 @@ TEST(TexelImage, SizesAndTheDecodeScaleThatKeepsThem) {
     EXPECT_EQ((std::array<int, 4>{int(t.textureWidth), int(t.textureHeight), t.imageWidth, t.imageHeight}), c.sizes)
         << c.w << "x" << c.h;
   }
+}
+
+TEST(TexelImage, DriversThatTakeTexturesOfAnySide) {
+  const struct { const char* version; const char* extensions; bool any; } drivers[] = {
+      {"1.1.0", "GL_EXT_bgra GL_ARB_texture_non_power_of_two", true},
+      {"1.4 Mesa", "GL_ARB_texture_non_power_of_two", true},
+      {"1.5", "GL_ARB_texture_non_power_of_two_x GL_ARB_multitexture", false},  // another name
+      {"1.5", "XGL_ARB_texture_non_power_of_two", false},
+      {"2.0", "", true}, {"4.5 (Compatibility Profile) Mesa 22.3.6", nullptr, true},
+      {"10.1", "", true}, {"1.1", "GL_EXT_bgra", false}, {nullptr, nullptr, false},
+  };
+  for (const auto& d : drivers)
+    EXPECT_EQ(driverTakesAnySide(d.version, d.extensions), d.any) << (d.version ? d.version : "none");
 }

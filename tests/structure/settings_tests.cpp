@@ -75,10 +75,30 @@ TEST(SettingsFile, HurtfulNumbersAreRepairedInTheFileAndValuesInRangeKeepTheirTe
   }
 }
 
-TEST(SettingsFile, TextureSizeSettlesAgainstTheDriversMaximum) {
-  const int32_t rows[][3] = {{0, 4096, 2048},   {512, 4096, 512}, {4096, 4096, 4096},
-                             {8192, 4096, 2048}, {64, 4096, 64},   {100, 4096, 2048}};
-  for (const auto& [size, maximum, settled] : rows) EXPECT_EQ(settledTextureSize(size, maximum), settled) << size;
+TEST(SettingsFile, TextureSizeNotChosenFollowsTheScreenWithinTheDriver) {
+  // Longer screen sides 1024 (1024 x 768), 1920 (1920 x 1080), 2560 (2560 x 1440), 3840
+  // (3840 x 2160) against driver maxima 2048, 8192, 16384, 32768.
+  const int32_t screens[] = {1024, 1920, 2560, 3840};
+  const int32_t maxima[] = {2048, 8192, 16384, 32768};
+  const int32_t settled[4][4] = {{1024, 1024, 1024, 1024},
+                                 {1024, 2048, 2048, 2048},
+                                 {1024, 4096, 4096, 4096},
+                                 {1024, 4096, 4096, 4096}};
+  for (int s = 0; s < 4; ++s)
+    for (int m = 0; m < 4; ++m)
+      EXPECT_EQ(settledTextureSize(0, maxima[m], screens[s]), settled[s][m]) << screens[s] << " " << maxima[m];
+  // A small screen still gets 1024; a driver of 1024 at most caps it at half.
+  EXPECT_EQ(settledTextureSize(0, 16384, 640), 1024);
+  EXPECT_EQ(settledTextureSize(0, 1024, 3840), 512);
+}
+
+TEST(SettingsFile, TextureSizeChosenIsKeptWithinTheDriver) {
+  // {setting, driver maximum, screen side, settled}: chosen sizes stay, also above the screen's;
+  // sizes the driver cannot take or that are no power of two count as not chosen.
+  const int32_t rows[][4] = {{512, 4096, 1920, 512},   {4096, 4096, 1024, 4096}, {64, 16384, 3840, 64},
+                             {16384, 16384, 1024, 16384}, {8192, 4096, 3840, 2048}, {100, 16384, 1024, 1024}};
+  for (const auto& [size, maximum, screen, expected] : rows)
+    EXPECT_EQ(settledTextureSize(size, maximum, screen), expected) << size;
 }
 
 TEST(SettingsFile, PositionIsKeptOnlyWhenRemembered) {

@@ -1,0 +1,165 @@
+// Memory and first photo of a show with the default settings (full screen, cache level 8,
+// smoothing, texture size not chosen) over ten 8000 x 6000 JPEGs, as today's phones take them,
+// under whatever OpenGL the system has (llvmpipe under Wine):
+//  - first photo: from creating a show to the first frame that draws a photo (best of three);
+//  - peak private memory over a 30 s slideshow at a 1-second interval, sampled every frame.
+// The texture size is the one Ovix settles on for the screen the window is on; with --before
+// it is the former rule's (half the driver's largest texture, padded to powers of two), for
+// comparison. Target: a peak of 0.8 GB or less on a 1024 x 768 screen, first photo no slower.
+// The photos are generated once in the temporary folder ("ovix-default-show-benchmark").
+//
+//   bash scripts/build win && (cd build/win/benchmarks/show &&
+//     ../../../../scripts/wine-run --root ../../wine ./default_show_benchmark.exe [--before])
+// For another screen, run it under `Xvfb :N -screen 0 3840x2160x24` with DISPLAY=:N.
+#include <windows.h>
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <psapi.h>
+#include <wincodec.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "benchmarks/support/benchmark_pictures.h"
+#include "glui/gl_test_context.h"
+#include "photos/photo_cache.h"
+#include "photos/photo_show.h"
+#include "platform/display_scale.h"
+#include "platform/process_window.h"
+#include "sources/loading_reporter.h"
+#include "structure/settings_file.h"
+
+namespace {
+using Clock = std::chrono::steady_clock;
+double millisecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// A folder of ten generated 8000 x 6000 photos, made on the first run.
+std::string photoFolder() {
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  const std::string folder = std::string(temp) + "ovix-default-show-benchmark";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  for (int i = 1; i <= 10; ++i) {
+    char name[32];
+    std::snprintf(name, sizeof name, "\\photo%02d.jpg", i);
+    const std::string path = folder + name;
+    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) continue;
+    std::printf("generating %s (8000 x 6000) ...\n", path.c_str());
+    const std::wstring wide(path.begin(), path.end());
+    if (!writeBenchmarkPicture(wide.c_str(), GUID_ContainerFormatJpeg, 8000, 6000, i)) return std::string();
+  }
+  return folder;
+}
+
+void frame(GlTestContext& context, PhotoShow& show) {
+  show.panels.animate();
+  show.tick();
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  show.draw();
+  SwapBuffers(context.deviceContext);
+}
+
+// Ovix's main loop: a 1 ms timer draws the frames until `done` says so after one.
+template <typename Done>
+void runFrames(GlTestContext& context, PhotoShow& show, Done done) {
+  SetTimer(context.window, 0, 1, nullptr);
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    if (message.message == WM_TIMER && message.hwnd == context.window) {
+      frame(context, show);
+      if (done()) break;
+      continue;
+    }
+    DispatchMessageA(&message);
+  }
+  KillTimer(context.window, 0);
+}
+
+uint64_t privateBytes() {
+  PROCESS_MEMORY_COUNTERS_EX counters = {};
+  counters.cb = sizeof counters;
+  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
+  return counters.PagefileUsage;  // the private commit
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  const bool before = argc > 1 && std::strcmp(argv[1], "--before") == 0;
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  GlTestContext context(width, height, true);
+  if (!context.ready()) {
+    std::printf("no OpenGL context\n");
+    return 1;
+  }
+  mainWindow = context.window;
+  glViewport(0, 0, width, height);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  gluPerspective(45.0, static_cast<double>(width) / height, 0.1f, 100.0);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  glEnable(GL_DEPTH_TEST);
+  glDepthFunc(GL_LEQUAL);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  GLint maximum = 2048;
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maximum);
+  const int32_t textureSize = before ? maximum / 2 : settledTextureSize(0, maximum, monitorLongerSide(context.window));
+  std::printf("renderer: %s, largest texture %d, screen %d x %d, texture size %d%s\n",
+              reinterpret_cast<const char*>(glGetString(GL_RENDERER)), maximum, width, height, textureSize,
+              before ? " padded (the former rule)" : currentDriverTakesAnySide() ? " unpadded" : " padded");
+
+  const std::string folder = photoFolder();
+  if (folder.empty()) {
+    std::printf("cannot write the photos\n");
+    return 1;
+  }
+  LoadingReporter quiet;
+  char photoDir[256] = {};
+  lstrcpynA(photoDir, folder.c_str(), sizeof photoDir);
+  ShowParams params;
+  params.cacheLevel = 8;
+  params.textureSize = static_cast<uint32_t>(textureSize);
+  params.flipTime = 1000000;  // the slideshow's steps come from the wall clock below
+  params.effectId = 1111;
+  params.smoothing = true;
+  params.photoDir = photoDir;
+  params.ownerWindow = context.window;
+  params.reporter = &quiet;
+
+  double firstPhoto = 1e9;
+  PhotoShow* show = nullptr;
+  for (int run = 0; run < 3; ++run) {
+    delete show;
+    const Clock::time_point start = Clock::now();
+    show = new PhotoShow(params);
+    if (before) show->cache->options.padded = true;  // the folder opens on a later frame
+    runFrames(context, *show, [&] { return show->current != nullptr || millisecondsSince(start) > 120000; });
+    glFinish();
+    firstPhoto = std::min(firstPhoto, millisecondsSince(start));
+  }
+  std::printf("first photo: %.0f ms (best of 3)\n", firstPhoto);
+
+  uint64_t peakPrivate = privateBytes();
+  int steps = 0;
+  const Clock::time_point start = Clock::now();
+  Clock::time_point lastStep = start;
+  runFrames(context, *show, [&] {
+    const Clock::time_point now = Clock::now();
+    peakPrivate = std::max(peakPrivate, privateBytes());
+    if (now - lastStep >= std::chrono::seconds(1)) {
+      show->tickCount = show->effect.interval;  // the next tick runs the clock out
+      lastStep = now;
+      ++steps;
+    }
+    return now - start >= std::chrono::seconds(30);
+  });
+  std::printf("peak private memory over a 30 s show at 1 s (%d steps, %zu photos loaded): %.0f MiB\n", steps,
+              show->cache->photos.size(), peakPrivate / 1048576.0);
+  delete show;
+  return 0;
+}
