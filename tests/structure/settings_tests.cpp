@@ -76,27 +76,19 @@ TEST(SettingsFile, HurtfulNumbersAreRepairedInTheFileAndValuesInRangeKeepTheirTe
 }
 
 TEST(SettingsFile, TextureSizeNotChosenFollowsTheScreenWithinTheDriver) {
-  // Longer screen sides 1024 (1024 x 768), 1920 (1920 x 1080), 2560 (2560 x 1440), 3840
-  // (3840 x 2160) against driver maxima 2048, 8192, 16384, 32768.
-  const int32_t screens[] = {1024, 1920, 2560, 3840};
-  const int32_t maxima[] = {2048, 8192, 16384, 32768};
-  const int32_t settled[4][4] = {{1024, 1024, 1024, 1024},
-                                 {1024, 2048, 2048, 2048},
-                                 {1024, 4096, 4096, 4096},
-                                 {1024, 4096, 4096, 4096}};
-  for (int s = 0; s < 4; ++s)
-    for (int m = 0; m < 4; ++m)
-      EXPECT_EQ(settledTextureSize(0, maxima[m], screens[s]), settled[s][m]) << screens[s] << " " << maxima[m];
-  // A small screen still gets 1024; a driver of 1024 at most caps it at half.
-  EXPECT_EQ(settledTextureSize(0, 16384, 640), 1024);
-  EXPECT_EQ(settledTextureSize(0, 1024, 3840), 512);
-}
-
-TEST(SettingsFile, TextureSizeChosenIsKeptWithinTheDriver) {
+  // The longer sides of 1024 x 768, 1920 x 1080, 2560 x 1440 and 3840 x 2160 screens against
+  // driver maxima of 2048, 8192, 16384 and 32768.
+  const int32_t screens[] = {1024, 1920, 2560, 3840}, maxima[] = {2048, 8192, 16384, 32768};
+  const int32_t settled[4][4] = {
+      {1024, 1024, 1024, 1024}, {1024, 2048, 2048, 2048}, {1024, 4096, 4096, 4096}, {1024, 4096, 4096, 4096}};
+  for (int cell = 0; cell < 16; ++cell)
+    EXPECT_EQ(settledTextureSize(0, maxima[cell % 4], screens[cell / 4]), settled[cell / 4][cell % 4]) << cell;
   // {setting, driver maximum, screen side, settled}: chosen sizes stay, also above the screen's;
-  // sizes the driver cannot take or that are no power of two count as not chosen.
-  const int32_t rows[][4] = {{512, 4096, 1920, 512},   {4096, 4096, 1024, 4096}, {64, 16384, 3840, 64},
-                             {16384, 16384, 1024, 16384}, {8192, 4096, 3840, 2048}, {100, 16384, 1024, 1024}};
+  // sizes the driver cannot take or that are no power of two count as not chosen; a small
+  // screen still gets 1024, and a driver of 1024 at most half of it.
+  const int32_t rows[][4] = {{512, 4096, 1920, 512},   {16384, 16384, 1024, 16384}, {64, 16384, 3840, 64},
+                             {8192, 4096, 3840, 2048}, {100, 16384, 1024, 1024},    {0, 16384, 640, 1024},
+                             {0, 1024, 3840, 512}};
   for (const auto& [size, maximum, screen, expected] : rows)
     EXPECT_EQ(settledTextureSize(size, maximum, screen), expected) << size;
 }

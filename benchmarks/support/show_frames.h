@@ -1,0 +1,52 @@
+#pragma once
+// Driving a photo show as Ovix's main window does, for the show benchmarks: frames on a 1 ms
+// timer, and the process's private memory.
+#include <windows.h>
+#include <GL/gl.h>
+#include <psapi.h>
+
+#include <chrono>
+#include <cstdint>
+
+#include "glui/gl_test_context.h"
+#include "photos/photo_show.h"
+
+using BenchmarkClock = std::chrono::steady_clock;
+
+inline double millisecondsSince(BenchmarkClock::time_point start) {
+  return std::chrono::duration<double, std::milli>(BenchmarkClock::now() - start).count();
+}
+
+// One frame as the main window draws it on a timer tick.
+inline void showFrame(GlTestContext& context, PhotoShow& show) {
+  show.panels.animate();
+  show.tick();
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  show.draw();
+  SwapBuffers(context.deviceContext);
+}
+
+// Ovix's main loop: a 1 ms timer draws the frames; every other message is dispatched. Runs
+// until `done` says so after a frame.
+template <typename Done>
+void runShowFrames(GlTestContext& context, PhotoShow& show, Done done) {
+  SetTimer(context.window, 0, 1, nullptr);
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    if (message.message == WM_TIMER && message.hwnd == context.window) {
+      showFrame(context, show);
+      if (done()) break;
+      continue;
+    }
+    DispatchMessageA(&message);
+  }
+  KillTimer(context.window, 0);
+}
+
+// The process's private commit now.
+inline uint64_t privateBytes() {
+  PROCESS_MEMORY_COUNTERS_EX counters = {};
+  counters.cb = sizeof counters;
+  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
+  return counters.PagefileUsage;
+}
