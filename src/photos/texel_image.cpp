@@ -284,10 +284,7 @@ bool makeTexels(const ImageSurface& surface, const TextureOptions& options, Texe
 
 bool driverTakesAnySide(const char* version, const char* extensions) {
   // GL_VERSION starts "major.minor", optionally followed by vendor text.
-  int major = 0;
-  for (const char* c = version ? version : ""; *c >= '0' && *c <= '9' && major < 1000; ++c)
-    major = major * 10 + (*c - '0');
-  if (major >= 2) return true;
+  if (version && std::strtol(version, nullptr, 10) >= 2) return true;
   // Extension names are separated by spaces; a longer name that merely starts alike is another.
   static const char wanted[] = "GL_ARB_texture_non_power_of_two";
   const size_t length = sizeof wanted - 1;

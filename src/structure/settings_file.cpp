@@ -150,8 +150,7 @@ int32_t settledTextureSize(int32_t textureSize, int32_t driverMaximum, int32_t s
   // cost memory: with today's drivers half the maximum kept 10 to 40 times the screen's pixels.
   int32_t size = 1024;
   while (size < screenSide && size < (1 << 30)) size *= 2;
-  const int32_t ceiling = driverMaximum / 2;
-  return size > ceiling ? ceiling : size;
+  return std::min(size, driverMaximum / 2);
 }
 
 bool writeSettings() {

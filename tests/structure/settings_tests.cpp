@@ -85,10 +85,10 @@ TEST(SettingsFile, TextureSizeNotChosenFollowsTheScreenWithinTheDriver) {
     EXPECT_EQ(settledTextureSize(0, maxima[cell % 4], screens[cell / 4]), settled[cell / 4][cell % 4]) << cell;
   // {setting, driver maximum, screen side, settled}: chosen sizes stay, also above the screen's;
   // sizes the driver cannot take or that are no power of two count as not chosen; a small
-  // screen still gets 1024, and a driver of 1024 at most half of it.
+  // screen still gets 1024, a driver of 1024 at most half of it, and no side overflows.
   const int32_t rows[][4] = {{512, 4096, 1920, 512},   {16384, 16384, 1024, 16384}, {64, 16384, 3840, 64},
                              {8192, 4096, 3840, 2048}, {100, 16384, 1024, 1024},    {0, 16384, 640, 1024},
-                             {0, 1024, 3840, 512}};
+                             {0, 1024, 3840, 512},     {0, 32768, INT32_MAX, 16384}};
   for (const auto& [size, maximum, screen, expected] : rows)
     EXPECT_EQ(settledTextureSize(size, maximum, screen), expected) << size;
 }
