@@ -108,18 +108,8 @@ int main(int argc, char** argv) {
   std::printf("first photo: %.0f ms (best of 3)\n", firstPhoto);
 
   uint64_t peakPrivate = privateBytes();
-  int steps = 0;
-  const BenchmarkClock::time_point start = BenchmarkClock::now();
-  BenchmarkClock::time_point lastStep = start;
-  runShowFrames(context, *show, [&] {
-    const BenchmarkClock::time_point now = BenchmarkClock::now();
+  const int steps = runSlideshow(context, *show, 30, [&](BenchmarkClock::time_point) {
     peakPrivate = std::max(peakPrivate, privateBytes());
-    if (now - lastStep >= std::chrono::seconds(1)) {
-      show->tickCount = show->effect.interval;  // the next tick runs the clock out
-      lastStep = now;
-      ++steps;
-    }
-    return now - start >= std::chrono::seconds(30);
   });
   std::printf("peak private memory over a 30 s show at 1 s (%d steps): %.0f MiB\n", steps, peakPrivate / 1048576.0);
   delete show;

@@ -50,3 +50,23 @@ inline uint64_t privateBytes() {
   GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
   return counters.PagefileUsage;
 }
+
+// A slideshow of one step a second for `seconds`, each step made as the slide clock running
+// out makes it; `eachFrame` (given the frame's time) runs after every frame. Returns the steps.
+template <typename EachFrame>
+int runSlideshow(GlTestContext& context, PhotoShow& show, int seconds, EachFrame eachFrame) {
+  const BenchmarkClock::time_point start = BenchmarkClock::now();
+  BenchmarkClock::time_point lastStep = start;
+  int steps = 0;
+  runShowFrames(context, show, [&] {
+    const BenchmarkClock::time_point now = BenchmarkClock::now();
+    eachFrame(now);
+    if (now - lastStep >= std::chrono::seconds(1)) {
+      show.tickCount = show.effect.interval;  // the next tick runs the clock out
+      lastStep = now;
+      ++steps;
+    }
+    return now - start >= std::chrono::seconds(seconds);
+  });
+  return steps;
+}
