@@ -13,7 +13,6 @@
 // For another screen, run it under `Xvfb :N -screen 0 3840x2160x24` with DISPLAY=:N.
 #include <windows.h>
 #include <GL/gl.h>
-#include <GL/glu.h>
 #include <wincodec.h>
 
 #include <algorithm>
@@ -27,7 +26,6 @@
 #include "photos/photo_cache.h"
 #include "photos/photo_show.h"
 #include "platform/display_scale.h"
-#include "platform/process_window.h"
 #include "sources/loading_reporter.h"
 #include "structure/settings_file.h"
 
@@ -59,16 +57,7 @@ int main(int argc, char** argv) {
     std::printf("no OpenGL context\n");
     return 1;
   }
-  mainWindow = context.window;
-  glViewport(0, 0, width, height);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  gluPerspective(45.0, static_cast<double>(width) / height, 0.1f, 100.0);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-  glEnable(GL_DEPTH_TEST);
-  glDepthFunc(GL_LEQUAL);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  prepareShowScene(context, width, height);
   GLint maximum = 2048;
   glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maximum);
   const int32_t textureSize = before ? maximum / 2 : settledTextureSize(0, maximum, monitorLongerSide(context.window));
@@ -82,17 +71,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   LoadingReporter quiet;
-  char photoDir[256] = {};
-  lstrcpynA(photoDir, folder.c_str(), sizeof photoDir);
-  ShowParams params;
-  params.cacheLevel = 8;
-  params.textureSize = static_cast<uint32_t>(textureSize);
-  params.flipTime = 1000000;  // the slideshow's steps come from the wall clock below
-  params.effectId = 1111;
-  params.smoothing = true;
-  params.photoDir = photoDir;
-  params.ownerWindow = context.window;
-  params.reporter = &quiet;
+  const ShowParams params = benchmarkShowParams(folder, static_cast<uint32_t>(textureSize), context.window, &quiet);
 
   double firstPhoto = 1e9;
   PhotoShow* show = nullptr;
@@ -101,7 +80,7 @@ int main(int argc, char** argv) {
     const BenchmarkClock::time_point start = BenchmarkClock::now();
     show = new PhotoShow(params);
     if (before) show->cache->options.padded = true;  // the folder opens on a later frame
-    runShowFrames(context, *show, [&] { return show->current != nullptr || millisecondsSince(start) > 120000; });
+    runShowFrames(context, *show, [&] { return show->largePhoto != nullptr || millisecondsSince(start) > 120000; });
     glFinish();
     firstPhoto = std::min(firstPhoto, millisecondsSince(start));
   }

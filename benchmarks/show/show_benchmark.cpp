@@ -124,16 +124,7 @@ int main() {
     std::printf("no OpenGL context\n");
     return 1;
   }
-  mainWindow = context.window;
-  glViewport(0, 0, 1024, 768);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  gluPerspective(45.0, 1024.0 / 768.0, 0.1f, 100.0);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-  glEnable(GL_DEPTH_TEST);
-  glDepthFunc(GL_LEQUAL);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  prepareShowScene(context, 1024, 768);
   std::printf("renderer: %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
 
   const std::string single = photoFolder(1), folder = photoFolder(18);
@@ -142,26 +133,17 @@ int main() {
     return 1;
   }
   LoadingReporter quiet;  // as the app's, but without windows: the show loads as in Ovix
-  char photoDir[256] = {};
-  ShowParams params;
-  params.cacheLevel = 8;
-  params.textureSize = 1024;
-  params.flipTime = 1000000;  // the slideshow's steps come from the wall clock below
-  params.effectId = 1111;
-  params.smoothing = true;
-  params.photoDir = photoDir;
-  params.ownerWindow = context.window;
-  params.reporter = &quiet;
+  ShowParams params = benchmarkShowParams(single, 1024, context.window, &quiet);
 
   // First photo, best of three for each folder, the two folders taking turns.
   double best[2] = {1e9, 1e9};
   PhotoShow* show = nullptr;
   for (int run = 0; run < 6; ++run) {
     delete show;
-    lstrcpynA(photoDir, (run % 2 == 0 ? single : folder).c_str(), sizeof photoDir);
+    params.photoDir = run % 2 == 0 ? single : folder;
     const BenchmarkClock::time_point start = BenchmarkClock::now();
     show = new PhotoShow(params);
-    runShowFrames(context, *show, [&] { return show->current != nullptr; });
+    runShowFrames(context, *show, [&] { return show->largePhoto != nullptr; });
     glFinish();
     best[run % 2] = std::min(best[run % 2], millisecondsSince(start));
   }

@@ -1,15 +1,49 @@
 #pragma once
-// Driving a photo show as Ovix's main window does, for the show benchmarks: frames on a 1 ms
-// timer, and the process's private memory.
+// Driving a photo show as Ovix's main window does, for the show benchmarks: the scene's GL
+// state, the show's parameters, frames on a 1 ms timer, and the process's private memory.
 #include <windows.h>
 #include <GL/gl.h>
+#include <GL/glu.h>
 #include <psapi.h>
 
 #include <chrono>
 #include <cstdint>
+#include <string>
 
 #include "glui/gl_test_context.h"
 #include "photos/photo_show.h"
+#include "platform/process_window.h"
+
+// The main window's GL state for a client area of width x height; `context` stands for the
+// main window.
+inline void prepareShowScene(GlTestContext& context, int width, int height) {
+  mainWindow = context.window;
+  glViewport(0, 0, width, height);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  gluPerspective(45.0, static_cast<double>(width) / height, 0.1f, 100.0);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  glEnable(GL_DEPTH_TEST);
+  glDepthFunc(GL_LEQUAL);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+}
+
+// A show of `photoDir` with the default cache level (8), smoothing and the plain effect, whose
+// steps come from the benchmark's clock (runSlideshow), reporting to `reporter`.
+inline ShowParams benchmarkShowParams(const std::string& photoDir, uint32_t textureSize, HWND owner,
+                                      LoadingReporter* reporter) {
+  ShowParams params;
+  params.cacheLevel = 8;
+  params.textureSize = textureSize;
+  params.flipTime = 1000000;
+  params.effectId = 1111;
+  params.smoothing = true;
+  params.photoDir = photoDir;
+  params.ownerWindow = owner;
+  params.reporter = reporter;
+  return params;
+}
 
 using BenchmarkClock = std::chrono::steady_clock;
 
