@@ -9,6 +9,7 @@
 #include "app/update_check.h"
 #include "glui/menu_panel.h"
 #include "photos/photo_show.h"
+#include "sources/photo_sources.h"
 #include "structure/settings_file.h"
 
 ViewerApp* ViewerApp::current = nullptr;
@@ -31,6 +32,7 @@ ViewerApp::ViewerApp() {
   popupTexts = openLanguage({"PopUpMenu"});
   effectTexts = openLanguage({"Effects"});
   updateThread = startUpdateCheck();
+  installedPhotoExtensions();  // asks the picture decoders once, before any folder is scanned
   createMainWindow();
   createGlContext();
   SetTimer(handle, 0, 1, nullptr);

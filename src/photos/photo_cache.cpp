@@ -14,8 +14,6 @@
 #include "structure/settings.h"
 
 namespace {
-bool decodesAsPhoto(uint32_t kind) { return kind == kindBmp || kind == kindJpg || kind == kindPng; }
-
 LoadingReporter& quietReporter() {
   static LoadingReporter quiet;
   return quiet;
@@ -78,8 +76,7 @@ void PhotoCache::open() {
         // Frames and the window's answers go first; decoding takes the time left over.
         SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
         const PhotoEntry& photo = *list->entries[static_cast<std::size_t>(entry)];
-        // gif and tga never load as photos, and their files are not even opened.
-        return decodesAsPhoto(photo.kind) && decodeTexels(decodeOptions, photo.path.c_str(), out);
+        return decodeTexels(decodeOptions, photo.path.c_str(), out);
       },
       photoList->size(), wanted, processors);
 

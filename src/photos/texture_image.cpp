@@ -113,7 +113,7 @@ TextureImage* loadSurfaceTexture(const TextureOptions& options, const char* path
 }
 
 TextureImage* loadPhotoTexture(const TextureOptions& options, const char* path, uint32_t kind) {
-  if (kind != kindBmp && kind != kindJpg && kind != kindPng) return nullptr;
+  if (kind > kindOther) return nullptr;
   return loadSurfaceTexture(options, path);
 }
 

@@ -39,8 +39,8 @@ TextureImage* uploadTexels(const TexelImage& texels);
 // The picture file at `path` as a texture with its lists, or none when it cannot be read.
 TextureImage* loadSurfaceTexture(const TextureOptions& options, const char* path);
 
-// A photo of the given PhotoKind: bmp, jpg and png load (any content WIC reads), gif and tga give
-// none without touching the file.
+// A photo of the given PhotoKind: every kind loads through the system's decoders (frame 0 of
+// a picture of several); a number that is no kind gives none without touching the file.
 TextureImage* loadPhotoTexture(const TextureOptions& options, const char* path, uint32_t kind);
 
 // A scene picture at its full size: the texture name alone (its lists are released), or 0

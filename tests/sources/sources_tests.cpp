@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -12,15 +13,33 @@
 #include "sources/photo_list.h"
 
 namespace {
-TEST(PhotoKind, AcceptsTheFiveExtensionsInAnyCaseAndNothingElse) {
-  const std::pair<const char*, int> cases[] = {  // kind, or -1 for no photo
-      {"a.bmp", 0},  {"IMG_0001.JPG", 1}, {"x.Png", 2},  {"a.b.gif", 3}, {"t.TgA", 4},     {".jpg", 1},
-      {"a.jpeg", -1}, {"a.tif", -1},      {"jpg", -1},   {"a.", -1},     {"a.jpg.txt", -1}, {"a.jp", -1}};
-  for (const auto& [name, expected] : cases) {
-    uint32_t kind = 99;
-    EXPECT_EQ(photoKind(name, &kind), expected >= 0) << name;
-    EXPECT_EQ(kind, expected >= 0 ? static_cast<uint32_t>(expected) : 99u) << name;
+TEST(PhotoKind, ExtensionsOfAnyLengthAndCaseFromTheListHandedIn) {
+  PhotoExtensions installed;  // as decoders describe themselves, with a JPEG decoder's names
+  installed.addList(".WebP; .heic,.heif,,.avif", kindOther);
+  installed.addList(".jpg,.exif", kindJpg);
+  installed.add("bmp", kindOther);  // a known extension keeps its kind
+  installed.add(".photographic-negative", kindOther);
+  installed.add("", kindJpg);
+  installed.add(".", kindJpg);
+  const std::tuple<const char*, int, int> cases[] = {  // name, kind by default, by `installed` (-1: no photo)
+      {"a.bmp", 0, 0},        {"IMG_0001.JPG", 1, 1},  {"x.Png", 2, 2},    {"a.b.gif", 3, 3},
+      {"t.TgA", 4, 4},        {"a.jpeg", 1, 1},        {"a.JPE", 1, 1},    {"a.jfif", 1, 1},
+      {"a.tif", 5, 5},        {"scan.TIFF", 5, 5},     {".jpg", 1, 1},     {".tiff", 5, 5},
+      {"a.webp", -1, 5},      {"a.HEIF", -1, 5},       {"a.avif", -1, 5},  {"a.exif", -1, 1},
+      {"a.photographic-negative", -1, 5},              {"a.photographic-negativ", -1, -1},
+      {"a.photographic-negatives", -1, -1},            {"jpg", -1, -1},    {"a.", -1, -1},
+      {"photo.jpg.txt", -1, -1}, {"a.jp", -1, -1},     {"a.jpgg", -1, -1}, {"a.tiffs", -1, -1},
+      {"a.tiff.", -1, -1},    {"a.jp g", -1, -1},      {"a. heic", -1, -1}};
+  const PhotoExtensions standard;
+  for (const auto& [name, byDefault, byInstalled] : cases) {
+    const std::pair<const PhotoExtensions*, int> lists[] = {{&standard, byDefault}, {&installed, byInstalled}};
+    for (const auto& [extensions, expected] : lists) {
+      uint32_t kind = 99;
+      EXPECT_EQ(photoKind(name, *extensions, &kind), expected >= 0) << name;
+      EXPECT_EQ(kind, expected >= 0 ? static_cast<uint32_t>(expected) : 99u) << name;
+    }
   }
+  EXPECT_EQ(installed.size(), standard.size() + 6);
 }
 
 // A file system of named files and folders; counts the folder listings the check asks for.
@@ -72,10 +91,10 @@ TEST(Scan, TreeIsDepthFirstPreOrderAndFolderAloneSkipsSubFolders) {
   listing.folders["P"] = {{".", true},      {"..", true},     {"a.jpg", false}, {"sub", true},
                           {"n.txt", false}, {"b.PNG", false}, {"gone", true},   {"z.tga", false}};
   listing.folders["P\\sub"] = {{".", true}, {"c.gif", false}, {"deeper", true}, {"c2.bmp", false}};
-  listing.folders["P\\sub\\deeper"] = {{"d.bmp", false}, {"x.jpeg", false}};
+  listing.folders["P\\sub\\deeper"] = {{"d.bmp", false}, {"x.webp", false}};
   listing.folders["P\\."] = listing.folders["P\\.."] = {{"dot.jpg", false}};  // never listed
   PhotoList tree;
-  scanTree(tree, "P", listing);
+  scanTree(tree, "P", listing, PhotoExtensions());
   EXPECT_EQ(pathsOf(tree), (std::vector<std::string>{"P\\a.jpg", "P\\sub\\c.gif", "P\\sub\\deeper\\d.bmp",
                                                      "P\\sub\\c2.bmp", "P\\b.PNG", "P\\z.tga"}));
   EXPECT_EQ(tree.entries[2]->folder, "P\\sub\\deeper");
@@ -83,8 +102,20 @@ TEST(Scan, TreeIsDepthFirstPreOrderAndFolderAloneSkipsSubFolders) {
   EXPECT_EQ(tree.entries[1]->kind, 3u);  // the GIF kind
 
   PhotoList alone;
-  scanFolder(alone, "P", listing);
+  scanFolder(alone, "P", listing, PhotoExtensions());
   EXPECT_EQ(pathsOf(alone), (std::vector<std::string>{"P\\a.jpg", "P\\b.PNG", "P\\z.tga"}));
+
+  // The list handed in decides: with WebP and text files, both scans take them too.
+  PhotoExtensions more;
+  more.addList("webp,txt", kindOther);
+  PhotoList treeWithMore, aloneWithMore;
+  scanTree(treeWithMore, "P", listing, more);
+  scanFolder(aloneWithMore, "P", listing, more);
+  EXPECT_EQ(pathsOf(treeWithMore), (std::vector<std::string>{"P\\a.jpg", "P\\sub\\c.gif", "P\\sub\\deeper\\d.bmp",
+                                                             "P\\sub\\deeper\\x.webp", "P\\sub\\c2.bmp",
+                                                             "P\\n.txt", "P\\b.PNG", "P\\z.tga"}));
+  EXPECT_EQ(treeWithMore.entries[3]->kind, kindOther);
+  EXPECT_EQ(pathsOf(aloneWithMore), (std::vector<std::string>{"P\\a.jpg", "P\\n.txt", "P\\b.PNG", "P\\z.tga"}));
 }
 
 // A loop of links (a link to the folder itself and one back to its parent) is never entered,
@@ -97,7 +128,7 @@ TEST(Scan, LinksAreNotFollowedDepthIsBoundedAndCancelStopsAtOnce) {
   listing.folders["L\\sub"] = {{"back", true, true}, {"b.jpg", false}, {"shortcut.png", false, true}};
   listing.folders["L\\sub\\back"] = {{"loop.jpg", false}};
   PhotoList loop;
-  scanTree(loop, "L", listing);
+  scanTree(loop, "L", listing, PhotoExtensions());
   EXPECT_EQ(pathsOf(loop), (std::vector<std::string>{"L\\a.jpg", "L\\sub\\b.jpg", "L\\sub\\shortcut.png"}));
 
   // D holds D\d and d0.jpg, D\d holds D\d\d and d1.jpg, and so on.
@@ -111,7 +142,7 @@ TEST(Scan, LinksAreNotFollowedDepthIsBoundedAndCancelStopsAtOnce) {
     ScanLimits limits;
     limits.maxDepth = maxDepth;
     PhotoList list;
-    scanTree(list, "D", listing, limits);
+    scanTree(list, "D", listing, PhotoExtensions(), limits);
     ASSERT_EQ(list.entries.size(), static_cast<size_t>(maxDepth + 1)) << maxDepth;
     EXPECT_EQ(list.entries.front()->name, names[maxDepth]) << maxDepth;
   }
@@ -124,10 +155,10 @@ TEST(Scan, LinksAreNotFollowedDepthIsBoundedAndCancelStopsAtOnce) {
     listing.visited = 0;
     listing.beforeEach = [&] { cancel = cancel || listing.visited == cancelAfter; };
     PhotoList list;
-    scanTree(list, "D", listing, limits);
+    scanTree(list, "D", listing, PhotoExtensions(), limits);
     EXPECT_EQ(listing.visited, cancelAfter + 1) << cancelAfter;  // the last one saw the flag
     listing.visited = 0;
-    scanFolder(list, "D", listing, limits);
+    scanFolder(list, "D", listing, PhotoExtensions(), limits);
     EXPECT_EQ(listing.visited, 1) << cancelAfter;
     EXPECT_EQ(list.entries.size(), cancelAfter == 7 ? 1u : 0u) << cancelAfter;
   }
