@@ -73,8 +73,7 @@ TEST(PhotoCache, JpegAndTiffUnderEveryNameAndTheDecodersOwnExtensionsAreListedAn
       {"bgr24.bmp", "f.dib"},     {"baseline.jpg", "g.jpg.txt"}, {"photo.webp", "h.webp"}};
   for (const auto& [picture, name] : copies)
     ASSERT_TRUE(CopyFileA((std::string("Z:" OVIX_TEST_PICTURES "/") + picture).c_str(), (folder + "\\" + name).c_str(),
-                          FALSE))
-        << name;
+                          FALSE));
   char path[MAX_PATH] = {};
   folder.copy(path, MAX_PATH - 1);
   LoadingReporter quiet;
@@ -83,13 +82,9 @@ TEST(PhotoCache, JpegAndTiffUnderEveryNameAndTheDecodersOwnExtensionsAreListedAn
   std::vector<std::pair<std::string, uint32_t>> listed;
   for (const auto& entry : cache.photoList->entries) listed.emplace_back(entry->name, entry->kind);
   std::sort(listed.begin(), listed.end());
-  const std::vector<std::pair<std::string, uint32_t>> expected = {
-      {".jpe", kindJpg},   {"a.jpeg", kindJpg},  {"b.JPEG", kindJpg}, {"c.jfif", kindJpg},
-      {"d.tif", kindOther}, {"e.TIFF", kindOther}, {"f.dib", kindOther}};
-  EXPECT_EQ(listed, expected);
-  for (const TextureImage* photo : cache.photos) {
-    ASSERT_NE(photo, nullptr);
-    EXPECT_TRUE(photo->imageWidth == 40 && photo->imageHeight == 30) << photo->name;
-  }
+  EXPECT_EQ(listed, (std::vector<std::pair<std::string, uint32_t>>{{".jpe", kindJpg}, {"a.jpeg", kindJpg},
+      {"b.JPEG", kindJpg}, {"c.jfif", kindJpg}, {"d.tif", kindOther}, {"e.TIFF", kindOther}, {"f.dib", kindOther}}));
+  for (const TextureImage* photo : cache.photos)
+    EXPECT_TRUE(photo && photo->imageWidth == 40 && photo->imageHeight == 30) << (photo ? photo->name : "none");
   removeFolder(folder);
 }

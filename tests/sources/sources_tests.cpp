@@ -19,6 +19,7 @@ TEST(PhotoKind, ExtensionsOfAnyLengthAndCaseFromTheListHandedIn) {
   installed.addList(".jpg,.exif", kindJpg);
   installed.add("bmp", kindOther);  // a known extension keeps its kind
   installed.add(".photographic-negative", kindOther);
+  installed.add("AZ", kindOther);
   installed.add("", kindJpg);
   installed.add(".", kindJpg);
   const std::tuple<const char*, int, int> cases[] = {  // name, kind by default, by `installed` (-1: no photo)
@@ -29,7 +30,8 @@ TEST(PhotoKind, ExtensionsOfAnyLengthAndCaseFromTheListHandedIn) {
       {"a.photographic-negative", -1, 5},              {"a.photographic-negativ", -1, -1},
       {"a.photographic-negatives", -1, -1},            {"jpg", -1, -1},    {"a.", -1, -1},
       {"photo.jpg.txt", -1, -1}, {"a.jp", -1, -1},     {"a.jpgg", -1, -1}, {"a.tiffs", -1, -1},
-      {"a.tiff.", -1, -1},    {"a.jp g", -1, -1},      {"a. heic", -1, -1}};
+      {"a.tiff.", -1, -1},    {"a.jp g", -1, -1},      {"a. heic", -1, -1},
+      {"a.heic", -1, 5},      {"b.aZ", -1, 5}};
   const PhotoExtensions standard;
   for (const auto& [name, byDefault, byInstalled] : cases) {
     const std::pair<const PhotoExtensions*, int> lists[] = {{&standard, byDefault}, {&installed, byInstalled}};
@@ -39,7 +41,7 @@ TEST(PhotoKind, ExtensionsOfAnyLengthAndCaseFromTheListHandedIn) {
       EXPECT_EQ(kind, expected >= 0 ? static_cast<uint32_t>(expected) : 99u) << name;
     }
   }
-  EXPECT_EQ(installed.size(), standard.size() + 6);
+  EXPECT_EQ(installed.size(), standard.size() + 7);
 }
 
 // A file system of named files and folders; counts the folder listings the check asks for.
@@ -93,29 +95,20 @@ TEST(Scan, TreeIsDepthFirstPreOrderAndFolderAloneSkipsSubFolders) {
   listing.folders["P\\sub"] = {{".", true}, {"c.gif", false}, {"deeper", true}, {"c2.bmp", false}};
   listing.folders["P\\sub\\deeper"] = {{"d.bmp", false}, {"x.webp", false}};
   listing.folders["P\\."] = listing.folders["P\\.."] = {{"dot.jpg", false}};  // never listed
+  PhotoExtensions handedIn;  // the list handed in decides: here text files are photos too
+  handedIn.addList("webp,txt", kindOther);
   PhotoList tree;
-  scanTree(tree, "P", listing, PhotoExtensions());
+  scanTree(tree, "P", listing, handedIn);
   EXPECT_EQ(pathsOf(tree), (std::vector<std::string>{"P\\a.jpg", "P\\sub\\c.gif", "P\\sub\\deeper\\d.bmp",
-                                                     "P\\sub\\c2.bmp", "P\\b.PNG", "P\\z.tga"}));
+                                                     "P\\sub\\deeper\\x.webp", "P\\sub\\c2.bmp", "P\\n.txt",
+                                                     "P\\b.PNG", "P\\z.tga"}));
   EXPECT_EQ(tree.entries[2]->folder, "P\\sub\\deeper");
   EXPECT_EQ(tree.entries[2]->name, "d.bmp");
-  EXPECT_EQ(tree.entries[1]->kind, 3u);  // the GIF kind
+  EXPECT_TRUE(tree.entries[1]->kind == kindGif && tree.entries[3]->kind == kindOther);
 
   PhotoList alone;
-  scanFolder(alone, "P", listing, PhotoExtensions());
-  EXPECT_EQ(pathsOf(alone), (std::vector<std::string>{"P\\a.jpg", "P\\b.PNG", "P\\z.tga"}));
-
-  // The list handed in decides: with WebP and text files, both scans take them too.
-  PhotoExtensions more;
-  more.addList("webp,txt", kindOther);
-  PhotoList treeWithMore, aloneWithMore;
-  scanTree(treeWithMore, "P", listing, more);
-  scanFolder(aloneWithMore, "P", listing, more);
-  EXPECT_EQ(pathsOf(treeWithMore), (std::vector<std::string>{"P\\a.jpg", "P\\sub\\c.gif", "P\\sub\\deeper\\d.bmp",
-                                                             "P\\sub\\deeper\\x.webp", "P\\sub\\c2.bmp",
-                                                             "P\\n.txt", "P\\b.PNG", "P\\z.tga"}));
-  EXPECT_EQ(treeWithMore.entries[3]->kind, kindOther);
-  EXPECT_EQ(pathsOf(aloneWithMore), (std::vector<std::string>{"P\\a.jpg", "P\\n.txt", "P\\b.PNG", "P\\z.tga"}));
+  scanFolder(alone, "P", listing, handedIn);
+  EXPECT_EQ(pathsOf(alone), (std::vector<std::string>{"P\\a.jpg", "P\\n.txt", "P\\b.PNG", "P\\z.tga"}));
 }
 
 // A loop of links (a link to the folder itself and one back to its parent) is never entered,
