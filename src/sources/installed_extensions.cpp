@@ -1,9 +1,7 @@
 // The extensions of every picture decoder the Windows Imaging Component has installed.
-#include <windows.h>
-#include <wincodec.h>
-
 #include <string>
 
+#include "platform/thread_imaging.h"
 #include "sources/photo_sources.h"
 
 namespace {
@@ -22,42 +20,30 @@ std::string extensionsOf(IWICBitmapCodecInfo* codec) {
   }
   return ansi;
 }
-
-// Adds the extensions of every installed decoder; a JPEG decoder's names are all the JPEG kind,
-// so EXIF orientation and scaled decoding apply to each of them. Adds nothing when the imaging
-// component is missing.
-void addDecoderExtensions(PhotoExtensions& extensions) {
-  IWICImagingFactory* factory = nullptr;
-  if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                              reinterpret_cast<void**>(&factory))))
-    return;
-  IEnumUnknown* decoders = nullptr;
-  if (SUCCEEDED(factory->CreateComponentEnumerator(WICDecoder, WICComponentEnumerateDefault, &decoders))) {
-    IUnknown* component = nullptr;
-    ULONG fetched = 0;
-    while (decoders->Next(1, &component, &fetched) == S_OK && fetched == 1) {
-      IWICBitmapCodecInfo* codec = nullptr;
-      if (SUCCEEDED(component->QueryInterface(IID_IWICBitmapCodecInfo, reinterpret_cast<void**>(&codec)))) {
-        GUID container = {};
-        const bool jpeg = SUCCEEDED(codec->GetContainerFormat(&container)) &&
-                          IsEqualGUID(container, GUID_ContainerFormatJpeg);
-        extensions.addList(extensionsOf(codec).c_str(), jpeg ? kindJpg : kindOther);
-        codec->Release();
-      }
-      component->Release();
-    }
-    decoders->Release();
-  }
-  factory->Release();
-}
 }  // namespace
 
 const PhotoExtensions& installedPhotoExtensions() {
+  // A JPEG decoder's names are all the JPEG kind, so EXIF orientation and scaled decoding
+  // apply to each of them. Without the imaging component the list keeps its own extensions.
   static const PhotoExtensions installed = [] {
     PhotoExtensions extensions;
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    addDecoderExtensions(extensions);
-    if (SUCCEEDED(com)) CoUninitialize();
+    ThreadImaging imaging;  // outlives every COM object below
+    ComPtr<IEnumUnknown> decoders;
+    if (!imaging.factory || FAILED(imaging.factory->CreateComponentEnumerator(
+                                WICDecoder, WICComponentEnumerateDefault, decoders.out())))
+      return extensions;
+    for (;;) {
+      ComPtr<IUnknown> component;
+      ULONG fetched = 0;
+      if (decoders->Next(1, component.out(), &fetched) != S_OK || fetched != 1) break;
+      ComPtr<IWICBitmapCodecInfo> codec;
+      GUID container = {};
+      if (FAILED(component->QueryInterface(IID_IWICBitmapCodecInfo, reinterpret_cast<void**>(codec.out()))))
+        continue;
+      const bool jpeg =
+          SUCCEEDED(codec->GetContainerFormat(&container)) && IsEqualGUID(container, GUID_ContainerFormatJpeg);
+      extensions.addList(extensionsOf(codec.get()).c_str(), jpeg ? kindJpg : kindOther);
+    }
     return extensions;
   }();
   return installed;

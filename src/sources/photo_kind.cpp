@@ -42,7 +42,7 @@ bool photoKind(const char* name, const PhotoExtensions& extensions, uint32_t* ki
   if (!dot) return false;
   const char* extension = dot + 1;
   const size_t length = std::strlen(extension);
-  if (length == 0 || length > extensions.longest) return false;
+  if (length > extensions.longest) return false;  // cannot match, whatever its letters
   for (const PhotoExtensions::Known& entry : extensions.known) {
     if (entry.extension.size() != length) continue;
     size_t same = 0;
