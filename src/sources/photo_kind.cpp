@@ -37,7 +37,7 @@ void PhotoExtensions::addList(const char* extensions, PhotoKind kind) {
   }
 }
 
-bool photoKind(const char* name, const PhotoExtensions& extensions, uint32_t* kind) {
+bool photoKind(const char* name, const PhotoExtensions& extensions, PhotoKind* kind) {
   const char* dot = std::strrchr(name, '.');
   if (!dot) return false;
   const char* extension = dot + 1;

@@ -27,7 +27,7 @@ public:
   size_t size() const { return known.size(); }
 
 private:
-  friend bool photoKind(const char* name, const PhotoExtensions& extensions, uint32_t* kind);
+  friend bool photoKind(const char* name, const PhotoExtensions& extensions, PhotoKind* kind);
 
   struct Known {
     std::string extension;  // lower case, without the dot
@@ -41,4 +41,4 @@ private:
 // ignored); `kind` (when given) then receives its kind. A name without a dot is no photo, and
 // neither is a name whose last extension is unknown ("photo.jpg.txt"); `kind` is then left
 // untouched.
-bool photoKind(const char* name, const PhotoExtensions& extensions, uint32_t* kind);
+bool photoKind(const char* name, const PhotoExtensions& extensions, PhotoKind* kind);

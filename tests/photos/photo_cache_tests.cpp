@@ -74,10 +74,8 @@ TEST(PhotoCache, JpegAndTiffUnderEveryNameAndTheDecodersOwnExtensionsAreListedAn
   for (const auto& [picture, name] : copies)
     ASSERT_TRUE(CopyFileA((std::string("Z:" OVIX_TEST_PICTURES "/") + picture).c_str(), (folder + "\\" + name).c_str(),
                           FALSE));
-  char path[MAX_PATH] = {};
-  folder.copy(path, MAX_PATH - 1);
   LoadingReporter quiet;
-  PhotoCache cache(path, 8, 256, false, quiet, false);
+  PhotoCache cache(folder, 8, 256, false, quiet, false);
   ASSERT_EQ(cache.loaded(), 7u);
   std::vector<std::pair<std::string, uint32_t>> listed;
   for (const auto& entry : cache.photoList->entries) listed.emplace_back(entry->name, entry->kind);

@@ -1,5 +1,5 @@
 // Photo sources without a file system: which names are photos, how a folder path is checked
-// and normalised, and in which order a folder tree is scanned.
+// and normalised, in which order a folder tree is scanned, and finding a photo by its path.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -36,9 +36,9 @@ TEST(PhotoKind, ExtensionsOfAnyLengthAndCaseFromTheListHandedIn) {
   for (const auto& [name, byDefault, byInstalled] : cases) {
     const std::pair<const PhotoExtensions*, int> lists[] = {{&standard, byDefault}, {&installed, byInstalled}};
     for (const auto& [extensions, expected] : lists) {
-      uint32_t kind = 99;
+      PhotoKind kind = static_cast<PhotoKind>(99);
       EXPECT_EQ(photoKind(name, *extensions, &kind), expected >= 0) << name;
-      EXPECT_EQ(kind, expected >= 0 ? static_cast<uint32_t>(expected) : 99u) << name;
+      EXPECT_EQ(static_cast<int>(kind), expected >= 0 ? expected : 99) << name;
     }
   }
   EXPECT_EQ(installed.size(), standard.size() + 7);
@@ -156,4 +156,16 @@ TEST(Scan, LinksAreNotFollowedDepthIsBoundedAndCancelStopsAtOnce) {
     EXPECT_EQ(list.entries.size(), cancelAfter == 7 ? 1u : 0u) << cancelAfter;
   }
 }
+
+// A start photo's path as a command line or a drop may spell it: A-Z case and "/" do not matter,
+// anything else does.
+TEST(PhotoList, FindsAnEntryByItsPathAsWindowsComparesNames) {
+  PhotoList list;
+  list.append("C:\\Photos", "a.jpg", kindJpg);
+  list.append("C:\\Photos\\Sub", "B.png", kindPng);
+  const std::pair<const char*, std::ptrdiff_t> rows[] = {{"c:/photos/A.JPG", 0}, {"C:\\PHOTOS\\sub/b.png", 1},
+                                                       {"C:\\Photos\\a.jp", -1}, {"C:\\Photos\\\\a.jpg", -1}};
+  for (const auto& [path, entry] : rows) EXPECT_EQ(list.find(path), entry) << path;
+}
+
 }  // namespace
