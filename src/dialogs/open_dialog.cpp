@@ -46,18 +46,17 @@ OpenDialog::OpenDialog(PhotoOpener& opener)
   formatsText = addControl("STATIC", openTexts->text("formats").c_str(), childStyle, 0, 15, 158, width - 31,
                            formatsHeight, -1);
 
-  constexpr int below = formatsHeight;
-  musicEdit = addControl("EDIT", settings.musicDir, editStyle, WS_EX_CLIENTEDGE, 15, 193 + below, 130, 16,
-                         0);
+  musicEdit = addControl("EDIT", settings.musicDir, editStyle, WS_EX_CLIENTEDGE, 15, 193 + formatsHeight, 130,
+                         16, 0);
   SendMessageA(musicEdit, EM_LIMITTEXT, 255, 0);
-  chooseMusicButton = addButton(choose.c_str(), chooseMusicId, 155, 190 + below);
-  musicBox = addControl("BUTTON", openTexts->text("allow_music").c_str(), checkStyle, 0, 15, 221 + below,
+  chooseMusicButton = addButton(choose.c_str(), chooseMusicId, 155, 190 + formatsHeight);
+  musicBox = addControl("BUTTON", openTexts->text("allow_music").c_str(), checkStyle, 0, 15, 221 + formatsHeight,
                         width - 31, 16, musicId);
   SendMessageA(musicBox, BM_SETCHECK, settings.music ? BST_CHECKED : BST_UNCHECKED, 0);
 
   // The height includes the dropped-down list, which needs room for its two entries.
   effectList = addControl("COMBOBOX", "", childStyle | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
-                          0, 15, 271 + below, 128, 80, 0);
+                          0, 15, 271 + formatsHeight, 128, 80, 0);
   int chosen = 0;
   for (int i = 0; i < effectChoiceCount; ++i) {
     SendMessageA(effectList, CB_ADDSTRING, 0,
