@@ -1,16 +1,18 @@
 #include "sources/photo_kind.h"
 
+#include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace {
 char lowered(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 }  // namespace
 
 PhotoExtensions::PhotoExtensions() {
-  static const char* const kinds[] = {"bmp", "jpg", "png", "gif", "tga"};
-  for (uint32_t k = 0; k < 5; ++k) add(kinds[k], static_cast<PhotoKind>(k));
-  for (const char* jpeg : {"jpeg", "jpe", "jfif"}) add(jpeg, kindJpg);
-  for (const char* tiff : {"tif", "tiff"}) add(tiff, kindOther);
+  static const std::pair<const char*, PhotoKind> own[] = {
+      {"bmp", kindBmp},  {"jpg", kindJpg}, {"png", kindPng},  {"gif", kindGif},   {"tga", kindTga},
+      {"jpeg", kindJpg}, {"jpe", kindJpg}, {"jfif", kindJpg}, {"tif", kindOther}, {"tiff", kindOther}};
+  for (const auto& [extension, kind] : own) add(extension, kind);
 }
 
 void PhotoExtensions::add(const char* extension, PhotoKind kind) {
@@ -20,7 +22,7 @@ void PhotoExtensions::add(const char* extension, PhotoKind kind) {
   for (char& c : lower) c = lowered(c);
   for (const Known& entry : known)
     if (entry.extension == lower) return;
-  if (lower.size() > longest) longest = lower.size();
+  longest = std::max(longest, lower.size());
   known.push_back({std::move(lower), kind});
 }
 
