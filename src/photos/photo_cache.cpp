@@ -41,13 +41,13 @@ PhotoCache::PhotoCache(char* photoDir, uint32_t cacheLevel, uint32_t textureSize
         limits.cancel = &cancel;
         scanPhotoFolder(list, folder, recursive, limits);
       });
-  reporter.waitStarted(window.capacity, &scan->cancelFlag());
+  reporter.waitStarted(window.capacity(), &scan->cancelFlag());
   waiting = true;
 }
 
 PhotoCache::~PhotoCache() {
   endWait();
-  releaseAll();
+  window.releaseAll();
   if (pipeline) pipeline->detachAll();
 }
 
@@ -70,7 +70,7 @@ void PhotoCache::open() {
   if (scanCancelled) return;
 
   const unsigned processors = std::max(1u, std::thread::hardware_concurrency());
-  const std::size_t wanted = std::min<std::size_t>(window.capacity, photoList->size());
+  const std::size_t wanted = std::min<std::size_t>(window.capacity(), photoList->size());
   std::shared_ptr<const PhotoList> list = photoList;
   const TextureOptions decodeOptions = options;
   pipeline = std::make_unique<DecodePipeline>(
@@ -83,11 +83,12 @@ void PhotoCache::open() {
       },
       photoList->size(), wanted, processors);
 
-  if (memoryFits(options.maxSize))
-    fill(window.capacity, true);
-  else
+  if (memoryFits(options.maxSize)) {
+    window.jumpTo(0);  // the folder's first photo
+  } else {
+    window.stayEmpty();
     reporter.lowMemory();
-  window.countGroups();
+  }
 }
 
 void PhotoCache::pump() {
@@ -101,14 +102,14 @@ void PhotoCache::pump() {
     pipeline->reap();
     // A window that does not hold the whole list is reloaded some day: decode the next one as
     // soon as this one's decodes are done.
-    if (window.capacity <= photoList->size()) pipeline->prefetchEarly();
+    if (window.capacity() <= photoList->size()) pipeline->prefetchEarly();
   }
   window.settleReady(true);
 }
 
-bool PhotoCache::wouldWait(std::ptrdiff_t position) const {
-  if (!opened() || window.holds(position) || window.hasWrapMark) return false;
-  if (!window.filling() && window.windowEnd == window.windowBegin) return false;  // nothing to show
+bool PhotoCache::wouldWait(std::ptrdiff_t k) const {
+  if (!opened() || window.holdsMember(k) || window.wholeList()) return false;
+  if (!window.filling() && window.loadedSoFar() == 0) return false;  // nothing to show
   if (window.filling()) return true;
   return pipeline && !pipeline->prefetchReady();
 }
@@ -122,7 +123,7 @@ bool PhotoCache::memoryFits(uint32_t textureSize) const {
   MEMORYSTATUSEX status = {};
   status.dwLength = sizeof status;
   if (!GlobalMemoryStatusEx(&status)) return false;
-  return photoWindowFits(showBytes(window.capacity, textureSize), status.ullAvailPageFile);
+  return photoWindowFits(showBytes(window.capacity(), textureSize), status.ullAvailPageFile);
 }
 
 TextureImage* PhotoCache::photo(std::ptrdiff_t index) const {
@@ -130,8 +131,8 @@ TextureImage* PhotoCache::photo(std::ptrdiff_t index) const {
   return photos[static_cast<std::size_t>(index)];
 }
 
-void PhotoCache::fillStarted(const ListWalk& walk, bool forward) {
-  if (pipeline) pipeline->fillStarted(walk, forward);
+void PhotoCache::fillStarted(const ListWalk& walk) {
+  if (pipeline) pipeline->fillStarted(walk);
 }
 
 bool PhotoCache::ready() {
@@ -143,7 +144,7 @@ bool PhotoCache::loadEntry(std::ptrdiff_t entry) {
   const PhotoEntry& photo = *photoList->entries[static_cast<std::size_t>(entry)];
   if (!waiting && !pipeline->ready()) {
     // The show waits for this photo: progress, should the wait go on.
-    reporter.waitStarted(window.capacity, nullptr);
+    reporter.waitStarted(window.capacity(), nullptr);
     waiting = true;
   }
   reporter.showName(photo.name.c_str());
@@ -166,8 +167,8 @@ void PhotoCache::fillEnded() {
   if (pipeline) pipeline->fillEnded();
 }
 
-void PhotoCache::prefetch(const ListWalk& walk, bool forward) {
-  if (pipeline) pipeline->prefetch(walk, forward);
+void PhotoCache::prefetch(const ListWalk& walk) {
+  if (pipeline) pipeline->prefetch(walk);
 }
 
 void PhotoCache::releasePhotos() {

@@ -12,10 +12,3 @@ void PhotoList::append(const std::string& folder, const char* name, uint32_t kin
   entries.push_back(std::move(entry));  // the vector doubles its capacity when full
 }
 
-void PhotoList::finishScan() {
-  listBegin = 0;
-  listEnd = static_cast<std::ptrdiff_t>(entries.size());
-  cursor = listBegin;
-  fresh = true;
-  lastStepForward = true;
-}

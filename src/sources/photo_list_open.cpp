@@ -13,5 +13,4 @@ void scanPhotoFolder(PhotoList& list, const std::string& folder, bool recursive,
     scanTree(list, folder, listing, limits);
   else
     scanFolder(list, folder, listing, limits);
-  list.finishScan();
 }

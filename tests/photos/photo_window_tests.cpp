@@ -15,13 +15,13 @@
 namespace {
 using Entries = std::vector<std::ptrdiff_t>;
 
-// A folder and its photo window, set up as the show sets up its cache, with itself as the
+// A folder and its photo window, opened as the show's cache opens it, with itself as the
 // loader: it loads every entry except the failing ones, and its storage holds the entry numbers.
+// The moves are the show's own: step and jumpTo, and the film strip's thumbnails once a frame.
 struct Folder : PhotoLoader {
-  Folder(int count, uint32_t cacheLevel, std::set<std::ptrdiff_t> failing = {})
+  Folder(int count, uint32_t cacheLevel, std::set<std::ptrdiff_t> failing = {}, std::ptrdiff_t start = 0)
       : failing(std::move(failing)), window((scanPhotos(list, count), list), *this, cacheLevel) {
-    window.fill(window.capacity, true);
-    window.countGroups();
+    startMember = window.jumpTo(start);
   }
   bool loadEntry(std::ptrdiff_t entry) override {
     tried.push_back(entry);
@@ -29,40 +29,37 @@ struct Folder : PhotoLoader {
     storage.push_back(entry);
     return true;
   }
-  void fillStarted(const ListWalk&, bool) override { ++fills; }
+  void fillStarted(const ListWalk&) override { ++fills; }
   void releasePhotos() override { storage.clear(); }
-  void prefetch(const ListWalk& walk, bool forward) override { prefetchedFirst = ListWalk(walk).next(forward); }
+  void prefetch(const ListWalk& walk) override { prefetchedFirst = ListWalk(walk).next(); }
 
   // The list entry of a storage index as the show would read it; a negative index (no photo) as it is.
   std::ptrdiff_t entryOf(std::ptrdiff_t index) const { return index < 0 ? index : storage.at(static_cast<size_t>(index)); }
   // The current group, or the group as the previous-photo key reads it, backwards.
   Entries group(bool backwards = false) {
     Entries members;
-    for (uint32_t k = 0; k < 4; ++k) members.push_back(entryOf(backwards ? window.previewAt(k, false) : window.photoAt(k)));
+    for (uint32_t k = 0; k < 4; ++k)
+      members.push_back(entryOf(backwards ? window.previewAt(k, Direction::backward) : window.photoAt(k)));
     return members;
   }
-  // The show's step to the next group (slideshow step, next page).
-  void nextGroup() {
-    if (window.loaded() >= 4) window.nextGroup();
-    window.advance(1);
-    previews();
+  // A move of the show, then the frame's film strip.
+  Entries step(Direction direction) {
+    window.step(direction);
+    return thumbnails();
   }
-  // The show's previous page: the cursor moves back, then the film strip reads the group.
-  void prevGroup() {
-    if (window.loaded() >= 4) showForward = window.prevGroup();
-    previews();
-  }
-  void previews() {
-    for (uint32_t k = 0; k < 4 && k < window.loaded(); ++k) entryOf(window.previewAt(k, showForward));
+  Entries thumbnails() {
+    Entries shown;
+    for (uint32_t k = 0; k < 4; ++k) shown.push_back(entryOf(window.thumbnailAt(k)));
+    return shown;
   }
 
   std::set<std::ptrdiff_t> failing;
   std::vector<std::ptrdiff_t> tried, storage;
   int fills = 0;
+  uint32_t startMember = 0;
   std::ptrdiff_t prefetchedFirst = -2;  // the first entry of the window prepared ahead; -2: none
   PhotoList list;
   PhotoWindow window;
-  bool showForward = true;
 };
 
 Entries range(std::ptrdiff_t from, std::ptrdiff_t to) {
@@ -78,20 +75,20 @@ TEST(PhotoWindow, ReloadsForwardsAndBackwardsRoundTheEndsOfTheList) {
   Folder folder(10, 8);
   EXPECT_EQ(folder.storage, range(0, 8));
   EXPECT_EQ(folder.prefetchedFirst, 8);
-  folder.nextGroup();
+  folder.step(Direction::forward);
   EXPECT_EQ(folder.fills, 1);
-  folder.nextGroup();
+  folder.step(Direction::forward);
   EXPECT_EQ(folder.fills, 2);
   EXPECT_EQ(folder.storage, (Entries{8, 9, 0, 1, 2, 3, 4, 5}));
 
   Folder back(20, 8);
-  back.prevGroup();  // from 0-3 back past the start of the list
+  back.step(Direction::backward);  // from 0-3 back past the start of the list
   EXPECT_EQ(back.storage, (Entries{19, 18, 17, 16, 15, 14, 13, 12}));
   EXPECT_EQ(back.prefetchedFirst, 11);
-  back.prevGroup();  // still inside the window
-  back.prevGroup();
+  back.step(Direction::backward);  // still inside the window
+  back.step(Direction::backward);
   EXPECT_EQ(back.storage, (Entries{11, 10, 9, 8, 7, 6, 5, 4}));
-  back.nextGroup();  // forwards from the backward window continues after its last entry
+  back.step(Direction::forward);  // forwards from the backward window continues after its last entry
   EXPECT_EQ(back.fills, 4);
   EXPECT_EQ(back.storage, range(12, 20));
 }
@@ -122,10 +119,10 @@ TEST(PhotoWindow, LevelsFailuresAndNothingLoadable) {
     EXPECT_EQ(folder.tried, range(0, c.tries));
     if (c.storage.empty()) EXPECT_EQ(folder.prefetchedFirst, -2);  // nothing to prepare ahead either
     EXPECT_EQ(folder.group(), c.group);
-    folder.nextGroup();
+    folder.step(Direction::forward);
     EXPECT_EQ(folder.group(), c.nextGroup);
-    EXPECT_EQ(folder.fills, c.cacheLevel == 0 ? 2 : 1);
-    folder.prevGroup();
+    EXPECT_EQ(folder.fills, c.count == 0 ? 0 : c.cacheLevel == 0 ? 2 : 1);
+    folder.step(Direction::backward);
     EXPECT_EQ(folder.group(true), c.group);
   }
 }
@@ -138,8 +135,7 @@ TEST(PhotoWindow, SweepForwardsAndBackwards) {
       SCOPED_TRACE("photos " + std::to_string(n) + ", cache level " + std::to_string(cacheLevel));
       Folder folder(n, cacheLevel);
       const bool whole = static_cast<uint32_t>(n) < cacheLevel;
-      ASSERT_EQ(folder.window.hasWrapMark, whole);
-      ASSERT_EQ(folder.window.wrapMark, whole ? n / 4 * 4 : 0);  // the start of the last, partial group
+      ASSERT_EQ(folder.window.wholeList(), whole);
       // Without a wrap mark, group g holds entries 4g .. 4g + 3 of the endless list; with one,
       // the group starts at `start` and runs on from the list's start.
       long g = 0;
@@ -147,23 +143,24 @@ TEST(PhotoWindow, SweepForwardsAndBackwards) {
       auto expectGroup = [&](int step) {
         Entries expected;
         for (long k = 0; k < 4; ++k) expected.push_back(whole ? (start + k) % n : (((4 * g + k) % n) + n) % n);
+        // The frame's film strip loads the group; no thumbnail beyond the photos.
+        Entries strip = expected;
+        for (int k = n; k < 4; ++k) strip[static_cast<size_t>(k)] = -1;
+        ASSERT_EQ(folder.thumbnails(), strip) << "step " << step;
         ASSERT_EQ(folder.group(), expected) << "step " << step;
-        for (uint32_t k = 0; k < 4 && k < folder.window.loaded(); ++k) {
-          ASSERT_EQ(folder.entryOf(folder.window.previewAt(k, folder.showForward)), expected[k]);
-          // Reading backwards (the previous-photo key) stays inside a list shorter than a group.
-          ASSERT_TRUE(n >= 4 || folder.entryOf(folder.window.previewAt(k, false)) == expected[k]) << k;
-        }
+        // Reading backwards (the previous-photo key) stays inside a list shorter than a group.
+        for (uint32_t k = 0; k < 4 && n < 4; ++k)
+          ASSERT_EQ(folder.entryOf(folder.window.previewAt(k, Direction::backward)), expected[k]) << k;
       };
       expectGroup(0);
       const int steps = 3 * ((n + 3) / 4) + 1;
       int step = 0;
       for (int direction : {1, -1, -1, 1})
         for (int i = 0; i < steps; ++i) {
+          folder.window.step(direction > 0 ? Direction::forward : Direction::backward);
           if (direction > 0) {
-            folder.nextGroup();
             start = n < 4 || start + 4 >= n ? 0 : start + 4;
           } else {
-            folder.prevGroup();
             start = n < 4 ? 0 : start == 0 ? std::max(0, n - 4) : std::max<std::ptrdiff_t>(0, start - 4);
           }
           if (n >= 4) g += direction;
@@ -173,8 +170,44 @@ TEST(PhotoWindow, SweepForwardsAndBackwards) {
       // even one just filling the window, keeps a full window.
       EXPECT_EQ(folder.fills == 1 && folder.tried == range(0, n), whole);
       EXPECT_EQ(folder.prefetchedFirst == -2, whole);
-      EXPECT_EQ(folder.storage.size(), whole ? static_cast<size_t>(n) : folder.window.capacity);
+      EXPECT_EQ(folder.storage.size(), whole ? static_cast<size_t>(n) : folder.window.capacity());
     }
+  }
+}
+
+// Jumps (the first and last photo, and a start on photo N) land on the entry's group counted
+// in fours from the list's start, and load a window only when the window does not start there.
+// With the whole list loaded nothing is reloaded: a failed entry gives the next photo.
+TEST(PhotoWindow, JumpsLandOnTheEntrysGroupAndReloadOnlyWhenNeeded) {
+  const struct {
+    int count;
+    std::set<std::ptrdiff_t> failing;
+    std::ptrdiff_t start;  // the first window's entry
+    std::vector<std::ptrdiff_t> jumps;
+    Entries members, groups;  // each jump's member and its group's first photo
+    int fills, tries;
+    Entries storage;
+  } cases[] = {
+      {10, {}, 0, {9, 9, 0}, {1, 1, 0}, {8, 8, 0}, 3, 24, range(0, 8)},
+      {13, {}, 0, {12, 5}, {0, 1}, {12, 4}, 3, 24, range(4, 12)},
+      {20, {}, 13, {13, 19, 999, -5}, {1, 3, 3, 0}, {12, 16, 16, 0}, 3, 24, range(0, 8)},
+      {6, {2}, 0, {5, 2, 999, 0}, {0, 2, 0, 0}, {5, 0, 5, 0}, 1, 6, {0, 1, 3, 4, 5}},
+      {7, {6}, 4, {6, 3}, {1, 3}, {4, 0}, 1, 7, range(0, 6)},
+      {9, {0, 1, 2, 3, 4, 5, 6, 7, 8}, 5, {8, 0}, {0, 0}, {-1, -1}, 1, 9, {}},  // nothing tried again
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE("photos " + std::to_string(c.count) + ", start " + std::to_string(c.start));
+    Folder folder(c.count, 8, c.failing, c.start);
+    // One window at the start: the one holding the start entry, not the list's first first.
+    EXPECT_EQ(static_cast<std::ptrdiff_t>(folder.startMember), c.start % 4 * (c.count >= 8));
+    if (c.count >= 8 && !c.storage.empty()) EXPECT_EQ(folder.storage.front(), c.start / 4 * 4);
+    for (size_t i = 0; i < c.jumps.size(); ++i) {
+      EXPECT_EQ(folder.window.jumpTo(c.jumps[i]), static_cast<uint32_t>(c.members[i])) << i;
+      EXPECT_EQ(folder.thumbnails()[0], c.groups[i]) << i;
+    }
+    EXPECT_EQ(folder.fills, c.fills);
+    EXPECT_EQ(folder.storage, c.storage);
+    EXPECT_EQ(folder.tried.size(), static_cast<size_t>(c.tries));
   }
 }
 
