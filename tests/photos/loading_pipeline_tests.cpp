@@ -37,8 +37,6 @@ struct Show : PhotoLoader {
   void prefetch(const ListWalk& walk) override { pipeline.prefetch(walk); }
   void releasePhotos() override { storage.clear(); }
   std::ptrdiff_t entryAt(std::ptrdiff_t index) const { return index < 0 ? -1 : storage.at(static_cast<std::size_t>(index)); }
-  // The show's first fill.
-  void open() { window.jumpTo(0); }
   // The next group, as the film strip of the next frame loads it.
   void nextGroup() {
     window.step(Direction::forward);
@@ -57,7 +55,7 @@ TEST(LoadingPipeline, TheFirstPhotoComesFirstAndTheNextWindowIsDecodedAhead) {
   Show show(20, {10});
   EXPECT_TRUE(show.pipeline.waitReady(60000));  // before any fill there is nothing to wait for
   show.gate.release({0});
-  show.open();
+  show.window.jumpTo(0);  // the show's first fill
   EXPECT_EQ(show.entryAt(show.window.photoAt(0)), 0);
   EXPECT_TRUE(show.window.filling());
   EXPECT_EQ(show.window.thumbnailAt(1), -1);  // its thumbnail shows blank until photo 1 arrives
@@ -98,7 +96,7 @@ TEST(LoadingPipeline, TheFirstPhotoComesFirstAndTheNextWindowIsDecodedAhead) {
 TEST(LoadingPipeline, AJumpDropsThePrefetchWithoutWaitingAndLandsOnTheRightPhoto) {
   Show show(40);
   show.gate.release({0, 1, 2, 3, 4, 5, 6, 7});
-  show.open();
+  show.window.jumpTo(0);  // the show's first fill
   EXPECT_EQ(show.window.loaded(), 8u);
   ASSERT_TRUE(show.pipeline.prefetching());
   show.gate.release({8});
