@@ -231,14 +231,12 @@ TEST_F(AppTest, AClickOnAMenuButtonRunsItsCommandOnceOnTheNextFrame) {
 }
 
 // The window's arithmetic of the jumps is the native tests'; here the show's side of them.
-TEST_F(AppTest, FirstAndLastPhotoAreAPhotoChangeAndTheSlideshowGoesOnFromThere) {
+TEST_F(AppTest, FirstAndLastPhotoAreAPhotoChange) {
   open(10);
   show->angle = 90.0f;
   show->lastPhoto();
   show->draw();
   EXPECT_TRUE(current() == 10 && show->groupIndex == 1u && show->angle == 0.0f && show->tickCount == 1u);
-  step();  // after the last photo the folder starts over
-  EXPECT_EQ(current(), 1);
   show->firstPhoto();
   show->draw();
   EXPECT_TRUE(current() == 1 && show->groupIndex == 0u);
