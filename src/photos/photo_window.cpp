@@ -11,6 +11,8 @@ PhotoWindow::PhotoWindow(PhotoList& list, PhotoLoader& loader, uint32_t cacheLev
   groupCapacity = static_cast<uint32_t>(std::max<uint64_t>(1, std::min<uint64_t>(groups, UINT32_MAX / 4)) * 4);
 }
 
+bool PhotoWindow::wholeList() const { return groupCapacity > list.size(); }
+
 ListWalk PhotoWindow::walkFrom(Direction direction) const {
   ListWalk from = walk;
   from.end = static_cast<std::ptrdiff_t>(list.size());
@@ -24,13 +26,14 @@ ListWalk PhotoWindow::walkFrom(Direction direction) const {
 uint32_t PhotoWindow::jumpTo(std::ptrdiff_t entry) {
   travel = Direction::forward;
   const std::ptrdiff_t entries = static_cast<std::ptrdiff_t>(list.size());
+  // Once loaded, an empty window means a fill found nothing to load after trying every entry.
   if (entries == 0 || (started && loadedAtLeast(1) == 0)) return 0;
   entry = std::clamp<std::ptrdiff_t>(entry, 0, entries - 1);
 
-  if (groupCapacity > list.size()) {
+  if (wholeList()) {
     // The whole list is loaded once, in list order from its first entry; the entry's photo is
     // found among the loaded ones (a failed entry gives the next photo, or the last).
-    if (!started) fill(groupCapacity, ListWalk::over(list.size(), Direction::forward));
+    if (!started) fill(ListWalk::over(list.size(), Direction::forward));
     while (pending.active && (loadedEntries.empty() || loadedEntries.back() < entry)) tryNext();
     if (loadedEntries.empty()) return 0;
     const auto found = std::lower_bound(loadedEntries.begin(), loadedEntries.end(), entry);
@@ -41,40 +44,39 @@ uint32_t PhotoWindow::jumpTo(std::ptrdiff_t entry) {
   }
 
   // Any other window is reloaded forwards from the group's first entry: the walk continues
-  // after the entry it is placed on, and after the last one it starts over. A backward window
-  // still arriving does not know its first entry yet; reloading it gives the same photos
-  // without waiting.
+  // after the entry it is placed on (from before the list it starts at the first entry). A
+  // backward window still arriving does not know its first entry yet; reloading it gives the
+  // same photos without waiting.
   const std::ptrdiff_t groupStart = entry / 4 * 4;
   if (firstEntry != groupStart || (filling() && !loadedForward())) {
     ListWalk from = ListWalk::over(list.size(), Direction::forward);
-    from.placeOn(groupStart > 0 ? groupStart - 1 : entries - 1);
-    fill(groupCapacity, from);
+    from.placeOn(groupStart - 1);
+    fill(from);
   }
   groupCursor = windowBegin;
   return static_cast<uint32_t>(entry - groupStart);
 }
 
 void PhotoWindow::step(Direction direction) {
+  const bool wholeGroup = loadedAtLeast(4) >= 4;
   if (direction == Direction::forward) {
     travel = Direction::forward;
-    if (loadedAtLeast(4) >= 4) groupCursor += 4;
-  } else if (loadedAtLeast(4) >= 4) {
+    if (wholeGroup) groupCursor += 4;
+  } else if (wholeGroup) {
     travel = prevGroup() ? Direction::forward : Direction::backward;
   }
 }
 
-void PhotoWindow::fill(uint32_t count, const ListWalk& from) {
+void PhotoWindow::fill(const ListWalk& from) {
   if (pending.active) endFill();  // a jump: what the old fill still had coming is not wanted
   if (windowEnd > windowBegin) releaseAll();  // a window is never partly loaded
   started = true;
-  holdsWholeList = groupCapacity > list.size();
   pending = PendingFill();
   walk = from;
-  pending.count = count;
+  pending.count = groupCapacity;
   pending.active = true;
   windowBegin = windowEnd = 0;
   loader.fillStarted(walk);
-  if (count == 0 || list.size() == 0) endFill();
 
   // Backwards the show arrives at the window's last group: the one just before the group it
   // left, so that group has to be there before the cursor can be placed.
@@ -110,7 +112,7 @@ void PhotoWindow::endFill() {
   loader.fillEnded();
   // Unless the window holds the whole list (and is never reloaded), the next window in the
   // direction of travel can be prepared while this one is shown.
-  if (windowEnd > windowBegin && groupCapacity <= list.size()) loader.prefetch(walkFrom(walk.direction));
+  if (windowEnd > windowBegin && !wholeList()) loader.prefetch(walkFrom(walk.direction));
 }
 
 void PhotoWindow::settle(std::ptrdiff_t position) {
@@ -173,12 +175,12 @@ std::ptrdiff_t PhotoWindow::memberOrFirst(uint32_t k) {
 }
 
 std::ptrdiff_t PhotoWindow::photoAt(uint32_t k) {
-  if (holdsWholeList) return wrappedMember(k);
+  if (wholeList()) return wrappedMember(k);
   return memberOrFirst(k);
 }
 
 std::ptrdiff_t PhotoWindow::advance(uint32_t k) {
-  if (holdsWholeList) return wrappedMember(k);
+  if (wholeList()) return wrappedMember(k);
   const std::ptrdiff_t position = groupCursor + k;
   settle(position);
   if (holds(position)) return storageIndex(position);
@@ -194,7 +196,7 @@ std::ptrdiff_t PhotoWindow::advance(uint32_t k) {
 
 std::ptrdiff_t PhotoWindow::previewAt(uint32_t k, Direction direction) {
   if (direction == Direction::forward) return advance(k);
-  if (holdsWholeList) return wrappedMember(k);
+  if (wholeList()) return wrappedMember(k);
   const std::ptrdiff_t position = groupCursor + k;
   settle(position);
   if (holds(position)) return storageIndex(position);
@@ -210,7 +212,7 @@ std::ptrdiff_t PhotoWindow::thumbnailAt(uint32_t k) {
 }
 
 bool PhotoWindow::prevGroup() {
-  if (holdsWholeList) {
+  if (wholeList()) {
     if (groupCursor > windowBegin)
       groupCursor = std::max(windowBegin, groupCursor - 4);
     else
@@ -225,5 +227,5 @@ bool PhotoWindow::prevGroup() {
 void PhotoWindow::reload(Direction direction) {
   const ListWalk from = walkFrom(direction);
   releaseAll();
-  fill(groupCapacity, from);
+  fill(from);
 }

@@ -70,7 +70,7 @@ public:
     return loadedSoFar();
   }
   // True when the window holds the whole list: it is loaded once and never reloaded.
-  bool wholeList() const { return holdsWholeList; }
+  bool wholeList() const;
   uint32_t capacity() const { return groupCapacity; }
   // Releases every photo; the window is empty and the cursor at its start.
   void releaseAll();
@@ -96,12 +96,12 @@ public:
 private:
   bool holds(std::ptrdiff_t position) const { return position >= windowBegin && position < windowEnd; }
   bool loadedForward() const { return walk.direction == Direction::forward; }
-  // Loads up to `count` photos stepping `from`; a window still loaded is released first and a
+  // Loads a window of photos stepping `from`; a window still loaded is released first and a
   // fill still settling is dropped. A failed entry does not use up a slot; the fill ends when
-  // `count` photos are loaded or when it has tried every entry of the list once. Afterwards the
+  // the window is full or when it has tried every entry of the list once. Afterwards the
   // cursor is on the window's first group (forward) or on its last group (backward). Returns
   // once the photos of the cursor's group are settled as far as the loader has them ready.
-  void fill(uint32_t count, const ListWalk& from);
+  void fill(const ListWalk& from);
   // The walk a fill in `direction` starts from: next to the window loaded last.
   ListWalk walkFrom(Direction direction) const;
   void reload(Direction direction);
@@ -123,7 +123,6 @@ private:
   PhotoList& list;
   PhotoLoader& loader;
   uint32_t groupCapacity = 4;
-  bool holdsWholeList = false;
   bool started = false;  // the first window was asked for
   Direction travel = Direction::forward;
   // The walk of the last fill: where it is, and the direction the window was loaded in.

@@ -18,11 +18,13 @@ using Entries = std::vector<std::ptrdiff_t>;
 // A folder and its photo window, opened as the show's cache opens it, with itself as the
 // loader: it loads every entry except the failing ones, and its storage holds the entry numbers.
 // The moves are the show's own: step and jumpTo, and the film strip's thumbnails once a frame.
+// A lazy folder has nothing ready ahead, so fills settle only as far as lookups need them.
 struct Folder : PhotoLoader {
-  Folder(int count, uint32_t cacheLevel, std::set<std::ptrdiff_t> failing = {}, std::ptrdiff_t start = 0)
-      : failing(std::move(failing)), window((scanPhotos(list, count), list), *this, cacheLevel) {
-    window.jumpTo(start);
+  Folder(int count, uint32_t cacheLevel, std::set<std::ptrdiff_t> failing = {}, bool lazy = false)
+      : failing(std::move(failing)), lazy(lazy), window((scanPhotos(list, count), list), *this, cacheLevel) {
+    if (!lazy) window.jumpTo(0);
   }
+  bool ready() override { return !lazy; }
   bool loadEntry(std::ptrdiff_t entry) override {
     tried.push_back(entry);
     if (failing.count(entry)) return false;
@@ -55,6 +57,7 @@ struct Folder : PhotoLoader {
   }
 
   std::set<std::ptrdiff_t> failing;
+  bool lazy;
   std::vector<std::ptrdiff_t> tried, storage;
   int fills = 0;
   std::ptrdiff_t prefetchedFirst = -2;  // the first entry of the window prepared ahead; -2: none
@@ -105,7 +108,7 @@ TEST(PhotoWindow, LevelsFailuresAndNothingLoadable) {
       {20, 5, {}, range(0, 8), 8, {0, 1, 2, 3}, {4, 5, 6, 7}},
       {20, 0, {}, range(0, 4), 4, {0, 1, 2, 3}, {4, 5, 6, 7}},
       {10, 8, {2, 5}, {0, 1, 3, 4, 6, 7, 8, 9}, 10, {0, 1, 3, 4}, {6, 7, 8, 9}},
-      {6, 4, {1, 2, 4, 5}, {0, 3}, 6, {0, 3, 0, 0}, {0, 3, 0, 0}},  // never reloaded
+      {6, 4, {1, 2, 4}, {0, 3, 5}, 6, {0, 3, 5, 0}, {0, 3, 5, 0}},  // never reloaded
       {5, 8, {1, 4}, {0, 2, 3}, 5, {0, 2, 3, 0}, {0, 2, 3, 0}},
       {0, 8, {}, {}, 0, none, none}, {5, 8, {0, 1, 2, 3, 4}, {}, 5, none, none},
       {12, 8, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, {}, 12, none, none},
@@ -170,27 +173,29 @@ TEST(PhotoWindow, SweepForwardsAndBackwards) {
   }
 }
 
-// Jumps (the first and last photo, and a start on photo N) land on the entry's group counted
-// in fours from the list's start, and load a window only when the window does not start there,
-// so a start loads one window. With the whole list loaded nothing is reloaded: a failed entry
-// gives the next photo, or the last. A list with nothing loadable is not tried again.
+// Jumps (the first and last photo; the first jump opens the folder, as a start on photo N
+// does) land on the entry's group counted in fours from the list's start, and load a window
+// only when the window does not start there. With the whole list loaded nothing is reloaded: a
+// failed entry gives the next photo, or the last. A list with nothing loadable is not tried
+// again. Fills settle lazily, as far as each lookup needs.
 TEST(PhotoWindow, JumpsLandOnTheEntrysGroupAndReloadOnlyWhenNeeded) {
   const struct {
     int count;
     std::set<std::ptrdiff_t> failing;
-    std::ptrdiff_t start;
     std::vector<Entries> jumps;  // the entry, its member, the first photo of its group
     int fills;
   } cases[] = {
-      {10, {}, 0, {{9, 1, 8}, {9, 1, 8}, {0, 0, 0}}, 3},
-      {20, {}, 13, {{13, 1, 12}, {19, 3, 16}, {999, 3, 16}, {-5, 0, 0}}, 3},
-      {6, {2}, 0, {{5, 0, 5}, {2, 2, 0}, {999, 0, 5}}, 1},
-      {7, {6}, 4, {{6, 1, 4}, {3, 3, 0}}, 1},
-      {9, {0, 1, 2, 3, 4, 5, 6, 7, 8}, 5, {{8, 0, -1}}, 1},
+      {10, {}, {{0, 0, 0}, {9, 1, 8}, {9, 1, 8}, {0, 0, 0}}, 3},
+      {20, {}, {{13, 1, 12}, {13, 1, 12}, {19, 3, 16}, {999, 3, 16}, {-5, 0, 0}}, 3},
+      {8, {}, {{2, 2, 0}, {7, 3, 4}}, 2},
+      {6, {2}, {{5, 0, 5}, {2, 2, 0}, {999, 0, 5}, {0, 0, 0}}, 1},
+      {7, {6}, {{4, 0, 4}, {6, 1, 4}, {3, 3, 0}}, 1},
+      {9, {0, 1, 2, 3, 4, 5, 6, 7, 8}, {{5, 1, -1}, {8, 0, -1}}, 1},
+      {5, {0, 1, 2, 3, 4}, {{3, 0, -1}, {4, 0, -1}}, 1},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE("photos " + std::to_string(c.count) + ", start " + std::to_string(c.start));
-    Folder folder(c.count, 8, c.failing, c.start);
+    SCOPED_TRACE("photos " + std::to_string(c.count));
+    Folder folder(c.count, 8, c.failing, true);
     for (const Entries& jump : c.jumps) {
       EXPECT_EQ(folder.window.jumpTo(jump[0]), static_cast<uint32_t>(jump[1])) << jump[0];
       EXPECT_EQ(folder.thumbnails()[0], jump[2]) << jump[0];
