@@ -37,11 +37,6 @@ struct Show : PhotoLoader {
   void prefetch(const ListWalk& walk) override { pipeline.prefetch(walk); }
   void releasePhotos() override { storage.clear(); }
   std::ptrdiff_t entryAt(std::ptrdiff_t index) const { return index < 0 ? -1 : storage.at(static_cast<std::size_t>(index)); }
-  // The next group, as the film strip of the next frame loads it.
-  void nextGroup() {
-    window.step(Direction::forward);
-    window.thumbnailAt(0);
-  }
 
   GatedDecode gate;
   PhotoList list;
@@ -82,8 +77,9 @@ TEST(LoadingPipeline, TheFirstPhotoComesFirstAndTheNextWindowIsDecodedAhead) {
   show.gate.waitFor(8 + 9);
   const Entries before = show.gate.decoded;
   EXPECT_EQ(std::set<std::ptrdiff_t>(before.begin(), before.end()).size(), 17u);
-  show.nextGroup();
-  show.nextGroup();  // crosses the window's edge
+  show.window.step(Direction::forward);
+  show.window.step(Direction::forward);  // past the window's edge: the film strip reloads
+  show.window.thumbnailAt(0);
   EXPECT_EQ(show.entryAt(show.window.photoAt(0)), 8);
   EXPECT_EQ(show.window.loaded(), 8u);
   EXPECT_EQ(show.storage, (Entries{8, 9, 11, 12, 13, 14, 15, 16}));
