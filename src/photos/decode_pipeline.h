@@ -56,7 +56,7 @@ private:
   std::size_t entries;
   std::size_t wanted;
   unsigned workers;
-  std::unique_ptr<DecodeAhead> current;  // the fill's
+  std::unique_ptr<DecodeAhead> fillDecodes;  // the fill's
   std::unique_ptr<DecodeAhead> ahead;    // the next window's
   std::vector<std::unique_ptr<DecodeAhead>> retired;
 };

@@ -11,7 +11,7 @@ void PhotoShow::nextPhoto() {
     moveGroup(Direction::forward);
     cache->advance(1);  // reloads the window when the new group lies outside it
   }
-  current = cache->photoAt(groupIndex);
+  largePhoto = cache->photoAt(groupIndex);
   photoChanged();
 }
 
@@ -20,6 +20,6 @@ void PhotoShow::previousPhoto() {
   const uint32_t previous = groupIndex - 1;
   if (groupIndex == 0 || !holds(previous)) return;
   groupIndex = previous;
-  current = cache->previewAt(previous, Direction::backward);
+  largePhoto = cache->previewAt(previous, Direction::backward);
   photoChanged();
 }

@@ -42,7 +42,7 @@ void PhotoShow::togglePlaying() {
 }
 
 void PhotoShow::selectThumbnail(uint32_t k) {
-  if (holds(k + 1)) current = cache->photoAt(k);
+  if (holds(k + 1)) largePhoto = cache->photoAt(k);
   groupIndex = k;
   photoChanged();
 }
@@ -66,7 +66,7 @@ void PhotoShow::jumpTo(std::ptrdiff_t entry) {
   uint32_t member = cache->jumpTo(entry);
   if (!holds(member + 1)) member = 0;
   groupIndex = member;
-  current = holds(member + 1) ? cache->photoAt(member) : nullptr;
+  largePhoto = holds(member + 1) ? cache->photoAt(member) : nullptr;
   photoChanged();
 }
 
