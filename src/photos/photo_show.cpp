@@ -110,6 +110,7 @@ void PhotoShow::draw() {
     drawEmptyLine();
   }
 
+  musicBar.dropEmptyPlayer();
   musicBar.drawVolume();
 
   fillPreviews();

@@ -8,10 +8,9 @@ bool checkPhotoFolder(char* folderPath, LoadingReporter& reporter) {
 }
 
 void scanPhotoFolder(PhotoList& list, const std::string& folder, bool recursive, const ScanLimits& limits) {
-  Win32FolderListing listing;
   if (recursive)
-    scanTree(list, folder, listing, limits);
+    scanTree(list, folder, folderListing(), limits);
   else
-    scanFolder(list, folder, listing, limits);
+    scanFolder(list, folder, folderListing(), limits);
   list.finishScan();
 }

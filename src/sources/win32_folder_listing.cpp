@@ -1,5 +1,7 @@
 #include "sources/photo_sources.h"
 
+#include <atomic>
+
 #include "sources/check_path.h"
 
 namespace {
@@ -40,17 +42,27 @@ void Win32FolderListing::list(const std::string& folder,
   FindClose(search);
 }
 
+namespace {
+std::atomic<FolderListing*> replacement{nullptr};
+}  // namespace
+
+FolderListing& folderListing() {
+  static Win32FolderListing platform;
+  FolderListing* replaced = replacement.load();
+  return replaced ? *replaced : platform;
+}
+
+void replaceFolderListing(FolderListing* listing) { replacement.store(listing); }
+
 bool checkPath(char* path) {
   Win32PathProbe probe;
   return checkPathWith(path, probe);
 }
 
 void scanFolder(PhotoList& list, const char* folder, const ScanLimits& limits) {
-  Win32FolderListing listing;
-  scanFolder(list, std::string(folder), listing, limits);
+  scanFolder(list, std::string(folder), folderListing(), limits);
 }
 
 void scanTree(PhotoList& list, const char* folder, const ScanLimits& limits) {
-  Win32FolderListing listing;
-  scanTree(list, std::string(folder), listing, limits);
+  scanTree(list, std::string(folder), folderListing(), limits);
 }

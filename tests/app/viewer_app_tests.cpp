@@ -11,7 +11,11 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
+#include <mutex>
+#include <set>
 #include <thread>
 #include <tuple>
 #include <vector>
@@ -25,10 +29,12 @@
 #include "glui/menu_panel.h"
 #include "glui/scene_point.h"
 #include "photos/fade_effect.h"
+#include "photos/photo_cache.h"
 #include "photos/photo_show.h"
 #include "photos/texture_image.h"
 #include "platform/window_registry.h"
 #include "sources/loading_reporter.h"
+#include "sources/photo_sources.h"
 #include "structure/settings.h"
 
 namespace {
@@ -119,7 +125,8 @@ TEST_F(AppTest, CtrlEnterTogglesBetweenTheConfiguredWindowAndFullScreenAndQuitti
     press(VK_RETURN, true);
   }
   DestroyWindow(app->handle);  // the window procedure deletes the application, which saves
-  EXPECT_TRUE(ViewerApp::current == nullptr && settings.windowX == 0);
+  EXPECT_TRUE(ViewerApp::current == nullptr);
+  EXPECT_NE(readFile("config.conf").find("\t\tx=0;\r\n\t\ty=0;\r\n"), std::string::npos);
 }
 
 TEST_F(AppTest, TheIdleFrameShowsTheWheelAndItsTextOrTheHelpAndClearsToTheSettingsColourAtHeightZero) {
@@ -306,6 +313,81 @@ TEST_F(AppTest, AShowWithNothingToShowSaysSoInTheMiddleOfTheScene) {
     // A line of words, not a dot, centred in the window.
     EXPECT_TRUE(right - left > 60 && std::abs(left + right - 200) < 8) << left << "-" << right;
   }
+}
+
+namespace {
+// A folder without end, as a drive root is to a scan: sub-folder after sub-folder. Every scan
+// ends once `giveUp` is set, as it is when the listing goes.
+struct EndlessListing : FolderListing {
+  EndlessListing() { replaceFolderListing(this); }
+  ~EndlessListing() override {
+    giveUp = true;
+    while (inside > 0) Sleep(1);
+    replaceFolderListing(nullptr);
+  }
+  void list(const std::string& folder, const std::function<bool(const ListedEntry& entry)>& visit) override {
+    ++inside;
+    {
+      std::lock_guard<std::mutex> guard(lock);
+      started.insert(folder);
+    }
+    while (!giveUp && visit({"folder", true, false})) {}
+    --inside;
+  }
+  bool entered(const std::string& folder) {
+    std::lock_guard<std::mutex> guard(lock);
+    return started.count(folder) > 0;
+  }
+  std::mutex lock;
+  std::set<std::string> started;
+  std::atomic<int> inside{0};
+  std::atomic<bool> giveUp{false};
+};
+
+// Lets the scans of `listing` go a minute after it is made, unless it goes first: a test that
+// waits for a scan without end fails instead of hanging.
+struct ScanWatchdog {
+  explicit ScanWatchdog(EndlessListing& listing) : thread([this, &listing] {
+    std::unique_lock<std::mutex> guard(lock);
+    if (!over.wait_for(guard, std::chrono::minutes(1), [this] { return done; })) listing.giveUp = true;
+  }) {}
+  ~ScanWatchdog() {
+    {
+      std::lock_guard<std::mutex> guard(lock);
+      done = true;
+    }
+    over.notify_all();
+    thread.join();
+  }
+  std::mutex lock;
+  std::condition_variable over;
+  bool done = false;
+  std::thread thread;
+};
+}  // namespace
+
+// Scans that never end by themselves, of the photos and of the music: frames go on meanwhile,
+// with nothing to draw yet, and closing Ovix stops both scans and saves the settings.
+TEST_F(AppTest, FramesGoOnDuringScansWithoutEndAndClosingStopsThem) {
+  EndlessListing endless;
+  ScanWatchdog watchdog(endless);
+  photos = makeScratchFolder("ovix-endless");
+  const std::string music = photos + "\\music";
+  ASSERT_TRUE(CreateDirectoryA(music.c_str(), nullptr));
+  lstrcpynA(photoDir, photos.c_str(), sizeof photoDir);
+  LoadingReporter quiet;
+  // cache level, texture size, flip time, effect, music, smoothing, names, folders, owner, reporter
+  const ShowParams params{8, 256, 1000000, 1111, true, false, false, photoDir, music.c_str(), app->handle, &quiet};
+  show = app->photoShow = new PhotoShow(params);
+  // The frame timer draws while this waits.
+  ASSERT_TRUE(waitFor([&] { return endless.entered(photos) && endless.entered(music); }));
+  app->drawFrame();
+  EXPECT_TRUE(show->musicBar.music && !show->cache->opened() && !show->current);
+  DeleteFileA("config.conf");
+  DestroyWindow(app->handle);
+  EXPECT_FALSE(endless.giveUp) << "a frame or the close waited for a scan without end";
+  EXPECT_EQ(endless.inside, 0);
+  EXPECT_TRUE(fileExists("config.conf"));
 }
 
 TEST_F(AppTest, ACancelledScanStartsNoShow) {

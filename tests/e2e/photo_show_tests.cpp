@@ -62,8 +62,6 @@ TEST(PhotoShow, PlaysPausesNavigatesReopensListsPlaysMusicAndQuits) {
 
   // The slideshow runs from photo 1 to the next group's first; paused, it is navigated.
   ASSERT_TRUE(waitFor([&] { return shownPhoto(window) == 5; }, 60000));
-  Capture shot;
-  if (ovix.captureClient(shot)) shot.savePng("show-group-2.png");
   const double pauseY = 0.33 - 0.105 * navigationPause;
   clickScene(window, navigationX, pauseY);
   const std::tuple<const char*, double, double, double, int> steps[] = {  // what, where, the photo then
@@ -131,8 +129,6 @@ TEST(PhotoShow, NeitherAMusicScanOfADriveRootNorADecodeHoldsTheShowOrTheExit) {
     else
       EXPECT_TRUE(waitFor([&] { return shownPhoto(ovix.window()) == 1; }, 10000) &&
                   SendMessageTimeoutA(ovix.window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &result));
-    Capture shot;
-    if (decoding && ovix.captureClient(shot)) shot.savePng("show-waiting.png");
     const ULONGLONG closing = GetTickCount64();
     PostMessageA(ovix.window(), WM_CLOSE, 0, 0);
     // Well within the decode's own seconds; a loaded machine gets three times the promised second.

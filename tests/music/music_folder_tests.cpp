@@ -50,6 +50,11 @@ TEST(MusicScan, TakesEveryFileButNoLinkAndStopsAtTheCapAndDepth) {
     // Nothing is listed after the cap is reached.
     if (c.cap <= 2) EXPECT_EQ(listing.visited, c.cap == 2 ? 6 : 1);
   }
+  // Unless told otherwise a playlist ends at 10,000 tracks, however big the folder.
+  listing.folders["big"].assign(maxMusicTracks + 1, {"x.mp3", false});
+  std::vector<std::string> tracks;
+  scanMusicFolder("big", listing, tracks);
+  EXPECT_EQ(tracks.size(), 10000u);
 }
 
 // One bar per whole hundred of volume, each right of and taller than the one before.
