@@ -35,8 +35,9 @@ void Win32FolderListing::list(const std::string& folder,
                                    nullptr, FIND_FIRST_EX_LARGE_FETCH);
   if (search == INVALID_HANDLE_VALUE) return;
   do {
-    const ListedEntry listed{entry.cFileName, (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
-                             (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0};
+    const bool directory = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    const ListedEntry listed{entry.cFileName, directory, (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0,
+                             !directory && entry.nFileSizeLow == 0 && entry.nFileSizeHigh == 0};
     if (!visit(listed)) break;
   } while (FindNextFileA(search, &entry));
   FindClose(search);

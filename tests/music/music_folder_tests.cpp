@@ -30,7 +30,7 @@ TEST(MusicFolder, TextsBecomeTheSearchedFolderOrAreRefused) {
 TEST(MusicScan, TakesEveryFileButNoLinkAndStopsAtTheCapAndDepth) {
   FakeListing listing;
   listing.folders["M"] = {{".", true}, {"a.mp3", false}, {"loop", true, true},
-                          {"sub", true}, {"notes.txt", false}, {".a", false}, {"..b", false}};
+                          {"sub", true}, {"notes.txt", false}, {".a", false}, {"..b", false}, {"kmsg", false, false, true}};
   listing.folders["M/."] = listing.folders["M/sub/.."] = {{"again.mp3", false}};
   listing.folders["M/loop"] = {{"looped.mp3", false}};
   listing.folders["M/sub"] = {{"..", true}, {"b.wav", false}, {"deep", true}};
