@@ -64,9 +64,9 @@ void runAppCommand(ViewerApp& app, int command) {
     case commandFullScreen: app.toggleFullScreen(); break;
     case commandMenu: toggleMenu(app); break;
     case commandKeys: toggleHelpPicture(app); break;
-    case commandOpen: new OpenDialog(&app.logoWheel, &app.photoShow); break;  // owns itself
+    case commandOpen: new OpenDialog(app); break;  // owns itself
     case commandConfig: new ConfigDialog(); break;    // owns itself
-    case commandList: new PhotoListWindow(); break;  // owns itself
+    case commandList: new PhotoListWindow(app.loadingReports); break;  // owns itself
     case commandAbout: new AboutDialog(); break;     // owns itself
     case commandHelp: openDocument(helpPageAddress().c_str()); break;
     case commandExit: PostQuitMessage(0); break;

@@ -2,12 +2,11 @@
 
 #include <string>
 
-#include "app/loading_reports.h"
 #include "platform/process_window.h"
 #include "sources/photo_sources.h"
 #include "structure/settings.h"
 
-PhotoListWindow::PhotoListWindow() : DialogFrame("Ovix - Seznam fotek") {
+PhotoListWindow::PhotoListWindow(LoadingReporter& reporter) : DialogFrame("Ovix - Seznam fotek") {
   FrameLook look;
   look.width = 400;
   look.height = 420;
@@ -28,10 +27,10 @@ PhotoListWindow::PhotoListWindow() : DialogFrame("Ovix - Seznam fotek") {
   setDialogFont(list->control);
   list->addColumn("Adresář", 180);
   list->addColumn("Soubor", 200);
-  // The path check may normalise the setting's text in place.
+  // The folder as a show would open it; the setting keeps the text the user typed.
   scan = std::make_unique<PhotoList>();
-  LoadingReports reports;
-  if (checkPhotoFolder(settings.photoDir, reports)) scanPhotoFolder(*scan, settings.photoDir, settings.recursive);
+  const CheckedFolder folder = checkPhotoFolder(settings.photoDir, reporter);
+  if (folder.usable) scanPhotoFolder(*scan, folder.path, settings.recursive);
   list->showRows(scan.get());
   SetWindowTextA(countField, std::to_string(scan->size()).c_str());
   show();

@@ -4,6 +4,7 @@
 
 #include "music/music_folder.h"
 #include "music/music_scan.h"
+#include "music/sound_signature.h"
 #include "sources/photo_sources.h"
 
 namespace {
@@ -32,6 +33,17 @@ void pinDriver(MCIDEVICEID device) {
     return;
   HMODULE driver = nullptr;
   GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_PIN, driverFile, &driver);
+}
+
+// True when the file at `path` starts like a sound file; one that cannot be read does not.
+bool soundFile(const char* path) {
+  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  uint8_t start[soundSignatureBytes] = {};
+  DWORD read = 0;
+  const bool sound = ReadFile(file, start, sizeof start, &read, nullptr) && startsLikeSound(start, read);
+  CloseHandle(file);
+  return sound;
 }
 
 bool registerNotifyClass(HINSTANCE moduleInstance) {
@@ -176,7 +188,7 @@ void MusicPlayer::startTrack(size_t index, int step) {
 void MusicPlayer::tryTrack(size_t index, int step) {
   for (unsigned tries = 0; tries < triesPerTurn; ++tries) {
     currentTrack = index;
-    if (openTrack(tracks[index].c_str()) && playAll()) return;
+    if (soundFile(tracks[index].c_str()) && openTrack(tracks[index].c_str()) && playAll()) return;
     if (++failedInRow >= tracks.size()) return;
     index = stepFrom(index, step);
   }

@@ -66,7 +66,8 @@ public:
   uint32_t volume = 500;               // 0...1000 in steps of 50
 
 private:
-  // Opens and plays tracks from `index` on, moving by `step` (+1 or -1), until one plays:
+  // Opens and plays tracks from `index` on, moving by `step` (+1 or -1), until one plays (a
+  // file that does not start like a sound file is passed over without opening it):
   // triesPerTurn of them at once, the rest turn by turn on the notify window's retry timer.
   // Every track that cannot be opened or started counts in `failedInRow`; when a whole round
   // of the playlist has failed the music stops. A new start abandons the tries of the one

@@ -66,7 +66,7 @@ protected:
     GetClientRect(app->handle, &client);
   }
   void TearDown() override {
-    if (ViewerApp::current) DestroyWindow(ViewerApp::current->handle);  // deletes the show
+    if (ViewerApp::runningApp) DestroyWindow(ViewerApp::runningApp->handle);  // deletes the show
     if (!photos.empty()) removeFolder(photos);
   }
   // A key press as the window gets it, held for two frames: the command must not repeat.
@@ -86,9 +86,8 @@ protected:
     photos = makePhotoFolder(count);
     for (const char* name : {"\\a.jpg", "\\b.png", "\\c.bmp"})
       if (unreadable) writeFile(photos + name, "not a picture at all");
-    lstrcpynA(photoDir, photos.c_str(), sizeof photoDir);
-    // cache level, texture size, flip time, effect, music, smoothing, names, folders, owner
-    const ShowParams params{8, 256, 1000000, 1111, false, false, false, photoDir, nullptr, app->handle, reporter};
+    // cache level, texture size, flip time, effect, music, smoothing, names, sub-folders, folders, owner
+    const ShowParams params{8, 256, 1000000, 1111, false, false, false, false, photos, "", "", app->handle, reporter};
     return *(show = app->photoShow = new PhotoShow(params));
   }
   // One slideshow step, as the clock running out makes it, and the frame after it.
@@ -100,12 +99,12 @@ protected:
   // The number in the name "photoNN" of the show's large photo; 0 for none.
   int current() const {
     int number = 0;
-    return show->current && show->current->name && std::sscanf(show->current->name, "photo%d", &number) == 1 ? number : 0;
+    const TextureImage* photo = show->largePhoto;
+    return photo && photo->name && std::sscanf(photo->name, "photo%d", &number) == 1 ? number : 0;
   }
   // A new open dialog on the app's logo and show; it deletes itself with its window.
-  OpenDialog* openDialog() { return new OpenDialog(&app->logoWheel, &app->photoShow); }
+  OpenDialog* openDialog() { return new OpenDialog(*app); }
 
-  char photoDir[256] = {};
   std::string photos;
   ViewerApp* app = nullptr;
   PhotoShow* show = nullptr;
@@ -125,7 +124,7 @@ TEST_F(AppTest, CtrlEnterTogglesBetweenTheConfiguredWindowAndFullScreenAndQuitti
     press(VK_RETURN, true);
   }
   DestroyWindow(app->handle);  // the window procedure deletes the application, which saves
-  EXPECT_TRUE(ViewerApp::current == nullptr);
+  EXPECT_TRUE(ViewerApp::runningApp == nullptr);
   EXPECT_NE(readFile("config.conf").find("\t\tx=0;\r\n\t\ty=0;\r\n"), std::string::npos);
 }
 
@@ -264,6 +263,33 @@ TEST_F(AppTest, FirstAndLastPhotoInFoldersSmallerAndLargerThanTheWindow) {
   }
 }
 
+// The one way a show starts: the record comes from the settings, the folder is stored as the
+// check spelled it, and the show opens on the photo named by its path however Windows would spell
+// it (a photo's own path as the folder too, as a command line gives it); a path the folder does
+// not hold, or none, opens on the first photo. The walk goes on from there.
+TEST_F(AppTest, OpenPhotosStartsAtTheNamedPhotoWithTheShowTheSettingsDescribe) {
+  photos = makePhotoFolder(13);
+  ASSERT_TRUE(CreateDirectoryA((photos + "\\sub").c_str(), nullptr) &&
+              CopyFileA((photos + "\\photo01.png").c_str(), (photos + "\\sub\\photo99.png").c_str(), TRUE));
+  settings.flipTime = 1234;  // the cache level stays 8
+  settings.photoNames = settings.recursive = true;
+  settings.effect = 1112;
+  const std::tuple<std::string, std::string, int> rows[] = {  // folder, start, first photo
+      {photos, photos + "/PHOTO12.png", 12}, {photos + "\\photo05.png", photos + "\\photo05.png", 5},
+      {photos + "\\", photos + "\\nothere.png", 1}};
+  for (const auto& [folder, start, first] : rows) {
+    SCOPED_TRACE(start);
+    EXPECT_TRUE(app->openPhotos(folder, start));
+    ASSERT_TRUE((show = app->photoShow) && !app->logoWheel && show->loaded() == 8u);
+    show->draw();
+    EXPECT_EQ(current(), first);
+    step();
+    EXPECT_TRUE(current() == first + 1 && std::string(settings.photoDir) == photos);
+  }
+  EXPECT_TRUE(show->showNames && show->effect.interval == 1234u && show->cache->photoList->size() == 14u &&
+              dynamic_cast<FadeEffect*>(show->effect.currentEffect.get()));
+}
+
 // Three photos: the fourth step shows the first, and the show stays on it. Thumbnail 3 beyond
 // two photos keeps the photo but counts as a change. No photos: every command is taken. The
 // film strip shows blank pictures beyond the photos. Paused, the pause button offers play.
@@ -374,15 +400,14 @@ TEST_F(AppTest, FramesGoOnDuringScansWithoutEndAndClosingStopsThem) {
   photos = makeScratchFolder("ovix-endless");
   const std::string music = photos + "\\music";
   ASSERT_TRUE(CreateDirectoryA(music.c_str(), nullptr));
-  lstrcpynA(photoDir, photos.c_str(), sizeof photoDir);
   LoadingReporter quiet;
-  // cache level, texture size, flip time, effect, music, smoothing, names, folders, owner, reporter
-  const ShowParams params{8, 256, 1000000, 1111, true, false, false, photoDir, music.c_str(), app->handle, &quiet};
+  // cache level, texture size, flip time, effect, music, smoothing, names, sub-folders, folders, owner, reporter
+  const ShowParams params{8, 256, 1000000, 1111, true, false, false, false, photos, "", music, app->handle, &quiet};
   show = app->photoShow = new PhotoShow(params);
   // The frame timer draws while this waits.
   ASSERT_TRUE(waitFor([&] { return endless.entered(photos) && endless.entered(music); }));
   app->drawFrame();
-  EXPECT_TRUE(show->musicBar.music && !show->cache->opened() && !show->current);
+  EXPECT_TRUE(show->musicBar.music && !show->cache->opened() && !show->largePhoto);
   DeleteFileA("config.conf");
   DestroyWindow(app->handle);
   EXPECT_FALSE(endless.giveUp) << "a frame or the close waited for a scan without end";
@@ -395,7 +420,7 @@ TEST_F(AppTest, ACancelledScanStartsNoShow) {
     void waitStarted(uint32_t, std::atomic<bool>* cancel) override { if (cancel) cancel->store(true); }
   } cancelling;
   open(3, &cancelling).draw();
-  EXPECT_TRUE(show->cancelled() && !show->current && show->loaded() == 0);
+  EXPECT_TRUE(show->cancelled() && !show->largePhoto && show->loaded() == 0);
 }
 
 // The effect list opens on fade only for the fade code; the sub-folders box is saved the moment

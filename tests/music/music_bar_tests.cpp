@@ -36,13 +36,13 @@ TEST(MusicBar, ButtonsCommandThePlayerAndShowItsState) {
                 {musicLouder, 0, false, false, 550, track},      {musicQuieter, 0, false, false, 500, track},
                 {musicPrevious, 0, false, false, 500, previous}, {musicNext, 0, false, false, 500, track}};
   for (const auto& c : clicks) {
-    EXPECT_TRUE(bar.click(bar.musicIds[c.role])) << c.role;
+    EXPECT_TRUE(bar.click(bar.pickNames[c.role])) << c.role;
     EXPECT_TRUE(bar.buttons[c.role]->imageIndex == c.imageIndex && player.muted == c.muted &&
                 player.paused == c.paused && player.volume == c.volume && player.currentTrack == c.track)
         << c.role;
   }
   EXPECT_STREQ(bar.buttons[musicPause]->tooltip->text, "Pause the music");  // back with its state
-  EXPECT_FALSE(bar.click(bar.musicIds[musicQuieter] + 1) || bar.click(-1));
+  EXPECT_FALSE(bar.click(bar.pickNames[musicQuieter] + 1) || bar.click(-1));
   bar.music.reset();  // lets go of the tones
   SetCurrentDirectoryA(previousFolder);
   removeFolder(music);
@@ -52,19 +52,19 @@ TEST(MusicBar, ButtonsCommandThePlayerAndShowItsState) {
 // music: the bar's texts released, its buttons doing nothing. The next show finds a track added
 // meanwhile.
 TEST(MusicBar, AShowGoesOnWithoutMusicWhileItsFolderHasNoTrack) {
-  char previousFolder[MAX_PATH] = {}, photoDir[MAX_PATH] = {};
+  char previousFolder[MAX_PATH] = {};
   GetCurrentDirectoryA(MAX_PATH, previousFolder);
   ASSERT_TRUE(SetCurrentDirectoryA(stagedProgramFolder().c_str()));
   const std::string music = makeScratchFolder("nomusic");
-  lstrcpynA(photoDir, music.c_str(), MAX_PATH);  // no photos there either
   GlTestContext gl;
   ASSERT_TRUE(gl.ready());
-  // cache level, texture size, flip time, effect, music, smoothing, names, folders, owner
-  const ShowParams params{8, 256, 100, 1111, true, false, false, photoDir, music.c_str(), gl.window};
+  // cache level, texture size, flip time, effect, music, smoothing, names, sub-folders, folders (no
+  // photos in the music's either), owner
+  const ShowParams params{8, 256, 100, 1111, true, false, false, false, music, "", music, gl.window};
   auto show = std::make_unique<PhotoShow>(params);
   MusicBar& bar = show->musicBar;
   ASSERT_TRUE(waitFor([&] { return show->draw(), !bar.music; }));
-  EXPECT_TRUE(!bar.musicOn && !bar.texts && !bar.click(bar.musicIds[musicOnOff]) && bar.buttons[musicOnOff]->imageIndex == 0);
+  EXPECT_TRUE(!bar.musicOn && !bar.texts && !bar.click(bar.pickNames[musicOnOff]) && bar.buttons[musicOnOff]->imageIndex == 0);
   ASSERT_TRUE(writeTone(music + "\\tone.wav", 0.3, 500));
   show.reset();  // shows follow one another, as the open dialog replaces them
   show = std::make_unique<PhotoShow>(params);

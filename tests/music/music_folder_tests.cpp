@@ -6,6 +6,7 @@
 
 #include "music/music_folder.h"
 #include "music/music_scan.h"
+#include "music/sound_signature.h"
 #include "music/volume_bar_shape.h"
 #include "sources/fake_listing.h"
 
@@ -55,6 +56,17 @@ TEST(MusicScan, TakesEveryFileButNoLinkAndStopsAtTheCapAndDepth) {
   std::vector<std::string> tracks;
   scanMusicFolder("big", listing, tracks);
   EXPECT_EQ(tracks.size(), 10000u);
+}
+
+// Sound files are told from the rest by their first bytes.
+TEST(SoundSignature, KnownSoundFormatsAndNothingElse) {
+  const std::pair<std::string, bool> starts[] = {
+      {"RIFF\x24\x01\x02\x03WAVE", true}, {"ID3\x04", true}, {"\xFF\xFB\x90", true}, {"\xFF\xF1", true}, {"MThd", true},
+      {"OggS", true}, {"fLaC", true}, {"FORM", true}, {".snd", true}, {"#!AMR", true}, {"\x30\x26\xB2\x75", true},
+      {"\x01\x02\x03\x04" "ftypM4A ", true}, {"\xFF\xD8\xFF", false}, {"\x7F" "ELF", false}, {"MZ", false}, {"RIF", false},
+      {"not music", false}, {"", false}, {"\x01\x02\x03\x04" "fty", false}};
+  for (const auto& [start, sound] : starts)
+    EXPECT_EQ(startsLikeSound(reinterpret_cast<const uint8_t*>(start.data()), start.size()), sound) << start;
 }
 
 // One bar per whole hundred of volume, each right of and taller than the one before.

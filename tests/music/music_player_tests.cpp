@@ -94,11 +94,12 @@ TEST_F(MusicPlayerTest, NotificationsMoveOnOnlyAfterAnEndOrAFailureAndEachTrackG
 }
 
 TEST_F(MusicPlayerTest, AWholeRoundOfFilesThatDoNotPlayStopsTheMusicUntilTheUserTriesAgainAndNeverHoldsAQuit) {
-  for (const char* name : {"\\a.txt", "\\b.txt", "\\desktop.ini"}) ASSERT_TRUE(writeFile(root + name, "not music"));
+  // Each starts like a sound file, so the media control interface is asked to open it.
+  for (const char* name : {"\\a.txt", "\\b.txt", "\\desktop.ini"}) ASSERT_TRUE(writeFile(root + name, "RIFF not music"));
   start(root);
   EXPECT_FALSE(failed);  // the folder holds files, though none of them plays
-  // Each try is a message of its own; once the queue runs dry the player has stopped, each file
-  // tried once. The user may try another round.
+  // Once the queue runs dry the player has stopped, each file tried once (three fit one turn).
+  // The user may try another round.
   MSG message;
   auto stopped = [&] { return pumpUntil([&] { return !PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE); }); };
   ASSERT_TRUE(stopped());
@@ -109,7 +110,7 @@ TEST_F(MusicPlayerTest, AWholeRoundOfFilesThatDoNotPlayStopsTheMusicUntilTheUser
 
   // Twenty are tried a few at a time from a timer: a quit comes before the rest of the round,
   // where a message posted for each try would keep it waiting until every file had been tried.
-  for (int i = 0; i < 17; ++i) ASSERT_TRUE(writeFile(root + "\\more" + std::to_string(i), "not music"));
+  for (int i = 0; i < 17; ++i) ASSERT_TRUE(writeFile(root + "\\more" + std::to_string(i), "RIFF not music"));
   MciWindowWatch::created = 0;
   start(root);
   PostQuitMessage(0);
