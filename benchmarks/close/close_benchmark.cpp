@@ -5,6 +5,9 @@
 //    tries of thousands of files that do not play, closed 1, 5, 20 and 40 s into the show;
 //  - photos from the drive root with sub-folders: the scan, closed 2 s after the open;
 //  - a 12000 x 9000 JPEG being decoded, closed once the progress window shows.
+// "answered in" is how long the window took to answer a message just before the close. Under
+// Wine 8 even a program that has nothing but one window takes about 2 s from its last message
+// to its end: the first line (no show) shows that floor.
 //
 //   bash scripts/build win && (cd build/win/benchmarks/close &&
 //     OVIX_STAGE_DIR=$PWD/../../ovix ../../../../scripts/wine-run --root ../../wine ./close_benchmark.exe)

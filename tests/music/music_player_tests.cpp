@@ -94,11 +94,13 @@ TEST_F(MusicPlayerTest, NotificationsMoveOnOnlyAfterAnEndOrAFailureAndEachTrackG
 }
 
 TEST_F(MusicPlayerTest, AWholeRoundOfFilesThatDoNotPlayStopsTheMusicUntilTheUserTriesAgainAndNeverHoldsAQuit) {
-  // Each starts like a sound file, so the media control interface is asked to open it.
+  // Three start like a sound file, so the media control interface is asked to open them; the
+  // fourth is passed over without.
   for (const char* name : {"\\a.txt", "\\b.txt", "\\desktop.ini"}) ASSERT_TRUE(writeFile(root + name, "RIFF not music"));
+  ASSERT_TRUE(writeFile(root + "\\readme.txt", "not music"));
   start(root);
   EXPECT_FALSE(failed);  // the folder holds files, though none of them plays
-  // Once the queue runs dry the player has stopped, each file tried once (three fit one turn).
+  // Once the queue runs dry the player has stopped, each file tried once (four fit one turn).
   // The user may try another round.
   MSG message;
   auto stopped = [&] { return pumpUntil([&] { return !PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE); }); };
