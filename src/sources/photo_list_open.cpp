@@ -17,8 +17,8 @@ CheckedFolder checkPhotoFolder(const std::string& folder, LoadingReporter& repor
 
 void scanPhotoFolder(PhotoList& list, const std::string& folder, bool recursive, const ScanLimits& limits) {
   if (recursive)
-    scanTree(list, folder, folderListing(), limits);
+    scanTree(list, folder, folderListing(), installedPhotoExtensions(), limits);
   else
-    scanFolder(list, folder, folderListing(), limits);
+    scanFolder(list, folder, folderListing(), installedPhotoExtensions(), limits);
   list.finishScan();
 }

@@ -61,9 +61,9 @@ bool checkPath(char* path) {
 }
 
 void scanFolder(PhotoList& list, const char* folder, const ScanLimits& limits) {
-  scanFolder(list, std::string(folder), folderListing(), limits);
+  scanFolder(list, std::string(folder), folderListing(), installedPhotoExtensions(), limits);
 }
 
 void scanTree(PhotoList& list, const char* folder, const ScanLimits& limits) {
-  scanTree(list, std::string(folder), folderListing(), limits);
+  scanTree(list, std::string(folder), folderListing(), installedPhotoExtensions(), limits);
 }
