@@ -14,6 +14,7 @@ struct HeldEntry {
   std::string name;
   bool directory;
   bool reparsePoint;
+  bool empty;
 };
 
 // Hands the entries of `folder` to `visit` in name order (sources/name_order.h) until it
@@ -24,14 +25,14 @@ void listInNameOrder(FolderListing& listing, const std::string& folder, const Sc
   std::vector<HeldEntry> held;
   listing.list(folder, [&](const ListedEntry& entry) {
     if (scanCancelled(limits)) return false;
-    held.push_back({entry.name, entry.directory, entry.reparsePoint});
+    held.push_back({entry.name, entry.directory, entry.reparsePoint, entry.empty});
     return true;
   });
   const auto before = [](const HeldEntry& a, const HeldEntry& b) { return nameBefore(a.name, b.name); };
   // NTFS and Wine list in this order already; only other file systems need the sort.
   if (!std::is_sorted(held.begin(), held.end(), before)) std::sort(held.begin(), held.end(), before);
   for (const HeldEntry& entry : held)
-    if (!visit({entry.name.c_str(), entry.directory, entry.reparsePoint})) return;
+    if (!visit({entry.name.c_str(), entry.directory, entry.reparsePoint, entry.empty})) return;
 }
 
 bool isDotEntry(const char* name) {
