@@ -122,7 +122,8 @@ int main(int argc, char** argv) {
     lstrcpynA(settings.photoDir, root.c_str(), sizeof settings.photoDir);
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
-    auto* window = new PhotoListWindow();  // deletes itself with its window
+    LoadingReporter quiet;
+    auto* window = new PhotoListWindow(quiet);  // deletes itself with its window
     UpdateWindow(window->handle);
     QueryPerformanceCounter(&end);
     listed = SendMessageA(window->list->control, LVM_GETITEMCOUNT, 0, 0);

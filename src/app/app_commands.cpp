@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <cstdio>
-
 #include "app/help_picture.h"
 #include "app/viewer_app.h"
 #include "dialogs/about_dialog.h"
@@ -12,13 +10,10 @@
 #include "dialogs/photo_list_window.h"
 #include "glui/gl_panel.h"
 #include "photos/photo_show.h"
+#include "platform/documents.h"
 #include "structure/settings.h"
 
 namespace {
-void shellOpen(const char* address) {
-  ShellExecuteA(mainWindow, "open", address, nullptr, nullptr, SW_SHOW);
-}
-
 void toggleMenu(ViewerApp& app) {
   app.menuShown = !app.menuShown;
   if (app.menuPanel) panelsHidden = !panelsHidden;
@@ -41,16 +36,6 @@ void selectEffect(ViewerApp& app, int identifier) {
 }
 }  // namespace
 
-void (*openDocument)(const char* address) = shellOpen;
-
-std::string helpPageAddress() {
-  char folder[257] = {};
-  GetCurrentDirectoryA(sizeof folder - 1, folder);
-  char address[512];
-  std::snprintf(address, sizeof address, "file:///%s/help/help_cz.html", folder);
-  return address;
-}
-
 void runAppCommand(ViewerApp& app, int command) {
   PhotoShow* show = app.photoShow;
   switch (command) {
@@ -66,7 +51,7 @@ void runAppCommand(ViewerApp& app, int command) {
     case commandKeys: toggleHelpPicture(app); break;
     case commandOpen: new OpenDialog(&app.logoWheel, &app.photoShow); break;  // owns itself
     case commandConfig: new ConfigDialog(); break;    // owns itself
-    case commandList: new PhotoListWindow(); break;  // owns itself
+    case commandList: new PhotoListWindow(app.loadingReports); break;  // owns itself
     case commandAbout: new AboutDialog(); break;     // owns itself
     case commandHelp: openDocument(helpPageAddress().c_str()); break;
     case commandExit: PostQuitMessage(0); break;

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "app/program_info.h"
+#include "platform/program_info.h"
 
 LogoWheel::LogoWheel(HWND mainWindow)
     : picture("./data/images/wheel.png", {-1.0f, -1.0f, 1.0f, 1.0f}) {

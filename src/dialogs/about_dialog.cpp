@@ -7,19 +7,19 @@ AboutDialog::AboutDialog()
     : DialogFrame("Ovix - O programu"),
       aboutTexts(openLanguage({"Windows", "About"})),
       generalTexts(openLanguage({"Windows", "General"})) {
-  FrameLook look;
-  look.width = 350;
-  look.height = 265;
-  look.iconIndex = 1;
-  look.minimiseBox = true;
-  look.header = HeaderStyle::large;
-  look.picture = "./data/images/mirvak.bmp";
-  if (!createFrame(look, aboutTexts->text("title").c_str())) return;
+  FrameLook frame;
+  frame.width = 350;
+  frame.height = 265;
+  frame.iconIndex = 1;
+  frame.minimiseBox = true;
+  frame.header = HeaderStyle::large;
+  frame.picture = "./data/images/mirvak.bmp";
+  if (!createFrame(frame, aboutTexts->text("title").c_str())) return;
 
-  DialogPage* created[4] = {new DevelopmentPage(handle, width, height),
-                            new UpdatePage(handle, width, height),
-                            new DebugPage(handle, width, height),
-                            new ThanksPage(handle, width, height)};
+  DialogPage* created[4] = {new DevelopmentPage(*this),
+                            new UpdatePage(*this),
+                            new DebugPage(*this),
+                            new ThanksPage(*this)};
   addTabStrip();
   const char* const tabKeys[4] = {"development", "update", "debug", "thanks"};
   for (int i = 0; i < 4; ++i) {

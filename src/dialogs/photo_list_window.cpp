@@ -2,19 +2,18 @@
 
 #include <string>
 
-#include "app/loading_reports.h"
 #include "platform/process_window.h"
 #include "sources/photo_sources.h"
 #include "structure/settings.h"
 
-PhotoListWindow::PhotoListWindow() : DialogFrame("Ovix - Seznam fotek") {
-  FrameLook look;
-  look.width = 400;
-  look.height = 420;
-  look.minimiseBox = true;
-  look.iconResource = 103;
-  look.transparent = false;
-  if (!createFrame(look, "Ovix - Seznam fotek")) return;
+PhotoListWindow::PhotoListWindow(LoadingReporter& reporter) : DialogFrame("Ovix - Seznam fotek") {
+  FrameLook frame;
+  frame.width = 400;
+  frame.height = 420;
+  frame.minimiseBox = true;
+  frame.iconResource = 103;
+  frame.transparent = false;
+  if (!createFrame(frame, "Ovix - Seznam fotek")) return;
 
   constexpr DWORD fieldStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | ES_READONLY | ES_AUTOHSCROLL;
   pathField = addControl("EDIT", settings.photoDir, fieldStyle, WS_EX_CLIENTEDGE, 8, 10, width - 64, 22, 0);
@@ -25,13 +24,12 @@ PhotoListWindow::PhotoListWindow() : DialogFrame("Ovix - Seznam fotek") {
   forwardEscape(gridBox, handle);
 
   list = std::make_unique<PhotoListView>(handle, instance, 8, 35, width - 24, height - 135);
-  setDialogFont(list->control);
+  setDialogFont(list->control, look.font);
   list->addColumn("Adresář", 180);
   list->addColumn("Soubor", 200);
   // The path check may normalise the setting's text in place.
   scan = std::make_unique<PhotoList>();
-  LoadingReports reports;
-  if (checkPhotoFolder(settings.photoDir, reports)) scanPhotoFolder(*scan, settings.photoDir, settings.recursive);
+  if (checkPhotoFolder(settings.photoDir, reporter)) scanPhotoFolder(*scan, settings.photoDir, settings.recursive);
   list->showRows(scan.get());
   SetWindowTextA(countField, std::to_string(scan->size()).c_str());
   show();

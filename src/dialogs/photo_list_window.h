@@ -6,6 +6,7 @@
 
 #include "dialogs/dialog_frame.h"
 #include "dialogs/photo_list_view.h"
+#include "sources/loading_reporter.h"
 #include "sources/photo_list.h"
 
 class PhotoListWindow : public DialogFrame {
@@ -13,9 +14,9 @@ public:
   static constexpr int closeId = 0;
   static constexpr int gridId = 1;
 
-  // Scans the folder (an invalid one shows the scan's own message box and lists nothing),
+  // Scans the folder (an invalid one is reported through `reporter` and lists nothing),
   // builds and shows the window. Allocate with new: it deletes itself when its window goes.
-  PhotoListWindow();
+  explicit PhotoListWindow(LoadingReporter& reporter);
   ~PhotoListWindow() override;
 
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -5,6 +5,7 @@
 #include "app/update_check.h"
 #include "dialog_test_support.h"
 #include "dialogs/about_dialog.h"
+#include "dialogs/update_window.h"
 #include "glui/gl_test_context.h"
 
 namespace {
@@ -57,7 +58,7 @@ TEST(UpdateCheck, CallsTheLibraryInOrderAndOnlyANewerReleaseGetsTheNotice) {
     SetEnvironmentVariableA("OVIX_TEST_OFFERED", known.offered);
     SetEnvironmentVariableA("OVIX_TEST_CALLS", "");
     opened.clear();
-    EXPECT_EQ(checkForUpdate(updateServerAddress), known.notice);
+    EXPECT_EQ(checkForUpdate(updateServerAddress, updateNotice()), known.notice);
     char calls[512] = "";
     GetEnvironmentVariableA("OVIX_TEST_CALLS", calls, sizeof calls);
     EXPECT_STREQ(calls, known.calls);

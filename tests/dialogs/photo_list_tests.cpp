@@ -14,9 +14,10 @@ TEST(PhotoListWindow, RowsAndCountFollowTheRecursiveSetting) {
   CreateDirectoryA((folder + "\\sub").c_str(), nullptr);
   for (const char* name : {"b.jpg", "a.png", "notes.txt", "sub\\c.gif"}) ASSERT_TRUE(writeFile(folder + "\\" + name, "x"));
   std::snprintf(settings.photoDir, sizeof settings.photoDir, "%s", folder.c_str());
+  LoadingReporter quiet;
   for (bool recursive : {false, true}) {
     settings.recursive = recursive;
-    auto* window = new PhotoListWindow();
+    auto* window = new PhotoListWindow(quiet);
     EXPECT_EQ(SendMessageA(window->list->control, LVM_GETITEMCOUNT, 0, 0), recursive ? 3 : 2);
     EXPECT_EQ(windowText(window->countField), recursive ? "3" : "2");
     DestroyWindow(window->handle);
