@@ -7,16 +7,37 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/update_window.h"
 #include "glui/gl_test_context.h"
+#include "platform/program_info.h"
 
 namespace {
 const auto* const environment = ::testing::AddGlobalTestEnvironment(new ProgramFolder);
 std::string programFile(const char* name) { return programFolder + "\\" + name; }
 
-// Clicks the debug page's first link, step one of a problem report.
-void clickStepOne(const AboutDialog& about) {
-  HWND link = child(about.pages[2], "Link Window");
+// Clicks the link number `index` (from 0) of About's page number `page`.
+void clickLink(const AboutDialog& about, int page, int index) {
+  HWND link = nullptr;
+  for (int i = 0; i <= index; ++i) link = FindWindowExA(about.pages[page], link, "Link Window", nullptr);
   SendMessageA(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
   SendMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+}
+// The debug page's first link, step one of a problem report.
+void clickStepOne(const AboutDialog& about) { clickLink(about, 2, 0); }
+
+// The web site's pages open through openDocument, the one way to the shell, like every other
+// document Ovix opens.
+TEST(About, TheLinksOpenTheirPagesThroughOpenDocument) {
+  auto* about = new AboutDialog();
+  const struct {
+    int page, index;
+    const char* path;
+  } links[] = {{0, 0, "/3w/index.php"}, {1, 0, "/3w/index.php?action=download"},
+               {2, 1, "/3w/index.php?action=ovix&article=bugs"}};
+  for (const auto& link : links) {
+    opened.clear();
+    clickLink(*about, link.page, link.index);
+    EXPECT_EQ(opened, std::vector<std::string>{std::string(webSiteAddress) + link.path});
+  }
+  DestroyWindow(about->handle);
 }
 
 // Without debug.dll step one shows the box and opens nothing; with it, it writes the report,
@@ -42,11 +63,14 @@ TEST(About, StepOneShowsTheBoxWithoutTheLibraryAndOtherwiseOpensTheReport) {
 }
 
 // The stand-in records C(address), G (version asked) and D (disconnected), and changes its
-// version text once disconnected: a caller reading it late would see a newer release.
+// version text once disconnected: a caller reading it late would see a newer release. The
+// notice shows the texts copied before the check (Czech), not the settings' language then.
 TEST(UpdateCheck, CallsTheLibraryInOrderAndOnlyANewerReleaseGetsTheNotice) {
   ASSERT_TRUE(CopyFileA((startFolder + "\\stand_in_update.dll").c_str(), programFile("update.dll").c_str(), FALSE));
   GlTestContext owner;  // the notice waits for a main window to own it
   mainWindow = owner.window;
+  const UpdateNotice notice = updateNotice();
+  std::strcpy(settings.language, "en");
   const struct {
     const char* offered;
     bool notice;
@@ -58,7 +82,7 @@ TEST(UpdateCheck, CallsTheLibraryInOrderAndOnlyANewerReleaseGetsTheNotice) {
     SetEnvironmentVariableA("OVIX_TEST_OFFERED", known.offered);
     SetEnvironmentVariableA("OVIX_TEST_CALLS", "");
     opened.clear();
-    EXPECT_EQ(checkForUpdate(updateServerAddress, updateNotice()), known.notice);
+    EXPECT_EQ(checkForUpdate(updateServerAddress, notice), known.notice);
     char calls[512] = "";
     GetEnvironmentVariableA("OVIX_TEST_CALLS", calls, sizeof calls);
     EXPECT_STREQ(calls, known.calls);
@@ -71,5 +95,6 @@ TEST(UpdateCheck, CallsTheLibraryInOrderAndOnlyANewerReleaseGetsTheNotice) {
     EXPECT_FALSE(IsWindow(notice));
   }
   mainWindow = nullptr;
+  std::strcpy(settings.language, "cz");
 }
 }  // namespace

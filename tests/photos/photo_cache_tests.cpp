@@ -6,12 +6,14 @@
 #include <commctrl.h>
 
 #include <atomic>
+#include <cstring>
 
 #include "app/loading_reports.h"
 #include "dialogs/progress_thread.h"
 #include "dialogs/progress_window.h"
 #include "glui/gl_test_context.h"
 #include "photos/photo_cache.h"
+#include "structure/settings.h"
 #include "support/harness.h"
 
 TEST(PhotoCache, AWindowThatDoesNotFitWarnsTheUser) {
@@ -53,4 +55,33 @@ TEST(ProgressThread, PublishesItsWindowCountsStepsCancelsAndEndsWhenTold) {
   // Ending at once, before the thread has its window or within its delay, must not hang.
   for (int i = 0; i < 5; ++i) ProgressThread quick(4);
   { ProgressThread neverShown(4, 3600000); }
+}
+
+// The window is built on the progress thread, which must not read the settings: it shows the
+// transparency and texts the settings gave when the wait began, not what they say later.
+TEST(ProgressThread, ShowsTheLookAndTextsCopiedWhenTheWaitBegan) {
+  char previousFolder[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, previousFolder);
+  ASSERT_TRUE(SetCurrentDirectoryA(stagedProgramFolder().c_str()));  // the language files
+  const Settings saved = settings;
+  settings.opacity = 30;
+  std::strcpy(settings.language, "cz");
+  std::atomic<bool> cancel{false};
+  {
+    ProgressThread progress(4, 200, &cancel);
+    settings.opacity = 0;
+    std::strcpy(settings.language, "en");
+    ASSERT_TRUE(waitFor([&] { return progress.window() != nullptr; }));
+    ProgressWindow* shown = progress.window();
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    EXPECT_TRUE(GetLayeredWindowAttributes(shown->handle, nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, 178);
+    EXPECT_EQ(shown->statusText().rfind("Načítání", 0), 0u) << shown->statusText();
+    char cancelText[32] = "";
+    GetWindowTextA(shown->cancelButton, cancelText, sizeof cancelText);
+    EXPECT_STREQ(cancelText, "Zrušit");
+  }
+  settings = saved;
+  SetCurrentDirectoryA(previousFolder);
 }
