@@ -27,8 +27,6 @@ pattern -alpha set -region 20x15+20+15 -alpha transparent +region PNG8:palette.p
 pattern -colorspace Gray -define png:color-type=0 -depth 8 PNG:grey.png
 pattern -type TrueColor BMP3:bgr24.bmp
 pattern -type Palette BMP3:palette.bmp
-pattern gif.gif
-convert -size 1x1 xc:'#FF8000' PNG24:tiny.png
 
 # Broken files: half a JPEG, an empty file, and a text file with a picture's name.
 head -c "$(( $(stat -c %s baseline.jpg) / 2 ))" baseline.jpg > truncated.jpg

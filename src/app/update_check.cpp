@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "platform/program_info.h"
 #include "app/release_version.h"
 #include "dialogs/update_window.h"
 #include "platform/process_window.h"
+#include "platform/program_info.h"
 #include "structure/settings.h"
 
 namespace {
