@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 ProgressThread::ProgressThread(uint32_t steps, DWORD delayMs, std::atomic<bool>* cancel)
-    : steps(steps), delayMs(delayMs), look(progressLook()), cancel(cancel) {
+    : steps(steps), delayMs(delayMs), look(progressLook(cancel != nullptr)), cancel(cancel) {
   ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   if (!ready) return;
   thread = CreateThread(nullptr, 0, run, this, 0, &threadId);

@@ -25,11 +25,11 @@ private:
 };
 }  // namespace
 
-ProgressLook progressLook() {
+ProgressLook progressLook(bool cancellable) {
   ProgressLook look;
   look.window = settingsLook();
   look.status = openLanguage({"Windows", "Progress"})->text("text");
-  look.cancel = openLanguage({"Windows", "General"})->text("cancel");
+  if (cancellable) look.cancel = openLanguage({"Windows", "General"})->text("cancel");
   return look;
 }
 

@@ -18,8 +18,10 @@ struct ProgressLook {
   std::string cancel;  // the cancel button: "Windows" -> "General" -> "cancel"
 };
 
-// The look and texts as the settings give them now. Main thread only.
-ProgressLook progressLook();
+// The look and texts as the settings give them now; the cancel text only when `cancellable`
+// (each text costs a read of the language file, and the main thread waits meanwhile). Main
+// thread only.
+ProgressLook progressLook(bool cancellable);
 
 class ProgressWindow : public WindowBase {
 public:
