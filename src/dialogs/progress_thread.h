@@ -12,10 +12,10 @@ class ProgressThread {
 public:
   // Copies the window's look and texts from the settings (so on the caller's thread, which
   // must be the main thread) and starts the thread. After `delayMs` (unless ended before:
-  // short waits show nothing) it creates the progress window, makes its bar count `steps` steps of one from 0, publishes it
-  // (window()) and runs its message loop. With `cancel`, the window has a cancel button that
-  // sets it; the flag must outlive this object. If the thread cannot be started there is simply
-  // no window.
+  // short waits show nothing) it creates the progress window, makes its bar count `steps`
+  // steps of one from 0, publishes it (window()) and runs its message loop. With `cancel`, the
+  // window has a cancel button that sets it; the flag must outlive this object. If the thread
+  // cannot be started there is simply no window.
   explicit ProgressThread(uint32_t steps, DWORD delayMs = 0, std::atomic<bool>* cancel = nullptr);
   // Ends the thread: waits until it has its message queue, posts it a quit, and waits for it
   // to destroy the window (if it made one) and finish.

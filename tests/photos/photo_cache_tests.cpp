@@ -36,15 +36,26 @@ TEST(PhotoCache, AWindowThatDoesNotFitWarnsTheUser) {
   SetCurrentDirectoryA(previousFolder);
 }
 
+// The window is built on the progress thread, which must not read the settings: it shows the
+// transparency and texts the settings gave when the wait began, not what they say later.
 TEST(ProgressThread, PublishesItsWindowCountsStepsCancelsAndEndsWhenTold) {
+  char previousFolder[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, previousFolder);
+  ASSERT_TRUE(SetCurrentDirectoryA(stagedProgramFolder().c_str()));  // the language files
+  settings.opacity = 30;
+  std::strcpy(settings.language, "cz");
   HWND window = nullptr;
   std::atomic<bool> cancel{false};
   {
-    ProgressThread progress(8, 0, &cancel);
+    ProgressThread progress(8, 100, &cancel);
+    settings = Settings();  // English and opaque, before the window exists
     ASSERT_TRUE(waitFor([&] { return progress.window() != nullptr; }));
     ProgressWindow* shown = progress.window();
     window = shown->handle;
     EXPECT_NE(GetWindowThreadProcessId(window, nullptr), GetCurrentThreadId());
+    BYTE alpha = 0;
+    EXPECT_TRUE(GetLayeredWindowAttributes(window, nullptr, &alpha, nullptr) && alpha == 178) << int(alpha);
+    EXPECT_EQ(shown->statusText().rfind("Načítání", 0), 0u) << shown->statusText();
     EXPECT_EQ(SendMessageA(shown->bar, PBM_GETRANGE, FALSE, 0), 8);
     for (int i = 0; i < 3; ++i) PostMessageA(shown->bar, PBM_STEPIT, 0, 0);
     EXPECT_TRUE(waitFor([&] { return SendMessageA(shown->bar, PBM_GETPOS, 0, 0) == 3; }));
@@ -52,36 +63,9 @@ TEST(ProgressThread, PublishesItsWindowCountsStepsCancelsAndEndsWhenTold) {
     EXPECT_TRUE(waitFor([&] { return cancel.load(); }));
   }
   EXPECT_FALSE(IsWindow(window));
+  SetCurrentDirectoryA(previousFolder);
   // Ending at once, before the thread has its window or within its delay, must not hang.
   for (int i = 0; i < 5; ++i) ProgressThread quick(4);
   { ProgressThread neverShown(4, 3600000); }
 }
 
-// The window is built on the progress thread, which must not read the settings: it shows the
-// transparency and texts the settings gave when the wait began, not what they say later.
-TEST(ProgressThread, ShowsTheLookAndTextsCopiedWhenTheWaitBegan) {
-  char previousFolder[MAX_PATH] = {};
-  GetCurrentDirectoryA(MAX_PATH, previousFolder);
-  ASSERT_TRUE(SetCurrentDirectoryA(stagedProgramFolder().c_str()));  // the language files
-  const Settings saved = settings;
-  settings.opacity = 30;
-  std::strcpy(settings.language, "cz");
-  std::atomic<bool> cancel{false};
-  {
-    ProgressThread progress(4, 200, &cancel);
-    settings.opacity = 0;
-    std::strcpy(settings.language, "en");
-    ASSERT_TRUE(waitFor([&] { return progress.window() != nullptr; }));
-    ProgressWindow* shown = progress.window();
-    BYTE alpha = 0;
-    DWORD flags = 0;
-    EXPECT_TRUE(GetLayeredWindowAttributes(shown->handle, nullptr, &alpha, &flags));
-    EXPECT_EQ(alpha, 178);
-    EXPECT_EQ(shown->statusText().rfind("Načítání", 0), 0u) << shown->statusText();
-    char cancelText[32] = "";
-    GetWindowTextA(shown->cancelButton, cancelText, sizeof cancelText);
-    EXPECT_STREQ(cancelText, "Zrušit");
-  }
-  settings = saved;
-  SetCurrentDirectoryA(previousFolder);
-}
