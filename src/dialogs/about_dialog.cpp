@@ -7,14 +7,14 @@ AboutDialog::AboutDialog()
     : DialogFrame("Ovix - O programu"),
       aboutTexts(openLanguage({"Windows", "About"})),
       generalTexts(openLanguage({"Windows", "General"})) {
-  FrameLook frame;
-  frame.width = 350;
-  frame.height = 265;
-  frame.iconIndex = 1;
-  frame.minimiseBox = true;
-  frame.header = HeaderStyle::large;
-  frame.picture = "./data/images/mirvak.bmp";
-  if (!createFrame(frame, aboutTexts->text("title").c_str())) return;
+  FrameLook look;
+  look.width = 350;
+  look.height = 265;
+  look.iconIndex = 1;
+  look.minimiseBox = true;
+  look.header = HeaderStyle::large;
+  look.picture = "./data/images/mirvak.bmp";
+  if (!createFrame(look, aboutTexts->text("title").c_str())) return;
 
   DialogPage* created[4] = {new DevelopmentPage(*this),
                             new UpdatePage(*this),

@@ -19,14 +19,14 @@ ConfigDialog::ConfigDialog()
       configTexts(openLanguage({"Windows", "Config"})),
       generalTexts(openLanguage({"Windows", "General"})),
       helpTexts(openLanguage({"Windows", "Help"})) {
-  FrameLook frame;
-  frame.width = 450;
-  frame.height = 335;
-  frame.iconIndex = 2;
-  frame.minimiseBox = true;
-  frame.header = HeaderStyle::large;
-  frame.picture = "./data/images/config_conf.bmp";
-  if (!createFrame(frame, configTexts->text("title").c_str())) return;
+  FrameLook look;
+  look.width = 450;
+  look.height = 335;
+  look.iconIndex = 2;
+  look.minimiseBox = true;
+  look.header = HeaderStyle::large;
+  look.picture = "./data/images/config_conf.bmp";
+  if (!createFrame(look, configTexts->text("title").c_str())) return;
 
   pages[0] = new ProgramPage(*this);
   pages[1] = new ScenePage(*this);

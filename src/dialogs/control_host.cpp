@@ -5,7 +5,7 @@
 #include "platform/process_window.h"
 #include "platform/window_registry.h"
 
-ControlHost::ControlHost(const WindowLook& windowLook) : look(windowLook) {}
+ControlHost::ControlHost(const WindowLook& look) : windowLook(look) {}
 
 ControlHost::~ControlHost() { releaseChildren(); }
 
@@ -16,7 +16,7 @@ HWND ControlHost::addControl(const char* className, const char* text, DWORD styl
   HWND control = CreateWindowExA(extendedStyle, className, text, style, x, y, controlWidth,
                                  controlHeight, handle,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-  setDialogFont(control, look.font);
+  setDialogFont(control, windowLook.font);
   return control;
 }
 
@@ -39,7 +39,7 @@ LinkWindow* ControlHost::placeLink(LinkWindow* link, const char* tip) {
 }
 
 void ControlHost::drawLabel(HDC dc, int x, int y, const char* text) {
-  GdiSelection selectFont(dc, look.font);
+  GdiSelection selectFont(dc, windowLook.font);
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   const COLORREF oldColour = SetTextColor(dc, RGB(0, 0, 0));
   TextOutA(dc, x, y, text, lstrlenA(text));

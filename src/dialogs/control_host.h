@@ -26,7 +26,7 @@ public:
   // A label: black, the control font, transparent background.
   void drawLabel(HDC dc, int x, int y, const char* text);
 
-  WindowLook look;  // copied when the host was made
+  WindowLook windowLook;  // copied when the host was made
 
 protected:
   explicit ControlHost(const WindowLook& look);

@@ -42,8 +42,7 @@ void forwardEscape(HWND control, HWND target) {
   if (control) SetWindowSubclass(control, escapeForwarder, 0, reinterpret_cast<DWORD_PTR>(target));
 }
 
-DialogFrame::DialogFrame(const char* className, const WindowLook& windowLook)
-    : ControlHost(windowLook) {
+DialogFrame::DialogFrame(const char* className, const WindowLook& look) : ControlHost(look) {
   name = className;
 }
 
@@ -53,22 +52,22 @@ DialogFrame::~DialogFrame() {
   if (HWND main = mainWindow) SetActiveWindow(main);
 }
 
-bool DialogFrame::createFrame(const FrameLook& frame, const char* caption, HWND ownerWindow) {
+bool DialogFrame::createFrame(const FrameLook& look, const char* caption, HWND ownerWindow) {
   initCommonControls();
-  width = frame.width;
-  height = frame.height;
+  width = look.width;
+  height = look.height;
   left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   top = (GetSystemMetrics(SM_CYSCREEN) - 100 - height) / 2;
   owner = ownerWindow ? ownerWindow : mainWindow.load();
-  header = frame.header;
-  headerPicture = frame.picture;
+  header = look.header;
+  headerPicture = look.picture;
   title = caption ? caption : "";
 
   WNDCLASSEXA existing = {};
   existing.cbSize = sizeof existing;
   if (!GetClassInfoExA(instance, name, &existing)) {
-    HICON icon = frame.iconResource ? LoadIconA(instance, MAKEINTRESOURCEA(frame.iconResource))
-                                    : loadStripIcon(frame.iconIndex);  // lives as long as the class
+    HICON icon = look.iconResource ? LoadIconA(instance, MAKEINTRESOURCEA(look.iconResource))
+                                   : loadStripIcon(look.iconIndex);  // lives as long as the class
     if (!registerWindowClass(instance, name, CS_HREDRAW | CS_VREDRAW,
                              reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr, icon) &&
         icon)
@@ -76,11 +75,11 @@ bool DialogFrame::createFrame(const FrameLook& frame, const char* caption, HWND 
   }
 
   DWORD style = WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_SYSMENU;
-  if (frame.minimiseBox) style |= WS_MINIMIZEBOX;
+  if (look.minimiseBox) style |= WS_MINIMIZEBOX;
   handle = CreateWindowExA(WS_EX_APPWINDOW | WS_EX_WINDOWEDGE, name, title.c_str(), style, left,
                            top, width, height, owner, nullptr, instance, nullptr);
   if (!handle) return false;
-  if (frame.transparent) applyWindowOpacity(handle, look.opacity);
+  if (look.transparent) applyWindowOpacity(handle, windowLook.opacity);
   return true;
 }
 
@@ -97,7 +96,7 @@ HWND DialogFrame::addButton(const char* text, int id, int x, int y) {
 
 void DialogFrame::addTabStrip() {
   tabs = std::make_unique<TabStrip>(handle, instance, 3, 80, width - 10, height - 150);
-  setDialogFont(tabs->control, look.font);
+  setDialogFont(tabs->control, windowLook.font);
 }
 
 void DialogFrame::addPage(const char* text, DialogPage* page) {

@@ -3,7 +3,7 @@
 #include "dialogs/dialog_frame.h"
 #include "platform/process_window.h"
 
-DialogPage::DialogPage(const DialogFrame& dialog, const char* className) : ControlHost(dialog.look) {
+DialogPage::DialogPage(const DialogFrame& dialog, const char* className) : ControlHost(dialog.windowLook) {
   name = className;
   owner = dialog.handle;
   left = 4;

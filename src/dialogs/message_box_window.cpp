@@ -33,14 +33,14 @@ MessageBoxWindow::MessageBoxWindow(HWND ownerWindow, const char* caption, const 
       id(boxId),
       buttons(buttonCount),
       texts(openLanguage({"Windows", "Msg"})) {
-  FrameLook frame;
-  const int needed = message ? wrappedHeight(message, messageWidth, look.font) : 0;
-  frame.width = boxWidth;
-  frame.height = std::min(boxHeight + std::max(0, needed - messageHeight), GetSystemMetrics(SM_CYSCREEN));
-  frame.iconIndex = 1;
-  frame.header = HeaderStyle::compact;
-  frame.picture = programPicture;
-  if (!createFrame(frame, caption, ownerWindow)) return;
+  FrameLook look;
+  const int needed = message ? wrappedHeight(message, messageWidth, windowLook.font) : 0;
+  look.width = boxWidth;
+  look.height = std::min(boxHeight + std::max(0, needed - messageHeight), GetSystemMetrics(SM_CYSCREEN));
+  look.iconIndex = 1;
+  look.header = HeaderStyle::compact;
+  look.picture = programPicture;
+  if (!createFrame(look, caption, ownerWindow)) return;
 
   messageControl = addControl("STATIC", message ? message : "",
                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFT, 0, 5, 76,

@@ -7,13 +7,13 @@
 #include "structure/settings.h"
 
 PhotoListWindow::PhotoListWindow(LoadingReporter& reporter) : DialogFrame("Ovix - Seznam fotek") {
-  FrameLook frame;
-  frame.width = 400;
-  frame.height = 420;
-  frame.minimiseBox = true;
-  frame.iconResource = 103;
-  frame.transparent = false;
-  if (!createFrame(frame, "Ovix - Seznam fotek")) return;
+  FrameLook look;
+  look.width = 400;
+  look.height = 420;
+  look.minimiseBox = true;
+  look.iconResource = 103;
+  look.transparent = false;
+  if (!createFrame(look, "Ovix - Seznam fotek")) return;
 
   constexpr DWORD fieldStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | ES_READONLY | ES_AUTOHSCROLL;
   pathField = addControl("EDIT", settings.photoDir, fieldStyle, WS_EX_CLIENTEDGE, 8, 10, width - 64, 22, 0);
@@ -24,7 +24,7 @@ PhotoListWindow::PhotoListWindow(LoadingReporter& reporter) : DialogFrame("Ovix 
   forwardEscape(gridBox, handle);
 
   list = std::make_unique<PhotoListView>(handle, instance, 8, 35, width - 24, height - 135);
-  setDialogFont(list->control, look.font);
+  setDialogFont(list->control, windowLook.font);
   list->addColumn("Adresář", 180);
   list->addColumn("Soubor", 200);
   // The path check may normalise the setting's text in place.

@@ -27,7 +27,7 @@ private:
 
 ProgressLook progressLook(bool cancellable) {
   ProgressLook look;
-  look.window = settingsLook();
+  look.windowLook = settingsLook();
   look.status = openLanguage({"Windows", "Progress"})->text("text");
   if (cancellable) look.cancel = openLanguage({"Windows", "General"})->text("cancel");
   return look;
@@ -51,7 +51,7 @@ ProgressWindow::ProgressWindow(const ProgressLook& look, std::atomic<bool>* canc
   handle = CreateWindowExA(WS_EX_TOOLWINDOW, name, name, WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
                            left, top, width, height, nullptr, nullptr, instance, nullptr);
   if (!handle) return;
-  applyWindowOpacity(handle, look.window.opacity);
+  applyWindowOpacity(handle, look.windowLook.opacity);
 
   // No marquee style: a marquee bar ignores its position (Wine and newer common controls), and
   // the idle animation is the position itself running 0-4.
@@ -61,7 +61,7 @@ ProgressWindow::ProgressWindow(const ProgressLook& look, std::atomic<bool>* canc
     cancelButton = CreateWindowExA(0, "BUTTON", look.cancel.c_str(), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
                                    width - 80, height - 32, 70, 24, handle, reinterpret_cast<HMENU>(cancelId),
                                    instance, nullptr);
-    setDialogFont(cancelButton, look.window.font);
+    setDialogFont(cancelButton, look.windowLook.font);
   }
   SendMessageA(bar, PBM_SETRANGE32, 0, barLast);
   SendMessageA(bar, PBM_SETPOS, 0, 0);

@@ -13,7 +13,7 @@
 // on a thread of its own, which must not read the settings, so this is copied on the thread
 // that asks for the window.
 struct ProgressLook {
-  WindowLook window;
+  WindowLook windowLook;
   std::string status;  // the first status line: "Windows" -> "Progress" -> "text"
   std::string cancel;  // the cancel button: "Windows" -> "General" -> "cancel"
 };

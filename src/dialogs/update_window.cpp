@@ -7,7 +7,7 @@
 
 UpdateNotice updateNotice() {
   UpdateNotice notice;
-  notice.look = settingsLook();
+  notice.windowLook = settingsLook();
   const std::unique_ptr<Language> updateTexts = openLanguage({"Windows", "Update"});
   const std::unique_ptr<Language> buttonTexts = openLanguage({"Windows", "Msg"});
   notice.title = updateTexts->text("title");
@@ -19,14 +19,14 @@ UpdateNotice updateNotice() {
 }
 
 UpdateWindow::UpdateWindow(const UpdateNotice& notice)
-    : DialogFrame("Ovix Update", notice.look), downloadPage(notice.downloadPage) {
-  FrameLook frame;
-  frame.width = 430;
-  frame.height = 165;
-  frame.iconIndex = 1;
-  frame.header = HeaderStyle::compact;
-  frame.picture = programPicture;
-  if (!createFrame(frame, notice.title.c_str())) return;
+    : DialogFrame("Ovix Update", notice.windowLook), downloadPage(notice.downloadPage) {
+  FrameLook look;
+  look.width = 430;
+  look.height = 165;
+  look.iconIndex = 1;
+  look.header = HeaderStyle::compact;
+  look.picture = programPicture;
+  if (!createFrame(look, notice.title.c_str())) return;
   messageControl = addControl("STATIC", notice.text.c_str(),
                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFT, 0, 5, 76,
                               width - 15, height - 146, -1);

@@ -9,7 +9,7 @@
 // update-check thread, which must not read the settings, so this is copied on the main thread
 // before the check starts.
 struct UpdateNotice {
-  WindowLook look;
+  WindowLook windowLook;
   std::string title;         // "Windows" -> "Update" -> "title": caption and header title
   std::string text;          // "Windows" -> "Update" -> "text"
   std::string yes;           // "Windows" -> "Msg" -> "yes"
