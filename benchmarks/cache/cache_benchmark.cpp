@@ -91,10 +91,9 @@ int main() {
     std::printf("decode photo%d.jpg: %.3f s%s\n", i + 1, best, decoded ? "" : " (failed)");
   }
 
-  char path[MAX_PATH] = {};
-  std::strcpy(path, folder.c_str());
+  LoadingReporter quiet;
   auto start = Clock::now();
-  PhotoCache cache(path, photoCount, textureSize, true);
+  PhotoCache cache(folder, photoCount, textureSize, true, quiet, false);
   const std::size_t loaded = cache.loaded();  // the scan and the whole fill
   const double creation = secondsSince(start);
   if (loaded != photoCount) std::printf("only %zu photos loaded\n", loaded);

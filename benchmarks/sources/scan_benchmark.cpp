@@ -95,13 +95,12 @@ int main(int argc, char** argv) {
   std::vector<double> times;
   size_t found = 0;
   for (int run = 0; run < 7; ++run) {
-    std::vector<char> path(root.begin(), root.end());
-    path.resize(path.size() + 2, '\0');
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
     PhotoList list;
     LoadingReporter quiet;
-    if (checkPhotoFolder(path.data(), quiet)) scanPhotoFolder(list, path.data(), settings.recursive);
+    const CheckedFolder folder = checkPhotoFolder(root, quiet);
+    if (folder.usable) scanPhotoFolder(list, folder.path, settings.recursive);
     QueryPerformanceCounter(&end);
     found = list.size();
     times.push_back(seconds(start, end));

@@ -49,7 +49,7 @@ void runAppCommand(ViewerApp& app, int command) {
     case commandFullScreen: app.toggleFullScreen(); break;
     case commandMenu: toggleMenu(app); break;
     case commandKeys: toggleHelpPicture(app); break;
-    case commandOpen: new OpenDialog(&app.logoWheel, &app.photoShow); break;  // owns itself
+    case commandOpen: new OpenDialog(app); break;  // owns itself
     case commandConfig: new ConfigDialog(); break;    // owns itself
     case commandList: new PhotoListWindow(app.loadingReports); break;  // owns itself
     case commandAbout: new AboutDialog(); break;     // owns itself

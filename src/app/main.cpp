@@ -10,7 +10,7 @@ int WINAPI WinMain(HINSTANCE thisInstance, HINSTANCE, LPSTR, int) {
   MSG message = {};
   for (;;) {
     // While minimised, sleep until something arrives; frames still come from the timer.
-    if (ViewerApp::current && !ViewerApp::current->active) WaitMessage();
+    if (ViewerApp::runningApp && !ViewerApp::runningApp->active) WaitMessage();
     if (GetMessageA(&message, nullptr, 0, 0) <= 0) break;
     TranslateMessage(&message);
     DispatchMessageA(&message);

@@ -3,7 +3,7 @@
 #include <GL/gl.h>
 
 
-SceneBackground::SceneBackground(HWND)
+SceneBackground::SceneBackground()
     : picture("./data/images/background.png", {-3.9f, -3.5f, 3.9f, 3.5f, 3.5f}) {}
 
 void SceneBackground::draw() {

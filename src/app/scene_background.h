@@ -1,14 +1,12 @@
 #pragma once
 // The faint picture far behind everything in the scene.
-#include <windows.h>
-
 #include "photos/textured_square.h"
 
 class SceneBackground {
 public:
   // Loads "./data/images/background.png" and compiles its quad; without the picture (or
   // without a GL context) there is no list and draw does nothing. Needs the GL context current.
-  explicit SceneBackground(HWND mainWindow);
+  SceneBackground();
   SceneBackground(const SceneBackground&) = delete;
   SceneBackground& operator=(const SceneBackground&) = delete;
 

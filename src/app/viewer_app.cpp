@@ -12,7 +12,7 @@
 #include "photos/photo_show.h"
 #include "structure/settings_file.h"
 
-ViewerApp* ViewerApp::current = nullptr;
+ViewerApp* ViewerApp::runningApp = nullptr;
 
 namespace {
 constexpr DWORD windowedStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
@@ -26,7 +26,7 @@ void shutdownError(const char* text) {
 }  // namespace
 
 ViewerApp::ViewerApp() {
-  current = this;
+  runningApp = this;
   name = "Ovix - Photo viewer";
   readSettings(settingsEnvironment());
   popupTexts = openLanguage({"PopUpMenu"});
@@ -36,7 +36,7 @@ ViewerApp::ViewerApp() {
   createGlContext();
   SetTimer(handle, 0, 1, nullptr);
   initGlState();
-  background = new SceneBackground(mainWindow);
+  background = new SceneBackground();
   menuPanel = new MenuPanel(mainWindow);
   logoWheel = new LogoWheel(mainWindow);
   if (settings.fullScreen) toggleFullScreen();
@@ -135,7 +135,7 @@ ViewerApp::~ViewerApp() {
   writeSettings();
   releaseGlContext();
   if (updateThread) CloseHandle(updateThread);  // the thread runs on, or has ended
-  if (current == this) current = nullptr;
+  if (runningApp == this) runningApp = nullptr;
 }
 
 void ViewerApp::releaseGlContext() {

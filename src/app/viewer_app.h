@@ -3,10 +3,12 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 #include "app/loading_reports.h"
 #include "platform/process_window.h"
 #include "platform/window_base.h"
+#include "sources/photo_opener.h"
 #include "structure/language.h"
 
 class SceneBackground;
@@ -14,8 +16,14 @@ class MenuPanel;
 class LogoWheel;
 class PhotoShow;
 class HelpPicture;
+struct Settings;
+struct ShowParams;
 
-class ViewerApp : public WindowBase {
+// The show's record as the settings say: every field but the folder, the start photo, the
+// owner and the reporter, which the opener adds.
+ShowParams showParamsFrom(const Settings& settings);
+
+class ViewerApp : public WindowBase, public PhotoOpener {
 public:
   // The whole start-up: settings, main window, GL context, frame timer, GL state, the scene
   // objects that exist before photos are opened, and showing the window. Failures are shown in
@@ -37,10 +45,13 @@ public:
   void resizeScene(int width, int height);
   // Draws one frame of the scene into the back buffer.
   void drawFrame();
+  // PhotoOpener: the one way a show starts. Deletes the show and the logo wheel first; the new
+  // show reports through `loadingReports`. Needs the GL context current.
+  bool openPhotos(const std::string& folder, const std::string& startAt) override;
 
   // The one application object, for the code that drives it from outside the window procedure
   // (message loop, keyboard, dialogs). Null before construction and after teardown.
-  static ViewerApp* current;
+  static ViewerApp* runningApp;
 
   HDC deviceContext = nullptr;
   HGLRC renderContext = nullptr;

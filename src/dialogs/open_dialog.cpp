@@ -1,14 +1,11 @@
 #include "dialogs/open_dialog.h"
 
-#include <new>
-
-#include "app/logo_wheel.h"
-#include "app/viewer_app.h"
 #include "dialogs/message_box_window.h"
 #include "dialogs/settings_save.h"
 #include "photos/effect.h"
-#include "photos/photo_show.h"
 #include "platform/ansi_text.h"
+#include "platform/process_window.h"
+#include "sources/photo_opener.h"
 #include "sources/photo_sources.h"
 #include "structure/language.h"
 #include "structure/settings.h"
@@ -20,13 +17,12 @@ constexpr DWORD editStyle = childStyle | WS_TABSTOP | ES_AUTOHSCROLL;
 constexpr DWORD checkStyle = childStyle | WS_TABSTOP | BS_CHECKBOX | BS_NOTIFY;
 }  // namespace
 
-OpenDialog::OpenDialog(LogoWheel** logo, PhotoShow** photoShow)
+OpenDialog::OpenDialog(PhotoOpener& opener)
     : DialogFrame("Ovix - Otevřít fotky"),
       openTexts(openLanguage({"Windows", "Open"})),
       generalTexts(openLanguage({"Windows", "General"})),
       effectNames(openLanguage({"Effects"})),
-      logoSlot(logo),
-      showSlot(photoShow) {
+      opener(opener) {
   FrameLook look;
   look.width = 350;
   look.height = 350;
@@ -159,33 +155,8 @@ bool OpenDialog::confirm() {
   const LRESULT selected = SendMessageA(effectList, CB_GETCURSEL, 0, 0);
   if (selected >= 0 && selected < effectChoiceCount) settings.effect = effectChoices[selected].id;
 
-  if (showSlot && *showSlot) {
-    delete *showSlot;
-    *showSlot = nullptr;
-  }
-  if (logoSlot && *logoSlot) {
-    delete *logoSlot;
-    *logoSlot = nullptr;
-  }
-
-  lstrcpyA(settings.photoDir, photoDir);
   lstrcpyA(settings.musicDir, musicDir);
-
-  ShowParams params;
-  params.cacheLevel = static_cast<uint32_t>(settings.cacheLevel);
-  params.textureSize = static_cast<uint32_t>(settings.textureSize);
-  params.flipTime = static_cast<uint32_t>(settings.flipTime);
-  params.effectId = settings.effect;
-  params.musicOn = settings.music;
-  params.smoothing = settings.smoothing;
-  params.showNames = settings.photoNames;
-  params.photoDir = settings.photoDir;
-  params.musicDir = settings.musicDir;
-  params.ownerWindow = mainWindow;
-  if (ViewerApp::current) params.reporter = &ViewerApp::current->loadingReports;
-
-  PhotoShow* show = new (std::nothrow) PhotoShow(params);
-  if (showSlot) *showSlot = show;
+  opener.openPhotos(photoDir, "");  // stores the photo folder
   saveSettingsOrTell();
   if (mainWindow) SetActiveWindow(mainWindow);
   return true;

@@ -1,15 +1,14 @@
 #pragma once
 // The open photos dialog: the folder of photos and whether its sub-folders count, the folder of
-// music and whether it plays, and the transition effect. Run replaces the current show (and the
-// idle logo) by a new show of the chosen folder; cancel, Esc and the close box change nothing
-// but the two check boxes, which are saved the moment they are clicked.
+// music and whether it plays, and the transition effect. Run stores the music folder and the
+// effect and has the opener start a show of the chosen folder; cancel, Esc and the close box
+// change nothing but the two check boxes, which are saved the moment they are clicked.
 #include <memory>
 
 #include "dialogs/dialog_frame.h"
 
 class Language;
-class LogoWheel;
-class PhotoShow;
+class PhotoOpener;
 
 class OpenDialog : public DialogFrame {
 public:
@@ -21,10 +20,9 @@ public:
   static constexpr int runId = 4;
   static constexpr int cancelId = 5;
 
-  // Builds and shows the dialog. `logoSlot` and `showSlot` are the application's logo wheel and
-  // photo show pointers, which run replaces; they must outlive the dialog. Allocate with new:
-  // the dialog deletes itself when its window goes.
-  OpenDialog(LogoWheel** logoSlot, PhotoShow** showSlot);
+  // Builds and shows the dialog. Run starts the show through `opener`, which must outlive the
+  // dialog. Allocate with new: the dialog deletes itself when its window goes.
+  explicit OpenDialog(PhotoOpener& opener);
   ~OpenDialog() override;
 
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -32,8 +30,7 @@ public:
   std::unique_ptr<Language> openTexts;     // "Windows" -> "Open"
   std::unique_ptr<Language> generalTexts;  // "Windows" -> "General"
   std::unique_ptr<Language> effectNames;   // "Effects"
-  LogoWheel** logoSlot = nullptr;
-  PhotoShow** showSlot = nullptr;
+  PhotoOpener& opener;
   HWND photoEdit = nullptr;
   HWND musicEdit = nullptr;
   HWND subFoldersBox = nullptr;
@@ -58,7 +55,7 @@ private:
   // `setting` untouched, when the name holds characters the ANSI code page cannot.
   bool readFolder(HWND edit, char* setting, size_t size);
   void reportUnusableName(const wchar_t* name);
-  // Stores the effect and the folders, replaces the show and saves the settings. False, with
-  // nothing changed, when a folder name cannot be used; the dialog then stays.
+  // Stores the effect and the music folder, opens the photo folder and saves the settings.
+  // False, with nothing changed, when a folder name cannot be used; the dialog then stays.
   bool confirm();
 };

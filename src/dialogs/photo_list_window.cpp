@@ -27,9 +27,10 @@ PhotoListWindow::PhotoListWindow(LoadingReporter& reporter) : DialogFrame("Ovix 
   setDialogFont(list->control, windowLook.font);
   list->addColumn("Adresář", 180);
   list->addColumn("Soubor", 200);
-  // The path check may normalise the setting's text in place.
+  // The folder as a show would open it; the setting keeps the text the user typed.
   scan = std::make_unique<PhotoList>();
-  if (checkPhotoFolder(settings.photoDir, reporter)) scanPhotoFolder(*scan, settings.photoDir, settings.recursive);
+  const CheckedFolder folder = checkPhotoFolder(settings.photoDir, reporter);
+  if (folder.usable) scanPhotoFolder(*scan, folder.path, settings.recursive);
   list->showRows(scan.get());
   SetWindowTextA(countField, std::to_string(scan->size()).c_str());
   show();

@@ -14,8 +14,8 @@ public:
   static constexpr int closeId = 0;
   static constexpr int gridId = 1;
 
-  // Scans the folder (an invalid one is reported through `reporter` and lists nothing),
-  // builds and shows the window. Allocate with new: it deletes itself when its window goes.
+  // Scans the folder (an invalid one is reported through `reporter` and lists nothing), builds
+  // and shows the window. Allocate with new: it deletes itself when its window goes.
   explicit PhotoListWindow(LoadingReporter& reporter);
   ~PhotoListWindow() override;
 

@@ -55,7 +55,7 @@ void FilmStripBar::build(GlPanel& panel, HWND window) {
   bar->alpha = 0.15f;
   bar->position[2] = -2.5f;
 
-  blankTexture = loadTexture("./data/images/blankphoto.png", kindPng);
+  blankTexture = loadTexture("./data/images/blankphoto.png");
   blankList = compileBlankList(blankTexture);
 
   const float left[3][2] = {{-0.485f, -0.47f}, {-0.455f, -0.44f}, {-0.455f, -0.5f}};
@@ -64,7 +64,7 @@ void FilmStripBar::build(GlPanel& panel, HWND window) {
   for (int i = 0; i < stripButtonCount; ++i) {
     GlButton* button = panel.addButton(0, bar);
     button->offset[0] = offsets[i];
-    sceneIds[i] = button->pickName;
+    pickNames[i] = button->pickName;
     if (i == stripPrevious || i == stripNext) {
       button->ownList = compileTriangle(i == stripPrevious ? left : right);
       button->minAlpha = i == stripPrevious ? 0.2f : 0.1f;
@@ -84,7 +84,7 @@ void FilmStripBar::build(GlPanel& panel, HWND window) {
 int FilmStripBar::roleOf(int64_t pickName) const {
   if (!previews[0]) return -1;
   for (int i = 0; i < stripButtonCount; ++i)
-    if (sceneIds[i] == pickName) return i;
+    if (pickNames[i] == pickName) return i;
   return -1;
 }
 

@@ -48,7 +48,7 @@ public:
   // Clears every lent list and texture from the thumbnails.
   void returnLoans();
 
-  uint32_t sceneIds[stripButtonCount] = {};  // pick names by FilmStripButton
+  uint32_t pickNames[stripButtonCount] = {};  // pick names by FilmStripButton
   GlButton* previews[4] = {};                // the thumbnail buttons, owned by the panel
   uint32_t blankList = 0;                    // the blank thumbnail, bound and drawn
   uint32_t blankTexture = 0;

@@ -39,5 +39,5 @@ void GlBar::draw() {
 
 void GlBar::setTexture(const char* path) {
   if (texture) glDeleteTextures(1, &texture);
-  texture = loadTexture(path, kindPng);
+  texture = loadTexture(path);
 }

@@ -40,7 +40,7 @@ void GlButton::draw() {
 void GlButton::setImage(const char* path, int slot) {
   if (slot < 0 || slot > 1) return;
   if (images[slot]) glDeleteTextures(1, &images[slot]);
-  images[slot] = loadTexture(path, kindPng);
+  images[slot] = loadTexture(path);
 }
 
 void GlButton::setTooltip(HWND window, const char* text) {

@@ -53,13 +53,6 @@ GlButton* GlPanel::addButton(uint32_t shapeList, GlBar* bar) {
   return button;
 }
 
-GlButton* GlPanel::findButton(uint32_t pickName) const {
-  for (uint32_t i = firstButton; i < endButton; ++i) {
-    if (allButtons[i]->pickName == pickName) return allButtons[i].get();
-  }
-  return nullptr;
-}
-
 void GlPanel::draw() {
   if (panelsHidden) return;
   for (uint32_t i = firstBar; i < endBar; ++i) allBars[i]->draw();

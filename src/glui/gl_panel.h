@@ -34,8 +34,6 @@ public:
   GlBar* addBar(uint32_t fillList, uint32_t edgeList);
   // A new button with the next pick name on `bar`, appended to the bar's buttons.
   GlButton* addButton(uint32_t shapeList, GlBar* bar);
-  // The panel's first button with that pick name, or none.
-  GlButton* findButton(uint32_t pickName) const;
 
   // Every bar (with its buttons), then the tooltips of the hovered buttons. Nothing while
   // panelsHidden. The caller switches blending on around it.

@@ -29,7 +29,7 @@ MenuPanel::MenuPanel(HWND window) {
     const float corners[4][2] = {
         {x - 0.45f, -0.425f}, {x - 0.335f, -0.425f}, {x - 0.335f, -0.532f}, {x - 0.45f, -0.532f}};
     GlButton* button = addButton(compileQuadList(GL_QUADS, corners, true), bar);
-    commandNames[i] = button->pickName;
+    pickNames[i] = button->pickName;
     button->setTooltip(window, texts->text(menuButtons[i].key).c_str());
     button->setImage(menuButtons[i].picture, 0);
   }
@@ -48,7 +48,7 @@ int64_t MenuPanel::click(int x, int y) {
   if (name == 0) return name;  // the menu bar between the buttons
   pending = menuNothing;
   for (int i = 0; i < 4; ++i) {
-    if (commandNames[i] == name) {
+    if (pickNames[i] == name) {
       pending = i;
       break;
     }

@@ -28,7 +28,7 @@ public:
   // them. Returns the picked name, -1 for none.
   int64_t click(int x, int y);
 
-  uint32_t commandNames[4] = {};  // pick names of open, config, exit, about
-  int32_t pending = -1;           // a MenuCommand, -1 for none; the frame takes and resets it
+  uint32_t pickNames[4] = {};  // pick names of open, config, exit, about
+  int32_t pending = -1;        // a MenuCommand, -1 for none; the frame takes and resets it
   std::unique_ptr<Language> texts;
 };

@@ -23,12 +23,12 @@ void NavigationBar::build(GlPanel& panel, HWND window) {
   texts = openLanguage({"Scene", "Navigation"});
 
   addButtonColumn(panel, window, *texts, ColumnLook{0.65f, 0.7f, 0.2f, 0.5f}, navigationButtons,
-                  navigationButtonCount, navigationIds, buttons);
+                  navigationButtonCount, pickNames, buttons);
 }
 
 int NavigationBar::roleOf(int64_t pickName) const {
   for (int i = 0; i < navigationButtonCount; ++i)
-    if (buttons[i] && navigationIds[i] == pickName) return i;
+    if (buttons[i] && pickNames[i] == pickName) return i;
   return -1;
 }
 

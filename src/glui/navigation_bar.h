@@ -40,7 +40,7 @@ public:
   // playing, the play picture and text while paused.
   void showPlaying(bool playing);
 
-  uint32_t navigationIds[navigationButtonCount] = {};   // pick names by NavigationButton
+  uint32_t pickNames[navigationButtonCount] = {};  // pick names by NavigationButton
   GlButton* buttons[navigationButtonCount] = {};        // owned by the panel
   std::unique_ptr<Language> texts;
 };

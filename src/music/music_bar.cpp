@@ -29,7 +29,7 @@ void MusicBar::build(GlPanel& panel, HWND window, const char* musicDir) {
   texts = openLanguage({"Scene", "Music"});
 
   addButtonColumn(panel, window, *texts, ColumnLook{-0.75f, 0.55f, 0.15f, 1.0f}, musicButtons, 6,
-                  musicIds, buttons);
+                  pickNames, buttons);
 
   bool failed = true;
   music = std::make_unique<MusicPlayer>(GetModuleHandleA(nullptr), musicDir, failed);
@@ -43,7 +43,7 @@ void MusicBar::build(GlPanel& panel, HWND window, const char* musicDir) {
 bool MusicBar::click(int64_t pickName) {
   if (!musicOn || pickName <= 0) return false;
   int role = 0;
-  while (role < 6 && musicIds[role] != pickName) ++role;
+  while (role < 6 && pickNames[role] != pickName) ++role;
   switch (role) {
     case musicOnOff:
       if (music) music->toggleMute();

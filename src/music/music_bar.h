@@ -45,7 +45,7 @@ public:
   bool musicOn = false;                // the bar's commands and the volume bar are active
   bool musicPlaying = true;            // state of the play/pause button
   bool musicMuted = false;             // state of the on/off button
-  uint32_t musicIds[6] = {};           // pick names by MusicButton
+  uint32_t pickNames[6] = {};          // pick names by MusicButton
   GlButton* buttons[6] = {};           // the buttons, owned by the panel
   std::unique_ptr<Language> texts;     // the bar's language section; none without music
 

@@ -20,27 +20,27 @@ void DecodePipeline::retire(std::unique_ptr<DecodeAhead> decoder) {
 }
 
 void DecodePipeline::fillStarted(const ListWalk& walk, bool forward) {
-  retire(std::move(current));
-  currentForward = forward;
+  retire(std::move(fillDecodes));
+  fillForward = forward;
   if (ahead && ahead->decodes(walk, forward)) {
-    current = std::move(ahead);
+    fillDecodes = std::move(ahead);
     return;
   }
   retire(std::move(ahead));
   // A few pictures ahead of the one the fill waits for keep every worker busy.
-  current = start(walk, forward, 2 * workers);
+  fillDecodes = start(walk, forward, 2 * workers);
 }
 
-bool DecodePipeline::ready() const { return current && current->ready(); }
+bool DecodePipeline::ready() const { return fillDecodes && fillDecodes->ready(); }
 
-bool DecodePipeline::waitReady(unsigned milliseconds) { return !current || current->waitReady(milliseconds); }
+bool DecodePipeline::waitReady(unsigned milliseconds) { return !fillDecodes || fillDecodes->waitReady(milliseconds); }
 
 bool DecodePipeline::take(std::ptrdiff_t entry, TexelImage& out) {
-  if (!current) return decode(entry, out);
-  return current->take(entry, out);
+  if (!fillDecodes) return decode(entry, out);
+  return fillDecodes->take(entry, out);
 }
 
-void DecodePipeline::fillEnded() { retire(std::move(current)); }
+void DecodePipeline::fillEnded() { retire(std::move(fillDecodes)); }
 
 void DecodePipeline::prefetch(const ListWalk& walk, bool forward) {
   if (ahead && ahead->decodes(walk, forward)) return;  // started early
@@ -50,8 +50,8 @@ void DecodePipeline::prefetch(const ListWalk& walk, bool forward) {
 }
 
 void DecodePipeline::prefetchEarly() {
-  if (ahead || !current || !current->decodedAll()) return;
-  ahead = start(current->walkAfter(), currentForward, static_cast<unsigned>(std::min<std::size_t>(wanted, 1u << 16)));
+  if (ahead || !fillDecodes || !fillDecodes->decodedAll()) return;
+  ahead = start(fillDecodes->walkAfter(), fillForward, static_cast<unsigned>(std::min<std::size_t>(wanted, 1u << 16)));
 }
 
 void DecodePipeline::reap() {
@@ -61,7 +61,7 @@ void DecodePipeline::reap() {
 }
 
 void DecodePipeline::detachAll() {
-  retire(std::move(current));
+  retire(std::move(fillDecodes));
   retire(std::move(ahead));
   if (retired.empty()) return;
   std::thread([leaving = std::move(retired)]() mutable { leaving.clear(); }).detach();

@@ -56,8 +56,8 @@ private:
   std::size_t entries;
   std::size_t wanted;
   unsigned workers;
-  std::unique_ptr<DecodeAhead> current;  // the fill's
-  bool currentForward = true;
+  std::unique_ptr<DecodeAhead> fillDecodes;  // the fill's
+  bool fillForward = true;
   std::unique_ptr<DecodeAhead> ahead;    // the next window's
   std::vector<std::unique_ptr<DecodeAhead>> retired;
 };

@@ -11,32 +11,24 @@
 #include "photos/photo_memory.h"
 #include "photos/photo_scan.h"
 #include "sources/photo_sources.h"
-#include "structure/settings.h"
 
 namespace {
-bool decodesAsPhoto(uint32_t kind) { return kind == kindBmp || kind == kindJpg || kind == kindPng; }
-
-LoadingReporter& quietReporter() {
-  static LoadingReporter quiet;
-  return quiet;
-}
+bool decodesAsPhoto(PhotoKind kind) { return kind == kindBmp || kind == kindJpg || kind == kindPng; }
 }  // namespace
 
-PhotoCache::PhotoCache(char* photoDir, uint32_t cacheLevel, uint32_t textureSize, bool smoothing)
-    : PhotoCache(photoDir, cacheLevel, textureSize, smoothing, quietReporter(), settings.recursive) {}
-
-PhotoCache::PhotoCache(char* photoDir, uint32_t cacheLevel, uint32_t textureSize, bool smoothing,
-                       LoadingReporter& reporter, bool recursive)
+PhotoCache::PhotoCache(const std::string& photoDir, uint32_t cacheLevel, uint32_t textureSize, bool smoothing,
+                       LoadingReporter& reporter, bool recursive, const std::string& startAt)
     : photoList(std::make_shared<PhotoList>()),
       options{textureSize, smoothing},
       window(*photoList, *this, cacheLevel),
-      reporter(reporter) {
-  if (!checkPhotoFolder(photoDir, reporter)) {
+      reporter(reporter),
+      startAt(startAt) {
+  if (photoDir.empty()) {
     open();
     return;
   }
   scan = std::make_unique<PhotoScan>(
-      [folder = std::string(photoDir), recursive](PhotoList& list, const std::atomic<bool>& cancel) {
+      [folder = photoDir, recursive](PhotoList& list, const std::atomic<bool>& cancel) {
         ScanLimits limits;
         limits.cancel = &cancel;
         scanPhotoFolder(list, folder, recursive, limits);
@@ -84,9 +76,10 @@ void PhotoCache::open() {
       photoList->size(), wanted, processors);
 
   if (memoryFits(options.maxSize))
-    fill(window.capacity, true);
+    startsOn = window.openAt(startAt.empty() ? 0 : photoList->find(startAt));
   else
     reporter.lowMemory();
+  startAt.clear();
   window.countGroups();
 }
 

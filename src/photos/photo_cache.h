@@ -10,6 +10,7 @@
 // upload per frame (pump). The result is the same window as loading every photo in one go.
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "photos/photo_loader.h"
@@ -24,16 +25,15 @@ class PhotoScan;
 
 class PhotoCache : public PhotoLoader {
 public:
-  // Checks `photoDir` (which the check may rewrite; an invalid path is reported and leaves the
-  // cache empty) and starts scanning it, with sub-folders when `recursive`, on a thread of its
-  // own. Once the scan is over (pump, or any call that needs the photos) it checks that the
-  // window's textures and one window decoded ahead fit the available memory, and loads the
-  // first window forwards; when they do not fit, `reporter` hears of it and nothing is loaded.
-  // `reporter` must outlive the cache. Needs the GL context current.
-  PhotoCache(char* photoDir, uint32_t cacheLevel, uint32_t textureSize, bool smoothing, LoadingReporter& reporter,
-             bool recursive);
-  // As above, scanning sub-folders as the settings say, reporting nothing.
-  PhotoCache(char* photoDir, uint32_t cacheLevel, uint32_t textureSize, bool smoothing);
+  // Starts scanning `photoDir` (already checked; empty leaves the cache empty), with
+  // sub-folders when `recursive`, on a thread of its own. Once the scan is over (pump, or any
+  // call that needs the photos) it checks that the window's textures and one window decoded
+  // ahead fit the available memory, and loads the first window forwards from the group that
+  // holds the photo at path `startAt` (the first group when empty or not found); when they do
+  // not fit, `reporter` hears of it and nothing is loaded. `reporter` must outlive the cache.
+  // Needs the GL context current.
+  PhotoCache(const std::string& photoDir, uint32_t cacheLevel, uint32_t textureSize, bool smoothing,
+             LoadingReporter& reporter, bool recursive, const std::string& startAt = {});
   // Releases every photo (one call deletes all textures). Decodes and a scan under way are
   // left to end on their own: nothing is waited for.
   ~PhotoCache() override;
@@ -49,6 +49,8 @@ public:
   bool cancelled() const { return scanCancelled; }
   // Waits for the scan, if still under way, and opens the folder.
   void waitOpened();
+  // Once opened: the start photo's member (0-3) of the group the cursor is on.
+  uint32_t startMember() const { return startsOn; }
 
   // The window's operations (photo_window.h), answering with the photo itself: none when there
   // is no photo to show. Before the scan is over the window is empty.
@@ -100,6 +102,8 @@ private:
   void endWait();
 
   LoadingReporter& reporter;
+  std::string startAt;  // until the folder is open
+  uint32_t startsOn = 0;
   std::unique_ptr<PhotoScan> scan;  // while scanning
   bool scanCancelled = false;
   std::unique_ptr<DecodePipeline> pipeline;  // once the list is there

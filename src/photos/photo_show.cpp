@@ -7,7 +7,6 @@
 #include "glui/scene_line.h"
 #include "photos/photo_cache.h"
 #include "photos/texture_image.h"
-#include "structure/settings.h"
 
 namespace {
 LoadingReporter quiet;
@@ -19,16 +18,15 @@ PhotoShow::PhotoShow(const ShowParams& params)
   effect.step = 1;
 
   navigation.build(panels, params.ownerWindow);
-  if (params.musicOn) musicBar.build(panels, params.ownerWindow, params.musicDir);
+  if (params.musicOn) musicBar.build(panels, params.ownerWindow, params.musicDir.c_str());
   filmStrip.build(panels, params.ownerWindow);
 
-  char emptyFolder[2] = "";
-  cache = std::make_unique<PhotoCache>(params.photoDir ? params.photoDir : emptyFolder, params.cacheLevel,
-                                       params.textureSize, params.smoothing,
-                                       params.reporter ? *params.reporter : quiet, settings.recursive);
+  cache = std::make_unique<PhotoCache>(params.photoDir, params.cacheLevel, params.textureSize, params.smoothing,
+                                       params.reporter ? *params.reporter : quiet, params.recursive,
+                                       params.startAt);
   if (!params.reporter) {
     cache->waitOpened();
-    if (holds(1)) current = cache->photoAt(0);
+    takeStart();
   }
 
   effect.select(params.effectId);
@@ -38,7 +36,7 @@ PhotoShow::~PhotoShow() {
   // The bars' texts and the music go with their members; the thumbnails must not keep the
   // cache's lists and textures, which go first.
   filmStrip.returnLoans();
-  current = nullptr;
+  largePhoto = nullptr;
   cache.reset();
 }
 
@@ -74,13 +72,21 @@ void PhotoShow::photoChanged() {
 }
 
 void PhotoShow::forgetFreedPhoto() {
-  if (!current || !cache) return;
-  if (std::find(cache->photos.begin(), cache->photos.end(), current) == cache->photos.end())
-    current = holds(1) ? cache->photoAt(0) : nullptr;
+  if (!largePhoto || !cache) return;
+  if (std::find(cache->photos.begin(), cache->photos.end(), largePhoto) == cache->photos.end())
+    largePhoto = holds(1) ? cache->photoAt(0) : nullptr;
+}
+
+void PhotoShow::takeStart() {
+  if (startTaken || !cache->opened()) return;
+  startTaken = true;
+  groupIndex = cache->startMember();
+  if (holds(groupIndex + 1)) largePhoto = cache->photoAt(groupIndex);
 }
 
 void PhotoShow::draw() {
   cache->pump();
+  takeStart();
   glLoadIdentity();
   glTranslatef(offsetX, offsetY, distance);
   glRotatef(angle, 0.0f, 0.0f, 1.0f);
@@ -94,16 +100,16 @@ void PhotoShow::draw() {
     stepDue = false;
     nextPhoto();
   } else if (holds(groupIndex + 1)) {
-    current = cache->photoAt(groupIndex);
+    largePhoto = cache->photoAt(groupIndex);
   } else {
     // A thumbnail beyond the loaded photos keeps the photo shown, unless a reload freed it.
     forgetFreedPhoto();
   }
 
-  if (current) {
-    glBindTexture(GL_TEXTURE_2D, current->texture);
-    if (effect.currentEffect) effect.currentEffect->applyEffect(current);
-    glCallList(current->frameList);
+  if (largePhoto) {
+    glBindTexture(GL_TEXTURE_2D, largePhoto->texture);
+    if (effect.currentEffect) effect.currentEffect->applyEffect(largePhoto);
+    glCallList(largePhoto->frameList);
   } else if (cache && cache->opened() && !holds(1)) {
     // An empty or unreadable folder, or its photos deleted meanwhile. Asked without waiting for
     // the scan or the rest of the fill, so the frame goes on while either runs.

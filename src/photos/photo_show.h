@@ -34,8 +34,9 @@ public:
 class PhotoShow : public Scene {
 public:
   // Builds the bars (the music bar only with music), starts scanning and loading the folder,
-  // and selects the effect. Never fails as a whole: a folder without loadable photos gives an
-  // empty show.
+  // and selects the effect. Once the folder is open the show stands on the start photo (the
+  // record's startAt), else on the first. Never fails as a whole: a folder without loadable
+  // photos gives an empty show.
   explicit PhotoShow(const ShowParams& params);
   // Releases the music, the photos and their textures, the bars and the effect.
   ~PhotoShow() override;
@@ -103,14 +104,17 @@ public:
   bool playing = true;
   uint32_t tickCount = 1;   // slide clock
   std::unique_ptr<PhotoCache> cache;
-  TextureImage* current = nullptr;  // the photo shown large, owned by the cache; none if empty
+  TextureImage* largePhoto = nullptr;  // the photo shown large, owned by the cache; none if empty
   HWND ownerWindow = nullptr;       // the main window, where the show draws
   std::unique_ptr<SceneLine> emptyLine;  // "no photos", made when first needed
 
 private:
   // The line in the middle of the scene saying that the folder has no photos to show.
   void drawEmptyLine();
-  // Drops `current` when a reload of the cache's window has freed it.
+  // Once the folder is open (and once only): the start photo's member of its group becomes
+  // the one shown large.
+  void takeStart();
+  // Drops `largePhoto` when a reload of the cache's window has freed it.
   void forgetFreedPhoto();
   // True when the cache holds at least `count` photos (waits for the fill, not for a scan).
   bool holds(std::size_t count) const;
@@ -119,5 +123,6 @@ private:
 
   bool waitsForPhotos = false;  // no reporter: every step waits for its photo (tests, tools)
   bool stepDue = false;         // the clock ran out, the step waits for its photo
+  bool startTaken = false;      // takeStart has placed the show
 
 };

@@ -14,7 +14,7 @@ void PhotoShow::nextPhoto() {
     cache->advance(1);  // reloads the window when the new group lies outside it
     groupIndex = 0;
   }
-  current = cache->photoAt(groupIndex);
+  largePhoto = cache->photoAt(groupIndex);
   photoChanged();
 }
 
@@ -23,6 +23,6 @@ void PhotoShow::previousPhoto() {
   const uint32_t previous = groupIndex - 1;
   if (groupIndex == 0 || !holds(previous)) return;
   groupIndex = previous;
-  current = cache->previewAt(previous, false);
+  largePhoto = cache->previewAt(previous, false);
   photoChanged();
 }

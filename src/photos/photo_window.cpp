@@ -43,6 +43,18 @@ void PhotoWindow::fill(uint32_t count, bool forwardLoad) {
   settleReady(false);
 }
 
+uint32_t PhotoWindow::openAt(std::ptrdiff_t entry) {
+  const std::ptrdiff_t entries = static_cast<std::ptrdiff_t>(list.size());
+  if (entry < 0 || entry >= entries) entry = 0;
+  const std::ptrdiff_t groupStart = entry / 4 * 4;
+  const bool wholeList = capacity > list.size();
+  // The walk continues after the entry it is placed on.
+  if (!wholeList && groupStart > 0) firstEntry = lastEntry = groupStart - 1;
+  fill(capacity, true);
+  if (wholeList) groupCursor = windowBegin + groupStart;
+  return static_cast<uint32_t>(entry - groupStart);
+}
+
 void PhotoWindow::step() {
   // Every entry is tried at most once per fill: a list with fewer loadable photos than the
   // window has room for is loaded once, not round and round, and a list with nothing loadable

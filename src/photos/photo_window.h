@@ -35,6 +35,12 @@ public:
   // group (backward). A fill still settling is dropped first. Returns once the photos of the
   // cursor's group are settled as far as the loader has them ready (at least its first photo).
   void fill(uint32_t count, bool forward);
+  // The first fill of a fresh window, on the group of four (counted from the list's start, as
+  // the show walks it) that holds list entry `entry`: a window that holds the whole list is
+  // loaded from the list's start, in list order, with the cursor on that group; any other is
+  // loaded forwards from the group's first entry. An entry outside the list counts as the first.
+  // Returns the entry's member (0-3) in its group.
+  uint32_t openAt(std::ptrdiff_t entry);
   // Tries the pending fill's entries while the loader has them ready; one try at most when
   // `once`. The per-frame share of a fill.
   void settleReady(bool once);

@@ -44,7 +44,7 @@ void PhotoShow::togglePlaying() {
 }
 
 void PhotoShow::selectThumbnail(uint32_t k) {
-  if (holds(k + 1)) current = cache->photoAt(k);
+  if (holds(k + 1)) largePhoto = cache->photoAt(k);
   groupIndex = k;
   photoChanged();
 }
@@ -79,7 +79,7 @@ void PhotoShow::firstPhoto() {
   }
   forward = true;
   groupIndex = 0;
-  current = holds(1) ? cache->photoAt(0) : nullptr;
+  largePhoto = holds(1) ? cache->photoAt(0) : nullptr;
   photoChanged();
 }
 
@@ -112,6 +112,6 @@ void PhotoShow::lastPhoto() {
   }
   forward = true;
   groupIndex = member;
-  current = holds(member + 1) ? cache->photoAt(member) : nullptr;
+  largePhoto = holds(member + 1) ? cache->photoAt(member) : nullptr;
   photoChanged();
 }

@@ -1,9 +1,9 @@
 #pragma once
-// What the creator of a photo show hands it. The show reads the record during its construction
-// only; the two folder texts are not copied and must live that long.
+// What the creator of a photo show hands it; the show copies what it keeps.
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 class LoadingReporter;
 
@@ -15,12 +15,16 @@ struct ShowParams {
   bool musicOn = false;      // start the music player
   bool smoothing = false;    // average texels when reducing
   bool showNames = false;    // photo names as the thumbnails' tooltips
-  // Folder of photos. The folder check may rewrite the text in place, so it needs room for one
-  // more character than it holds (the settings' 256-byte field does).
-  char* photoDir = nullptr;
-  const char* musicDir = nullptr;  // folder of music
-  HWND ownerWindow = nullptr;      // the main window: tooltips and message boxes
-  // Where loading reports progress, a bad path and low memory; must outlive the show. With
-  // none, nothing is reported and the folder is scanned before the show's constructor returns.
+  bool recursive = false;    // the photo folder's sub-folders count too
+  // Folder of photos, already checked (checkPhotoFolder, sources/photo_sources.h); empty for a
+  // show with nothing to show.
+  std::string photoDir;
+  // The photo the show starts at: its path as the folder's scan spells it (compared as Windows
+  // compares names). Empty, or a path the scan did not find, starts at the first photo.
+  std::string startAt;
+  std::string musicDir;         // folder of music
+  HWND ownerWindow = nullptr;   // the main window: tooltips and message boxes
+  // Where loading reports progress and low memory; must outlive the show. With none, nothing
+  // is reported and the folder is scanned before the show's constructor returns.
   LoadingReporter* reporter = nullptr;
 };

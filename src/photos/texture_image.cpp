@@ -112,13 +112,7 @@ TextureImage* loadSurfaceTexture(const TextureOptions& options, const char* path
   return uploadTexels(texels);
 }
 
-TextureImage* loadPhotoTexture(const TextureOptions& options, const char* path, uint32_t kind) {
-  if (kind != kindBmp && kind != kindJpg && kind != kindPng) return nullptr;
-  return loadSurfaceTexture(options, path);
-}
-
-uint32_t loadTexture(const char* path, uint32_t kind) {
-  if (kind != kindJpg && kind != kindPng) return 0;
+uint32_t loadTexture(const char* path) {
   TextureImage* image = loadSurfaceTexture(TextureOptions{}, path);
   if (!image) return 0;
   const uint32_t texture = image->texture;

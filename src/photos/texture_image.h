@@ -9,7 +9,6 @@
 #include "photos/texel_image.h"
 #include "photos/texture_options.h"
 #include "photos/textured_square.h"
-#include "sources/photo_kind.h"
 
 // One loaded picture. Owned by whoever asked for it; release with releaseTextureImage.
 struct TextureImage {
@@ -39,13 +38,9 @@ TextureImage* uploadTexels(const TexelImage& texels);
 // The picture file at `path` as a texture with its lists, or none when it cannot be read.
 TextureImage* loadSurfaceTexture(const TextureOptions& options, const char* path);
 
-// A photo of the given PhotoKind: bmp, jpg and png load (any content WIC reads), gif and tga give
-// none without touching the file.
-TextureImage* loadPhotoTexture(const TextureOptions& options, const char* path, uint32_t kind);
-
 // A scene picture at its full size: the texture name alone (its lists are released), or 0
-// when the file cannot be read or the kind is not kindJpg or kindPng.
-uint32_t loadTexture(const char* path, uint32_t kind);
+// when the file cannot be read.
+uint32_t loadTexture(const char* path);
 
 // Deletes the picture's lists and texture and frees the record; none is ignored.
 void releaseTextureImage(TextureImage* image);

@@ -20,7 +20,7 @@ void drawTexturedSquare(uint32_t texture, const TexturedSquare& square) {
 }
 
 SquarePicture::SquarePicture(const char* path, const TexturedSquare& square) {
-  texture = loadTexture(path, kindPng);
+  texture = loadTexture(path);
   if (texture == 0) return;
   list = glGenLists(1);
   if (list == 0) return;

@@ -11,7 +11,7 @@ bool isDotEntry(const char* name) {
 }
 
 void appendPhoto(PhotoList& list, const std::string& folder, const char* name) {
-  uint32_t kind = 0;
+  PhotoKind kind = kindBmp;
   if (photoKind(name, &kind)) list.append(folder, name, kind);
 }
 

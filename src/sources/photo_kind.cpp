@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-bool photoKind(const char* name, uint32_t* kind) {
+bool photoKind(const char* name, PhotoKind* kind) {
   static const char* const extensions[] = {"bmp", "jpg", "png", "gif", "tga"};
   const char* dot = std::strrchr(name, '.');
   if (!dot) return false;
@@ -15,7 +15,7 @@ bool photoKind(const char* name, uint32_t* kind) {
   }
   for (uint32_t k = 0; k < 5; ++k) {
     if (std::memcmp(lowered, extensions[k], 4) == 0) {
-      if (kind) *kind = k;
+      if (kind) *kind = static_cast<PhotoKind>(k);
       return true;
     }
   }

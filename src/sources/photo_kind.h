@@ -8,4 +8,4 @@ enum PhotoKind : uint32_t { kindBmp = 0, kindJpg = 1, kindPng = 2, kindGif = 3, 
 // True when `name` ends in one of the five photo extensions (the text after the last dot,
 // compared without regard to A-Z case); `kind` then receives its kind. A name without a dot,
 // and any other extension ("jpeg", "tif"), is no photo and leaves `kind` untouched.
-bool photoKind(const char* name, uint32_t* kind);
+bool photoKind(const char* name, PhotoKind* kind);

@@ -1,8 +1,22 @@
 #include "sources/photo_list.h"
 
+namespace {
+char folded(char c) {
+  if (c == '/') return '\\';
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool sameName(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (folded(a[i]) != folded(b[i])) return false;
+  return true;
+}
+}  // namespace
+
 PhotoList::PhotoList() { entries.reserve(120); }
 
-void PhotoList::append(const std::string& folder, const char* name, uint32_t kind) {
+void PhotoList::append(const std::string& folder, const char* name, PhotoKind kind) {
   auto entry = std::make_unique<PhotoEntry>();
   entry->folder = folder;
   entry->path.reserve(folder.size() + 1 + std::char_traits<char>::length(name));
@@ -18,4 +32,10 @@ void PhotoList::finishScan() {
   cursor = listBegin;
   fresh = true;
   lastStepForward = true;
+}
+
+std::ptrdiff_t PhotoList::find(const std::string& path) const {
+  for (std::size_t i = 0; i < entries.size(); ++i)
+    if (sameName(entries[i]->path, path)) return static_cast<std::ptrdiff_t>(i);
+  return -1;
 }

@@ -6,12 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "sources/photo_kind.h"
+
 // One photo file found by a scan; owned by its PhotoList.
 struct PhotoEntry {
   std::string folder;  // the folder the file was found in, spelled as the scan spelled it
   std::string path;    // folder, one backslash, name
   std::string name;    // the file name as the listing gave it
-  uint32_t kind = 0;   // PhotoKind of the extension
+  PhotoKind kind = kindBmp;  // the kind its extension names
 };
 
 class PhotoList {
@@ -20,10 +22,13 @@ public:
   PhotoList();
 
   // Adds a photo found in `folder`; the entry's path is folder + "\" + name.
-  void append(const std::string& folder, const char* name, uint32_t kind);
+  void append(const std::string& folder, const char* name, PhotoKind kind);
   // Puts the cursor on the first entry and sets both flags; called once the scan has ended.
   void finishScan();
   size_t size() const { return entries.size(); }
+  // The index of the entry whose path is `path`, compared as Windows compares names (A-Z case
+  // and "/" against "\" do not matter); -1 when no entry has it.
+  std::ptrdiff_t find(const std::string& path) const;
 
   // Entries live behind pointers so that growing the array moves no entry and pointers to
   // entries held by the show stay valid for the list's lifetime.

@@ -26,11 +26,18 @@ bool checkPath(char* path);
 void scanFolder(PhotoList& list, const char* folder, const ScanLimits& limits = {});
 void scanTree(PhotoList& list, const char* folder, const ScanLimits& limits = {});
 
+// A photo folder as the check left it: `path` is the normalised text (a photo's path gives its
+// folder) whether or not it can be scanned; `usable` says whether it can.
+struct CheckedFolder {
+  std::string path;
+  bool usable = false;
+};
+
 // Opening a photo folder in two halves, so that the scan can run on a thread of its own:
-// checkPhotoFolder on the main thread checks and normalises `folderPath` in place with
-// checkPath (e.g. the settings' photoDir) and reports an invalid path through `reporter`
-// (false); scanPhotoFolder then fills `list` (with sub-folders when `recursive`) and finishes it.
-bool checkPhotoFolder(char* folderPath, LoadingReporter& reporter);
+// checkPhotoFolder on the main thread checks a copy of `folder` with checkPath and reports an
+// unusable one through `reporter`; the caller's text is never touched. scanPhotoFolder then
+// fills `list` (with sub-folders when `recursive`) and finishes it.
+CheckedFolder checkPhotoFolder(const std::string& folder, LoadingReporter& reporter);
 void scanPhotoFolder(PhotoList& list, const std::string& folder, bool recursive, const ScanLimits& limits = {});
 
 // Shows the shell's folder browser owned by `owner`, starting at the desktop. On a chosen

@@ -25,6 +25,7 @@
 #include "glui/menu_panel.h"
 #include "glui/scene_point.h"
 #include "photos/fade_effect.h"
+#include "photos/photo_cache.h"
 #include "photos/photo_show.h"
 #include "photos/texture_image.h"
 #include "platform/window_registry.h"
@@ -60,7 +61,7 @@ protected:
     GetClientRect(app->handle, &client);
   }
   void TearDown() override {
-    if (ViewerApp::current) DestroyWindow(ViewerApp::current->handle);  // deletes the show
+    if (ViewerApp::runningApp) DestroyWindow(ViewerApp::runningApp->handle);  // deletes the show
     if (!photos.empty()) removeFolder(photos);
   }
   // A key press as the window gets it, held for two frames: the command must not repeat.
@@ -80,9 +81,8 @@ protected:
     photos = makePhotoFolder(count);
     for (const char* name : {"\\a.jpg", "\\b.png", "\\c.bmp"})
       if (unreadable) writeFile(photos + name, "not a picture at all");
-    lstrcpynA(photoDir, photos.c_str(), sizeof photoDir);
-    // cache level, texture size, flip time, effect, music, smoothing, names, folders, owner
-    const ShowParams params{8, 256, 1000000, 1111, false, false, false, photoDir, nullptr, app->handle, reporter};
+    // cache level, texture size, flip time, effect, music, smoothing, names, sub-folders, folders, owner
+    const ShowParams params{8, 256, 1000000, 1111, false, false, false, false, photos, "", "", app->handle, reporter};
     return *(show = app->photoShow = new PhotoShow(params));
   }
   // One slideshow step, as the clock running out makes it, and the frame after it.
@@ -94,12 +94,12 @@ protected:
   // The number in the name "photoNN" of the show's large photo; 0 for none.
   int current() const {
     int number = 0;
-    return show->current && show->current->name && std::sscanf(show->current->name, "photo%d", &number) == 1 ? number : 0;
+    const TextureImage* photo = show->largePhoto;
+    return photo && photo->name && std::sscanf(photo->name, "photo%d", &number) == 1 ? number : 0;
   }
   // A new open dialog on the app's logo and show; it deletes itself with its window.
-  OpenDialog* openDialog() { return new OpenDialog(&app->logoWheel, &app->photoShow); }
+  OpenDialog* openDialog() { return new OpenDialog(*app); }
 
-  char photoDir[256] = {};
   std::string photos;
   ViewerApp* app = nullptr;
   PhotoShow* show = nullptr;
@@ -119,7 +119,7 @@ TEST_F(AppTest, CtrlEnterTogglesBetweenTheConfiguredWindowAndFullScreenAndQuitti
     press(VK_RETURN, true);
   }
   DestroyWindow(app->handle);  // the window procedure deletes the application, which saves
-  EXPECT_TRUE(ViewerApp::current == nullptr && settings.windowX == 0);
+  EXPECT_TRUE(ViewerApp::runningApp == nullptr && settings.windowX == 0);
 }
 
 TEST_F(AppTest, TheIdleFrameShowsTheWheelAndItsTextOrTheHelpAndClearsToTheSettingsColourAtHeightZero) {
@@ -257,6 +257,33 @@ TEST_F(AppTest, FirstAndLastPhotoInFoldersSmallerAndLargerThanTheWindow) {
   }
 }
 
+// The one way a show starts: the record comes from the settings, the folder is stored as the
+// check spelled it, and the show opens on the photo named by its path however Windows would spell
+// it (a photo's own path as the folder too, as a command line gives it); a path the folder does
+// not hold, or none, opens on the first photo. The walk goes on from there.
+TEST_F(AppTest, OpenPhotosStartsAtTheNamedPhotoWithTheShowTheSettingsDescribe) {
+  photos = makePhotoFolder(13);
+  ASSERT_TRUE(CreateDirectoryA((photos + "\\sub").c_str(), nullptr) &&
+              CopyFileA((photos + "\\photo01.png").c_str(), (photos + "\\sub\\photo99.png").c_str(), TRUE));
+  settings.flipTime = 1234;  // the cache level stays 8
+  settings.photoNames = settings.recursive = true;
+  settings.effect = 1112;
+  const std::tuple<std::string, std::string, int> rows[] = {  // folder, start, first photo
+      {photos, photos + "/PHOTO12.png", 12}, {photos + "\\photo05.png", photos + "\\photo05.png", 5},
+      {photos + "\\", photos + "\\nothere.png", 1}};
+  for (const auto& [folder, start, first] : rows) {
+    SCOPED_TRACE(start);
+    EXPECT_TRUE(app->openPhotos(folder, start));
+    ASSERT_TRUE((show = app->photoShow) && !app->logoWheel && show->loaded() == 8u);
+    show->draw();
+    EXPECT_EQ(current(), first);
+    step();
+    EXPECT_TRUE(current() == first + 1 && std::string(settings.photoDir) == photos);
+  }
+  EXPECT_TRUE(show->showNames && show->effect.interval == 1234u && show->cache->photoList->size() == 14u &&
+              dynamic_cast<FadeEffect*>(show->effect.currentEffect.get()));
+}
+
 // Three photos: the fourth step shows the first, and the show stays on it. Thumbnail 3 beyond
 // two photos keeps the photo but counts as a change. No photos: every command is taken. The
 // film strip shows blank pictures beyond the photos. Paused, the pause button offers play.
@@ -313,7 +340,7 @@ TEST_F(AppTest, ACancelledScanStartsNoShow) {
     void waitStarted(uint32_t, std::atomic<bool>* cancel) override { if (cancel) cancel->store(true); }
   } cancelling;
   open(3, &cancelling).draw();
-  EXPECT_TRUE(show->cancelled() && !show->current && show->loaded() == 0);
+  EXPECT_TRUE(show->cancelled() && !show->largePhoto && show->loaded() == 0);
 }
 
 // The effect list opens on fade only for the fade code; the sub-folders box is saved the moment

@@ -13,7 +13,7 @@ TEST(MenuPanel, HoverFadesInAndSetsTheHandClicksFlashAndHiddenPanelsIgnoreTheMou
   GlTestContext gl(width, height);
   ASSERT_TRUE(gl.ready());
   MenuPanel menu(gl.window);
-  GlButton& exit = *menu.findButton(menu.commandNames[menuExit]);
+  GlButton& exit = *allButtons[menu.firstButton + menuExit];  // the buttons in command order
   GlBar& bar = *exit.bar;
   auto frames = [&](int count) {
     while (count-- > 0) menu.animate();
@@ -35,7 +35,7 @@ TEST(MenuPanel, HoverFadesInAndSetsTheHandClicksFlashAndHiddenPanelsIgnoreTheMou
 
   frames(30);
   EXPECT_TRUE(at(exit.alpha, exit.maxAlpha) && at(bar.alpha, bar.maxAlpha));
-  EXPECT_EQ(menu.click(p.x, p.y), menu.commandNames[menuExit]);
+  EXPECT_EQ(menu.click(p.x, p.y), menu.pickNames[menuExit]);
   frames(4);
   EXPECT_TRUE(exit.flashing);
   frames(1);

@@ -34,13 +34,13 @@ TEST(MusicBar, ButtonsCommandThePlayerAndShowItsState) {
                 {musicLouder, 0, false, false, 550, track},      {musicQuieter, 0, false, false, 500, track},
                 {musicPrevious, 0, false, false, 500, previous}, {musicNext, 0, false, false, 500, track}};
   for (const auto& c : clicks) {
-    EXPECT_TRUE(bar.click(bar.musicIds[c.role])) << c.role;
+    EXPECT_TRUE(bar.click(bar.pickNames[c.role])) << c.role;
     EXPECT_TRUE(bar.buttons[c.role]->imageIndex == c.imageIndex && player.muted == c.muted &&
                 player.paused == c.paused && player.volume == c.volume && player.currentTrack == c.track)
         << c.role;
   }
   EXPECT_STREQ(bar.buttons[musicPause]->tooltip->text, "Pause the music");  // back with its state
-  EXPECT_FALSE(bar.click(bar.musicIds[musicQuieter] + 1) || bar.click(-1));
+  EXPECT_FALSE(bar.click(bar.pickNames[musicQuieter] + 1) || bar.click(-1));
   bar.music.reset();  // lets go of the tones
   SetCurrentDirectoryA(previousFolder);
   removeFolder(music);

@@ -119,8 +119,8 @@ TEST(LoadingPipeline, AJumpDropsThePrefetchWithoutWaitingAndLandsOnTheRightPhoto
 
 TEST(PhotoScan, HandsOverTheFinishedListAndACancelledScanIsNotWaitedFor) {
   PhotoScan scan([](PhotoList& list, const std::atomic<bool>&) {
-    list.append("C:\\photos", "a.jpg", 1);
-    list.append("C:\\photos", "b.png", 2);
+    list.append("C:\\photos", "a.jpg", kindJpg);
+    list.append("C:\\photos", "b.png", kindPng);
   });
   std::unique_ptr<PhotoList> list = scan.take();
   EXPECT_TRUE(scan.finished());
@@ -130,7 +130,7 @@ TEST(PhotoScan, HandsOverTheFinishedListAndACancelledScanIsNotWaitedFor) {
 
   // A scan that only ends when cancelled: take() returns once the cancel has reached it.
   PhotoScan endless([](PhotoList& found, const std::atomic<bool>& cancel) {
-    while (!cancel.load()) found.append("C:\\photos", "x.jpg", 1);
+    while (!cancel.load()) found.append("C:\\photos", "x.jpg", kindJpg);
   });
   EXPECT_FALSE(endless.finished());
   endless.cancel();

@@ -15,12 +15,13 @@
 namespace {
 using Entries = std::vector<std::ptrdiff_t>;
 
-// A folder and its photo window, set up as the show sets up its cache, with itself as the
-// loader: it loads every entry except the failing ones, and its storage holds the entry numbers.
+// A folder and its photo window, opened on list entry `start` as the show's cache opens it,
+// with itself as the loader: it loads every entry except the failing ones, and its storage holds
+// the entry numbers.
 struct Folder : PhotoLoader {
-  Folder(int count, uint32_t cacheLevel, std::set<std::ptrdiff_t> failing = {})
+  Folder(int count, uint32_t cacheLevel, std::set<std::ptrdiff_t> failing = {}, std::ptrdiff_t start = 0)
       : failing(std::move(failing)), window((scanPhotos(list, count), list), *this, cacheLevel) {
-    window.fill(window.capacity, true);
+    window.openAt(start);
     window.countGroups();
   }
   bool loadEntry(std::ptrdiff_t entry) override {
@@ -130,50 +131,53 @@ TEST(PhotoWindow, LevelsFailuresAndNothingLoadable) {
   }
 }
 
-// Every folder size with the usual cache levels: three cycles forwards, twice as far backwards
-// and forwards again, each group and its film strip checked against the walk's own arithmetic.
+// Every folder size with the usual cache levels, opened on no particular photo (the first) and
+// on the last: three cycles forwards, twice as far backwards and forwards again, each group and
+// its film strip checked against the walk's own arithmetic.
 TEST(PhotoWindow, SweepForwardsAndBackwards) {
   for (uint32_t cacheLevel : {4u, 8u, 12u}) {
     for (int n = 1; n <= 20; ++n) {
-      SCOPED_TRACE("photos " + std::to_string(n) + ", cache level " + std::to_string(cacheLevel));
-      Folder folder(n, cacheLevel);
-      const bool whole = static_cast<uint32_t>(n) < cacheLevel;
-      ASSERT_EQ(folder.window.hasWrapMark, whole);
-      ASSERT_EQ(folder.window.wrapMark, whole ? n / 4 * 4 : 0);  // the start of the last, partial group
-      // Without a wrap mark, group g holds entries 4g .. 4g + 3 of the endless list; with one,
-      // the group starts at `start` and runs on from the list's start.
-      long g = 0;
-      std::ptrdiff_t start = 0;
-      auto expectGroup = [&](int step) {
-        Entries expected;
-        for (long k = 0; k < 4; ++k) expected.push_back(whole ? (start + k) % n : (((4 * g + k) % n) + n) % n);
-        ASSERT_EQ(folder.group(), expected) << "step " << step;
-        for (uint32_t k = 0; k < 4 && k < folder.window.loaded(); ++k) {
-          ASSERT_EQ(folder.entryOf(folder.window.previewAt(k, folder.showForward)), expected[k]);
-          // Reading backwards (the previous-photo key) stays inside a list shorter than a group.
-          ASSERT_TRUE(n >= 4 || folder.entryOf(folder.window.previewAt(k, false)) == expected[k]) << k;
-        }
-      };
-      expectGroup(0);
-      const int steps = 3 * ((n + 3) / 4) + 1;
-      int step = 0;
-      for (int direction : {1, -1, -1, 1})
-        for (int i = 0; i < steps; ++i) {
-          if (direction > 0) {
-            folder.nextGroup();
-            start = n < 4 || start + 4 >= n ? 0 : start + 4;
-          } else {
-            folder.prevGroup();
-            start = n < 4 ? 0 : start == 0 ? std::max(0, n - 4) : std::max<std::ptrdiff_t>(0, start - 4);
+      for (const std::ptrdiff_t opening : {std::ptrdiff_t{-1}, std::ptrdiff_t{n - 1}}) {
+        SCOPED_TRACE(testing::Message() << n << " photos, cache level " << cacheLevel << ", opened on " << opening);
+        Folder folder(n, cacheLevel, {}, opening);
+        const bool whole = static_cast<uint32_t>(n) < cacheLevel;
+        ASSERT_EQ(folder.window.hasWrapMark, whole);
+        ASSERT_EQ(folder.window.wrapMark, whole ? n / 4 * 4 : 0);  // the start of the last, partial group
+        // Without a wrap mark, group g holds entries 4g .. 4g + 3 of the endless list; with one,
+        // the group starts at `start` and runs on from the list's start.
+        long g = opening < 0 ? 0 : static_cast<long>(opening / 4);
+        std::ptrdiff_t start = 4 * g;
+        auto expectGroup = [&](int step) {
+          Entries expected;
+          for (long k = 0; k < 4; ++k) expected.push_back(whole ? (start + k) % n : (((4 * g + k) % n) + n) % n);
+          ASSERT_EQ(folder.group(), expected) << "step " << step;
+          for (uint32_t k = 0; k < 4 && k < folder.window.loaded(); ++k) {
+            ASSERT_EQ(folder.entryOf(folder.window.previewAt(k, folder.showForward)), expected[k]);
+            // Reading backwards (the previous-photo key) stays inside a list shorter than a group.
+            ASSERT_TRUE(n >= 4 || folder.entryOf(folder.window.previewAt(k, false)) == expected[k]) << k;
           }
-          if (n >= 4) g += direction;
-          expectGroup(++step);
-        }
-      // A list that fits is loaded once and never reloaded (nor prepared ahead); a longer one,
-      // even one just filling the window, keeps a full window.
-      EXPECT_EQ(folder.fills == 1 && folder.tried == range(0, n), whole);
-      EXPECT_EQ(folder.prefetchedFirst == -2, whole);
-      EXPECT_EQ(folder.storage.size(), whole ? static_cast<size_t>(n) : folder.window.capacity);
+        };
+        expectGroup(0);
+        const int steps = 3 * ((n + 3) / 4) + 1;
+        int step = 0;
+        for (int direction : {1, -1, -1, 1})
+          for (int i = 0; i < steps; ++i) {
+            if (direction > 0) {
+              folder.nextGroup();
+              start = n < 4 || start + 4 >= n ? 0 : start + 4;
+            } else {
+              folder.prevGroup();
+              start = n < 4 ? 0 : start == 0 ? std::max(0, n - 4) : std::max<std::ptrdiff_t>(0, start - 4);
+            }
+            if (n >= 4) g += direction;
+            expectGroup(++step);
+          }
+        // A list that fits is loaded once and never reloaded (nor prepared ahead); a longer one,
+        // even one just filling the window, keeps a full window.
+        EXPECT_EQ(folder.fills == 1 && folder.tried == range(0, n), whole);
+        EXPECT_EQ(folder.prefetchedFirst == -2, whole);
+        EXPECT_EQ(folder.storage.size(), whole ? static_cast<size_t>(n) : folder.window.capacity);
+      }
     }
   }
 }

@@ -22,11 +22,10 @@ TEST(PhotoFolders, RealFilesAndEmptyFoldersPassTheCheckAndABadPathIsReported) {
     const char* kept;  // the folder the path is left at
   } rows[] = {{"\\Empty", true, "\\Empty"}, {"\\a.jpg", true, ""}, {"\\Nowhere", false, "\\Nowhere"}};
   for (const auto& row : rows) {
-    char path[MAX_PATH + 2];
-    lstrcpynA(path, (root + row.asked).c_str(), MAX_PATH);
     LoadingReports reports;
-    EXPECT_EQ(checkPhotoFolder(path, reports), row.valid) << row.asked;
-    EXPECT_EQ(std::string(path), root + row.kept);
+    const CheckedFolder checked = checkPhotoFolder(root + row.asked, reports);
+    EXPECT_EQ(checked.usable, row.valid) << row.asked;
+    EXPECT_EQ(checked.path, root + row.kept);
     HWND box = FindWindowA("MsgBox Window", "Špatná cesta");
     ASSERT_EQ(box != nullptr, !row.valid) << row.asked;
     if (!box) continue;

@@ -1,5 +1,5 @@
 // Photo sources without a file system: which names are photos, how a folder path is checked
-// and normalised, and in which order a folder tree is scanned.
+// and normalised, in which order a folder tree is scanned, and finding a photo by its path.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -17,9 +17,9 @@ TEST(PhotoKind, AcceptsTheFiveExtensionsInAnyCaseAndNothingElse) {
       {"a.bmp", 0},  {"IMG_0001.JPG", 1}, {"x.Png", 2},  {"a.b.gif", 3}, {"t.TgA", 4},     {".jpg", 1},
       {"a.jpeg", -1}, {"a.tif", -1},      {"jpg", -1},   {"a.", -1},     {"a.jpg.txt", -1}, {"a.jp", -1}};
   for (const auto& [name, expected] : cases) {
-    uint32_t kind = 99;
+    PhotoKind kind = static_cast<PhotoKind>(99);
     EXPECT_EQ(photoKind(name, &kind), expected >= 0) << name;
-    EXPECT_EQ(kind, expected >= 0 ? static_cast<uint32_t>(expected) : 99u) << name;
+    EXPECT_EQ(static_cast<int>(kind), expected >= 0 ? expected : 99) << name;
   }
 }
 
@@ -80,7 +80,7 @@ TEST(Scan, TreeIsDepthFirstPreOrderAndFolderAloneSkipsSubFolders) {
                                                      "P\\sub\\c2.bmp", "P\\b.PNG", "P\\z.tga"}));
   EXPECT_EQ(tree.entries[2]->folder, "P\\sub\\deeper");
   EXPECT_EQ(tree.entries[2]->name, "d.bmp");
-  EXPECT_EQ(tree.entries[1]->kind, 3u);  // the GIF kind
+  EXPECT_EQ(tree.entries[1]->kind, kindGif);  // the GIF kind
 
   PhotoList alone;
   scanFolder(alone, "P", listing);
@@ -132,4 +132,16 @@ TEST(Scan, LinksAreNotFollowedDepthIsBoundedAndCancelStopsAtOnce) {
     EXPECT_EQ(list.entries.size(), cancelAfter == 7 ? 1u : 0u) << cancelAfter;
   }
 }
+
+// A start photo's path as a command line or a drop may spell it: A-Z case and "/" do not matter,
+// anything else does.
+TEST(PhotoList, FindsAnEntryByItsPathAsWindowsComparesNames) {
+  PhotoList list;
+  list.append("C:\\Photos", "a.jpg", kindJpg);
+  list.append("C:\\Photos\\Sub", "B.png", kindPng);
+  const std::pair<const char*, std::ptrdiff_t> rows[] = {{"c:/photos/A.JPG", 0}, {"C:\\PHOTOS\\sub/b.png", 1},
+                                                       {"C:\\Photos\\a.jp", -1}, {"C:\\Photos\\\\a.jpg", -1}};
+  for (const auto& [path, entry] : rows) EXPECT_EQ(list.find(path), entry) << path;
+}
+
 }  // namespace
