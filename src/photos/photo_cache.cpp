@@ -19,7 +19,7 @@ bool decodesAsPhoto(PhotoKind kind) { return kind == kindBmp || kind == kindJpg 
 PhotoCache::PhotoCache(const std::string& photoDir, uint32_t cacheLevel, uint32_t textureSize, bool smoothing,
                        LoadingReporter& reporter, bool recursive, const std::string& startAt)
     : photoList(std::make_shared<PhotoList>()),
-      options{textureSize, smoothing},
+      options{textureSize, smoothing, !currentDriverTakesAnySide()},
       window(*photoList, *this, cacheLevel),
       reporter(reporter),
       startAt(startAt) {
