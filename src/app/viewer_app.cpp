@@ -11,6 +11,7 @@
 #include "glui/scene_colour.h"
 #include "photos/photo_show.h"
 #include "platform/display_scale.h"
+#include "sources/photo_sources.h"
 #include "structure/settings_file.h"
 
 ViewerApp* ViewerApp::runningApp = nullptr;
@@ -33,6 +34,7 @@ ViewerApp::ViewerApp() {
   popupTexts = openLanguage({"PopUpMenu"});
   effectTexts = openLanguage({"Effects"});
   updateThread = startUpdateCheck();
+  installedPhotoExtensions();  // asks the picture decoders once, before any folder is scanned
   createMainWindow();
   createGlContext();
   SetTimer(handle, 0, 1, nullptr);
