@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-
 #include "app/help_picture.h"
 #include "app/viewer_app.h"
 #include "dialogs/about_dialog.h"
@@ -11,14 +10,10 @@
 #include "dialogs/photo_list_window.h"
 #include "glui/gl_panel.h"
 #include "photos/photo_show.h"
-#include "platform/path_text.h"
+#include "platform/documents.h"
 #include "structure/settings.h"
 
 namespace {
-void shellOpen(const char* address) {
-  ShellExecuteW(mainWindow, L"open", wideText(address).c_str(), nullptr, nullptr, SW_SHOW);
-}
-
 void toggleMenu(ViewerApp& app) {
   app.menuShown = !app.menuShown;
   if (app.menuPanel) panelsHidden = !panelsHidden;
@@ -40,10 +35,6 @@ void selectEffect(ViewerApp& app, int identifier) {
   if (app.photoShow) app.photoShow->effect.select(identifier);
 }
 }  // namespace
-
-void (*openDocument)(const char* address) = shellOpen;
-
-std::string helpPageAddress() { return "file:///" + currentFolder() + "/help/help_cz.html"; }
 
 void runAppCommand(ViewerApp& app, int command) {
   PhotoShow* show = app.photoShow;

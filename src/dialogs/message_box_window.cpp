@@ -8,7 +8,6 @@
 #include "dialogs/dialog_look.h"
 #include "dialogs/gdi_objects.h"
 #include "structure/language.h"
-#include "structure/settings.h"
 
 namespace {
 constexpr int boxWidth = 300;
@@ -16,13 +15,12 @@ constexpr int boxHeight = 190;
 constexpr int messageWidth = boxWidth - 15;
 constexpr int messageHeight = boxHeight - 146;  // three lines; a longer message grows the box
 
-// Height of `message` wrapped to `width` pixels in the dialog font, as the static control
-// breaks it.
-int wrappedHeight(const std::wstring& message, int width) {
+// Height of `message` wrapped to `width` pixels in `font`, as the static control breaks it.
+int wrappedHeight(const std::wstring& message, int width, HFONT font) {
   HDC screen = GetDC(nullptr);
   RECT area = {0, 0, width, 0};
   {
-    GdiSelection font(screen, settings.dialogFont);
+    GdiSelection selectFont(screen, font);
     DrawTextW(screen, message.c_str(), -1, &area, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
   }
   ReleaseDC(nullptr, screen);
@@ -43,7 +41,7 @@ MessageBoxWindow::MessageBoxWindow(HWND ownerWindow, const char* caption, const 
       buttons(buttonCount),
       texts(openLanguage({"Windows", "Msg"})) {
   FrameLook look;
-  const int needed = message.empty() ? 0 : wrappedHeight(message, messageWidth);
+  const int needed = message.empty() ? 0 : wrappedHeight(message, messageWidth, windowLook.font);
   look.width = boxWidth;
   look.height = std::min(boxHeight + std::max(0, needed - messageHeight), GetSystemMetrics(SM_CYSCREEN));
   look.iconIndex = 1;
@@ -55,7 +53,7 @@ MessageBoxWindow::MessageBoxWindow(HWND ownerWindow, const char* caption, const 
   messageControl = CreateWindowExW(0, L"STATIC", message.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFT,
                                    5, 76, width - 15, height - 146, handle,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)), instance, nullptr);
-  setDialogFont(messageControl);
+  setDialogFont(messageControl, windowLook.font);
   if (buttons == yesNoButtons) {
     firstButton = addButton(texts->text("yes").c_str(), 0, leftButtonX(), buttonY());
     secondButton = addButton(texts->text("no").c_str(), 1, rightButtonX(), buttonY());

@@ -4,12 +4,12 @@
 #include "platform/path_text.h"
 #include "platform/window_base.h"
 
-HWND createPathField(HWND parent, HINSTANCE instance, const char* path, DWORD style, DWORD extendedStyle, int x,
-                     int y, int width, int height) {
+HWND createPathField(HWND parent, HINSTANCE instance, HFONT font, const char* path, DWORD style, DWORD extendedStyle,
+                     int x, int y, int width, int height) {
   if (!parent) return nullptr;
   HWND field = CreateWindowExW(extendedStyle, L"EDIT", wideText(path ? path : "").c_str(), style, x, y, width,
                                height, parent, nullptr, instance, nullptr);
-  setDialogFont(field);
+  setDialogFont(field, font);
   return field;
 }
 

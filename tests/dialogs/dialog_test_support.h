@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/documents.h"
 #include "app/app_commands.h"
 #include "platform/path_text.h"
 #include "platform/process_window.h"
