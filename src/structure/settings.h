@@ -17,6 +17,9 @@ struct Settings {
   int32_t windowY = 0;
   char photoDir[256] = "";
   char language[12] = "en";
+  bool showInfo = false;  // the photo info line under the film strip
+  bool shuffle = false;   // shows walk their folder in a random order
+  char lastPhoto[256] = "";  // the photo shown at the last shut-down, relative to photoDir
   // Scene
   bool photoNames = false;
   int32_t flipTime = 400;

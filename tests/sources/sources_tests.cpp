@@ -1,15 +1,21 @@
 // Photo sources without a file system: which names are photos, how a folder path is checked
-// and normalised, in which order a folder tree is scanned, and finding a photo by its path.
+// and normalised, in which order a folder tree is scanned, finding a photo by its path, what a
+// path from the command line or a drop opens, the random order and where a show resumes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <tuple>
 #include <string>
 #include <vector>
 
 #include "fake_listing.h"
 #include "sources/check_path.h"
 #include "sources/photo_kind.h"
+#include "sources/open_request.h"
 #include "sources/photo_list.h"
+#include "sources/photo_order.h"
+#include "sources/resume_point.h"
 
 namespace {
 TEST(PhotoKind, AcceptsTheFiveExtensionsInAnyCaseAndNothingElse) {
@@ -142,6 +148,78 @@ TEST(PhotoList, FindsAnEntryByItsPathAsWindowsComparesNames) {
   const std::pair<const char*, std::ptrdiff_t> rows[] = {{"c:/photos/A.JPG", 0}, {"C:\\PHOTOS\\sub/b.png", 1},
                                                        {"C:\\Photos\\a.jp", -1}, {"C:\\Photos\\\\a.jpg", -1}};
   for (const auto& [path, entry] : rows) EXPECT_EQ(list.find(path), entry) << path;
+}
+
+// Arguments as the platform splits a command line (CommandLineToArgvW), then what they open.
+TEST(OpenRequest, ArgumentsGiveOnePathAndAFileStartsItsFolderAtItself) {
+  const std::string unicodeFolder = "C:\\\xc5\xa0kola", unicodePhoto = unicodeFolder + "\\\xe6\x9d\xb1.jpg";
+  const std::tuple<std::vector<std::string>, std::string, std::string> rows[] = {  // arguments, folder, start
+      {{}, "", ""},
+      {{"C:\\Photos"}, "C:\\Photos", ""},
+      {{"C:\\My", "Photos"}, "C:\\My Photos", ""},   // unquoted, cut at the blank
+      {{"C:\\Photos\\\\"}, "C:\\Photos\\\\", ""},      // trailing backslashes are the check's
+      {{"C:\\Photos\""}, "C:\\Photos", ""},          // "C:\Photos\" read as an escaped quote
+      {{"\"C:\\Photos\\a.jpg\" "}, "C:\\Photos", "C:\\Photos\\a.jpg"},
+      {{"C:/Photos/a.jpg"}, "C:/Photos", "C:/Photos/a.jpg"},
+      {{"b.jpg"}, ".", "b.jpg"},                     // a photo in the current folder
+      {{unicodePhoto}, unicodeFolder, unicodePhoto},
+      {{"C:\\Photos\\missing.jpg"}, "C:\\Photos\\missing.jpg", ""},  // invalid: the check refuses it
+      {{"  ", ""}, "", ""}};
+  for (const auto& [arguments, folder, start] : rows) {
+    FakeProbe probe;
+    probe.files.insert({unicodePhoto, "C:/Photos/a.jpg"});
+    const OpenRequest request = openRequestFor(pathFromArguments(arguments), probe);
+    EXPECT_TRUE(request.folder == folder && request.startAt == start) << folder << " | " << request.folder;
+  }
+}
+
+TEST(PhotoOrder, ShuffleTakesEveryPhotoOnceFromTheSeedWithTheStartFirst) {
+  auto listOf = [](int count) {
+    PhotoList list;
+    for (int i = 0; i < count; ++i) list.append("C:\\P", (std::to_string(i) + ".jpg").c_str(), kindJpg);
+    return list;
+  };
+  const std::vector<std::string> scanned = pathsOf(listOf(40));
+  for (const std::string& first : {std::string(), std::string("c:/p/17.JPG"), std::string("C:\\P\\gone.jpg")}) {
+    PhotoList a = listOf(40), b = listOf(40), c = listOf(40);
+    shuffleList(a, first, 7);
+    shuffleList(b, first, 7);
+    shuffleList(c, first, 8);
+    std::vector<std::string> sorted = pathsOf(a);
+    std::sort(sorted.begin(), sorted.end());
+    std::vector<std::string> expected = scanned;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(sorted, expected) << first;
+    EXPECT_TRUE(pathsOf(a) == pathsOf(b) && pathsOf(a) != pathsOf(c) && pathsOf(a) != scanned) << first;
+    EXPECT_EQ(a.entries[0]->name == "17.jpg", first == "c:/p/17.JPG") << first;
+    EXPECT_TRUE(a.cursor == 0 && a.listEnd == 40);
+  }
+  for (int count : {0, 1}) {
+    PhotoList list = listOf(count);
+    shuffleList(list, "C:\\P\\0.jpg", 3);
+    EXPECT_EQ(pathsOf(list), pathsOf(listOf(count)));
+  }
+}
+
+TEST(ResumePoint, StoredBelowTheFolderAndTakenOnlyForThatFolder) {
+  const std::tuple<std::string, std::string, std::string> inside[] = {  // folder, photo, relative
+      {"C:\\Photos", "C:\\Photos\\a.jpg", "a.jpg"}, {"C:\\Photos\\", "c:/photos/2023\\deep\\b.jpg", "2023\\deep\\b.jpg"},
+      {"C:\\", "C:\\x.jpg", "x.jpg"}, {"C:\\Photos", "C:\\Photos2\\a.jpg", ""}, {"C:\\Photos", "C:\\Photos", ""},
+      {"", "C:\\a.jpg", ""}};
+  for (const auto& [folder, photo, relative] : inside) EXPECT_EQ(pathInside(folder, photo), relative) << photo;
+  const std::tuple<std::string, std::string, std::string, std::string> rows[] = {  // stored, relative, opened, start
+      {"C:\\Photos", "2023\\b.jpg", "c:/PHOTOS/", "C:\\Photos\\2023\\b.jpg"},
+      {"C:\\Photos", "a.jpg", "C:\\Other", ""},              // another folder starts at its first
+      {"C:\\Photos", "", "C:\\Photos", ""}, {"", "a.jpg", "", ""},
+      {"C:\\Photos", "..\\secret.jpg", "C:\\Photos", ""}, {"C:\\Photos", "a\\..\\..\\b.jpg", "C:\\Photos", ""},
+      {"C:\\Photos", "D:\\b.jpg", "C:\\Photos", ""}, {"C:\\Photos", "\\b.jpg", "C:\\Photos", ""},
+      {"C:\\Photos", "..b.jpg", "C:\\Photos", "C:\\Photos\\..b.jpg"}};
+  for (const auto& [stored, relative, opened, start] : rows) EXPECT_EQ(resumePath(stored, relative, opened), start) << relative;
+  // A photo gone or renamed since: the scan does not find the path, and the show starts at its first.
+  PhotoList list;
+  list.append("C:\\Photos\\2023", "b.jpg", kindJpg);
+  EXPECT_EQ(list.find(resumePath("C:\\Photos", "2023\\renamed.jpg", "C:\\Photos")), -1);
+  EXPECT_EQ(list.find(resumePath("C:\\Photos", pathInside("C:\\Photos", list.entries[0]->path), "C:\\Photos")), 0);
 }
 
 }  // namespace

@@ -40,7 +40,8 @@ TEST(SettingsFile, ValuesAreConvertedHandEditingIsTidiedUpAndWhatOvixDoesNotKnow
   for (const char* part : {"[Mine]\r\n\ta=1;\r\n[/Mine]\r\n[Configuration]\r\n\t[Sound]\r\n\t\tmusic=true;\r\n",
                            "\t[/Sound]\r\n\t[Program]\r\n\t\tfull_screen=TRUE;\r\n",
                            "\t\tphoto_dir=\"C:\\\\My Photos\";\r\n\t\t[Deep]\r\n\t\t\tk=v;\r\n\t\t[/Deep]\r\n"
-                           "\t\tlast_position=true;\r\n\t\tbg_green=0;\r\n\t\tbg_blue=0;\r\n\t\ty=0;\r\n\t[/Program]",
+                           "\t\tlast_position=true;\r\n\t\tbg_green=0;\r\n\t\tbg_blue=0;\r\n\t\ty=0;\r\n\t\tshow_info=false;\r\n"
+                           "\t\tshuffle=false;\r\n\t\tlast_photo=;\r\n\t[/Program]",
                            "\t[Extra]\r\n\t\te=2;\r\n\t[/Extra]\r\n\t[Scene]\r\n\t\tflip_time=400;\r\n", "[/Configuration]\r\ntop=3;"})
     EXPECT_TRUE(contains(written, part)) << part;
   EXPECT_FALSE(contains(written, "#"));
