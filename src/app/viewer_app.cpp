@@ -32,6 +32,7 @@ ViewerApp::ViewerApp() {
   effectTexts = openLanguage({"Effects"});
   updateThread = startUpdateCheck();
   createMainWindow();
+  DragAcceptFiles(handle, TRUE);
   createGlContext();
   SetTimer(handle, 0, 1, nullptr);
   initGlState();
@@ -113,6 +114,7 @@ ViewerApp::~ViewerApp() {
     delete helpPicture;
     helpPicture = nullptr;
   }
+  rememberShownPhoto();
   // The show's panel was built after the menu panel, so it goes first.
   delete photoShow;
   photoShow = nullptr;

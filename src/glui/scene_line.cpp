@@ -37,7 +37,8 @@ void SceneLine::draw() {
   const float shade = lightBackground ? 0.15f : 0.85f;
   glColor3f(shade, shade, shade);
   // The font's 12-pixel cell sits on the raster position, so its middle is 4 pixels above.
-  glRasterPos2i(std::max(0, static_cast<int>(client.right - width) / 2), client.bottom / 2 - 4);  // inside, or not drawn
+  glRasterPos2i(std::max(0, static_cast<int>(client.right - width) / 2),  // inside, or not drawn
+                std::max(0, static_cast<int>(static_cast<float>(client.bottom) * height) - 4));
   font->print("%s", text.c_str());
 
   glMatrixMode(GL_PROJECTION);

@@ -207,8 +207,8 @@ bool widePath(const char* path, wchar_t* wide, int capacity) {
   return MultiByteToWideChar(CP_ACP, 0, path, -1, wide, capacity) > 0;
 }
 
-// The header of the file at `path`, read from its first bytes; a file that cannot be read
-// gives the empty header (and WIC then reports it).
+}  // namespace
+
 PictureHeader readFileHeader(const char* path) {
   PictureHeader header;
   HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -220,7 +220,6 @@ PictureHeader readFileHeader(const char* path) {
   CloseHandle(file);
   return header;
 }
-}  // namespace
 
 ImageSurface* loadImage(const char* path, uint32_t maxSize) {
   if (!path || !*path) return nullptr;

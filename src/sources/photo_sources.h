@@ -7,6 +7,7 @@
 
 #include "sources/folder_scan.h"
 #include "sources/loading_reporter.h"
+#include "sources/open_request.h"
 #include "sources/photo_list.h"
 
 // Directory listing through FindFirstFileA / FindNextFileA of "<folder>\*.*". Symbolic links
@@ -25,6 +26,9 @@ bool checkPath(char* path);
 // The scans of sources/folder_scan.h over Win32FolderListing.
 void scanFolder(PhotoList& list, const char* folder, const ScanLimits& limits = {});
 void scanTree(PhotoList& list, const char* folder, const ScanLimits& limits = {});
+
+// openRequestFor (sources/open_request.h) against the real file system.
+OpenRequest openRequestFor(const std::string& path);
 
 // A photo folder as the check left it: `path` is the normalised text (a photo's path gives its
 // folder) whether or not it can be scanned; `usable` says whether it can.

@@ -40,6 +40,11 @@ void Win32FolderListing::list(const std::string& folder,
   FindClose(search);
 }
 
+OpenRequest openRequestFor(const std::string& path) {
+  Win32PathProbe probe;
+  return openRequestFor(path, probe);
+}
+
 bool checkPath(char* path) {
   Win32PathProbe probe;
   return checkPathWith(path, probe);
