@@ -68,7 +68,7 @@ void PhotoShow::drawInfoLine() {
   // Made again only when the photo changes: the header is read from the file.
   if (!infoLine || infoEntry != entry) {
     infoLine = std::make_unique<SceneLine>(ownerWindow, infoText(*cache->photoList, entry));
-    infoLine->height = 0.035f;  // below the film strip, whose lower edge stands at about 8 %
+    infoLine->height = 0.03f;  // below the film strip, whose lower edge stands at about 6 %
     infoEntry = entry;
   }
   infoLine->draw();

@@ -8,9 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <cstdio>
 #include <thread>
 #include <tuple>
@@ -23,6 +25,7 @@
 #include "dialogs/open_dialog.h"
 #include "e2e/show_driver.h"
 #include "glui/menu_panel.h"
+#include "glui/scene_line.h"
 #include "glui/scene_point.h"
 #include "photos/fade_effect.h"
 #include "photos/photo_cache.h"
@@ -97,6 +100,23 @@ protected:
     const TextureImage* photo = show->largePhoto;
     return photo && photo->name && std::sscanf(photo->name, "photo%d", &number) == 1 ? number : 0;
   }
+  // `paths` dropped on the main window, as the shell hands them over.
+  void drop(const std::vector<std::string>& paths) {
+    std::wstring names;
+    for (const std::string& path : paths) {
+      wchar_t wide[MAX_PATH] = {};
+      MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
+      names.append(wide).append(1, L'\0');
+    }
+    const size_t bytes = (names.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + bytes);
+    auto* files = static_cast<DROPFILES*>(GlobalLock(memory));
+    files->pFiles = sizeof(DROPFILES);
+    files->fWide = TRUE;
+    std::memcpy(files + 1, names.c_str(), bytes);
+    GlobalUnlock(memory);
+    SendMessageA(app->handle, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);  // Ovix frees it
+  }
   // A new open dialog on the app's logo and show; it deletes itself with its window.
   OpenDialog* openDialog() { return new OpenDialog(*app); }
 
@@ -107,16 +127,18 @@ protected:
 };
 }  // namespace
 
-TEST_F(AppTest, CtrlEnterTogglesBetweenTheConfiguredWindowAndFullScreenAndQuittingSavesTheCorner) {
-  for (int toggles = 0; toggles < 3; ++toggles) {
-    const bool fullScreen = toggles == 1;
+TEST_F(AppTest, CtrlEnterTogglesBetweenTheConfiguredWindowAndFullScreenEscLeavesItAndQuittingSavesTheCorner) {
+  const std::pair<int, bool> presses[] = {  // key, full screen then; Esc in a window does nothing
+      {0, false}, {VK_ESCAPE, false}, {VK_RETURN, true}, {VK_ESCAPE, false}, {VK_RETURN, true}, {VK_RETURN, false},
+      {VK_RETURN, true}};
+  for (const auto& [key, fullScreen] : presses) {
+    if (key) press(key, key == VK_RETURN);
     RECT place, expected = fullScreen ? RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}
                                       : RECT{40, 30, 40 + 450, 30 + 370};
     GetWindowRect(app->handle, &place);
-    EXPECT_TRUE(EqualRect(&place, &expected) && app->fullScreen == fullScreen) << toggles;
+    EXPECT_TRUE(EqualRect(&place, &expected) && app->fullScreen == fullScreen) << key;
     EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(app->handle, GWL_STYLE)) & (WS_POPUP | WS_CAPTION),
               fullScreen ? WS_POPUP | WS_BORDER : WS_CAPTION);
-    press(VK_RETURN, true);
   }
   DestroyWindow(app->handle);  // the window procedure deletes the application, which saves
   EXPECT_TRUE(ViewerApp::runningApp == nullptr && settings.windowX == 0);
@@ -163,7 +185,9 @@ TEST_F(AppTest, WithoutAShowThePhotoItemsAreGreyAndTheKeysTurnTheMenusChecksOpen
     if (turned) {
       press(VK_RETURN, true);
       press('M', true);
+      press('I');
       runAppCommand(*app, commandKeys);
+      runAppCommand(*app, commandShuffle);
     }
     HMENU menu = app->buildContextMenu();
     auto has = [&](int id, UINT flag) { return (GetMenuState(menu, id, MF_BYCOMMAND) & flag) != 0; };
@@ -171,10 +195,13 @@ TEST_F(AppTest, WithoutAShowThePhotoItemsAreGreyAndTheKeysTurnTheMenusChecksOpen
     EXPECT_TRUE(has(commandPlainEffect, MF_GRAYED) && has(commandFadeEffect, MF_GRAYED));
     EXPECT_FALSE(has(commandOpen, MF_GRAYED) || has(commandExit, MF_GRAYED));
     EXPECT_TRUE(has(commandFullScreen, MF_CHECKED) == turned && has(commandMenu, MF_CHECKED) != turned &&
-                has(commandKeys, MF_CHECKED) == turned && panelsHidden == turned);
+                has(commandKeys, MF_CHECKED) == turned && panelsHidden == turned &&
+                has(commandInfo, MF_CHECKED) == turned && has(commandShuffle, MF_CHECKED) == turned);
     char label[64] = {};
     GetMenuStringA(menu, commandPlayPause, label, sizeof label, MF_BYCOMMAND);
     EXPECT_STREQ(label, "Play / pause\tSpace");
+    GetMenuStringA(menu, commandInfo, label, sizeof label, MF_BYCOMMAND);
+    EXPECT_STREQ(label, "Photo info\tI");
     DestroyMenu(menu);
   }
   press(VK_F1);
@@ -333,6 +360,63 @@ TEST_F(AppTest, AShowWithNothingToShowSaysSoInTheMiddleOfTheScene) {
     // A line of words, not a dot, centred in the window.
     EXPECT_TRUE(right - left > 60 && std::abs(left + right - 200) < 8) << left << "-" << right;
   }
+}
+
+// A dropped photo (of several, the first) starts its folder's show at itself; I puts the line
+// about it under the film strip and takes it away. A dropped path that names nothing leaves
+// the idle scene and the stored folder.
+TEST_F(AppTest, ADropStartsTheShowAtTheDroppedPhotoAndIShowsItsLineUnderTheFilmStrip) {
+  photos = makePhotoFolder(5);
+  drop({photos + "\\photo03.png", photos + "\\photo01.png"});
+  ASSERT_TRUE((show = app->photoShow) && show->loaded() == 5u);
+  show->draw();
+  EXPECT_TRUE(current() == 3 && std::string(settings.photoDir) == photos);
+  for (bool shown : {true, false}) {
+    press('I');
+    app->drawFrame();
+    EXPECT_EQ(brighter(100, 0, 0, client.right, client.bottom * 4 / 100) > 20, shown);
+    EXPECT_EQ(settings.showInfo, shown);
+  }
+  ASSERT_TRUE(show->infoLine);
+  EXPECT_EQ(show->infoLine->text.substr(0, 35), "3 / 5     photo03.png     320 x 240") << show->infoLine->text;
+  drop({photos + "\\nothing here"});
+  EXPECT_TRUE(!app->photoShow && app->logoWheel && std::string(settings.photoDir) == photos);
+  for (HWND box : threadWindows("MsgBox Window")) DestroyWindow(box);
+}
+
+// Random order on: the show starts again at the photo it showed, first in an order that is not
+// the scan's; off: the scan's order at that photo. Reopening the folder goes on at the photo the
+// show stood on, and so does the next start after shut-down; another folder starts at its first.
+TEST_F(AppTest, RandomOrderReopensAtTheShownPhotoAndReopeningGoesOnWhereTheShowStopped) {
+  photos = makePhotoFolder(13);
+  // The folder opened at `start` ("": where the folder's last show stopped), loaded and drawn.
+  auto open = [&](const std::string& folder, const std::string& start) {
+    if (!folder.empty()) EXPECT_TRUE(app->openPhotos(folder, start));
+    (show = app->photoShow)->loaded();
+    show->draw();
+  };
+  open(photos, photos + "\\photo06.png");
+  for (bool shuffled : {true, false}) {
+    runAppCommand(*app, commandShuffle);
+    open("", "");
+    std::string order;
+    for (const auto& entry : show->cache->photoList->entries) order += entry->name.substr(5, 2);
+    EXPECT_TRUE(current() == 6 && settings.shuffle == shuffled) << shuffled;
+    EXPECT_EQ(order == "06010203040507080910111213", false) << order;
+    EXPECT_EQ(order == "01020304050607080910111213", !shuffled) << order;
+  }
+  step();
+  open(photos, "");
+  EXPECT_EQ(current(), 7);
+  DestroyWindow(app->handle);
+  EXPECT_STREQ(settings.lastPhoto, "photo07.png");
+  app = new ViewerApp();
+  open(photos, "");
+  EXPECT_EQ(current(), 7);
+  const std::string other = makePhotoFolder(3);
+  open(other, "");
+  EXPECT_TRUE(current() == 1 && settings.lastPhoto[0] == '\0');
+  removeFolder(other);
 }
 
 TEST_F(AppTest, ACancelledScanStartsNoShow) {
