@@ -49,7 +49,7 @@ int main() {
       return 1;
     }
     Structure root;
-    root.setType(3);
+    root.setType(Structure::standardType);
     auto start = std::chrono::steady_clock::now();
     bool loaded = root.load("benchmark.conf");
     double load = seconds(start);

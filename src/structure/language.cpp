@@ -2,6 +2,7 @@
 
 #include "structure/settings.h"
 #include "structure/structure.h"
+#include "structure/structure_reader.h"
 #include "structure/structure_storage.h"
 
 Language::Language() = default;
@@ -60,8 +61,9 @@ bool isLanguageName(const char* name) {
 std::unique_ptr<Language> openLanguage(std::initializer_list<const char*> sectionPath) {
   auto language = std::make_unique<Language>();
   language->tree = std::make_unique<Structure>();
-  language->tree->setType(3);
-  if (!loadLanguageFile(*language->tree)) language->tree->read(builtInTexts, sizeof builtInTexts - 1, 1);
+  language->tree->setType(Structure::standardType);
+  if (!loadLanguageFile(*language->tree))
+    StructureReader(*language->tree).read(builtInTexts, sizeof builtInTexts - 1);
   Structure* section = language->tree.get();
   for (const char* name : sectionPath) {
     section = section->findChild(name, 0);

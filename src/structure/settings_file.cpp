@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 
+#include "structure/path_encoding.h"
 #include "structure/structure.h"
 #include "structure/structure_storage.h"
 
@@ -15,7 +17,8 @@ const char backupPath[] = "./config.conf.bak";
 enum Section { program, scene, graphics, sound, effects, sectionCount };
 const char* const sectionNames[sectionCount] = {"Program", "Scene", "Graphics", "Sound", "Effects"};
 
-enum Kind { boolean, integer, unsignedInteger, byte, text };
+// A path is a text that config.conf may hold in UTF-8 or in code page 1250 (path_encoding.h).
+enum Kind { boolean, integer, unsignedInteger, byte, text, path };
 
 bool isPowerOfTwo(int32_t value) { return value > 0 && (value & (value - 1)) == 0; }
 int32_t clamped(int32_t value, int32_t low, int32_t high) { return std::min(std::max(value, low), high); }
@@ -41,7 +44,7 @@ struct Entry {
   void* field;
   int32_t (*repair)(int32_t) = nullptr;  // for numbers: the value kept for what was read
   bool position = false;  // read and written only while the position is remembered
-  size_t textSize = 0;    // for texts: the field's size, terminating zero included
+  size_t textSize = 0;    // for texts and paths: the field's size, terminating zero included
 };
 
 const Entry entries[] = {
@@ -54,7 +57,7 @@ const Entry entries[] = {
     {program, "bg_blue", unsignedInteger, "0", &settings.bgBlue, colourChannel},
     {program, "x", integer, "0", &settings.windowX, nullptr, true},
     {program, "y", integer, "0", &settings.windowY, nullptr, true},
-    {program, "photo_dir", text, "", settings.photoDir, nullptr, false, sizeof settings.photoDir},
+    {program, "photo_dir", path, "", settings.photoDir, nullptr, false, sizeof settings.photoDir},
     {program, "language", text, "en", settings.language, nullptr, false, sizeof settings.language},
     {program, "show_info", boolean, "false", &settings.showInfo},
     {program, "shuffle", boolean, "false", &settings.shuffle},
@@ -66,10 +69,19 @@ const Entry entries[] = {
     {graphics, "cache_level", integer, "8", &settings.cacheLevel, photosKept},
     {graphics, "texture_size", integer, "0", &settings.textureSize, textureSide},
     {graphics, "smoothing", boolean, "true", &settings.smoothing},
-    {sound, "music_dir", text, "", settings.musicDir, nullptr, false, sizeof settings.musicDir},
+    {sound, "music_dir", path, "", settings.musicDir, nullptr, false, sizeof settings.musicDir},
     {sound, "music", boolean, "false", &settings.music},
     {effects, "effect", integer, "1111", &settings.effect},
 };
+
+// The bytes the settings hold for a path value. The settings still carry paths in code page
+// 1250, for the ANSI calls that open them: a UTF-8 value (a hand-edited file, or one written
+// where paths are UTF-8) is taken in code page 1250 when that can hold it; any other value is
+// kept byte for byte, which also writes it back unchanged.
+std::string settingsPath(const char* value) {
+  std::optional<std::string> bytes = codePage1250FromUtf8(pathFromConfigValue(value));
+  return bytes ? *bytes : std::string(value);
+}
 
 // Fills the entry's field from its key; true when the number read had to be repaired.
 bool fillField(const Entry& entry, const Structure& key) {
@@ -82,6 +94,7 @@ bool fillField(const Entry& entry, const Structure& key) {
     case unsignedInteger: *static_cast<uint32_t*>(entry.field) = static_cast<uint32_t>(kept); break;
     case byte: *static_cast<uint8_t*>(entry.field) = static_cast<uint8_t>(kept); break;
     case text: snprintf(static_cast<char*>(entry.field), entry.textSize, "%s", value); break;  // cut at the limit
+    case path: snprintf(static_cast<char*>(entry.field), entry.textSize, "%s", settingsPath(value).c_str()); break;
   }
   return kept != number;
 }
@@ -92,7 +105,8 @@ std::string fieldText(const Entry& entry) {
     case integer: return std::to_string(*static_cast<const int32_t*>(entry.field));
     case unsignedInteger: return std::to_string(*static_cast<const uint32_t*>(entry.field));
     case byte: return std::to_string(*static_cast<const uint8_t*>(entry.field));
-    case text: break;
+    case text:
+    case path: break;
   }
   return static_cast<const char*>(entry.field);
 }
@@ -114,7 +128,7 @@ void keepUnreadableConfig() {
 // parse is kept as config.conf.bak first: rewriting it from what was read would lose
 // everything after the error.
 void loadConfig(Structure& root) {
-  root.setType(3);
+  root.setType(Structure::standardType);
   if (!root.load(configPath)) keepUnreadableConfig();
 }
 

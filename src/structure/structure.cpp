@@ -5,14 +5,6 @@
 
 #include "structure/read_budget.h"
 
-std::unique_ptr<char[]> duplicateText(const char* text) {
-  if (!text) return nullptr;
-  size_t length = strlen(text);
-  std::unique_ptr<char[]> copy(new char[length + 1]);
-  memcpy(copy.get(), text, length + 1);
-  return copy;
-}
-
 int32_t decimalValue(const char* text) {
   if (!text) return 0;
   while (*text == ' ' || (*text >= '\t' && *text <= '\r')) ++text;
@@ -52,34 +44,6 @@ void Structure::deleteChildren() {
 }
 
 void Structure::dropNameIndex() { nameIndex.reset(); }
-
-void Structure::resetReaderState() {
-  sectionState = 0;
-  statementOpen = false;
-  quoteKind = 0;
-  bodyState = 0;
-  tokenState = 0;
-  escapePending = false;
-  tokenStartsQuoted = false;
-  currentChild = nullptr;
-  token.clear();
-}
-
-void Structure::clear(uint32_t parts) {
-  if (parts & clearChildren) deleteChildren();
-  if (parts & clearValue) valueText.reset();
-  if (parts & clearOwnFields) {
-    if (parentNode) parentNode->dropNameIndex();
-    nameText.clear();
-    fileText.reset();
-    referenceText.reset();
-    resetReaderState();
-    token.shrink_to_fit();
-    typeBits = 0;
-    parentNode = nullptr;
-    inheritedMark = false;
-  }
-}
 
 void Structure::setType(uint32_t newType) {
   // Iterative, so that the depth of a tree is never limited by the stack.
@@ -146,7 +110,7 @@ Structure* Structure::child(std::string_view childName, bool create) {
 
 Structure* Structure::appendChild(std::string_view childName) {
   Structure* node = new Structure;
-  node->typeBits = 3;
+  node->typeBits = standardType;
   node->nameText = childName;
   insertChild(node, -1);
   return node;
@@ -174,7 +138,7 @@ void Structure::removeChildAt(uint32_t index) {
 
 Structure* Structure::addChild(const char* childName, const char* childValue, int32_t position) {
   Structure* node = new Structure;
-  node->typeBits = 3;
+  node->typeBits = standardType;
   if (childName) node->nameText = childName;
   if (childValue) node->valueText = childValue;
   insertChild(node, position);
@@ -256,19 +220,11 @@ Structure* Structure::valueOr(const char* key, const char* defaultText) {
   return node;
 }
 
-Structure* Structure::valueOr(const char* key, int32_t defaultNumber) {
-  return valueOr(key, std::to_string(defaultNumber).c_str());
-}
-
 Structure* Structure::setChildValue(const char* key, const char* text) {
   Structure* node = findChild(key, 0);
   if (!node) return addChild(key, text);
   node->setValue(text);
   return node;
-}
-
-Structure* Structure::setChildValue(const char* key, int32_t number) {
-  return setChildValue(key, std::to_string(number).c_str());
 }
 
 bool Structure::isTrue() const {
@@ -308,6 +264,29 @@ Structure* Structure::findPath(const char* path) {
   return node;
 }
 
+namespace {
+bool isFolderEnd(char c) { return c == '\\' || c == '/'; }
+
+// A path that names its place without a folder to start from: "\\x", "/x", "C:...".
+bool isAbsolutePath(const std::string& path) {
+  return !path.empty() && (isFolderEnd(path[0]) || (path.size() > 1 && path[1] == ':'));
+}
+}  // namespace
+
+std::string Structure::filePath() const {
+  if (!fileText) return std::string();
+  std::string path = *fileText;
+  // Up through the files that hold this node, each relative to the one holding it.
+  for (const Structure* above = parentNode; above && !isAbsolutePath(path); above = above->parentNode) {
+    if (!above->fileText || above->referenceText) continue;
+    const std::string& holder = *above->fileText;
+    size_t folderEnd = holder.size();
+    while (folderEnd > 0 && !isFolderEnd(holder[folderEnd - 1])) --folderEnd;
+    path.insert(0, holder, 0, folderEnd);
+  }
+  return path;
+}
+
 void Structure::resolveReference(Structure* source) {
   ReadBudget* budget = currentReadBudget();
   std::unique_ptr<Structure> temporaryRoot;
@@ -315,8 +294,8 @@ void Structure::resolveReference(Structure* source) {
     if (!referenceText) return;
     if (fileText) {
       temporaryRoot = std::make_unique<Structure>();
-      temporaryRoot->setType(3);
-      temporaryRoot->setFile(std::string_view(*fileText));
+      temporaryRoot->setType(standardType);
+      temporaryRoot->setFile(filePath());
       temporaryRoot->load();
       source = temporaryRoot->findPath(referenceText->c_str());
     } else if (parentNode) {

@@ -3,9 +3,10 @@
 // A node is a key (it has a value) or a section (no value, holds child nodes). Names and
 // values are byte strings in the file's ANSI code page; nothing is ever converted.
 //
-// The text format's reader keeps its state in the nodes it reads into, so a file can be fed
-// in blocks and nested sections need no stack of their own (structure_reader.cpp); the
-// writer produces the canonical tab-indented form (structure_writer.cpp).
+// StructureReader reads the text format into a tree, fed in blocks of any size; the writer
+// produces the canonical tab-indented form (structure_writer.cpp). A node's file, when it is
+// not absolute, lies in the folder of the file that holds the node: files are found by their
+// path, never by changing the process's current directory.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -17,10 +18,6 @@
 
 class StructureOutput;
 
-// A new heap copy of a zero-terminated text (length + 1 bytes); the caller owns it.
-// Returns none for none.
-std::unique_ptr<char[]> duplicateText(const char* text);
-
 // The plain decimal conversion of the settings: optional leading blanks and sign, then
 // digits; the first other character ends it; no digits give 0. Values beyond the 32-bit
 // range stop at its ends.
@@ -28,15 +25,14 @@ int32_t decimalValue(const char* text);
 
 class Structure {
 public:
-  // Bits of `type`.
+  // Bits of `type`: the rules a node's body is read by. Nodes the reader creates take the
+  // type of the node they are read into.
   static constexpr uint32_t mergeNames = 1;      // a name already present is reused
-  static constexpr uint32_t acceptReferences = 3;  // type & 3: "@" is read in section headers
-
-  // Parts for clear().
-  static constexpr uint32_t clearChildren = 1;
-  static constexpr uint32_t clearValue = 2;
-  static constexpr uint32_t clearOwnFields = 4;  // name, file, reference, reader state, type,
-                                                 // parent and inherited mark
+  static constexpr uint32_t readReferences = 2;  // "@" in a section header names a reference
+  // Either bit lets "@" name a reference: a tree that merges names also reads references.
+  static constexpr uint32_t acceptReferences = mergeNames | readReferences;
+  // What every tree of Ovix is read with, and the type of every child added.
+  static constexpr uint32_t standardType = mergeNames | readReferences;
 
   Structure();
   // Deep copy of name, value, file, inherited mark, reference and all children; the copy
@@ -44,10 +40,9 @@ public:
   Structure(const Structure& source);
   Structure& operator=(const Structure&) = delete;
   // Deletes the whole subtree. Does not detach itself from a parent: delete a child through
-  // its parent (setValue, clear) or detach it first.
+  // its parent (setValue) or detach it first.
   ~Structure();
 
-  void clear(uint32_t parts);
   // Sets the type on this node and every descendant.
   void setType(uint32_t newType);
   // Setting the mark marks every unmarked descendant first; clearing it clears it first on
@@ -62,7 +57,7 @@ public:
   // The first child of that name; when there is none and `create` is set, a new section
   // of that name appended. None otherwise.
   Structure* child(std::string_view childName, bool create);
-  // Always a new child of type 3 (name none becomes ""), at `position` (out of range
+  // Always a new child of the standard type (name none becomes ""), at `position` (out of range
   // appends), with the value given (none: a section). Removes this node's value first.
   Structure* addChild(const char* childName, const char* childValue = nullptr, int32_t position = -1);
   // Moves `node` (and its subtree) here at `position`, out of its former parent. False when
@@ -83,10 +78,8 @@ public:
   // The key node (created, appended, when missing); when it has no value and a default is
   // given, the default becomes its value. Clears the key's inherited mark.
   Structure* valueOr(const char* key, const char* defaultText);
-  Structure* valueOr(const char* key, int32_t defaultNumber);
   // Sets the value of the first child of that name, appending a key when there is none.
   Structure* setChildValue(const char* key, const char* text);
-  Structure* setChildValue(const char* key, int32_t number);
 
   // True when the value is "true" in any mix of upper and lower case.
   bool isTrue() const;
@@ -99,15 +92,16 @@ public:
   // reference up in `file`, when set, or from the parent.
   void resolveReference(Structure* source = nullptr);
 
-  // Reads a file into this node (normally a new root of type 3). A given path becomes the
-  // node's file (and its name when it has none). A path with a backslash is read from the
-  // folder before the last backslash. A missing file reads as empty: true, nothing changes.
-  // False on a parse error or without a file; what was read before the error stays.
+  // Reads a file into this node (normally a new root of the standard type). A given path
+  // becomes the node's file (and its name when it has none); the file is opened at
+  // filePath(). A missing file reads as empty: true, nothing changes. False on a parse error
+  // or without a file; what was read before the error stays.
   bool load(const char* path = nullptr);
-  // Feeds one block of the text format (CR LF already turned into LF) to this node's body.
-  // Phase 1: first block (the reader state is reset), 2: further block, 3: end of input.
-  // Returns false as soon as the body has ended (a parse error, or a closing tag).
-  bool read(const char* data, size_t length, int phase);
+  // Where this node's file is opened: the file itself when it is absolute or no file holds
+  // this node; otherwise the file within the folder of the file that holds this node (the
+  // nearest ancestor with a file and no reference), folders ending at a slash or backslash.
+  // Empty without a file.
+  std::string filePath() const;
 
   // Writes this node's children into its file (replacing the file only once the whole new
   // content is written). A given path becomes the file (and the name when it has none).
@@ -135,28 +129,16 @@ private:
 
   // Takes ownership. A change clears the inherited mark of this node and its ancestors.
   void insertChild(Structure* node, int32_t position, bool isChange = true);
-  Structure* appendChild(std::string_view childName);  // a new section of type 3
+  Structure* appendChild(std::string_view childName);  // a new section of the standard type
   void removeChildAt(uint32_t index);                   // releases ownership, no delete
   void deleteChildren();
   void dropNameIndex();
   void touch() { setInherited(false); }
-  void resetReaderState();
   void resolveReferenceWithin(Structure* source, struct ReadBudget* budget);
   bool writeNode(StructureOutput* output, int depth, bool withHeader, bool& filesWritten);
   bool writeChildrenToFile(bool& filesWritten);
 
   std::vector<Structure*> children;  // owned
-  // Reader state while this node's body is read (see structure_reader.cpp).
-  int32_t sectionState = 0;
-  bool statementOpen = false;
-  uint32_t quoteKind = 0;  // 0 none, 1 double, 2 single
-  int32_t bodyState = 0;
-  int32_t tokenState = 0;
-  bool escapePending = false;
-  bool tokenStartsQuoted = false;  // the token's first byte came from a quoted run
-  Structure* currentChild = nullptr;
-  std::string token;
-
   uint32_t typeBits = 0;
   Structure* parentNode = nullptr;
   std::string nameText;

@@ -1,19 +1,18 @@
-// The reader of the structure text format: a character-by-character state machine whose
-// state lives in the nodes it reads into.
+// The reader of the structure text format. Statements of a body:
+//   key             name = value ;
+//   section         [ name ] body [ / name ]      ("[/]" closes whatever section is open)
+//   reference       [ name @ path ] body [ / name ]
+//   include         [ name = file ]                (read from the file at once; no body)
+//   reference file  [ name @ path = file ] body [ / name ]
+// Blanks separate tokens and are dropped outside quotes; quoted runs keep every byte and a
+// backslash in them takes the next byte as text; "#" starts a comment up to the line end or
+// the next "#".
 //
-// Every node whose body is being read keeps:
-//   bodyState     0 idle, 5 after a blank, 1 in a comment, 2 in a section statement,
-//                 3 in a key statement; negative: the body has ended (closed or failed).
-//   sectionState  header reader: 0 waiting for "[", 1 reading the name, 2 the reference,
-//                 3 the file, 4 the open child's body is being read; -1 own closing tag read.
-//   tokenState    0 plain, 5 after a blank, 1 in a comment, 4 in a quoted run.
-// A body in state 2 with sectionState 4 only passes its characters on to its open child.
-// Rather than passing each character down through every open section (which would make
-// reading quadratic in the nesting depth), the reader feeds the innermost open section
-// directly and climbs back when that section's body ends.
-#include <cstring>
+// Only the innermost open section's body is read at a time: its ancestors are all waiting
+// for it to end, so the tree's parent links are the reader's stack, and each character is
+// handled once whatever the nesting depth.
+#include "structure/structure_reader.h"
 
-#include "structure/read_budget.h"
 #include "structure/structure.h"
 #include "structure/structure_storage.h"
 
@@ -22,6 +21,12 @@ thread_local ReadBudget* activeBudget = nullptr;
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool isQuote(char c) { return c == '"' || c == '\''; }
+
+uint32_t depthOf(const Structure* node) {
+  uint32_t depth = 0;
+  for (; node->parent() && depth <= ReadBudget::maxSectionDepth; node = node->parent()) ++depth;
+  return depth;
+}
 }  // namespace
 
 ReadBudget* currentReadBudget() { return activeBudget; }
@@ -46,227 +51,195 @@ uint64_t ReadBudget::sizeUpTo(const Structure* node) const {
   return count;
 }
 
-class StructureReader {
-public:
-  // Reads `length` bytes into the body of `root`; false once that body has ended.
-  static bool feed(Structure* root, const char* data, size_t length, ReadBudget& budget);
+StructureReader::StructureReader(Structure& root) : root(root), node(&root) {}
 
-private:
-  static void bodyCharacter(Structure* node, char c, ReadBudget& budget);
-  // Returns true when the key statement has ended with this character.
-  static bool keyCharacter(Structure* node, char c);
-  // Returns false on an error in the header.
-  static bool headerCharacter(Structure* node, char c, ReadBudget& budget);
-  // Handles blanks, comments and quoted runs shared by key statements and headers. Returns
-  // true when the character was consumed.
-  static bool tokenCharacter(Structure* node, char c);
-  static Structure* childNamed(Structure* node);
-  static void clearToken(Structure* node) {
-    node->token.clear();
-    node->tokenStartsQuoted = false;
-  }
-  static void appendToToken(Structure* node, char c, bool quoted) {
-    if (node->token.empty()) node->tokenStartsQuoted = quoted;
-    node->token.push_back(c);
-  }
-  static uint32_t depthOf(const Structure* node);
-};
-
-uint32_t StructureReader::depthOf(const Structure* node) {
-  uint32_t depth = 0;
-  for (; node->parentNode && depth <= ReadBudget::maxSectionDepth; node = node->parentNode) ++depth;
-  return depth;
+void StructureReader::enter(Structure* section) {
+  node = section;
+  body = Body::idle;
+  header = Header::name;
+  tokenState = Token::plain;
+  quote = 0;
+  escapePending = false;
+  currentChild = nullptr;
+  clearToken();
 }
 
-bool StructureReader::tokenCharacter(Structure* node, char c) {
-  switch (node->tokenState) {
-    case 1:  // comment
-      if (c == '\n' || c == '#') node->tokenState = 0;
+void StructureReader::clearToken() {
+  token.clear();
+  tokenStartsQuoted = false;
+}
+
+void StructureReader::appendToToken(char c, bool quoted) {
+  if (token.empty()) tokenStartsQuoted = quoted;
+  token.push_back(c);
+}
+
+bool StructureReader::tokenCharacter(char c) {
+  switch (tokenState) {
+    case Token::comment:
+      if (c == '\n' || c == '#') tokenState = Token::plain;
       return true;
-    case 4:  // quoted run
-      if (!node->escapePending && c == (node->quoteKind == 1 ? '"' : '\'')) {
-        node->tokenState = 0;
-        node->quoteKind = 0;
-      } else if (!node->escapePending && c == '\\') {
-        node->escapePending = true;
+    case Token::quoted:
+      if (!escapePending && c == quote) {
+        tokenState = Token::plain;
+      } else if (!escapePending && c == '\\') {
+        escapePending = true;
       } else {
-        appendToToken(node, c, true);
-        node->escapePending = false;
+        appendToToken(c, true);
+        escapePending = false;
       }
       return true;
-    default:
+    case Token::plain:
       if (c == '#') {
-        node->tokenState = 1;
-      } else if (isBlank(c)) {
-        node->tokenState = 5;
+        tokenState = Token::comment;
       } else if (isQuote(c)) {
-        node->quoteKind = c == '"' ? 1 : 2;
-        node->tokenState = 4;
-      } else {
+        quote = c;
+        tokenState = Token::quoted;
+      } else if (!isBlank(c)) {
         return false;
       }
       return true;
   }
+  return false;
 }
 
-// The child the token names: with the merge bit the first of that name, else a new one.
-Structure* StructureReader::childNamed(Structure* node) {
-  Structure* found = (node->typeBits & Structure::mergeNames) ? node->findChild(node->token, 0) : nullptr;
-  if (!found) found = node->appendChild(node->token);
-  clearToken(node);
-  found->setInherited(node->inheritedMark);
-  if (found->typeBits != node->typeBits) found->setType(node->typeBits);  // walks the subtree
-  node->currentChild = found;
+Structure* StructureReader::childNamed() {
+  Structure* found = (node->type() & Structure::mergeNames) ? node->findChild(token, 0) : nullptr;
+  if (!found) found = node->appendChild(token);
+  clearToken();
+  found->setInherited(node->inherited());
+  if (found->type() != node->type()) found->setType(node->type());  // walks the subtree
+  currentChild = found;
   return found;
 }
 
-bool StructureReader::keyCharacter(Structure* node, char c) {
-  if (tokenCharacter(node, c)) return false;
+bool StructureReader::keyCharacter(char c) {
+  if (tokenCharacter(c)) return false;
   if (c == '=') {
-    childNamed(node);
+    childNamed();
     return false;
   }
   if (c == ';') {
     // A bare word followed by ";" names no key; it is dropped.
-    if (node->currentChild) node->currentChild->setValue(std::string_view(node->token));
-    clearToken(node);
-    node->currentChild = nullptr;
-    node->statementOpen = false;
-    node->tokenState = 0;
+    if (currentChild) currentChild->setValue(std::string_view(token));
+    clearToken();
+    currentChild = nullptr;
     return true;
   }
-  appendToToken(node, c, false);
-  node->tokenState = 0;
+  appendToToken(c, false);
   return false;
 }
 
-bool StructureReader::headerCharacter(Structure* node, char c, ReadBudget& budget) {
-  if (node->sectionState == 0) {  // only ever reached with "["
-    node->sectionState = 1;
-    node->tokenState = 0;
-    return true;
-  }
-  if (tokenCharacter(node, c)) return true;
-  node->tokenState = 0;
-  switch (node->sectionState) {
-    case 1: {
+void StructureReader::headerCharacter(char c, ReadBudget& budget) {
+  if (tokenCharacter(c)) return;
+  switch (header) {
+    case Header::name: {
       // A "/" from a quoted run is text, so a section may be named "/x" and written back.
-      if (c == ']' && !node->token.empty() && node->token[0] == '/' && !node->tokenStartsQuoted) {
-        if (node->token.size() > 1 && node->token.compare(1, std::string::npos, node->nameText) != 0)
-          return false;
-        clearToken(node);
-        node->resolveReference();
-        node->sectionState = -1;
-        return !budget.exhausted;
+      if (c == ']' && !token.empty() && token[0] == '/' && !tokenStartsQuoted) {
+        // A closing tag ends this body: closed when it names this section (or none), failed
+        // otherwise.
+        if (token.size() == 1 || token.compare(1, std::string::npos, node->nameString()) == 0) {
+          clearToken();
+          node->resolveReference();
+        }
+        body = Body::ended;
+        return;
       }
-      bool reference = c == '@' && (node->typeBits & Structure::acceptReferences);
+      bool reference = c == '@' && (node->type() & Structure::acceptReferences);
       if (c != ']' && c != '=' && !reference) break;  // text, "@" too where not accepted
       if (depthOf(node) + 1 >= ReadBudget::maxSectionDepth) {
         budget.exhausted = true;  // not a fault of the format: reading stops as a whole
-        return false;
+        return;
       }
       // A header makes its node a section, as a key statement makes its node a key: a key
       // of the same name read before loses its value.
-      childNamed(node)->setValue(nullptr);
-      node->sectionState = reference ? 2 : c == '=' ? 3 : 4;
-      return true;
+      childNamed()->setValue(nullptr);
+      header = reference ? Header::reference : c == '=' ? Header::file : Header::childBody;
+      return;
     }
-    case 2:
-      if (c == '@') return false;
+    case Header::reference:
+      if (c == '@') {
+        body = Body::ended;
+        return;
+      }
       if (c != '=' && c != ']') break;
-      node->currentChild->setReference(node->token.empty() ? std::string_view(".") : std::string_view(node->token));
-      clearToken(node);
-      node->sectionState = c == '=' ? 3 : 4;
-      return true;
-    case 3:
-      if (c == '=' || c == '@') return false;
+      currentChild->setReference(token.empty() ? std::string_view(".") : std::string_view(token));
+      clearToken();
+      header = c == '=' ? Header::file : Header::childBody;
+      return;
+    case Header::file:
+      if (c == '=' || c == '@' || (c == ']' && token.empty())) {
+        body = Body::ended;  // an include needs a file name
+        return;
+      }
       if (c != ']') break;
-      if (node->token.empty()) return false;
-      node->currentChild->setFile(std::string_view(node->token));
-      clearToken(node);
-      if (node->currentChild->reference()) {
-        node->sectionState = 4;
+      currentChild->setFile(std::string_view(token));
+      clearToken();
+      if (currentChild->reference()) {
+        header = Header::childBody;
       } else {
         // An include: its content comes from the file now; there is no body to follow.
-        node->currentChild->load();
-        node->currentChild = nullptr;
-        node->sectionState = 0;
-        if (budget.exhausted) return false;
+        currentChild->load();
+        currentChild = nullptr;
+        body = Body::idle;
       }
-      return true;
-    default:
-      return true;
+      return;
+    case Header::childBody:
+      return;  // not reached: the child's body is read instead
   }
-  appendToToken(node, c, false);
-  return true;
+  appendToToken(c, false);
 }
 
-void StructureReader::bodyCharacter(Structure* node, char c, ReadBudget& budget) {
-  switch (node->bodyState) {
-    case 0:
-    case 5:
+void StructureReader::bodyCharacter(char c, ReadBudget& budget) {
+  switch (body) {
+    case Body::idle:
       if (c == '#') {
-        node->bodyState = 1;
-      } else if (isBlank(c)) {
-        node->bodyState = 5;
+        body = Body::comment;
       } else if (c == '[') {
-        headerCharacter(node, c, budget);
-        node->bodyState = 2;
-      } else if (c == ';') {
-        node->bodyState = 0;
-      } else {
-        node->statementOpen = true;
-        node->tokenState = 0;
-        node->bodyState = keyCharacter(node, c) ? 0 : 3;
+        header = Header::name;
+        tokenState = Token::plain;
+        body = Body::section;
+      } else if (!isBlank(c) && c != ';') {  // a ";" where no statement has begun is ignored
+        tokenState = Token::plain;
+        body = keyCharacter(c) ? Body::idle : Body::key;
       }
       break;
-    case 1:
-      if (c == '\n' || c == '#') node->bodyState = 0;
+    case Body::comment:
+      if (c == '\n' || c == '#') body = Body::idle;
       break;
-    case 2:
-      if (!headerCharacter(node, c, budget) || node->sectionState < 0)
-        node->bodyState = -1;
-      else if (node->sectionState == 0)
-        node->bodyState = 0;
+    case Body::section:
+      headerCharacter(c, budget);
       break;
-    case 3:
-      node->bodyState = keyCharacter(node, c) ? 0 : 3;
+    case Body::key:
+      if (keyCharacter(c)) body = Body::idle;
       break;
-    default:
+    case Body::ended:
       break;
   }
 }
 
-bool StructureReader::feed(Structure* root, const char* data, size_t length, ReadBudget& budget) {
-  // The innermost open section below the root.
-  Structure* node = root;
-  while (node->bodyState == 2 && node->sectionState == 4 && node->currentChild) node = node->currentChild;
-  for (size_t i = 0; i < length && root->bodyState >= 0; ++i) {
-    bodyCharacter(node, data[i], budget);
+bool StructureReader::feed(const char* data, size_t length, ReadBudget& budget) {
+  for (size_t i = 0; i < length && !(node == &root && body == Body::ended); ++i) {
+    bodyCharacter(data[i], budget);
     if (budget.exhausted) {
-      root->bodyState = -1;
+      node = &root;
+      body = Body::ended;
       break;
     }
-    if (node->bodyState == 2 && node->sectionState == 4) {
-      // A section body begins: the child is read from its start, also when it is a section
-      // read before and reopened under the same name.
-      node = node->currentChild;
-      node->resetReaderState();
-    } else if (node->bodyState < 0 && node != root) {
-      node = node->parentNode;
-      node->sectionState = 0;
-      node->currentChild = nullptr;
-      node->bodyState = 0;
+    if (body == Body::section && header == Header::childBody) {
+      // A section body begins; a section read before and reopened under the same name is
+      // read from its start too.
+      enter(currentChild);
+    } else if (body == Body::ended && node != &root) {
+      enter(node->parent());  // the parent waited for this body to end; it goes on idle
     }
   }
-  return root->bodyState >= 0;
+  return !(node == &root && body == Body::ended);
 }
 
-bool Structure::read(const char* data, size_t length, int phase) {
+bool StructureReader::read(const char* data, size_t length) {
   ReadSession session;
-  if (phase == 1) resetReaderState();
-  if (phase == 3 || bodyState < 0) return bodyState >= 0;
-  return StructureReader::feed(this, data, length, session.budget());
+  return feed(data, length, session.budget());
 }
 
 bool Structure::load(const char* path) {
@@ -281,28 +254,20 @@ bool Structure::load(const char* path) {
   // Nested loads (includes, references to other files) may repeat one another; they pay
   // for what they read so that their total stays bounded.
   if (budget.loadDepth > 0 && !budget.spend(64)) return false;
+  std::unique_ptr<StructureInput> file = structureStorage().openInput(filePath());
+  if (!file) return true;  // a file that cannot be opened reads as empty
   ++budget.loadDepth;
-  resetReaderState();
-  bool nested = budget.loadDepth > 1;
-  std::string filePath = *fileText;
+  const bool nested = budget.loadDepth > 1;
+  TextModeInput text(*file);
+  StructureReader reader(*this);
   bool result = true;
-  inFolderOf(filePath, [&](const std::string& name) {
-    std::unique_ptr<StructureInput> file = structureStorage().openInput(name);
-    if (!file) return true;  // a file that cannot be opened reads as empty
-    TextModeInput text(*file);
-    char block[512];
-    while (size_t count = text.get(block, sizeof block)) {
-      if (nested && !budget.spend(count / 8 + 1)) {
-        result = false;
-        break;
-      }
-      if (!StructureReader::feed(this, block, count, budget)) {
-        result = false;
-        break;
-      }
+  char block[512];
+  while (size_t count = text.get(block, sizeof block)) {
+    if ((nested && !budget.spend(count / 8 + 1)) || !reader.read(block, count)) {
+      result = false;
+      break;
     }
-    return true;
-  });
+  }
   --budget.loadDepth;
   return result;
 }

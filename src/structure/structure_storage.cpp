@@ -6,21 +6,25 @@
 #include "structure/replace_file.h"
 
 #ifdef _WIN32
-#include <direct.h>
 #include <io.h>
-#define changeDirectory _chdir
-#define currentDirectory _getcwd
 #define flushToDisk _commit
 #define fileNumber _fileno
 #else
 #include <unistd.h>
-#define changeDirectory chdir
-#define currentDirectory getcwd
 #define flushToDisk fsync
 #define fileNumber fileno
 #endif
 
 namespace {
+// Windows takes either separator; elsewhere only the slash separates folders.
+std::string nativePath(std::string path) {
+#ifndef _WIN32
+  for (char& c : path)
+    if (c == '\\') c = '/';
+#endif
+  return path;
+}
+
 // Pending files alive on this thread: a file written while another is (an include inside
 // the file being saved) gets a temporary name of its own.
 thread_local int pendingFiles = 0;
@@ -72,27 +76,17 @@ private:
 
 class FileStorage : public StructureStorage {
 public:
-  bool enterDirectory(const std::string& directory, std::string& saved) override {
-    std::string buffer(256, '\0');
-    while (!currentDirectory(&buffer[0], static_cast<int>(buffer.size()))) {
-      if (buffer.size() > 65536) return false;
-      buffer.resize(buffer.size() * 2);
-    }
-    saved.assign(buffer.c_str());
-    return changeDirectory(directory.c_str()) == 0;
-  }
-  void leaveDirectory(const std::string& saved) override { changeDirectory(saved.c_str()); }
   std::unique_ptr<StructureInput> openInput(const std::string& path) override {
-    FILE* file = fopen(path.c_str(), "rb");
+    FILE* file = fopen(nativePath(path).c_str(), "rb");
     if (!file) return nullptr;
     return std::make_unique<FileInput>(file);
   }
   std::unique_ptr<PendingFile> createOutput(const std::string& path) override {
-    std::string temporary = path + ".tmp";
+    std::string temporary = nativePath(path) + ".tmp";
     if (pendingFiles > 0) temporary += std::to_string(pendingFiles);
     FILE* file = fopen(temporary.c_str(), "wb");
     if (!file) return nullptr;
-    return std::make_unique<ReplacingFile>(file, temporary, path);
+    return std::make_unique<ReplacingFile>(file, temporary, nativePath(path));
   }
 };
 

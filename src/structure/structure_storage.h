@@ -2,7 +2,9 @@
 // Where structure files are read from and written to. Ovix uses the real file system
 // (fileStorage); tests and the fuzzer install an in-memory storage so that nothing they read
 // can reach the disk. The storage handles bytes exactly as stored: the CR LF handling of
-// text mode is done by the structure code itself, alike on every platform.
+// text mode is done by the structure code itself, alike on every platform. Paths separate
+// folders with a backslash or a slash on every platform, and relative ones start from the
+// current directory, which nothing here changes.
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -33,10 +35,6 @@ public:
 class StructureStorage {
 public:
   virtual ~StructureStorage() = default;
-  // Makes `directory` the current directory, storing the previous one in `saved`. False
-  // (and nothing changed) when the switch is impossible.
-  virtual bool enterDirectory(const std::string& directory, std::string& saved) = 0;
-  virtual void leaveDirectory(const std::string& saved) = 0;
   // The file for reading, or none when it cannot be opened.
   virtual std::unique_ptr<StructureInput> openInput(const std::string& path) = 0;
   // A new file that will replace `path`, or none when it cannot be created.
@@ -70,17 +68,3 @@ private:
   StructureInput& file;
   bool carriageReturnHeld = false;  // a CR at the end of the last block, not yet emitted
 };
-
-// Runs `work` with the current directory switched to the part of `path` before its last
-// backslash (when there is one), handing it the rest of the path. False, without calling
-// `work`, when the switch is impossible.
-template <typename Work>
-bool inFolderOf(const std::string& path, Work work) {
-  size_t slash = path.rfind('\\');
-  if (slash == std::string::npos) return work(path);
-  std::string saved;
-  if (!structureStorage().enterDirectory(path.substr(0, slash), saved)) return false;
-  bool result = work(path.substr(slash + 1));
-  structureStorage().leaveDirectory(saved);
-  return result;
-}

@@ -70,14 +70,12 @@ bool Structure::writeNode(StructureOutput* output, int depth, bool withHeader, b
 }
 
 bool Structure::writeChildrenToFile(bool& filesWritten) {
-  return inFolderOf(*fileText, [&](const std::string& name) {
-    std::unique_ptr<PendingFile> file = structureStorage().createOutput(name);
-    if (!file) return false;
-    TextModeOutput text(*file);
-    for (Structure* node : children)
-      if (!node->writeNode(&text, 0, true, filesWritten)) return false;
-    return file->commit();
-  });
+  std::unique_ptr<PendingFile> file = structureStorage().createOutput(filePath());
+  if (!file) return false;
+  TextModeOutput text(*file);
+  for (Structure* node : children)
+    if (!node->writeNode(&text, 0, true, filesWritten)) return false;
+  return file->commit();
 }
 
 bool Structure::save(const char* path, int depth) {

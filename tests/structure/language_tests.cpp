@@ -30,7 +30,7 @@ TEST(Language, ShippedFilesHaveTheSameKeysAllWithTextsAndCzechIsInWindows1250) {
   std::map<std::string, bool> keys[2];
   for (int i : {0, 1}) {
     Structure whole;
-    whole.setType(3);
+    whole.setType(Structure::standardType);
     ASSERT_TRUE(whole.load(i ? OVIX_LANGUAGES_DIR "/cz.lang" : OVIX_LANGUAGES_DIR "/en.lang"));
     collectKeys(whole, "", keys[i]);
     // "Otevřít" with ř as the single byte 0xF8, not UTF-8.

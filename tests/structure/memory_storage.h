@@ -1,7 +1,8 @@
 #pragma once
-// Structure files kept in memory, so that tests and the fuzzer never touch the disk. Paths
-// are taken literally: the current directory is a text that enterDirectory extends with
-// "/" and the folder's name, and a file is found by that text, "/" and its name.
+// Structure files kept in memory, so that tests and the fuzzer never touch the disk. A file
+// is kept under its path with "./" in front and every backslash turned into "/": "sub\\a.conf"
+// and "./sub/a.conf" are both "./sub/a.conf".
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <set>
@@ -16,16 +17,9 @@ public:
   MemoryStorage(const MemoryStorage&) = delete;
   MemoryStorage& operator=(const MemoryStorage&) = delete;
 
-  bool enterDirectory(const std::string& directory, std::string& saved) override {
-    saved = current;
-    current += "/" + directory;
-    return true;
-  }
-  void leaveDirectory(const std::string& saved) override { current = saved; }
-
-  // The full path of a file in the current directory; a leading "./" adds nothing.
-  std::string fullPath(const std::string& path) const {
-    return current + "/" + (path.compare(0, 2, "./") == 0 ? path.substr(2) : path);
+  static std::string fullPath(std::string path) {
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path.compare(0, 2, "./") == 0 ? path : "./" + path;
   }
 
   std::unique_ptr<StructureInput> openInput(const std::string& path) override {
@@ -71,7 +65,6 @@ public:
     return output;
   }
 
-  std::string current = ".";
   std::map<std::string, std::string> files;  // full path -> bytes as on disk
   std::map<std::string, int> writes;          // full path -> times written
   std::set<std::string> missingReads;         // full paths looked for and not found

@@ -136,3 +136,32 @@ TEST(SettingsFile, FailedWriteLeavesTheOldFileWhole) {
   std::filesystem::create_directories("config.conf/inside");
   EXPECT_FALSE(writeSettings());
 }
+
+TEST(SettingsFile, AFileWrittenBeforeIsReadAndKeptByteForByte) {
+  // Paths in code page 1250: "C:\Users\Jiří\Obrázky" and "E:\Hudba\Čechomor".
+  const std::string earlier =
+      "[Configuration]\r\n\t[Program]\r\n\t\trecursive=true;\r\n\t\tfull_screen=false;\r\n\t\tlast_position=true;\r\n"
+      "\t\tcheck_updates=true;\r\n\t\tbg_red=10;\r\n\t\tbg_green=20;\r\n\t\tbg_blue=30;\r\n\t\tx=120;\r\n\t\ty=80;\r\n"
+      "\t\tphoto_dir=\"C:\\\\Users\\\\Ji\xF8\xED\\\\Obr\xE1zky\";\r\n\t\tlanguage=cz;\r\n\t[/Program]\r\n\t[Scene]\r\n"
+      "\t\tphoto_names=true;\r\n\t\tflip_time=500;\r\n\t[/Scene]\r\n\t[Graphics]\r\n\t\tbits=32;\r\n\t\topacity=10;\r\n"
+      "\t\tcache_level=12;\r\n\t\ttexture_size=1024;\r\n\t\tsmoothing=false;\r\n\t[/Graphics]\r\n\t[Sound]\r\n"
+      "\t\tmusic_dir=\"E:\\\\Hudba\\\\\xC8" "echomor\";\r\n\t\tmusic=true;\r\n\t[/Sound]\r\n\t[Effects]\r\n"
+      "\t\teffect=1112;\r\n\t[/Effects]\r\n[/Configuration]\r\n";
+  MemoryStorage storage;
+  storage.files["./config.conf"] = earlier;
+  readFresh();
+  EXPECT_EQ(std::string(settings.photoDir) + "|" + settings.musicDir, "C:\\Users\\Ji\xF8\xED\\Obr\xE1zky|E:\\Hudba\\\xC8" "echomor");
+  EXPECT_EQ(storage.files["./config.conf"], earlier);  // reading rewrites it unchanged
+  EXPECT_TRUE(writeSettings());
+  EXPECT_EQ(storage.files["./config.conf"], earlier);
+
+  // A UTF-8 path is held in code page 1250 when that can hold it; "C:\Фото" is kept as it is.
+  const std::pair<std::string, std::string> rows[] = {{"C:\\\\Ji\xC5\x99\xC3\xAD", "C:\\\\Ji\xF8\xED"},
+                                                      {"C:\\\\\xD0\xA4\xD0\xBE\xD1\x82\xD0\xBE", ""}};
+  for (const auto& [written, kept] : rows) {
+    storage.files["./config.conf"] = "[Configuration][Program]photo_dir=\"" + written + "\";[/Program][/Configuration]";
+    readFresh();
+    EXPECT_TRUE(writeSettings());
+    EXPECT_TRUE(contains(storage.files["./config.conf"], "photo_dir=\"" + (kept.empty() ? written : kept) + "\";"));
+  }
+}

@@ -8,7 +8,7 @@
 #include "tree_text.h"
 
 namespace {
-std::unique_ptr<Structure> tree(const std::string& text, uint32_t type = 3) {
+std::unique_ptr<Structure> tree(const std::string& text, uint32_t type = Structure::standardType) {
   auto root = std::make_unique<Structure>();
   EXPECT_TRUE(readText(*root, text, type)) << text;
   return root;

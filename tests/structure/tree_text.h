@@ -6,6 +6,7 @@
 #include <string>
 
 #include "structure/structure.h"
+#include "structure/structure_reader.h"
 #include "structure/structure_storage.h"
 
 class MemoryOutput : public StructureOutput {
@@ -35,11 +36,11 @@ inline std::string dumpTree(const Structure& node) {
   return text + "{" + dumpChildren(node) + "}";
 }
 
-// Reads `text` (LF line ends) into `root`, which gets type 3 unless `type` says otherwise.
-inline bool readText(Structure& root, const std::string& text, uint32_t type = 3) {
+// Reads `text` (LF line ends) into `root`, which gets the standard type unless `type` says
+// otherwise.
+inline bool readText(Structure& root, const std::string& text, uint32_t type = Structure::standardType) {
   root.setType(type);
-  bool result = root.read(text.data(), text.size(), 1);
-  return root.read(nullptr, 0, 3) && result;
+  return StructureReader(root).read(text.data(), text.size());
 }
 
 // The written form of the children of `root` (LF line ends).
