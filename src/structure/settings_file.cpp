@@ -61,7 +61,7 @@ const Entry entries[] = {
     {program, "language", text, "en", settings.language, nullptr, false, sizeof settings.language},
     {program, "show_info", boolean, "false", &settings.showInfo},
     {program, "shuffle", boolean, "false", &settings.shuffle},
-    {program, "last_photo", text, "", settings.lastPhoto, nullptr, false, sizeof settings.lastPhoto},
+    {program, "last_photo", path, "", settings.lastPhoto, nullptr, false, sizeof settings.lastPhoto},
     {scene, "photo_names", boolean, "false", &settings.photoNames},
     {scene, "flip_time", integer, "400", &settings.flipTime, slideInterval},
     {graphics, "bits", integer, "24", &settings.bits, colourDepth},
