@@ -100,20 +100,14 @@ protected:
     const TextureImage* photo = show->largePhoto;
     return photo && photo->name && std::sscanf(photo->name, "photo%d", &number) == 1 ? number : 0;
   }
-  // `paths` dropped on the main window, as the shell hands them over.
-  void drop(const std::vector<std::string>& paths) {
-    std::wstring names;
-    for (const std::string& path : paths) {
-      wchar_t wide[MAX_PATH] = {};
-      MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
-      names.append(wide).append(1, L'\0');
-    }
-    const size_t bytes = (names.size() + 1) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + bytes);
+  // `names` (ASCII, each ended by "|") dropped on the main window, as the shell hands them over.
+  void drop(const std::string& names) {
+    std::wstring list(names.begin(), names.end());
+    std::replace(list.begin(), list.end(), L'|', L'\0');
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + (list.size() + 1) * sizeof(wchar_t));
     auto* files = static_cast<DROPFILES*>(GlobalLock(memory));
-    files->pFiles = sizeof(DROPFILES);
-    files->fWide = TRUE;
-    std::memcpy(files + 1, names.c_str(), bytes);
+    *files = DROPFILES{sizeof(DROPFILES), {}, FALSE, TRUE};
+    std::memcpy(files + 1, list.c_str(), (list.size() + 1) * sizeof(wchar_t));
     GlobalUnlock(memory);
     SendMessageA(app->handle, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);  // Ovix frees it
   }
@@ -367,7 +361,7 @@ TEST_F(AppTest, AShowWithNothingToShowSaysSoInTheMiddleOfTheScene) {
 // the idle scene and the stored folder.
 TEST_F(AppTest, ADropStartsTheShowAtTheDroppedPhotoAndIShowsItsLineUnderTheFilmStrip) {
   photos = makePhotoFolder(5);
-  drop({photos + "\\photo03.png", photos + "\\photo01.png"});
+  drop(photos + "\\photo03.png|" + photos + "\\photo01.png|");
   ASSERT_TRUE((show = app->photoShow) && show->loaded() == 5u);
   show->draw();
   EXPECT_TRUE(current() == 3 && std::string(settings.photoDir) == photos);
@@ -379,7 +373,7 @@ TEST_F(AppTest, ADropStartsTheShowAtTheDroppedPhotoAndIShowsItsLineUnderTheFilmS
   }
   ASSERT_TRUE(show->infoLine);
   EXPECT_EQ(show->infoLine->text.substr(0, 35), "3 / 5     photo03.png     320 x 240") << show->infoLine->text;
-  drop({photos + "\\nothing here"});
+  drop(photos + "\\nothing here|");
   EXPECT_TRUE(!app->photoShow && app->logoWheel && std::string(settings.photoDir) == photos);
   for (HWND box : threadWindows("MsgBox Window")) DestroyWindow(box);
 }
