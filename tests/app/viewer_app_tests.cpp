@@ -281,8 +281,10 @@ TEST_F(AppTest, FirstAndLastPhotoInFoldersSmallerAndLargerThanTheWindow) {
 // The one way a show starts: the record comes from the settings, the folder is stored as the
 // check spelled it, and the show opens on the photo named by its path however Windows would spell
 // it (a photo's own path as the folder too, as a command line gives it); a path the folder does
-// not hold, or none, opens on the first photo. The walk goes on from there.
-TEST_F(AppTest, OpenPhotosStartsAtTheNamedPhotoWithTheShowTheSettingsDescribe) {
+// not hold, or none, opens on the first photo. The walk goes on from there. Random order on: the
+// show starts again at the photo it showed, first in an order that is not the scan's; off: the
+// scan's order at that photo. Reopening goes on where the show stood; another folder at its first.
+TEST_F(AppTest, OpenPhotosStartsAtTheNamedPhotoInTheOrderAndWithTheShowTheSettingsDescribe) {
   photos = makePhotoFolder(13);
   ASSERT_TRUE(CreateDirectoryA((photos + "\\sub").c_str(), nullptr) &&
               CopyFileA((photos + "\\photo01.png").c_str(), (photos + "\\sub\\photo99.png").c_str(), TRUE));
@@ -303,6 +305,26 @@ TEST_F(AppTest, OpenPhotosStartsAtTheNamedPhotoWithTheShowTheSettingsDescribe) {
   }
   EXPECT_TRUE(show->showNames && show->effect.interval == 1234u && show->cache->photoList->size() == 14u &&
               dynamic_cast<FadeEffect*>(show->effect.currentEffect.get()));
+  auto reopen = [&](const std::string& folder) {  // "": the shuffle's own reopening
+    if (!folder.empty()) EXPECT_TRUE(app->openPhotos(folder, ""));
+    (show = app->photoShow)->loaded();
+    show->draw();
+  };
+  for (bool shuffled : {true, false}) {
+    runAppCommand(*app, commandShuffle);
+    reopen("");
+    std::string order;  // the scan's order, or 02 and the rest in any other
+    for (const auto& entry : show->cache->photoList->entries) order += entry->name.substr(5, 2);
+    EXPECT_TRUE(current() == 2 && settings.shuffle == shuffled && (order == "0102030405060708091011121399") != shuffled &&
+                order != "0201030405060708091011121399") << order;
+  }
+  step();
+  reopen(photos);
+  EXPECT_TRUE(current() == 3 && std::string(settings.lastPhoto) == "photo03.png");
+  const std::string other = makePhotoFolder(3);
+  reopen(other);
+  EXPECT_TRUE(current() == 1 && settings.lastPhoto[0] == '\0');
+  removeFolder(other);
 }
 
 // Three photos: the fourth step shows the first, and the show stays on it. Thumbnail 3 beyond
@@ -376,35 +398,6 @@ TEST_F(AppTest, ADropStartsTheShowAtTheDroppedPhotoAndIShowsItsLineUnderTheFilmS
   drop(photos + "\\nothing here|");
   EXPECT_TRUE(!app->photoShow && app->logoWheel && std::string(settings.photoDir) == photos);
   for (HWND box : threadWindows("MsgBox Window")) DestroyWindow(box);
-}
-
-// Random order on: the show starts again at the photo it showed, first in an order that is not
-// the scan's; off: the scan's order at that photo. Reopening the folder goes on at the photo the
-// show stood on; another folder starts at its first.
-TEST_F(AppTest, RandomOrderReopensAtTheShownPhotoAndReopeningGoesOnWhereTheShowStopped) {
-  photos = makePhotoFolder(13);
-  // The folder opened at `start` ("": where the folder's last show stopped), loaded and drawn.
-  auto open = [&](const std::string& folder, const std::string& start) {
-    if (!folder.empty()) EXPECT_TRUE(app->openPhotos(folder, start));
-    (show = app->photoShow)->loaded();
-    show->draw();
-  };
-  open(photos, photos + "\\photo06.png");
-  for (bool shuffled : {true, false}) {
-    runAppCommand(*app, commandShuffle);
-    open("", "");
-    std::string order;  // the scan's order, or 06 and the rest in any other
-    for (const auto& entry : show->cache->photoList->entries) order += entry->name.substr(5, 2);
-    EXPECT_TRUE(current() == 6 && settings.shuffle == shuffled && (order == "01020304050607080910111213") != shuffled &&
-                order != "06010203040507080910111213") << order;
-  }
-  step();
-  open(photos, "");
-  EXPECT_TRUE(current() == 7 && std::string(settings.lastPhoto) == "photo07.png");
-  const std::string other = makePhotoFolder(3);
-  open(other, "");
-  EXPECT_TRUE(current() == 1 && settings.lastPhoto[0] == '\0');
-  removeFolder(other);
 }
 
 TEST_F(AppTest, ACancelledScanStartsNoShow) {
