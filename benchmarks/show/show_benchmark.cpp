@@ -31,6 +31,7 @@
 
 #include "app/viewer_app.h"
 #include "benchmarks/support/benchmark_pictures.h"
+#include "benchmarks/support/show_frames.h"
 #include "glui/gl_test_context.h"
 #include "photos/photo_cache.h"
 #include "photos/photo_show.h"
@@ -60,11 +61,6 @@ void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
 void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
 
 namespace {
-using Clock = std::chrono::steady_clock;
-double millisecondsSince(Clock::time_point start) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
 // A folder of `count` copies of one generated 6000 x 4000 photo, made on the first run.
 std::string photoFolder(int count) {
   char temp[MAX_PATH];
@@ -87,39 +83,6 @@ std::string photoFolder(int count) {
   return folder;
 }
 
-// One frame as the main window draws it on a timer tick.
-void frame(GlTestContext& context, PhotoShow& show) {
-  show.panels.animate();
-  show.tick();
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  show.draw();
-  SwapBuffers(context.deviceContext);
-}
-
-// Ovix's main loop: a 1 ms timer draws the frames; every other message is dispatched. Runs
-// until `done` says so after a frame.
-template <typename Done>
-void runFrames(GlTestContext& context, PhotoShow& show, Done done) {
-  SetTimer(context.window, 0, 1, nullptr);
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    if (message.message == WM_TIMER && message.hwnd == context.window) {
-      frame(context, show);
-      if (done()) break;
-      continue;
-    }
-    DispatchMessageA(&message);
-  }
-  KillTimer(context.window, 0);
-}
-
-uint64_t privateBytes() {
-  PROCESS_MEMORY_COUNTERS_EX counters = {};
-  counters.cb = sizeof counters;
-  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
-  return counters.PagefileUsage;  // the private commit
-}
-
 // Sends the window a message every 10 ms from a thread of its own and keeps the longest time
 // it took to be answered.
 class AnswerProbe {
@@ -127,7 +90,7 @@ public:
   explicit AnswerProbe(HWND window)
       : thread([this, window] {
           while (!stopping.load()) {
-            const Clock::time_point sent = Clock::now();
+            const BenchmarkClock::time_point sent = BenchmarkClock::now();
             DWORD_PTR result = 0;
             SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
             longest.store(std::max(longest.load(), millisecondsSince(sent)));
@@ -161,16 +124,7 @@ int main() {
     std::printf("no OpenGL context\n");
     return 1;
   }
-  mainWindow = context.window;
-  glViewport(0, 0, 1024, 768);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  gluPerspective(45.0, 1024.0 / 768.0, 0.1f, 100.0);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-  glEnable(GL_DEPTH_TEST);
-  glDepthFunc(GL_LEQUAL);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  prepareShowScene(context, 1024, 768);
   std::printf("renderer: %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
 
   const std::string single = photoFolder(1), folder = photoFolder(18);
@@ -179,14 +133,7 @@ int main() {
     return 1;
   }
   LoadingReporter quiet;  // as the app's, but without windows: the show loads as in Ovix
-  ShowParams params;
-  params.cacheLevel = 8;
-  params.textureSize = 1024;
-  params.flipTime = 1000000;  // the slideshow's steps come from the wall clock below
-  params.effectId = 1111;
-  params.smoothing = true;
-  params.ownerWindow = context.window;
-  params.reporter = &quiet;
+  ShowParams params = benchmarkShowParams(single, 1024, context.window, &quiet);
 
   // First photo, best of three for each folder, the two folders taking turns.
   double best[2] = {1e9, 1e9};
@@ -194,9 +141,9 @@ int main() {
   for (int run = 0; run < 6; ++run) {
     delete show;
     params.photoDir = run % 2 == 0 ? single : folder;
-    const Clock::time_point start = Clock::now();
+    const BenchmarkClock::time_point start = BenchmarkClock::now();
     show = new PhotoShow(params);
-    runFrames(context, *show, [&] { return show->largePhoto != nullptr; });
+    runShowFrames(context, *show, [&] { return show->largePhoto != nullptr; });
     glFinish();
     best[run % 2] = std::min(best[run % 2], millisecondsSince(start));
   }
@@ -209,19 +156,11 @@ int main() {
   int steps = 0;
   {
     AnswerProbe probe(context.window);
-    const Clock::time_point start = Clock::now();
-    Clock::time_point lastFrame = start, lastStep = start;
-    runFrames(context, *show, [&] {
-      const Clock::time_point now = Clock::now();
+    BenchmarkClock::time_point lastFrame = BenchmarkClock::now();
+    steps = runSlideshow(context, *show, 30, [&](BenchmarkClock::time_point now) {
       longestGap = std::max(longestGap, std::chrono::duration<double, std::milli>(now - lastFrame).count());
       lastFrame = now;
       peakPrivate = std::max(peakPrivate, privateBytes());
-      if (now - lastStep >= std::chrono::seconds(1)) {
-        show->tickCount = show->effect.interval;  // the next tick runs the clock out
-        lastStep = now;
-        ++steps;
-      }
-      return now - start >= std::chrono::seconds(30);
     });
     probe.stop();
     std::printf("slideshow of 18 photos, 1 s interval, 30 s (%d steps): longest frame gap %.0f ms, "
@@ -235,12 +174,12 @@ int main() {
               peakPrivate / 1048576.0, counters.PeakPagefileUsage / 1048576.0);
 
   show->playing = false;  // steady state: no steps, no loading
-  for (int i = 0; i < 200 || show->cache->window.filling(); ++i) frame(context, *show);  // warm up: fades settle
+  for (int i = 0; i < 200 || show->cache->window.filling(); ++i) showFrame(context, *show);  // warm up: fades settle
   glFinish();
   const int frames = 1000;
   const uint64_t allocationsBefore = allocations.load();
-  const Clock::time_point start = Clock::now();
-  for (int i = 0; i < frames; ++i) frame(context, *show);
+  const BenchmarkClock::time_point start = BenchmarkClock::now();
+  for (int i = 0; i < frames; ++i) showFrame(context, *show);
   glFinish();
   const double elapsed = millisecondsSince(start);
   const uint64_t counted = allocations.load() - allocationsBefore;

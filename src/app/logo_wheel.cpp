@@ -5,14 +5,12 @@
 #include <cstdio>
 
 #include "app/program_info.h"
+#include "platform/display_scale.h"
 
 LogoWheel::LogoWheel(HWND mainWindow)
-    : picture("./data/images/wheel.png", {-1.0f, -1.0f, 1.0f, 1.0f}) {
+    : picture("./data/images/wheel.png", {-1.0f, -1.0f, 1.0f, 1.0f}), window(mainWindow) {
   angle = 0.0f;
-  // The main window's class owns its device context, so this is the context GL draws on.
-  HDC deviceContext = GetDC(mainWindow);
-  font = new GlFont(deviceContext);
-  ReleaseDC(mainWindow, deviceContext);
+  makeFont(windowDpi(window));
   const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
   std::snprintf(credits, sizeof credits, "%s %s, %s", programVersion, programCredits,
                 renderer ? renderer : "");
@@ -20,6 +18,14 @@ LogoWheel::LogoWheel(HWND mainWindow)
 }
 
 LogoWheel::~LogoWheel() { delete font; }
+
+void LogoWheel::makeFont(UINT dpi) {
+  delete font;
+  // The main window's class owns its device context, so this is the context GL draws on.
+  HDC deviceContext = GetDC(window);
+  font = new GlFont(deviceContext, dpi);
+  ReleaseDC(window, deviceContext);
+}
 
 void LogoWheel::spin() {
   if (angle >= 360.0f) angle = 0.0f;
@@ -30,6 +36,8 @@ void LogoWheel::spin() {
 const char* LogoWheel::caption() const { return frames < 300 ? webSiteAddress : credits; }
 
 void LogoWheel::draw() {
+  const UINT dpi = windowDpi(window);
+  if (dpi != font->dpi) makeFont(dpi);
   glLoadIdentity();
   glTranslatef(-3.0f, -2.25f, -6.0f);
   glRasterPos2f(0.0f, 0.0f);

@@ -11,8 +11,8 @@
 class LogoWheel {
 public:
   // Loads "./data/images/wheel.png" (without it only the text line is drawn), makes the font
-  // on the main window's device context and the credits line with the renderer's name. Needs
-  // the main window's GL context current.
+  // for the main window's dpi on its device context and the credits line with the renderer's
+  // name. Needs the main window's GL context current.
   explicit LogoWheel(HWND mainWindow);
   // Deletes the font (the picture goes with its own destructor).
   ~LogoWheel();
@@ -22,7 +22,8 @@ public:
   // One frame on: 0.1 degree further (back to 0 once a full turn is reached) and one more
   // frame counted, up to 301.
   void spin();
-  // Draws the text line, then the wheel; resets the model-view matrix.
+  // Draws the text line (with the font remade when the window's dpi changed), then the
+  // wheel; resets the model-view matrix.
   void draw();
 
   // The text under the wheel now: the web site address for the first 300 frames, then the
@@ -32,6 +33,10 @@ public:
   SquarePicture picture;
   float angle = 0.0f;  // degrees
   GlFont* font = nullptr;
+  HWND window = nullptr;
   char credits[160] = {};
   uint32_t frames = 0;
+
+private:
+  void makeFont(UINT dpi);
 };

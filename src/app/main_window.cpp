@@ -29,6 +29,16 @@ LRESULT ViewerApp::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       resizeScene(LOWORD(lParam), HIWORD(lParam));
       return 0;
+    case WM_DPICHANGED: {
+      // Moved to a display of another dpi (or its scale changed): take the size Windows
+      // suggests for it; WM_SIZE then fits the viewport, and the fonts follow on the next frame.
+      // Full screen keeps covering the screen.
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      if (suggested && !fullScreen)
+        SetWindowPos(handle, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
     case WM_KEYDOWN:
       if (wParam < 256) keyDown[wParam] = true;
       return 0;

@@ -9,6 +9,8 @@
 #include "app/update_check.h"
 #include "glui/menu_panel.h"
 #include "photos/photo_show.h"
+#include "platform/display_scale.h"
+#include "sources/photo_sources.h"
 #include "structure/settings_file.h"
 
 ViewerApp* ViewerApp::runningApp = nullptr;
@@ -31,11 +33,16 @@ ViewerApp::ViewerApp() {
   popupTexts = openLanguage({"PopUpMenu"});
   effectTexts = openLanguage({"Effects"});
   updateThread = startUpdateCheck();
+  installedPhotoExtensions();  // asks the picture decoders once, before any folder is scanned
   createMainWindow();
   DragAcceptFiles(handle, TRUE);
   createGlContext();
   SetTimer(handle, 0, 1, nullptr);
   initGlState();
+  // The viewport covers the client area's pixels from the first frame on, whatever size
+  // messages came before the context existed.
+  RECT client = {};
+  if (GetClientRect(handle, &client)) resizeScene(client.right, client.bottom);
   background = new SceneBackground();
   menuPanel = new MenuPanel(mainWindow);
   logoWheel = new LogoWheel(mainWindow);
@@ -54,7 +61,19 @@ void ViewerApp::createMainWindow() {
                            settings.windowX, settings.windowY, settings.windowWidth,
                            settings.windowHeight, nullptr, nullptr, instance, nullptr);
   mainWindow = handle;
-  if (!handle) startupError("Initialization Failed.");
+  if (!handle) {
+    startupError("Initialization Failed.");
+    return;
+  }
+  // The size is in 96-dpi units; only now is the monitor known whose dpi it is scaled for.
+  const SIZE size = windowedSize();
+  if (size.cx != settings.windowWidth || size.cy != settings.windowHeight)
+    SetWindowPos(handle, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+SIZE ViewerApp::windowedSize() const {
+  const UINT dpi = windowDpi(handle);
+  return {scaleForDpi(settings.windowWidth, dpi), scaleForDpi(settings.windowHeight, dpi)};
 }
 
 void ViewerApp::createGlContext() {
@@ -89,7 +108,7 @@ void ViewerApp::initGlState() {
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   GLint maximum = 2048;  // kept when there is no context to ask
   glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maximum);
-  settings.textureSize = settledTextureSize(settings.textureSize, maximum);
+  settings.textureSize = settledTextureSize(settings.textureSize, maximum, monitorLongerSide(handle));
 }
 
 void ViewerApp::toggleFullScreen() {
@@ -101,8 +120,8 @@ void ViewerApp::toggleFullScreen() {
                  GetSystemMetrics(SM_CYSCREEN), 0);
   } else {
     SetWindowLongA(handle, GWL_STYLE, static_cast<LONG>(windowedStyle));
-    SetWindowPos(handle, nullptr, settings.windowX, settings.windowY, settings.windowWidth,
-                 settings.windowHeight, SWP_NOOWNERZORDER);
+    const SIZE size = windowedSize();
+    SetWindowPos(handle, nullptr, settings.windowX, settings.windowY, size.cx, size.cy, SWP_NOOWNERZORDER);
   }
   fullScreen = !fullScreen;
   ShowWindow(handle, SW_SHOW);

@@ -35,12 +35,15 @@ public:
 
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-  // Sets the fixed GL state and settles `textureSize` against the driver's largest texture:
-  // a size not chosen yet (0) or beyond that maximum becomes half of it. Cannot fail: without a
-  // context the calls do nothing, and createGlContext has reported why.
+  // Sets the fixed GL state and settles `textureSize` against the driver's largest texture and
+  // the monitor the window is on (settledTextureSize). Cannot fail: without a context the calls
+  // do nothing, and createGlContext has reported why.
   void initGlState();
-  // Switches between a window at the settings' place and size and a borderless full screen.
+  // Switches between a window at the settings' place and size (scaled for the window's dpi)
+  // and a borderless full screen.
   void toggleFullScreen();
+  // The windowed size of the settings (in 96-dpi units) in pixels of the window's display.
+  SIZE windowedSize() const;
   // Viewport and perspective for a client area of width x height (height 0 counts as 1).
   void resizeScene(int width, int height);
   // Draws one frame of the scene into the back buffer.

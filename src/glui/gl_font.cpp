@@ -6,9 +6,11 @@
 #include <cstdio>
 #include <cstring>
 
-GlFont::GlFont(HDC deviceContext) {
+#include "platform/display_scale.h"
+
+GlFont::GlFont(HDC deviceContext, UINT dpi) : dpi(dpi) {
   listBase = glGenLists(256);
-  font = CreateFontA(-12, 0, 0, 0, 0, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS, 0,
+  font = CreateFontA(-scaleForDpi(12, dpi), 0, 0, 0, 0, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS, 0,
                      ANTIALIASED_QUALITY, 0, "Arial");
   // The font is selected only while the bitmaps are made, so that the device context never
   // holds a deleted font and the font can be deleted at all.

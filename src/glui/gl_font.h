@@ -1,6 +1,6 @@
 #pragma once
 // A bitmap font for text inside the OpenGL scene: 256 display lists, one per character code,
-// made from 12-pixel Arial.
+// made from Arial 12 pixels high at 96 dpi, scaled to the display's dpi.
 #include <windows.h>
 
 #include <cstdint>
@@ -9,7 +9,8 @@ class GlFont {
 public:
   // Builds the lists on `deviceContext` with the calling thread's current GL context, which
   // owns them from then on. Without a context there are no lists and print draws nothing.
-  explicit GlFont(HDC deviceContext);
+  // `dpi` is that of the display the text is drawn on (96 when not given).
+  explicit GlFont(HDC deviceContext, UINT dpi = 96);
   // Deletes the lists and the font; the GL context that made them must be current.
   ~GlFont();
   GlFont(const GlFont&) = delete;
@@ -22,4 +23,5 @@ public:
   char buffer[256] = {};
   uint32_t listBase = 0;  // list listBase + c draws character code c
   HFONT font = nullptr;
+  UINT dpi = 96;  // the display's dpi the glyphs were made for
 };

@@ -4,23 +4,29 @@
 
 #include "platform/process_window.h"
 #include "glui/tooltip_place.h"
+#include "platform/display_scale.h"
 
 namespace {
 // A font is 256 display lists; a show has a couple of dozen tooltips.
-std::shared_ptr<GlFont> sharedFont(HDC deviceContext) {
+std::shared_ptr<GlFont> sharedFont(HDC deviceContext, UINT dpi) {
   static std::weak_ptr<GlFont> shared;
   std::shared_ptr<GlFont> font = shared.lock();
-  if (!font) {
-    font = std::make_shared<GlFont>(deviceContext);
+  if (!font || font->dpi != dpi) {
+    font = std::make_shared<GlFont>(deviceContext, dpi);
     shared = font;
   }
   return font;
 }
 }  // namespace
 
-GlTooltip::GlTooltip(HWND window, const char* text) : window(window) {
+GlTooltip::GlTooltip(HWND window, const char* text) : text(text), window(window) { scaleTo(windowDpi(window)); }
+
+GlTooltip::~GlTooltip() = default;
+
+void GlTooltip::scaleTo(UINT newDpi) {
+  dpi = newDpi;
   HDC deviceContext = GetDC(window);
-  font = sharedFont(deviceContext);
+  font = sharedFont(deviceContext, dpi);
   HGDIOBJ previous = SelectObject(deviceContext, font->font);
   if (!GetCharWidth32A(deviceContext, 0, 255, reinterpret_cast<LPINT>(charWidths))) {
     for (int32_t& w : charWidths) w = 0;
@@ -30,24 +36,28 @@ GlTooltip::GlTooltip(HWND window, const char* text) : window(window) {
   setText(text);
 }
 
-GlTooltip::~GlTooltip() = default;
-
 void GlTooltip::setText(const char* newText) {
   text = newText;
-  width = 5;
+  width = static_cast<uint32_t>(scaleForDpi(5, dpi));
   if (!text) return;
   for (const char* c = text; *c; ++c) width += static_cast<uint32_t>(charWidths[static_cast<unsigned char>(*c)]);
 }
 
 void GlTooltip::draw() {
   if (!text) return;
+  const UINT displayDpi = windowDpi(window);
+  if (displayDpi != dpi) scaleTo(displayDpi);
   RECT client = {};
   GetClientRect(window, &client);
   const auto clientWidth = static_cast<uint32_t>(client.right);
   const auto clientHeight = static_cast<uint32_t>(client.bottom);
-  const TooltipPlace place = placeTooltip(width, mouseX, mouseY, clientWidth, clientHeight);
+  const TooltipPlace place = placeTooltip(width, mouseX, mouseY, clientWidth, clientHeight,
+                                          static_cast<uint32_t>(scaleForDpi(20, dpi)),
+                                          static_cast<uint32_t>(scaleForDpi(30, dpi)));
   const auto x = static_cast<float>(place.x), y = static_cast<float>(place.y);
   const auto w = static_cast<float>(width);
+  const auto boxHeight = static_cast<float>(scaleForDpi(15, dpi));
+  const auto margin = static_cast<float>(scaleForDpi(3, dpi));
 
   glMatrixMode(GL_PROJECTION);
   glPushMatrix();
@@ -61,20 +71,20 @@ void GlTooltip::draw() {
   glBegin(GL_QUADS);
   glVertex2f(x, y);
   glVertex2f(x + w, y);
-  glVertex2f(x + w, y + 15.0f);
-  glVertex2f(x, y + 15.0f);
+  glVertex2f(x + w, y + boxHeight);
+  glVertex2f(x, y + boxHeight);
   glEnd();
   glColor4f(0.756f, 0.756f, 0.756f, 0.7f);
   glBegin(GL_LINES);
   glVertex2f(x, y);
   glVertex2f(x + w, y);
-  glVertex2f(x + w, y + 15.0f);
-  glVertex2f(x, y + 15.0f);
+  glVertex2f(x + w, y + boxHeight);
+  glVertex2f(x, y + boxHeight);
   glEnd();
 
   glDisable(GL_BLEND);
   glTranslatef(x, y, 0.0f);
-  glTranslatef(3.0f, 3.0f, 0.1f);
+  glTranslatef(margin, margin, 0.1f);
   glRasterPos2f(0.0f, 0.0f);
   glColor3f(1.0f, 1.0f, 1.0f);
   font->print("%s", text);

@@ -5,9 +5,15 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/display_scale.h"
+
 SceneLine::SceneLine(HWND window, std::string line) : text(std::move(line)), window(window) {
+  makeFont(windowDpi(window));
+}
+
+void SceneLine::makeFont(UINT dpi) {
   HDC deviceContext = GetDC(window);
-  font = std::make_unique<GlFont>(deviceContext);
+  font = std::make_unique<GlFont>(deviceContext, dpi);
   HGDIOBJ previous = SelectObject(deviceContext, font->font);
   SIZE extent = {};
   if (GetTextExtentPoint32A(deviceContext, text.c_str(), static_cast<int>(text.size()), &extent)) width = extent.cx;
@@ -16,6 +22,8 @@ SceneLine::SceneLine(HWND window, std::string line) : text(std::move(line)), win
 }
 
 void SceneLine::draw() {
+  const UINT dpi = windowDpi(window);
+  if (dpi != font->dpi) makeFont(dpi);
   RECT client = {};
   GetClientRect(window, &client);
   GLfloat clear[4] = {};
@@ -36,9 +44,9 @@ void SceneLine::draw() {
 
   const float shade = lightBackground ? 0.15f : 0.85f;
   glColor3f(shade, shade, shade);
-  // The font's 12-pixel cell sits on the raster position, so its middle is 4 pixels above.
+  // The font's cell (12 pixels at 96 dpi) sits on the raster position, so its middle is 4 above.
   glRasterPos2i(std::max(0, static_cast<int>(client.right - width) / 2),  // inside, or not drawn
-                std::max(0, static_cast<int>(static_cast<float>(client.bottom) * height) - 4));
+                std::max(0, static_cast<int>(static_cast<float>(client.bottom) * height) - scaleForDpi(4, dpi)));
   font->print("%s", text.c_str());
 
   glMatrixMode(GL_PROJECTION);

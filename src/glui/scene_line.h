@@ -10,12 +10,13 @@
 
 class SceneLine {
 public:
-  // Builds the font on `window`'s device context with the current GL context, which must
-  // still be current when the line is destroyed.
+  // Builds the font for the window's dpi on `window`'s device context with the current GL
+  // context, which must still be current when the line is destroyed.
   SceneLine(HWND window, std::string text);
 
-  // Draws the line centred across the window's client area at `height`, light on a dark clear colour and dark
-  // on a light one. Leaves the matrices and the GL state as it found them.
+  // Draws the line centred across the window's client area at `height`, light on a dark clear
+  // colour and dark on a light one; remakes the font first when the window's dpi changed.
+  // Leaves the matrices and the GL state as it found them.
   void draw();
 
   const std::string text;
@@ -24,4 +25,7 @@ public:
   int width = 0;  // the text's width in pixels
   HWND window = nullptr;
   std::unique_ptr<GlFont> font;
+
+private:
+  void makeFont(UINT dpi);
 };

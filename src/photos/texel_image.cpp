@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdlib>
+#include <cstring>
 
 TexelImage& TexelImage::operator=(TexelImage&& other) noexcept {
   if (this != &other) {
@@ -180,6 +181,7 @@ inline void rowTexel(const RowView& row, uint32_t column, uint32_t width, const 
   reader.read(row.start + static_cast<ptrdiff_t>(column) * row.step, bytesOut, channels);
 }
 
+// The picture's texels into rows `textureWidth` texels apart (its own width when unpadded).
 void repackPadded(const UprightView& view, const ChannelReader& reader, int bytesOut, uint8_t* texels,
                   uint32_t textureWidth) {
   const auto width = static_cast<uint32_t>(view.width), height = static_cast<uint32_t>(view.height);
@@ -201,35 +203,35 @@ void repackPadded(const UprightView& view, const ChannelReader& reader, int byte
     }
 }
 
-// The reduced texels, row by row. A reduction halves the padded width at least (both it and
-// the limit are powers of two), so the right neighbour of a sampled texel never wraps into the
-// next row, and the row below a sampled row is the next padded row (or the last row itself at
-// the top edge).
+// The reduced texels, row by row, the first `width` x `height` of the plan's (all of it when
+// padded). A reduction halves the padded width at least (both it and the limit are powers of
+// two), so the right neighbour of a sampled texel never wraps into the next row, and the row
+// below a sampled row is the next padded row (or the last row itself at the top edge).
 void reduce(const UprightView& view, const ChannelReader& reader, int bytesOut, const Reduction& plan,
-            bool smoothing, uint32_t textureHeight, uint8_t* texels) {
-  const auto width = static_cast<uint32_t>(view.width);
+            bool smoothing, uint32_t textureHeight, uint8_t* texels, uint32_t width, uint32_t height) {
+  const auto pictureWidth = static_cast<uint32_t>(view.width);
   const uint32_t tile = tileWidth(view);
   int a[4], b[4], c[4], d[4];
-  for (uint32_t firstRow = 0; firstRow < plan.height; firstRow += tile)
-    for (uint32_t firstX = 0; firstX < plan.width; firstX += tile) {
-      const uint32_t rowEnd = firstRow + tile < plan.height ? firstRow + tile : plan.height;
-      const uint32_t xEnd = firstX + tile < plan.width ? firstX + tile : plan.width;
+  for (uint32_t firstRow = 0; firstRow < height; firstRow += tile)
+    for (uint32_t firstX = 0; firstX < width; firstX += tile) {
+      const uint32_t rowEnd = firstRow + tile < height ? firstRow + tile : height;
+      const uint32_t xEnd = firstX + tile < width ? firstX + tile : width;
       for (uint32_t r = firstRow; r < rowEnd; ++r) {
         const uint32_t row = r * plan.fy;
         const uint32_t below = row + 1 < textureHeight ? row + 1 : textureHeight - 1;
         const RowView upper = sourceRow(view, row);
         const RowView lower = sourceRow(view, below);
-        uint8_t* target = texels + (static_cast<size_t>(r) * plan.width + firstX) * bytesOut;
+        uint8_t* target = texels + (static_cast<size_t>(r) * width + firstX) * bytesOut;
         for (uint32_t x = firstX; x < xEnd; ++x, target += bytesOut) {
           const uint32_t column = x * plan.fx;
-          rowTexel(upper, column, width, reader, bytesOut, a);
+          rowTexel(upper, column, pictureWidth, reader, bytesOut, a);
           if (!smoothing) {
             for (int k = 0; k < bytesOut; ++k) target[k] = static_cast<uint8_t>(a[k]);
             continue;
           }
-          rowTexel(upper, column + 1, width, reader, bytesOut, b);
-          rowTexel(lower, column, width, reader, bytesOut, c);
-          rowTexel(lower, column + 1, width, reader, bytesOut, d);
+          rowTexel(upper, column + 1, pictureWidth, reader, bytesOut, b);
+          rowTexel(lower, column, pictureWidth, reader, bytesOut, c);
+          rowTexel(lower, column + 1, pictureWidth, reader, bytesOut, d);
           for (int k = 0; k < bytesOut; ++k)
             target[k] = static_cast<uint8_t>((a[k] + b[k] + c[k] + d[k]) / 4);
         }
@@ -253,24 +255,45 @@ bool makeTexels(const ImageSurface& surface, const TextureOptions& options, Texe
   const ChannelReader reader(format, bytesOut);
   const Reduction plan = planReduction(textureWidth, textureHeight, options.maxSize);
 
-  uint8_t* texels = allocateTexels(plan.width, plan.height, bytesOut);
-  if (!texels) return false;
+  int imageWidth = view.width, imageHeight = view.height;
   if (plan.reduce) {
-    reduce(view, reader, bytesOut, plan, options.smoothing, textureHeight, texels);
-    out.imageWidth = static_cast<int>(static_cast<double>(view.width) / plan.fx);
-    out.imageHeight = static_cast<int>(static_cast<double>(view.height) / plan.fy);
+    imageWidth = static_cast<int>(static_cast<double>(view.width) / plan.fx);
+    imageHeight = static_cast<int>(static_cast<double>(view.height) / plan.fy);
     // A very flat or narrow picture would otherwise keep no texel of its own and get an
     // infinite aspect.
-    if (out.imageWidth < 1) out.imageWidth = 1;
-    if (out.imageHeight < 1) out.imageHeight = 1;
-  } else {
-    repackPadded(view, reader, bytesOut, texels, textureWidth);
-    out.imageWidth = view.width;
-    out.imageHeight = view.height;
+    if (imageWidth < 1) imageWidth = 1;
+    if (imageHeight < 1) imageHeight = 1;
   }
+  // Unpadded, the texture is the picture: the padded texture's lower left corner.
+  const uint32_t width = options.padded ? plan.width : static_cast<uint32_t>(imageWidth);
+  const uint32_t height = options.padded ? plan.height : static_cast<uint32_t>(imageHeight);
+  uint8_t* texels = allocateTexels(width, height, bytesOut);
+  if (!texels) return false;
+  if (plan.reduce)
+    reduce(view, reader, bytesOut, plan, options.smoothing, textureHeight, texels, width, height);
+  else
+    repackPadded(view, reader, bytesOut, texels, width);
   out.texels = texels;
-  out.textureWidth = plan.width;
-  out.textureHeight = plan.height;
+  out.imageWidth = imageWidth;
+  out.imageHeight = imageHeight;
+  out.textureWidth = width;
+  out.textureHeight = height;
   out.bytesPerTexel = bytesOut;
   return true;
+}
+
+bool driverTakesAnySide(const char* version, const char* extensions) {
+  // GL_VERSION starts "major.minor", optionally followed by vendor text.
+  if (version && std::strtol(version, nullptr, 10) >= 2) return true;
+  // Extension names are separated by spaces; a longer name that merely starts alike is another.
+  static const char wanted[] = "GL_ARB_texture_non_power_of_two";
+  const size_t length = sizeof wanted - 1;
+  for (const char* c = extensions ? extensions : ""; *c;) {
+    while (*c == ' ') ++c;
+    const char* end = c;
+    while (*end && *end != ' ') ++end;
+    if (static_cast<size_t>(end - c) == length && std::memcmp(c, wanted, length) == 0) return true;
+    c = end;
+  }
+  return false;
 }

@@ -51,6 +51,8 @@ Reduction planReduction(uint32_t textureWidth, uint32_t textureHeight, uint32_t 
 // (pixel AND mask) >> (shift - loss) cut to a byte; surfaces of 4 bytes per pixel give 4-byte
 // texels, all others 3-byte texels; a 4-byte surface without an alpha mask gives opaque alpha.
 // When the options ask for a reduction, every reduced texel is computed straight from the
-// surface, without a padded intermediate. Returns false (and leaves `out` empty) for a surface
-// without format or pixels, a size that does not fit a texture, or when memory runs out.
+// surface, without a padded intermediate. Unpadded (options.padded false), the texture is
+// just the picture: the padded texture's texels inside the picture, rows imageWidth apart.
+// Returns false (and leaves `out` empty) for a surface without format or pixels, a size that
+// does not fit a texture, or when memory runs out.
 bool makeTexels(const ImageSurface& surface, const TextureOptions& options, TexelImage& out);

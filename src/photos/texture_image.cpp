@@ -17,6 +17,10 @@ bool decodeTexels(const TextureOptions& options, const char* path, TexelImage& o
 }
 
 namespace {
+constexpr GLint clampToEdge = 0x812F;  // GL_CLAMP_TO_EDGE, OpenGL 1.2
+
+bool powerOfTwo(uint32_t side) { return side != 0 && (side & (side - 1)) == 0; }
+
 void clearGlErrors() {
   for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
   }
@@ -30,6 +34,12 @@ GLuint uploadTexture(const TexelImage& texels) {
   glBindTexture(GL_TEXTURE_2D, texture);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  // A side that is no power of two comes unpadded: the picture's edge is the texture's, and
+  // repeating would blend in the opposite edge along the frame.
+  if (!powerOfTwo(texels.textureWidth) || !powerOfTwo(texels.textureHeight)) {
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, clampToEdge);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, clampToEdge);
+  }
   // Rows of 3-byte texels are not 4-byte aligned in a 2-texel-wide texture.
   GLint alignment = 4;
   glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
@@ -120,6 +130,11 @@ uint32_t loadTexture(const char* path) {
   glDeleteLists(image->thumbList, 1);
   delete image;
   return texture;
+}
+
+bool currentDriverTakesAnySide() {
+  return driverTakesAnySide(reinterpret_cast<const char*>(glGetString(GL_VERSION)),
+                            reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS)));
 }
 
 void releaseTextureImage(TextureImage* image) {

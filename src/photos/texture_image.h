@@ -43,5 +43,8 @@ TextureImage* loadSurfaceTexture(const TextureOptions& options, const char* path
 // when the file cannot be read.
 uint32_t loadTexture(const char* path);
 
+// driverTakesAnySide for the current GL context; false without one.
+bool currentDriverTakesAnySide();
+
 // Deletes the picture's lists and texture and frees the record; none is ignored.
 void releaseTextureImage(TextureImage* image);

@@ -161,8 +161,13 @@ void readSettings(const SettingsEnvironment& environment) {
   root.save();  // the file now lists every key
 }
 
-int32_t settledTextureSize(int32_t textureSize, int32_t driverMaximum) {
-  return textureSide(textureSize) != 0 && textureSize <= driverMaximum ? textureSize : driverMaximum / 2;
+int32_t settledTextureSize(int32_t textureSize, int32_t driverMaximum, int32_t screenSide) {
+  if (textureSide(textureSize) != 0 && textureSize <= driverMaximum) return textureSize;
+  // A photo is never drawn larger than the screen, so more texels than its longer side only
+  // cost memory: with today's drivers half the maximum kept 10 to 40 times the screen's pixels.
+  int32_t size = 1024;
+  while (size < screenSide && size < (1 << 30)) size *= 2;
+  return std::min(size, driverMaximum / 2);
 }
 
 bool writeSettings() {

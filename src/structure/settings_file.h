@@ -14,7 +14,8 @@ void readSettings(const SettingsEnvironment& environment);
 // Returns false when the file could not be written; the settings stay in memory.
 bool writeSettings();
 
-// The texture size to use with a driver whose largest texture side is `driverMaximum`: the
-// setting when it is a power of two from 64 up to that maximum, otherwise (0, not chosen yet,
-// included) half the maximum.
-int32_t settledTextureSize(int32_t textureSize, int32_t driverMaximum);
+// The texture size to use with a driver whose largest texture side is `driverMaximum` on a
+// monitor whose longer side is `screenSide` physical pixels: the setting when it is a power of
+// two from 64 up to that maximum, otherwise (0, not chosen yet, included) the smallest power
+// of two covering the screen's side, at least 1024 and at most half the driver's maximum.
+int32_t settledTextureSize(int32_t textureSize, int32_t driverMaximum, int32_t screenSide);

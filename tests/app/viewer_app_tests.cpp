@@ -11,6 +11,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <string>
 #include <atomic>
 #include <cstring>
 #include <cstdio>
@@ -171,6 +172,39 @@ TEST_F(AppTest, TheIdleFrameShowsTheWheelAndItsTextOrTheHelpAndClearsToTheSettin
   EXPECT_TRUE(viewport[3] == 1 && std::abs(projection[5] / projection[0] - 300.0) < 1e-3);  // aspect 300 / 1
   app->drawFrame();
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+// Wine 8 reports per-monitor awareness for every window, manifest or not: what Windows makes
+// of the manifest is read through an activation context instead.
+TEST_F(AppTest, OvixDeclaresPerMonitorDpiAndLongPathsAndItsViewportFollowsTheWindowToAnotherDpi) {
+  ACTCTXA request = {sizeof request, ACTCTX_FLAG_RESOURCE_NAME_VALID, "ovix.exe", 0, 0, nullptr, MAKEINTRESOURCEA(1), nullptr, nullptr};
+  HANDLE context = CreateActCtxA(&request);  // fails for a manifest Windows cannot parse
+  ASSERT_NE(context, INVALID_HANDLE_VALUE);
+  auto manifestSetting = [context](const wchar_t* year, const wchar_t* name) {  // "" when there is none
+    wchar_t value[128] = {};
+    SIZE_T written = 0;
+    const std::wstring space = std::wstring(L"http://schemas.microsoft.com/SMI/") + year + L"/WindowsSettings";
+    return std::wstring(QueryActCtxSettingsW(0, context, space.c_str(), name, value, 128, &written) ? value : L"");
+  };
+  EXPECT_EQ(manifestSetting(L"2016", L"dpiAwareness").rfind(L"PerMonitorV2,", 0), 0u);
+  EXPECT_EQ(manifestSetting(L"2005", L"dpiAware") + manifestSetting(L"2016", L"longPathAware"), L"true/pmtrue");
+  ReleaseActCtx(context);
+  HMODULE program = LoadLibraryExA("ovix.exe", nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  HRSRC found = FindResourceA(program, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+  const std::string text(static_cast<const char*>(LockResource(LoadResource(program, found))), SizeofResource(program, found));
+  for (const char* windows : {"35138b9a-5d96-4fbd-8e2d-a2440225f93a", "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",
+                              "1f676c76-80e1-4239-95bb-83d0f6d0da78", "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"})
+    EXPECT_NE(text.find(std::string("supportedOS Id=\"{") + windows + "}\""), std::string::npos) << windows;  // 7 to 11
+  FreeLibrary(program);
+
+  // Moved to a display of 144 dpi, the window takes the place Windows suggests, and the
+  // viewport covers its client area.
+  RECT suggested = {70, 60, 70 + 675, 60 + 555}, place = {}, area = {};
+  SendMessageA(app->handle, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  GLint viewport[4] = {};
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  EXPECT_TRUE(GetClientRect(app->handle, &area) && GetWindowRect(app->handle, &place) && EqualRect(&place, &suggested));
+  EXPECT_TRUE(viewport[0] == 0 && viewport[1] == 0 && viewport[2] == area.right && viewport[3] == area.bottom);
 }
 
 TEST_F(AppTest, WithoutAShowThePhotoItemsAreGreyAndTheKeysTurnTheMenusChecksOpenTheHelpAndQuit) {

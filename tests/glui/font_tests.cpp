@@ -28,4 +28,10 @@ TEST(GlFont, EveryCharacterAdvancesTheRasterPositionLongTextsAreCutAndTooltipsAd
   GlTooltip tip(gl.window, "i");
   tip.setText("\xe8W");  // č: a tooltip counts codes above 127 with their own widths
   EXPECT_EQ(tip.width, 5u + tip.charWidths[0xe8] + tip.charWidths['W']);
+
+  // At 144 dpi (150 %) the glyphs and the box are made 1.5 times as large.
+  tip.setText("Wide text");
+  const uint32_t box96 = tip.width;
+  tip.scaleTo(144);
+  EXPECT_NEAR(tip.width, 1.5 * box96, 3.0);
 }

@@ -33,7 +33,7 @@ SurfacePtr noiseSurface(int w, int h, const Layout& layout, unsigned seed) {
   return surface;
 }
 
-// makeTexels on `surface` against the plain algorithm.
+// makeTexels on `surface` against the plain algorithm, padded and unpadded.
 ::testing::AssertionResult sameTexels(const ImageSurface& surface, uint32_t maxSize, bool smoothing) {
   const ReferenceTexels expected = referenceTexels(surface, maxSize, smoothing);
   TexelImage actual;
@@ -45,11 +45,20 @@ SurfacePtr noiseSurface(int w, int h, const Layout& layout, unsigned seed) {
   const auto differ = std::mismatch(expected.texels.begin(), expected.texels.end(), actual.texels).first;
   if (differ != expected.texels.end())
     return ::testing::AssertionFailure() << "texel byte " << differ - expected.texels.begin() << " differs";
+  // Unpadded, the texture is the padded one's picture area.
+  TexelImage unpadded;
+  const size_t row = size_t(actual.imageWidth) * actual.bytesPerTexel, paddedRow = actual.textureWidth * actual.bytesPerTexel;
+  if (!makeTexels(surface, TextureOptions{maxSize, smoothing, false}, unpadded) || int(unpadded.textureWidth) != actual.imageWidth ||
+      int(unpadded.textureHeight) != actual.imageHeight || unpadded.imageHeight != actual.imageHeight)
+    return ::testing::AssertionFailure() << "unpadded " << unpadded.textureWidth << "x" << unpadded.textureHeight;
+  for (int r = 0; r < actual.imageHeight; ++r)
+    if (!std::equal(unpadded.texels + r * row, unpadded.texels + (r + 1) * row, actual.texels + r * paddedRow))
+      return ::testing::AssertionFailure() << "unpadded row " << r << " differs";
   return ::testing::AssertionSuccess();
 }
 }  // namespace
 
-TEST(TexelImage, MatchesThePaddedBufferAlgorithmInEveryLayoutAndTurn) {
+TEST(TexelImage, MatchesThePaddedBufferAlgorithmAndUnpaddedKeepsItsPicture) {
   const struct { int w, h; } sizes[] = {
       {1, 1}, {3, 3}, {2, 2}, {5, 7}, {17, 9}, {129, 64}, {257, 3}, {300, 200}, {1025, 10},
       {2000, 3}, {4100, 1}, {3, 700}, {1, 1500}, {40, 600},
@@ -118,4 +127,11 @@ TEST(TexelImage, SizesAndTheDecodeScaleThatKeepsThem) {
     EXPECT_EQ((std::array<int, 4>{int(t.textureWidth), int(t.textureHeight), t.imageWidth, t.imageHeight}), c.sizes)
         << c.w << "x" << c.h;
   }
+}
+
+TEST(TexelImage, DriversThatTakeTexturesOfAnySide) {
+  const struct { const char* version; const char* extensions; bool any; } drivers[] = {
+      {"1.1.0", "GL_EXT_bgra GL_ARB_texture_non_power_of_two", true}, {"2.0", "", true}, {"10.1", nullptr, true},
+      {"1.5", "GL_ARB_texture_non_power_of_two_x XGL_ARB_texture_non_power_of_two", false}, {nullptr, nullptr, false}};
+  for (const auto& d : drivers) EXPECT_EQ(driverTakesAnySide(d.version, d.extensions), d.any) << d.extensions;
 }

@@ -76,10 +76,20 @@ TEST(SettingsFile, HurtfulNumbersAreRepairedInTheFileAndValuesInRangeKeepTheirTe
   }
 }
 
-TEST(SettingsFile, TextureSizeSettlesAgainstTheDriversMaximum) {
-  const int32_t rows[][3] = {{0, 4096, 2048},   {512, 4096, 512}, {4096, 4096, 4096},
-                             {8192, 4096, 2048}, {64, 4096, 64},   {100, 4096, 2048}};
-  for (const auto& [size, maximum, settled] : rows) EXPECT_EQ(settledTextureSize(size, maximum), settled) << size;
+TEST(SettingsFile, TextureSizeNotChosenFollowsTheScreenWithinTheDriver) {
+  // The longer sides of 1024 x 768, 1920 x 1080, 2560 x 1440 and 3840 x 2160 screens against
+  // driver maxima of 2048, 8192, 16384 and 32768.
+  const int32_t screens[] = {1024, 1920, 2560, 3840}, maxima[] = {2048, 8192, 16384, 32768};
+  const int32_t settled[4][4] = {
+      {1024, 1024, 1024, 1024}, {1024, 2048, 2048, 2048}, {1024, 4096, 4096, 4096}, {1024, 4096, 4096, 4096}};
+  for (int c = 0; c < 16; ++c) EXPECT_EQ(settledTextureSize(0, maxima[c % 4], screens[c / 4]), settled[c / 4][c % 4]) << c;
+  // {setting, driver maximum, screen side, settled}: chosen sizes stay, also above the screen's;
+  // sizes the driver cannot take or that are no power of two count as not chosen; a small
+  // screen still gets 1024, a driver of 1024 at most half of it, and no side overflows.
+  const int32_t rows[][4] = {{512, 4096, 1920, 512},   {16384, 16384, 1024, 16384}, {64, 16384, 3840, 64},
+                             {8192, 4096, 3840, 2048}, {100, 16384, 1024, 1024},    {0, 16384, 640, 1024},
+                             {0, 1024, 3840, 512},     {0, 32768, INT32_MAX, 16384}};
+  for (const auto& [size, most, screen, want] : rows) EXPECT_EQ(settledTextureSize(size, most, screen), want) << size;
 }
 
 TEST(SettingsFile, PositionIsKeptOnlyWhenRemembered) {
