@@ -24,6 +24,7 @@
 #include "app/viewer_app.h"
 #include "dialogs/dialog_test_support.h"
 #include "dialogs/open_dialog.h"
+#include "dialogs/photo_list_window.h"
 #include "e2e/show_driver.h"
 #include "glui/menu_panel.h"
 #include "glui/scene_line.h"
@@ -351,6 +352,11 @@ TEST_F(AppTest, OpenPhotosStartsAtTheNamedPhotoInTheOrderAndWithTheShowTheSettin
     for (const auto& entry : show->cache->photoList->entries) order += entry->name.substr(5, 2);
     EXPECT_TRUE(current() == 2 && settings.shuffle == shuffled && (order == "0102030405060708091011121399") != shuffled &&
                 order != "0201030405060708091011121399") << order;
+    runAppCommand(*app, commandList);  // the photo list lists the show's own order
+    const std::vector<HWND> windows = threadWindows("Ovix - Seznam fotek");
+    auto* list = windows.empty() ? nullptr : dynamic_cast<PhotoListWindow*>(WindowRegistry::find(windows.back()));
+    EXPECT_TRUE(list && list->scan == show->cache->photoList);
+    if (list) DestroyWindow(list->handle);
   }
   step();
   reopen(photos);
