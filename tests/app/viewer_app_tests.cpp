@@ -436,7 +436,8 @@ TEST_F(AppTest, ADropStartsTheShowAtTheDroppedPhotoAndIShowsItsLineUnderTheFilmS
   ASSERT_TRUE(show->infoLine);
   EXPECT_EQ(show->infoLine->text.substr(0, 35), "3 / 5     photo03.png     320 x 240") << show->infoLine->text;
   drop(photos + "\\nothing here|");
-  EXPECT_TRUE(!app->photoShow && app->logoWheel && std::string(settings.photoDir) == photos);
+  EXPECT_TRUE(!app->photoShow && app->logoWheel && std::string(settings.photoDir) == photos &&
+              FindWindowA("MsgBox Window", "Špatná cesta"));
   for (HWND box : threadWindows("MsgBox Window")) DestroyWindow(box);
 }
 
