@@ -20,5 +20,4 @@ void shuffleList(PhotoList& list, const std::string& first, uint32_t seed) {
     const std::size_t j = fixed + static_cast<std::size_t>(random() % (i - fixed));
     std::swap(entries[i - 1], entries[j]);
   }
-  list.finishScan();
 }
