@@ -116,6 +116,7 @@ void PhotoShow::draw() {
     drawEmptyLine();
   }
 
+  musicBar.dropEmptyPlayer();
   musicBar.drawVolume();
 
   fillPreviews();
