@@ -6,7 +6,6 @@
 #include "dialogs/dialog_look.h"
 #include "dialogs/gdi_objects.h"
 #include "structure/language.h"
-#include "structure/settings.h"
 
 namespace {
 constexpr int boxWidth = 300;
@@ -14,13 +13,12 @@ constexpr int boxHeight = 190;
 constexpr int messageWidth = boxWidth - 15;
 constexpr int messageHeight = boxHeight - 146;  // three lines; a longer message grows the box
 
-// Height of `message` wrapped to `width` pixels in the dialog font, as the static control
-// breaks it.
-int wrappedHeight(const char* message, int width) {
+// Height of `message` wrapped to `width` pixels in `font`, as the static control breaks it.
+int wrappedHeight(const char* message, int width, HFONT font) {
   HDC screen = GetDC(nullptr);
   RECT area = {0, 0, width, 0};
   {
-    GdiSelection font(screen, settings.dialogFont);
+    GdiSelection selectFont(screen, font);
     DrawTextA(screen, message, -1, &area, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
   }
   ReleaseDC(nullptr, screen);
@@ -36,7 +34,7 @@ MessageBoxWindow::MessageBoxWindow(HWND ownerWindow, const char* caption, const 
       buttons(buttonCount),
       texts(openLanguage({"Windows", "Msg"})) {
   FrameLook look;
-  const int needed = message ? wrappedHeight(message, messageWidth) : 0;
+  const int needed = message ? wrappedHeight(message, messageWidth, windowLook.font) : 0;
   look.width = boxWidth;
   look.height = std::min(boxHeight + std::max(0, needed - messageHeight), GetSystemMetrics(SM_CYSCREEN));
   look.iconIndex = 1;

@@ -29,7 +29,7 @@ PhotoListWindow::PhotoListWindow(LoadingReporter& reporter, std::shared_ptr<cons
                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 8, height - 96, width - 24, 28, -1);
 
   list = std::make_unique<PhotoListView>(handle, instance, 8, 35, width - 24, height - 135);
-  setDialogFont(list->control);
+  setDialogFont(list->control, windowLook.font);
   list->addColumn("Adresář", 180);
   list->addColumn("Soubor", 200);
   scan = std::move(shown);
