@@ -7,25 +7,16 @@
 #include "app/logo_wheel.h"
 #include "app/viewer_app.h"
 #include "photos/photo_show.h"
-#include "platform/ansi_text.h"
+#include "platform/path_text.h"
 #include "sources/photo_sources.h"
 #include "structure/settings.h"
-
-namespace {
-// A name the code page cannot hold becomes one with "?" in it, which no file has: the path
-// check then refuses it and the user is told.
-std::string pathText(const wchar_t* text) {
-  std::string path;
-  return toAnsi(text, path) ? path : lossyAnsi(text);
-}
-}  // namespace
 
 std::vector<std::string> commandLineArguments() {
   std::vector<std::string> arguments;
   int count = 0;
   LPWSTR* split = CommandLineToArgvW(GetCommandLineW(), &count);
   if (!split) return arguments;
-  for (int i = 1; i < count; ++i) arguments.push_back(pathText(split[i]));
+  for (int i = 1; i < count; ++i) arguments.push_back(utf8FromWide(split[i]));
   LocalFree(split);
   return arguments;
 }
@@ -35,7 +26,7 @@ std::string droppedPath(HDROP drop) {
   if (length == 0) return "";
   std::vector<wchar_t> name(length + 1, L'\0');
   if (DragQueryFileW(drop, 0, name.data(), length + 1) == 0) return "";
-  return pathText(name.data());
+  return utf8FromWide(name.data());
 }
 
 bool ViewerApp::openPath(const std::string& path) {

@@ -1,7 +1,7 @@
 #pragma once
 // Paths that reach Ovix from outside its own dialogs: the command line ("Open with", "Send
 // to", a shortcut with a folder) and files dropped on the main window. Windows gives them as
-// Unicode; here they become Ovix's path texts.
+// Unicode; here they become Ovix's path texts (UTF-8, platform/path_text.h).
 #include <windows.h>
 
 #include <string>

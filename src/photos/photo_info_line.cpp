@@ -9,6 +9,7 @@
 #include "photos/photo_cache.h"
 #include "photos/photo_show.h"
 #include "photos/texture_image.h"
+#include "platform/path_text.h"
 
 namespace {
 // "2023-07-14 18:05" from EXIF's "2023:07:14 18:05:59".
@@ -21,7 +22,7 @@ std::string changeDateText(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data = {};
   FILETIME local = {};
   SYSTEMTIME time = {};
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+  if (!GetFileAttributesExW(widePath(path).c_str(), GetFileExInfoStandard, &data) ||
       !FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) || !FileTimeToSystemTime(&local, &time))
     return "";
   char text[32];
