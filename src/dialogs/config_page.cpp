@@ -4,16 +4,13 @@
 #include <string>
 
 #include "dialogs/dialog_frame.h"
-#include "dialogs/gdi_objects.h"
-#include "structure/settings.h"
 
 namespace {
 constexpr DWORD childStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
 }
 
-ConfigPage::ConfigPage(HWND dialog, const char* className, const char* section, int dialogWidth,
-                       int dialogHeight)
-    : DialogPage(dialog, className, dialogWidth, dialogHeight),
+ConfigPage::ConfigPage(const DialogFrame& dialog, const char* className, const char* section)
+    : DialogPage(dialog, className),
       texts(openLanguage({"Windows", "Config", section})) {}
 
 LRESULT ConfigPage::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -49,14 +46,8 @@ HWND ConfigPage::addArrows(int x, int y) {
   return addControl("SCROLLBAR", "", childStyle | SBS_VERT, 0, x, y, 17, 20, 0);
 }
 
-void ConfigPage::drawLabel(HDC dc, int x, int y, const char* key) {
-  const std::string label = texts->text(key);
-  GdiSelection font(dc, static_cast<HFONT>(settings.dialogFont));
-  const int oldMode = SetBkMode(dc, TRANSPARENT);
-  const COLORREF oldColour = SetTextColor(dc, RGB(0, 0, 0));
-  TextOutA(dc, x, y, label.c_str(), static_cast<int>(label.size()));
-  SetTextColor(dc, oldColour);
-  SetBkMode(dc, oldMode);
+void ConfigPage::drawPageText(HDC dc, int x, int y, const char* key) {
+  drawLabel(dc, x, y, texts->text(key).c_str());
 }
 
 bool isTicked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }

@@ -3,11 +3,9 @@
 #include <commctrl.h>
 
 #include "platform/process_window.h"
-#include "platform/window_registry.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/dialog_page.h"
 #include "dialogs/gdi_objects.h"
-#include "dialogs/link_window.h"
 
 namespace {
 // One 16x16 icon of the strip (magenta transparent); null when the strip cannot be read.
@@ -29,13 +27,14 @@ LRESULT CALLBACK escapeForwarder(HWND control, UINT message, WPARAM wParam, LPAR
   return DefSubclassProc(control, message, wParam, lParam);
 }
 
+// Once per process, whichever thread builds the first dialog.
 void initCommonControls() {
-  static bool done = false;
-  if (done) return;
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_PROGRESS_CLASS |
-                                                        ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&controls);
-  done = true;
+  static const bool done = [] {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_PROGRESS_CLASS |
+                                                          ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
+    return InitCommonControlsEx(&controls) != FALSE;
+  }();
+  (void)done;
 }
 }  // namespace
 
@@ -43,17 +42,14 @@ void forwardEscape(HWND control, HWND target) {
   if (control) SetWindowSubclass(control, escapeForwarder, 0, reinterpret_cast<DWORD_PTR>(target));
 }
 
-DialogFrame::DialogFrame(const char* className) { name = className; }
+DialogFrame::DialogFrame(const char* className, const WindowLook& look) : ControlHost(look) {
+  name = className;
+}
 
 DialogFrame::~DialogFrame() {
   tabs.reset();
-  for (const OwnedChild& child : ownedChildren) {
-    if (!child.window)
-      delete child.object;  // its window never existed, so nothing else will delete it
-    else if (WindowRegistry::find(child.window) == child.object)
-      DestroyWindow(child.window);  // windowProc deletes the object on its WM_DESTROY
-  }
-  if (mainWindow) SetActiveWindow(mainWindow);
+  releaseChildren();
+  if (HWND main = mainWindow) SetActiveWindow(main);
 }
 
 bool DialogFrame::createFrame(const FrameLook& look, const char* caption, HWND ownerWindow) {
@@ -62,7 +58,7 @@ bool DialogFrame::createFrame(const FrameLook& look, const char* caption, HWND o
   height = look.height;
   left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   top = (GetSystemMetrics(SM_CYSCREEN) - 100 - height) / 2;
-  owner = ownerWindow ? ownerWindow : mainWindow;
+  owner = ownerWindow ? ownerWindow : mainWindow.load();
   header = look.header;
   headerPicture = look.picture;
   title = caption ? caption : "";
@@ -83,23 +79,12 @@ bool DialogFrame::createFrame(const FrameLook& look, const char* caption, HWND o
   handle = CreateWindowExA(WS_EX_APPWINDOW | WS_EX_WINDOWEDGE, name, title.c_str(), style, left,
                            top, width, height, owner, nullptr, instance, nullptr);
   if (!handle) return false;
-  if (look.transparent) applyWindowOpacity(handle);
+  if (look.transparent) applyWindowOpacity(handle, windowLook.opacity);
   return true;
 }
 
 void DialogFrame::show() {
   if (handle) ShowWindow(handle, SW_SHOW);
-}
-
-HWND DialogFrame::addControl(const char* className, const char* text, DWORD style,
-                             DWORD extendedStyle, int x, int y, int controlWidth,
-                             int controlHeight, int id) {
-  if (!handle) return nullptr;
-  HWND control = CreateWindowExA(extendedStyle, className, text, style, x, y, controlWidth,
-                                 controlHeight, handle,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-  setDialogFont(control);
-  return control;
 }
 
 HWND DialogFrame::addButton(const char* text, int id, int x, int y) {
@@ -109,23 +94,15 @@ HWND DialogFrame::addButton(const char* text, int id, int x, int y) {
   return button;
 }
 
-LinkWindow* DialogFrame::addLink(const char* caption, int x, int y, int linkWidth) {
-  auto* link = new LinkWindow(handle, instance, caption, x, y, linkWidth);
-  adopt(link);
-  return link;
-}
-
 void DialogFrame::addTabStrip() {
   tabs = std::make_unique<TabStrip>(handle, instance, 3, 80, width - 10, height - 150);
-  setDialogFont(tabs->control);
+  setDialogFont(tabs->control, windowLook.font);
 }
 
 void DialogFrame::addPage(const char* text, DialogPage* page) {
   adopt(page);
   if (tabs) tabs->addPage(text, page->handle);
 }
-
-void DialogFrame::adopt(WindowBase* child) { ownedChildren.push_back({child, child->handle}); }
 
 void DialogFrame::paint(HDC dc) {
   paintHeaderBand(dc, header, width, headerPicture, title.c_str());

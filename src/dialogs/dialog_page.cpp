@@ -1,24 +1,22 @@
 #include "dialogs/dialog_page.h"
 
+#include "dialogs/dialog_frame.h"
 #include "platform/process_window.h"
-#include "dialogs/gdi_objects.h"
-#include "dialogs/link_window.h"
-#include "structure/settings.h"
 
-DialogPage::DialogPage(HWND dialog, const char* className, int dialogWidth, int dialogHeight) {
+DialogPage::DialogPage(const DialogFrame& dialog, const char* className) : ControlHost(dialog.windowLook) {
   name = className;
-  owner = dialog;
+  owner = dialog.handle;
   left = 4;
   top = 101;
-  width = dialogWidth - 14;
-  height = dialogHeight - 174;
+  width = dialog.width - 14;
+  height = dialog.height - 174;
 
   registerWindowClass(instance, name, CS_HREDRAW | CS_VREDRAW,
                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 
   handle = CreateWindowExA(WS_EX_TOOLWINDOW, name, "",
                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, left, top,
-                           width, height, dialog, nullptr, instance, nullptr);
+                           width, height, owner, nullptr, instance, nullptr);
 }
 
 void DialogPage::paint(HDC) {}
@@ -37,34 +35,4 @@ LRESULT DialogPage::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return DefWindowProcA(handle, message, wParam, lParam);
-}
-
-HWND DialogPage::addControl(const char* className, const char* text, DWORD style,
-                            DWORD extendedStyle, int x, int y, int controlWidth,
-                            int controlHeight, int id) {
-  HWND control = CreateWindowExA(extendedStyle, className, text, style, x, y, controlWidth,
-                                 controlHeight, handle, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                 instance, nullptr);
-  setDialogFont(control);
-  return control;
-}
-
-LinkWindow* DialogPage::addLink(const char* caption, int x, int y, int linkWidth, const char* tip) {
-  auto* link = new LinkWindow(handle, instance, caption, x, y, linkWidth);
-  if (!link->handle) {
-    delete link;  // no window, so windowProc will never delete it
-    return nullptr;
-  }
-  link->attachTooltip(tip);
-  ShowWindow(link->handle, SW_SHOW);
-  return link;
-}
-
-void DialogPage::drawLabel(HDC dc, int x, int y, const char* text) {
-  GdiSelection selectFont(dc, static_cast<HFONT>(settings.dialogFont));
-  const int oldMode = SetBkMode(dc, TRANSPARENT);
-  const COLORREF oldColour = SetTextColor(dc, RGB(0, 0, 0));
-  TextOutA(dc, x, y, text, lstrlenA(text));
-  SetTextColor(dc, oldColour);
-  SetBkMode(dc, oldMode);
 }

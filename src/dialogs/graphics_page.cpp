@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <string>
 
-#include "app/app_commands.h"
 #include "dialogs/config_values.h"
-#include "dialogs/link_window.h"
+#include "platform/documents.h"
+#include "platform/path_text.h"
 #include "platform/process_window.h"
 #include "structure/settings.h"
 
@@ -18,8 +18,8 @@ const int32_t colourDepths[] = {16, 24, 32};
 const char* glText(GLenum name) { return reinterpret_cast<const char*>(glGetString(name)); }
 }  // namespace
 
-GraphicsPage::GraphicsPage(HWND dialog, int dialogWidth, int dialogHeight)
-    : ConfigPage(dialog, "Graphics Config", "Graphics", dialogWidth, dialogHeight) {
+GraphicsPage::GraphicsPage(const DialogFrame& dialog)
+    : ConfigPage(dialog, "Graphics Config", "Graphics") {
   depthList = addDropList(130, 8, 45, 100);
   for (int32_t depth : colourDepths) {
     const LRESULT index =
@@ -52,18 +52,8 @@ GraphicsPage::GraphicsPage(HWND dialog, int dialogWidth, int dialogHeight)
   }
   smoothingBox = addCheckBox("smoothing", 240, 93, width - 234, 1, settings.smoothing);
 
-  const std::string linkText = texts->text("ogl_ext");
-  extensionsLink = new LinkWindow(handle, instance, linkText.c_str(), 6, height - 20, 138);
-  if (!extensionsLink->handle) {  // no window to delete it with
-    delete extensionsLink;
-    extensionsLink = nullptr;
-    return;
-  }
-  extensionsLink->kind = LinkWindow::notifyKind;
-  extensionsLink->target = 0;
-  extensionsLink->notifyWindow = handle;
-  extensionsLink->attachTooltip(texts->text("ogl_ext_tip").c_str());
-  ShowWindow(extensionsLink->handle, SW_SHOW);
+  extensionsLink = addNotifyingLink(texts->text("ogl_ext").c_str(), 0, 6, height - 20, 138,
+                                    texts->text("ogl_ext_tip").c_str());
 }
 
 GraphicsPage::~GraphicsPage() = default;
@@ -107,9 +97,7 @@ bool GraphicsPage::writeExtensionsLog() {
                                               glText(GL_VERSION), glText(GL_EXTENSIONS));
   const bool written = std::fputs(report.c_str(), file) >= 0;
   if (std::fclose(file) != 0 || !written) return false;
-  char folder[256] = "";
-  GetCurrentDirectoryA(sizeof folder, folder);
-  openDocument((std::string(folder) + "\\logs\\extensions.txt").c_str());
+  openDocument((currentFolder() + "\\logs\\extensions.txt").c_str());
   return true;
 }
 
@@ -120,8 +108,8 @@ void GraphicsPage::showPercent() {
 }
 
 void GraphicsPage::paint(HDC dc) {
-  drawLabel(dc, 6, 12, "color_depth");
-  drawLabel(dc, 6, 40, "win_transparency");
-  drawLabel(dc, 6, 67, "cache_level");
-  drawLabel(dc, 6, 95, "tex_size");
+  drawPageText(dc, 6, 12, "color_depth");
+  drawPageText(dc, 6, 40, "win_transparency");
+  drawPageText(dc, 6, 67, "cache_level");
+  drawPageText(dc, 6, 95, "tex_size");
 }

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
+#include "platform/ansi_text.h"
+#include "platform/path_text.h"
 #include "platform/process_window.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/gdi_objects.h"
 #include "structure/language.h"
-#include "structure/settings.h"
 
 namespace {
 constexpr int boxWidth = 300;
@@ -14,14 +15,13 @@ constexpr int boxHeight = 190;
 constexpr int messageWidth = boxWidth - 15;
 constexpr int messageHeight = boxHeight - 146;  // three lines; a longer message grows the box
 
-// Height of `message` wrapped to `width` pixels in the dialog font, as the static control
-// breaks it.
-int wrappedHeight(const char* message, int width) {
+// Height of `message` wrapped to `width` pixels in `font`, as the static control breaks it.
+int wrappedHeight(const std::wstring& message, int width, HFONT font) {
   HDC screen = GetDC(nullptr);
   RECT area = {0, 0, width, 0};
   {
-    GdiSelection font(screen, settings.dialogFont);
-    DrawTextA(screen, message, -1, &area, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+    GdiSelection selectFont(screen, font);
+    DrawTextW(screen, message.c_str(), -1, &area, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
   }
   ReleaseDC(nullptr, screen);
   return area.bottom;
@@ -30,13 +30,18 @@ int wrappedHeight(const char* message, int width) {
 
 MessageBoxWindow::MessageBoxWindow(HWND ownerWindow, const char* caption, const char* message,
                                    uint32_t buttonCount, bool requested, uint32_t boxId)
+    : MessageBoxWindow(ownerWindow, caption, wideFromCp1250(message ? message : ""), buttonCount, requested,
+                       boxId) {}
+
+MessageBoxWindow::MessageBoxWindow(HWND ownerWindow, const char* caption, const std::wstring& message,
+                                   uint32_t buttonCount, bool requested, uint32_t boxId)
     : DialogFrame("MsgBox Window"),
       answerRequested(requested),
       id(boxId),
       buttons(buttonCount),
       texts(openLanguage({"Windows", "Msg"})) {
   FrameLook look;
-  const int needed = message ? wrappedHeight(message, messageWidth) : 0;
+  const int needed = message.empty() ? 0 : wrappedHeight(message, messageWidth, windowLook.font);
   look.width = boxWidth;
   look.height = std::min(boxHeight + std::max(0, needed - messageHeight), GetSystemMetrics(SM_CYSCREEN));
   look.iconIndex = 1;
@@ -44,9 +49,11 @@ MessageBoxWindow::MessageBoxWindow(HWND ownerWindow, const char* caption, const 
   look.picture = programPicture;
   if (!createFrame(look, caption, ownerWindow)) return;
 
-  messageControl = addControl("STATIC", message ? message : "",
-                              WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFT, 0, 5, 76,
-                              width - 15, height - 146, -1);
+  // A Unicode control, so that a path in the message shows as it is.
+  messageControl = CreateWindowExW(0, L"STATIC", message.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFT,
+                                   5, 76, width - 15, height - 146, handle,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)), instance, nullptr);
+  setDialogFont(messageControl, windowLook.font);
   if (buttons == yesNoButtons) {
     firstButton = addButton(texts->text("yes").c_str(), 0, leftButtonX(), buttonY());
     secondButton = addButton(texts->text("no").c_str(), 1, rightButtonX(), buttonY());
@@ -75,4 +82,11 @@ void MessageBoxWindow::answer(WPARAM answerId, LPARAM which) {
   HWND box = handle;
   if (answerRequested && owner) SendMessageA(owner, MSG_BOX_ANSWER, answerId, which);
   if (IsWindow(box)) DestroyWindow(box);
+}
+
+void showBadPath(HWND owner, const char* path) {
+  const std::wstring message =
+      wideFromCp1250("Cesta '") + wideText(path ? path : "") + wideFromCp1250("' není platnou cestou k souborům.");
+  // The box copies its texts into its controls; it lives on by itself and is not waited for.
+  new MessageBoxWindow(owner, "Špatná cesta", message, 0, false, 0);
 }

@@ -25,8 +25,16 @@ private:
 };
 }  // namespace
 
-ProgressWindow::ProgressWindow(std::atomic<bool>* cancelFlag)
-    : cancel(cancelFlag), texts(openLanguage({"Windows", "Progress"})) {
+ProgressLook progressLook(bool cancellable) {
+  ProgressLook look;
+  look.windowLook = settingsLook();
+  look.status = openLanguage({"Windows", "Progress"})->text("text");
+  if (cancellable) look.cancel = openLanguage({"Windows", "General"})->text("cancel");
+  return look;
+}
+
+ProgressWindow::ProgressWindow(const ProgressLook& look, std::atomic<bool>* cancelFlag)
+    : cancel(cancelFlag) {
   InitializeCriticalSection(&statusLock);
   name = "Progress class";
   width = 200;
@@ -43,18 +51,17 @@ ProgressWindow::ProgressWindow(std::atomic<bool>* cancelFlag)
   handle = CreateWindowExA(WS_EX_TOOLWINDOW, name, name, WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
                            left, top, width, height, nullptr, nullptr, instance, nullptr);
   if (!handle) return;
-  applyWindowOpacity(handle);
+  applyWindowOpacity(handle, look.windowLook.opacity);
 
   // No marquee style: a marquee bar ignores its position (Wine and newer common controls), and
   // the idle animation is the position itself running 0-4.
   bar = CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD | WS_VISIBLE, 60, 32, width - 70, 18, handle,
                         nullptr, instance, nullptr);
   if (cancel) {
-    const std::unique_ptr<Language> general = openLanguage({"Windows", "General"});
-    cancelButton = CreateWindowExA(0, "BUTTON", general->text("cancel").c_str(), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+    cancelButton = CreateWindowExA(0, "BUTTON", look.cancel.c_str(), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
                                    width - 80, height - 32, 70, 24, handle, reinterpret_cast<HMENU>(cancelId),
                                    instance, nullptr);
-    setDialogFont(cancelButton);
+    setDialogFont(cancelButton, look.windowLook.font);
   }
   SendMessageA(bar, PBM_SETRANGE32, 0, barLast);
   SendMessageA(bar, PBM_SETPOS, 0, 0);
@@ -62,14 +69,14 @@ ProgressWindow::ProgressWindow(std::atomic<bool>* cancelFlag)
   animated = true;
 
   SetWindowPos(handle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  setStatus(texts->text("text").c_str());
+  setStatus(look.status.c_str());
   ShowWindow(handle, SW_SHOW);
-  if (mainWindow) SetActiveWindow(mainWindow);  // the keyboard stays with the scene
+  if (HWND main = mainWindow) SetActiveWindow(main);  // the keyboard stays with the scene
 }
 
 ProgressWindow::~ProgressWindow() {
   if (animated && handle) KillTimer(handle, idleTimer);
-  if (mainWindow) SetActiveWindow(mainWindow);
+  if (HWND main = mainWindow) SetActiveWindow(main);
   DeleteCriticalSection(&statusLock);
 }
 
