@@ -4,8 +4,6 @@
 #include <string>
 
 #include "dialogs/dialog_frame.h"
-#include "dialogs/gdi_objects.h"
-#include "structure/settings.h"
 
 namespace {
 constexpr DWORD childStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
@@ -50,13 +48,7 @@ HWND ConfigPage::addArrows(int x, int y) {
 }
 
 void ConfigPage::drawLabel(HDC dc, int x, int y, const char* key) {
-  const std::string label = texts->text(key);
-  GdiSelection font(dc, static_cast<HFONT>(settings.dialogFont));
-  const int oldMode = SetBkMode(dc, TRANSPARENT);
-  const COLORREF oldColour = SetTextColor(dc, RGB(0, 0, 0));
-  TextOutA(dc, x, y, label.c_str(), static_cast<int>(label.size()));
-  SetTextColor(dc, oldColour);
-  SetBkMode(dc, oldMode);
+  DialogPage::drawLabel(dc, x, y, texts->text(key).c_str());
 }
 
 bool isTicked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }

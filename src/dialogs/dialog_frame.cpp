@@ -4,6 +4,7 @@
 
 #include "platform/process_window.h"
 #include "platform/window_registry.h"
+#include "structure/settings.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/dialog_page.h"
 #include "dialogs/gdi_objects.h"
@@ -43,7 +44,9 @@ void forwardEscape(HWND control, HWND target) {
   if (control) SetWindowSubclass(control, escapeForwarder, 0, reinterpret_cast<DWORD_PTR>(target));
 }
 
-DialogFrame::DialogFrame(const char* className) { name = className; }
+DialogFrame::DialogFrame(const char* className) : layout(static_cast<HFONT>(settings.dialogFont)) {
+  name = className;
+}
 
 DialogFrame::~DialogFrame() {
   tabs.reset();
@@ -60,8 +63,6 @@ bool DialogFrame::createFrame(const FrameLook& look, const char* caption, HWND o
   initCommonControls();
   width = look.width;
   height = look.height;
-  left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-  top = (GetSystemMetrics(SM_CYSCREEN) - 100 - height) / 2;
   owner = ownerWindow ? ownerWindow : mainWindow;
   header = look.header;
   headerPicture = look.picture;
@@ -80,11 +81,29 @@ bool DialogFrame::createFrame(const FrameLook& look, const char* caption, HWND o
 
   DWORD style = WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_SYSMENU;
   if (look.minimiseBox) style |= WS_MINIMIZEBOX;
+  // Made at its 96-dpi place first; the DPI it is then laid out for is that of its display.
+  centreFrame();
   handle = CreateWindowExA(WS_EX_APPWINDOW | WS_EX_WINDOWEDGE, name, title.c_str(), style, left,
                            top, width, height, owner, nullptr, instance, nullptr);
   if (!handle) return false;
+  layout.setDpi(windowDpi(handle));
+  centreFrame();
   if (look.transparent) applyWindowOpacity(handle);
   return true;
+}
+
+void DialogFrame::centreFrame() {
+  const int pixelWidth = layout.px(width), pixelHeight = layout.px(height);
+  left = (GetSystemMetrics(SM_CXSCREEN) - pixelWidth) / 2;
+  top = (GetSystemMetrics(SM_CYSCREEN) - layout.px(100) - pixelHeight) / 2;
+  if (handle)
+    SetWindowPos(handle, nullptr, left, top, pixelWidth, pixelHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void DialogFrame::layOutFor(UINT dpi) {
+  layout.setDpi(dpi);
+  for (DialogPage* page : pages) page->layout.setDpi(dpi);
+  RedrawWindow(handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void DialogFrame::show() {
@@ -95,11 +114,10 @@ HWND DialogFrame::addControl(const char* className, const char* text, DWORD styl
                              DWORD extendedStyle, int x, int y, int controlWidth,
                              int controlHeight, int id) {
   if (!handle) return nullptr;
-  HWND control = CreateWindowExA(extendedStyle, className, text, style, x, y, controlWidth,
-                                 controlHeight, handle,
+  HWND control = CreateWindowExA(extendedStyle, className, text, style, layout.px(x), layout.px(y),
+                                 layout.px(controlWidth), layout.px(controlHeight), handle,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-  setDialogFont(control);
-  return control;
+  return layout.keep(control, x, y, controlWidth, controlHeight);
 }
 
 HWND DialogFrame::addButton(const char* text, int id, int x, int y) {
@@ -112,33 +130,36 @@ HWND DialogFrame::addButton(const char* text, int id, int x, int y) {
 LinkWindow* DialogFrame::addLink(const char* caption, int x, int y, int linkWidth) {
   auto* link = new LinkWindow(handle, instance, caption, x, y, linkWidth);
   adopt(link);
+  layout.place(link->handle, x, y, linkWidth, link->height);
   return link;
 }
 
 void DialogFrame::addTabStrip() {
   tabs = std::make_unique<TabStrip>(handle, instance, 3, 80, width - 10, height - 150);
-  setDialogFont(tabs->control);
+  layout.place(tabs->control, tabs->left, tabs->top, tabs->width, tabs->height);
 }
 
 void DialogFrame::addPage(const char* text, DialogPage* page) {
   adopt(page);
+  pages.push_back(page);
+  layout.keep(page->handle, page->left, page->top, page->width, page->height);
   if (tabs) tabs->addPage(text, page->handle);
 }
 
 void DialogFrame::adopt(WindowBase* child) { ownedChildren.push_back({child, child->handle}); }
 
 void DialogFrame::paint(HDC dc) {
-  paintHeaderBand(dc, header, width, headerPicture, title.c_str());
+  paintHeaderBand(dc, header, width, headerPicture, title.c_str(), layout.dpi());
 }
 
 void DialogFrame::onEscape() { DestroyWindow(handle); }
 
 void DialogFrame::drawSectionLabel(HDC dc, int x, int y, const char* text) {
-  GdiObject<HFONT> font(createDialogTitleFont(sectionFontHeight));
+  GdiObject<HFONT> font(createDialogTitleFont(layout.px(sectionFontHeight)));
   GdiSelection selectFont(dc, font.get());
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   const COLORREF oldColour = SetTextColor(dc, labelGrey);
-  TextOutA(dc, x, y, text, lstrlenA(text));
+  TextOutA(dc, layout.px(x), layout.px(y), text, lstrlenA(text));
   SetTextColor(dc, oldColour);
   SetBkMode(dc, oldMode);
 }
@@ -164,6 +185,15 @@ LRESULT DialogFrame::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY:
       if (tabs) tabs->notify(reinterpret_cast<const NMHDR*>(lParam));
       return 0;
+    case WM_DPICHANGED: {
+      const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+      left = suggested.left;
+      top = suggested.top;
+      SetWindowPos(handle, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+      layOutFor(LOWORD(wParam));
+      return 0;
+    }
   }
   return DefWindowProcA(handle, message, wParam, lParam);
 }

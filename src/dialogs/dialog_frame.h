@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/window_base.h"
+#include "dialogs/dialog_layout.h"
 #include "dialogs/header_band.h"
 #include "dialogs/tab_strip.h"
 
@@ -39,7 +40,8 @@ public:
   ~DialogFrame() override;
 
   // WM_PAINT: paint; WM_KEYUP with Esc: onEscape; WM_CLOSE: destroy; WM_NOTIFY: the tab strip,
-  // then 0; everything else: the default window procedure. Derived dialogs handle their own
+  // then 0; WM_DPICHANGED: takes the suggested rectangle and lays the dialog out again for the
+  // new DPI; everything else: the default window procedure. Derived dialogs handle their own
   // messages first and pass the rest here.
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -48,6 +50,8 @@ public:
   int rightButtonX() const { return width - 85; }
   int buttonY() const { return height - 65; }
 
+  // width and height (WindowBase) are 96-dpi units; left and top are the window's pixels.
+  DialogLayout layout;  // the dialog's own controls at the window's DPI
   std::string title;  // window caption and header title
   HeaderStyle header = HeaderStyle::none;
   const char* headerPicture = nullptr;
@@ -57,15 +61,20 @@ protected:
   // Registers the object (no window yet) with `className` as class name.
   explicit DialogFrame(const char* className);
 
-  // Centres the frame, registers the class (once) with its icon from the strip, creates the
-  // window owned by `ownerWindow` (the main window when none) with `caption` as window text and
-  // header title, and applies the window opacity. The window is not shown yet. False when the
-  // window could not be created; the object then stays without a handle.
+  // Registers the class (once) with its icon from the strip, creates the window owned by
+  // `ownerWindow` (the main window when none) with `caption` as window text and header title,
+  // sized and centred for the DPI of its display, and applies the window opacity. The window is
+  // not shown yet. False when the window could not be created; the object then stays without a
+  // handle.
   bool createFrame(const FrameLook& look, const char* caption, HWND ownerWindow = nullptr);
+  // Sizes the window to width x height at the layout's DPI and centres it a little above the
+  // screen's middle; a frame whose size changed after createFrame calls it again.
+  void centreFrame();
   // Shows the finished dialog.
   void show();
 
-  // A child control in the dialog font; `id` becomes its control id.
+  // A child control in the dialog font; `id` becomes its control id. Positions and sizes here
+  // and below are 96-dpi units, placed through `layout`.
   HWND addControl(const char* className, const char* text, DWORD style, DWORD extendedStyle,
                   int x, int y, int width, int height, int id);
   // A 70x25 push button; Esc released while it has the focus still closes the dialog.
@@ -92,5 +101,8 @@ private:
     HWND window;
   };
   std::vector<OwnedChild> ownedChildren;  // pages and links
+  std::vector<DialogPage*> pages;         // laid out again with the dialog
   void adopt(WindowBase* child);
+  // Lays the dialog, its pages and their controls out for `dpi`.
+  void layOutFor(UINT dpi);
 };

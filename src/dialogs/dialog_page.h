@@ -2,13 +2,15 @@
 // A page of a tabbed dialog: a child window of the dialog, beside (not inside) the tab control,
 // that paints its own labels and holds its own controls.
 #include "platform/window_base.h"
+#include "dialogs/dialog_layout.h"
 
 class LinkWindow;
 
 class DialogPage : public WindowBase {
 public:
   // Creates the page window of class `className` as a visible child of `dialog` at (4, 101),
-  // sized (dialogWidth - 14) x (dialogHeight - 174). The object deletes itself with its window.
+  // sized (dialogWidth - 14) x (dialogHeight - 174), at the dialog's DPI. The object deletes
+  // itself with its window. Positions and sizes of the page and below are 96-dpi units.
   DialogPage(HWND dialog, const char* className, int dialogWidth, int dialogHeight);
 
   // Paints the background-free content (labels); the button-face background is already there.
@@ -25,4 +27,6 @@ public:
   LinkWindow* addLink(const char* caption, int x, int y, int width, const char* tip);
   // A page label: black, the dialog font, transparent background.
   void drawLabel(HDC dc, int x, int y, const char* text);
+
+  DialogLayout layout;  // the page's controls at the dialog's DPI
 };

@@ -50,20 +50,14 @@ GraphicsPage::GraphicsPage(HWND dialog, int dialogWidth, int dialogHeight)
     const LRESULT index = SendMessageA(sizeList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
     if (size == settings.textureSize) SendMessageA(sizeList, CB_SETCURSEL, index, 0);
   }
-  smoothingBox = addCheckBox("smoothing", 240, 93, width - 234, 1, settings.smoothing);
+  smoothingBox = addCheckBox("smoothing", 240, 93, width - 246, 1, settings.smoothing);  // inside the page
 
-  const std::string linkText = texts->text("ogl_ext");
-  extensionsLink = new LinkWindow(handle, instance, linkText.c_str(), 6, height - 20, 138);
-  if (!extensionsLink->handle) {  // no window to delete it with
-    delete extensionsLink;
-    extensionsLink = nullptr;
-    return;
-  }
+  extensionsLink = addLink(texts->text("ogl_ext").c_str(), 6, height - 20, 138,
+                           texts->text("ogl_ext_tip").c_str());
+  if (!extensionsLink) return;
   extensionsLink->kind = LinkWindow::notifyKind;
   extensionsLink->target = 0;
   extensionsLink->notifyWindow = handle;
-  extensionsLink->attachTooltip(texts->text("ogl_ext_tip").c_str());
-  ShowWindow(extensionsLink->handle, SW_SHOW);
 }
 
 GraphicsPage::~GraphicsPage() = default;

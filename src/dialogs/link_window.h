@@ -1,6 +1,7 @@
 #pragma once
 // An underlined text that acts like a web link: it tells its window, or opens its target with
-// the shell, when clicked. 15 pixels high; created hidden, shown by its creator.
+// the shell, when clicked. 15 pixels high; created hidden, shown by its creator, who may move
+// it and give it a font (WM_SETFONT) as it lays out its dialog.
 #include <cstdint>
 #include <string>
 
@@ -31,6 +32,7 @@ public:
   bool pressed = false;       // between button-down and button-up; draws a focus rectangle
   HWND tooltip = nullptr;
   HCURSOR cursor = nullptr;
+  HFONT font = nullptr;       // not owned; the stock GUI font until WM_SETFONT gives another
 
 private:
   void paint();

@@ -6,7 +6,6 @@
 #include "dialogs/dialog_look.h"
 #include "dialogs/gdi_objects.h"
 #include "structure/language.h"
-#include "structure/settings.h"
 
 namespace {
 constexpr int boxWidth = 300;
@@ -14,13 +13,13 @@ constexpr int boxHeight = 190;
 constexpr int messageWidth = boxWidth - 15;
 constexpr int messageHeight = boxHeight - 146;  // three lines; a longer message grows the box
 
-// Height of `message` wrapped to `width` pixels in the dialog font, as the static control
+// Height in pixels of `message` wrapped to `width` pixels in `font`, as the static control
 // breaks it.
-int wrappedHeight(const char* message, int width) {
+int wrappedHeight(const char* message, int width, HFONT font) {
   HDC screen = GetDC(nullptr);
   RECT area = {0, 0, width, 0};
   {
-    GdiSelection font(screen, settings.dialogFont);
+    GdiSelection selectFont(screen, font);
     DrawTextA(screen, message, -1, &area, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
   }
   ReleaseDC(nullptr, screen);
@@ -36,13 +35,18 @@ MessageBoxWindow::MessageBoxWindow(HWND ownerWindow, const char* caption, const 
       buttons(buttonCount),
       texts(openLanguage({"Windows", "Msg"})) {
   FrameLook look;
-  const int needed = message ? wrappedHeight(message, messageWidth) : 0;
   look.width = boxWidth;
-  look.height = std::min(boxHeight + std::max(0, needed - messageHeight), GetSystemMetrics(SM_CYSCREEN));
+  look.height = boxHeight;
   look.iconIndex = 1;
   look.header = HeaderStyle::compact;
   look.picture = programPicture;
   if (!createFrame(look, caption, ownerWindow)) return;
+  // Measured at the box's DPI, where the message control will break it.
+  const int needed = message ? layout.unitsCovering(wrappedHeight(message, layout.px(messageWidth), layout.font())) : 0;
+  if (needed > messageHeight) {
+    height = std::min(boxHeight + needed - messageHeight, layout.unitsCovering(GetSystemMetrics(SM_CYSCREEN)));
+    centreFrame();
+  }
 
   messageControl = addControl("STATIC", message ? message : "",
                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFT, 0, 5, 76,

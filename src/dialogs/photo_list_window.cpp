@@ -24,9 +24,9 @@ PhotoListWindow::PhotoListWindow(LoadingReporter& reporter) : DialogFrame("Ovix 
   forwardEscape(gridBox, handle);
 
   list = std::make_unique<PhotoListView>(handle, instance, 8, 35, width - 24, height - 135);
-  setDialogFont(list->control);
-  list->addColumn("Adresář", 180);
-  list->addColumn("Soubor", 200);
+  layout.place(list->control, list->left, list->top, list->width, list->height);
+  list->addColumn("Adresář", layout.px(180));
+  list->addColumn("Soubor", layout.px(200));
   // The folder as a show would open it; the setting keeps the text the user typed.
   scan = std::make_unique<PhotoList>();
   const CheckedFolder folder = checkPhotoFolder(settings.photoDir, reporter);

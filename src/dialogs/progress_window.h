@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/window_base.h"
+#include "dialogs/dialog_layout.h"
 #include "dialogs/status_text.h"
 
 class Language;
@@ -37,6 +38,7 @@ public:
   HWND cancelButton = nullptr;  // only with a cancel flag
   std::atomic<bool>* cancel = nullptr;
   std::unique_ptr<Language> texts;  // "Windows" -> "Progress"
+  DialogLayout layout;  // width, height and the window's content in 96-dpi units, at its DPI
 
 private:
   void paint();
