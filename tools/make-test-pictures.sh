@@ -28,6 +28,14 @@ pattern -colorspace Gray -define png:color-type=0 -depth 8 PNG:grey.png
 pattern -type TrueColor BMP3:bgr24.bmp
 pattern -type Palette BMP3:palette.bmp
 pattern gif.gif
+# TIFF, read through the decoders' "other" kind: 8 and 16 bits per channel, CMYK, and two pages
+# of which only the first (the pattern) is shown; the second is 20 x 20 black.
+pattern -alpha off -type TrueColor -depth 8 -compress LZW rgb.tif
+pattern -alpha off -type TrueColor -depth 16 -compress Zip rgb16.tif
+pattern -alpha off -colorspace CMYK -depth 8 -compress LZW cmyk.tif
+pattern \( -size 20x20 xc:black \) -alpha off -type TrueColor -depth 8 -compress LZW pages.tif
+# WebP, for which Wine has no decoder: unreadable there.
+pattern -quality 90 photo.webp
 convert -size 1x1 xc:'#FF8000' PNG24:tiny.png
 
 # Broken files: half a JPEG, an empty file, and a text file with a picture's name.
@@ -45,9 +53,11 @@ for turn in 6 8; do
   { head -c 2 large.jpg; printf '\377\341\0\042Exif\0\0'; printf "${!block}"; tail -c +3 large.jpg; } > turned$turn.jpg
 done
 rm large.jpg
-# 20000 x 20000 black pixels, one bit each, in a 48 kB PNG: far above the pixel limit.
+# 20000 x 20000 pixels, one bit each, in a 48 kB PNG and a 48 kB TIFF (one Deflate strip): far
+# above the pixel limit.
 python3 - <<'PYTHON'
 import struct, zlib
+side = 20000
 def chunk(kind, data):
     return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data))
 row = bytes(1 + 20000 // 8)
@@ -56,4 +66,17 @@ pixels = b''.join(packer.compress(row) for _ in range(20000)) + packer.flush()
 with open('huge.png', 'wb') as out:
     out.write(b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', 20000, 20000, 1, 0, 0, 0, 0))
               + chunk(b'IDAT', pixels) + chunk(b'IEND', b''))
+packer = zlib.compressobj(9)
+strip = b''.join(packer.compress(bytes(side // 8)) for _ in range(side)) + packer.flush()
+# width, height, 1 bit, Deflate, white is zero, strip offset, 1 sample, rows per strip, strip size
+entries = [(256, 4, side), (257, 4, side), (258, 3, 1), (259, 3, 8), (262, 3, 0), (273, 4, 0), (277, 3, 1),
+           (278, 4, side), (279, 4, len(strip))]
+stripAt = 8 + 2 + 12 * len(entries) + 4
+directory = struct.pack('<H', len(entries))
+for tag, kind, value in entries:
+    value = stripAt if tag == 273 else value
+    field = struct.pack('<HH', value, 0) if kind == 3 else struct.pack('<I', value)
+    directory += struct.pack('<HHI', tag, kind, 1) + field
+with open('huge.tif', 'wb') as out:
+    out.write(b'II*\0' + struct.pack('<I', 8) + directory + struct.pack('<I', 0) + strip)
 PYTHON

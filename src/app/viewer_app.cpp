@@ -10,6 +10,7 @@
 #include "glui/menu_panel.h"
 #include "photos/photo_show.h"
 #include "platform/display_scale.h"
+#include "sources/photo_sources.h"
 #include "structure/settings_file.h"
 
 ViewerApp* ViewerApp::runningApp = nullptr;
@@ -32,6 +33,7 @@ ViewerApp::ViewerApp() {
   popupTexts = openLanguage({"PopUpMenu"});
   effectTexts = openLanguage({"Effects"});
   updateThread = startUpdateCheck();
+  installedPhotoExtensions();  // asks the picture decoders once, before any folder is scanned
   createMainWindow();
   createGlContext();
   SetTimer(handle, 0, 1, nullptr);

@@ -15,6 +15,9 @@ namespace {
 constexpr DWORD childStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
 constexpr DWORD editStyle = childStyle | WS_TABSTOP | ES_AUTOHSCROLL;
 constexpr DWORD checkStyle = childStyle | WS_TABSTOP | BS_CHECKBOX | BS_NOTIFY;
+// Room for the two lines under the photo folder that name the formats Ovix reads; the music
+// and effect sections stand this much lower.
+constexpr int formatsHeight = 26;
 }  // namespace
 
 OpenDialog::OpenDialog(PhotoOpener& opener)
@@ -25,7 +28,7 @@ OpenDialog::OpenDialog(PhotoOpener& opener)
       opener(opener) {
   FrameLook look;
   look.width = 350;
-  look.height = 350;
+  look.height = 350 + formatsHeight;
   look.iconIndex = 0;
   look.minimiseBox = true;
   look.header = HeaderStyle::large;
@@ -40,18 +43,20 @@ OpenDialog::OpenDialog(PhotoOpener& opener)
   subFoldersBox = addControl("BUTTON", openTexts->text("full_tree").c_str(), checkStyle, 0, 15, 138,
                              width - 31, 16, subFoldersId);
   SendMessageA(subFoldersBox, BM_SETCHECK, settings.recursive ? BST_CHECKED : BST_UNCHECKED, 0);
+  formatsText = addControl("STATIC", openTexts->text("formats").c_str(), childStyle, 0, 15, 158, width - 31,
+                           formatsHeight, -1);
 
-  musicEdit = addControl("EDIT", settings.musicDir, editStyle, WS_EX_CLIENTEDGE, 15, 193, 130, 16,
-                         0);
+  musicEdit = addControl("EDIT", settings.musicDir, editStyle, WS_EX_CLIENTEDGE, 15, 193 + formatsHeight, 130,
+                         16, 0);
   SendMessageA(musicEdit, EM_LIMITTEXT, 255, 0);
-  chooseMusicButton = addButton(choose.c_str(), chooseMusicId, 155, 190);
-  musicBox = addControl("BUTTON", openTexts->text("allow_music").c_str(), checkStyle, 0, 15, 221,
+  chooseMusicButton = addButton(choose.c_str(), chooseMusicId, 155, 190 + formatsHeight);
+  musicBox = addControl("BUTTON", openTexts->text("allow_music").c_str(), checkStyle, 0, 15, 221 + formatsHeight,
                         width - 31, 16, musicId);
   SendMessageA(musicBox, BM_SETCHECK, settings.music ? BST_CHECKED : BST_UNCHECKED, 0);
 
   // The height includes the dropped-down list, which needs room for its two entries.
   effectList = addControl("COMBOBOX", "", childStyle | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
-                          0, 15, 271, 128, 80, 0);
+                          0, 15, 271 + formatsHeight, 128, 80, 0);
   int chosen = 0;
   for (int i = 0; i < effectChoiceCount; ++i) {
     SendMessageA(effectList, CB_ADDSTRING, 0,
@@ -75,8 +80,8 @@ OpenDialog::~OpenDialog() {
 void OpenDialog::paint(HDC dc) {
   DialogFrame::paint(dc);
   drawSectionLabel(dc, 10, 80, openTexts->text("photo_source").c_str());
-  drawSectionLabel(dc, 10, 165, openTexts->text("music_source").c_str());
-  drawSectionLabel(dc, 10, 245, openTexts->text("effects").c_str());
+  drawSectionLabel(dc, 10, 165 + formatsHeight, openTexts->text("music_source").c_str());
+  drawSectionLabel(dc, 10, 245 + formatsHeight, openTexts->text("effects").c_str());
 }
 
 LRESULT OpenDialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

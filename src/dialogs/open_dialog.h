@@ -34,6 +34,7 @@ public:
   HWND photoEdit = nullptr;
   HWND musicEdit = nullptr;
   HWND subFoldersBox = nullptr;
+  HWND formatsText = nullptr;  // the photo formats Ovix reads, under the sub-folders box
   HWND musicBox = nullptr;
   HWND effectList = nullptr;
   HWND choosePhotosButton = nullptr;

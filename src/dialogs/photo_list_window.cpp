@@ -22,6 +22,10 @@ PhotoListWindow::PhotoListWindow(LoadingReporter& reporter) : DialogFrame("Ovix 
   gridBox = addControl("BUTTON", "Mřížka", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_CHECKBOX | BS_NOTIFY,
                        0, 8, height - 62, 210, 16, gridId);
   forwardEscape(gridBox, handle);
+  formatsText = addControl("STATIC",
+                           "Fotky ve formátech JPEG, PNG, BMP, GIF, TIFF a také WebP, HEIC nebo AVIF, "
+                           "má-li pro ně Windows kodeky.",
+                           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 8, height - 96, width - 24, 28, -1);
 
   list = std::make_unique<PhotoListView>(handle, instance, 8, 35, width - 24, height - 135);
   layout.place(list->control, list->left, list->top, list->width, list->height);

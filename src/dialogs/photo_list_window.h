@@ -27,4 +27,5 @@ public:
   HWND countField = nullptr;
   HWND closeButton = nullptr;
   HWND gridBox = nullptr;
+  HWND formatsText = nullptr;  // the photo formats a folder is scanned for, under the list
 };

@@ -11,54 +11,9 @@
 #include "photos/exif_orientation.h"
 #include "photos/picture_header.h"
 #include "photos/texel_image.h"
+#include "platform/thread_imaging.h"
 
 namespace {
-// Releases a COM interface when it goes out of scope.
-template <typename T>
-class ComPtr {
-public:
-  ComPtr() = default;
-  ComPtr(const ComPtr&) = delete;
-  ComPtr& operator=(const ComPtr&) = delete;
-  ~ComPtr() {
-    if (pointer) pointer->Release();
-  }
-  T* operator->() const { return pointer; }
-  T* get() const { return pointer; }
-  T** out() { return &pointer; }
-  explicit operator bool() const { return pointer != nullptr; }
-
-private:
-  T* pointer = nullptr;
-};
-
-// COM and an imaging factory for the calling thread, for the length of one decode. A factory
-// kept for the thread's lifetime (thread_local) would be released as the thread ends, after COM
-// has torn down the thread's apartment and unloaded the codec library: the release then jumps
-// into unloaded code, and decoding worker threads crash as they finish.
-class ThreadImaging {
-public:
-  ThreadImaging() {
-    // Apartment-threaded, like the shell dialogs of the main thread want it; a thread that
-    // already chose another model keeps it (RPC_E_CHANGED_MODE) and COM works all the same.
-    const HRESULT started = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    comStarted = SUCCEEDED(started);
-    CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                     IID_IWICImagingFactory, reinterpret_cast<void**>(&factory));
-  }
-  ~ThreadImaging() {
-    if (factory) factory->Release();
-    if (comStarted) CoUninitialize();
-  }
-  ThreadImaging(const ThreadImaging&) = delete;
-  ThreadImaging& operator=(const ThreadImaging&) = delete;
-
-  IWICImagingFactory* factory = nullptr;
-
-private:
-  bool comStarted = false;
-};
-
 // A layout the texture code takes as it is.
 struct DirectLayout {
   const GUID* format;

@@ -12,10 +12,6 @@
 #include "photos/photo_scan.h"
 #include "sources/photo_sources.h"
 
-namespace {
-bool decodesAsPhoto(PhotoKind kind) { return kind == kindBmp || kind == kindJpg || kind == kindPng; }
-}  // namespace
-
 PhotoCache::PhotoCache(const std::string& photoDir, uint32_t cacheLevel, uint32_t textureSize, bool smoothing,
                        LoadingReporter& reporter, bool recursive, const std::string& startAt)
     : photoList(std::make_shared<PhotoList>()),
@@ -70,8 +66,7 @@ void PhotoCache::open() {
         // Frames and the window's answers go first; decoding takes the time left over.
         SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
         const PhotoEntry& photo = *list->entries[static_cast<std::size_t>(entry)];
-        // gif and tga never load as photos, and their files are not even opened.
-        return decodesAsPhoto(photo.kind) && decodeTexels(decodeOptions, photo.path.c_str(), out);
+        return decodeTexels(decodeOptions, photo.path.c_str(), out);
       },
       photoList->size(), wanted, processors);
 

@@ -10,23 +10,23 @@ bool isDotEntry(const char* name) {
   return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0;
 }
 
-void appendPhoto(PhotoList& list, const std::string& folder, const char* name) {
+void appendPhoto(PhotoList& list, const std::string& folder, const char* name, const PhotoExtensions& extensions) {
   PhotoKind kind = kindBmp;
-  if (photoKind(name, &kind)) list.append(folder, name, kind);
+  if (photoKind(name, extensions, &kind)) list.append(folder, name, kind);
 }
 
 void scanLevel(PhotoList& list, const std::string& folder, FolderListing& listing,
-               const ScanLimits& limits, int depth) {
+               const PhotoExtensions& extensions, const ScanLimits& limits, int depth) {
   listing.list(folder, [&](const ListedEntry& entry) {
     if (scanCancelled(limits)) return false;
     if (isDotEntry(entry.name)) return true;
     if (!entry.directory) {
-      appendPhoto(list, folder, entry.name);
+      appendPhoto(list, folder, entry.name, extensions);
     } else if (!entry.reparsePoint && depth < limits.maxDepth) {
       std::string child;
       child.reserve(folder.size() + 1 + std::strlen(entry.name));
       child.append(folder).append(1, '\\').append(entry.name);
-      scanLevel(list, child, listing, limits, depth + 1);
+      scanLevel(list, child, listing, extensions, limits, depth + 1);
       return !scanCancelled(limits);  // a cancel inside ends every level above it too
     }
     return true;
@@ -39,15 +39,15 @@ bool scanCancelled(const ScanLimits& limits) {
 }
 
 void scanFolder(PhotoList& list, const std::string& folder, FolderListing& listing,
-                const ScanLimits& limits) {
+                const PhotoExtensions& extensions, const ScanLimits& limits) {
   listing.list(folder, [&](const ListedEntry& entry) {
     if (scanCancelled(limits)) return false;
-    if (!entry.directory) appendPhoto(list, folder, entry.name);
+    if (!entry.directory) appendPhoto(list, folder, entry.name, extensions);
     return true;
   });
 }
 
 void scanTree(PhotoList& list, const std::string& folder, FolderListing& listing,
-              const ScanLimits& limits) {
-  scanLevel(list, folder, listing, limits, 0);
+              const PhotoExtensions& extensions, const ScanLimits& limits) {
+  scanLevel(list, folder, listing, extensions, limits, 0);
 }

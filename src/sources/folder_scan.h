@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+class PhotoExtensions;
 class PhotoList;
 
 // One entry of a folder listing. The name lives only as long as the visit.
@@ -36,13 +37,14 @@ struct ScanLimits {
 // True when `limits` asks the scan to stop now.
 bool scanCancelled(const ScanLimits& limits);
 
-// Appends the photos of `folder` alone, in listing order; directories are skipped.
+// Appends the photos of `folder` alone (files whose extension is one of `extensions`), in
+// listing order; directories are skipped.
 void scanFolder(PhotoList& list, const std::string& folder, FolderListing& listing,
-                const ScanLimits& limits = {});
+                const PhotoExtensions& extensions, const ScanLimits& limits = {});
 
 // Appends the photos of `folder` and of its sub-folders, depth first and pre-order: each
 // sub-folder is scanned at the moment the listing meets it, so its photos stand where the
 // sub-folder stands among its parent's entries. "." and ".." are skipped, and so are reparse
 // points and sub-folders deeper than limits.maxDepth.
 void scanTree(PhotoList& list, const std::string& folder, FolderListing& listing,
-              const ScanLimits& limits = {});
+              const PhotoExtensions& extensions, const ScanLimits& limits = {});

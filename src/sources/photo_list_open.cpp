@@ -18,8 +18,8 @@ CheckedFolder checkPhotoFolder(const std::string& folder, LoadingReporter& repor
 void scanPhotoFolder(PhotoList& list, const std::string& folder, bool recursive, const ScanLimits& limits) {
   Win32FolderListing listing;
   if (recursive)
-    scanTree(list, folder, listing, limits);
+    scanTree(list, folder, listing, installedPhotoExtensions(), limits);
   else
-    scanFolder(list, folder, listing, limits);
+    scanFolder(list, folder, listing, installedPhotoExtensions(), limits);
   list.finishScan();
 }

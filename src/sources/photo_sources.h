@@ -7,6 +7,7 @@
 
 #include "sources/folder_scan.h"
 #include "sources/loading_reporter.h"
+#include "sources/photo_kind.h"
 #include "sources/photo_list.h"
 
 // Directory listing through FindFirstFileA / FindNextFileA of "<folder>\*.*". Symbolic links
@@ -22,7 +23,13 @@ public:
 // place and needs room for one more character than it holds (any MAX_PATH buffer does).
 bool checkPath(char* path);
 
-// The scans of sources/folder_scan.h over Win32FolderListing.
+// The extensions that count as photos here: PhotoExtensions' own, and every extension of every
+// decoder the Windows Imaging Component has installed (WebP, HEIC, AVIF, ... where Windows has
+// their codecs). The decoders are asked once, on the first call (the start-up makes it); later
+// calls, from any thread, return the same list.
+const PhotoExtensions& installedPhotoExtensions();
+
+// The scans of sources/folder_scan.h over Win32FolderListing, with installedPhotoExtensions.
 void scanFolder(PhotoList& list, const char* folder, const ScanLimits& limits = {});
 void scanTree(PhotoList& list, const char* folder, const ScanLimits& limits = {});
 

@@ -47,10 +47,10 @@ bool checkPath(char* path) {
 
 void scanFolder(PhotoList& list, const char* folder, const ScanLimits& limits) {
   Win32FolderListing listing;
-  scanFolder(list, std::string(folder), listing, limits);
+  scanFolder(list, std::string(folder), listing, installedPhotoExtensions(), limits);
 }
 
 void scanTree(PhotoList& list, const char* folder, const ScanLimits& limits) {
   Win32FolderListing listing;
-  scanTree(list, std::string(folder), listing, limits);
+  scanTree(list, std::string(folder), listing, installedPhotoExtensions(), limits);
 }

@@ -1,11 +1,13 @@
-// The photo cache's warning when its window does not fit the memory, and the progress thread
-// that keeps a window alive while loading.
+// The photo cache's warning when its window does not fit the memory, the photos of a folder of
+// many formats, and the progress thread that keeps a window alive while loading.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <commctrl.h>
 
 #include <atomic>
+#include <map>
+#include <string>
 
 #include "app/loading_reports.h"
 #include "dialogs/progress_thread.h"
@@ -53,4 +55,30 @@ TEST(ProgressThread, PublishesItsWindowCountsStepsCancelsAndEndsWhenTold) {
   // Ending at once, before the thread has its window or within its delay, must not hang.
   for (int i = 0; i < 5; ++i) ProgressThread quick(4);
   { ProgressThread neverShown(4, 3600000); }
+}
+
+// A folder as phones, browsers and scanners fill it: JPEG and TIFF under every name, a file
+// named only by its extension, and a BMP as ".dib", which only the installed decoders' list
+// names. Every photo is listed with its kind and shown (the two-page TIFF at its first page's
+// size); a WebP (no decoder under Wine) is not listed.
+TEST(PhotoCache, JpegAndTiffUnderEveryNameAndTheDecodersOwnExtensionsAreListedAndShown) {
+  GlTestContext gl;
+  ASSERT_TRUE(gl.ready());
+  const std::string folder = makeScratchFolder("ovix-formats");
+  const std::pair<const char*, const char*> copies[] = {
+      {"baseline.jpg", "a.jpeg"}, {"baseline.jpg", "b.JPEG"}, {"baseline.jpg", "c.jfif"}, {"baseline.jpg", ".jpe"},
+      {"rgb.tif", "d.tif"},       {"pages.tif", "e.TIFF"},    {"bgr24.bmp", "f.dib"},     {"photo.webp", "g.webp"}};
+  for (const auto& [picture, name] : copies)
+    ASSERT_TRUE(CopyFileA((std::string("Z:" OVIX_TEST_PICTURES "/") + picture).c_str(), (folder + "\\" + name).c_str(),
+                          FALSE));
+  LoadingReporter quiet;
+  PhotoCache cache(folder, 8, 256, false, quiet, false);
+  ASSERT_EQ(cache.loaded(), 7u);
+  std::map<std::string, PhotoKind> listed;
+  for (const auto& entry : cache.photoList->entries) listed[entry->name] = entry->kind;
+  EXPECT_EQ(listed, (std::map<std::string, PhotoKind>{{".jpe", kindJpg}, {"a.jpeg", kindJpg},
+      {"b.JPEG", kindJpg}, {"c.jfif", kindJpg}, {"d.tif", kindOther}, {"e.TIFF", kindOther}, {"f.dib", kindOther}}));
+  for (const TextureImage* photo : cache.photos)
+    EXPECT_TRUE(photo && photo->imageWidth == 40 && photo->imageHeight == 30) << (photo ? photo->name : "none");
+  removeFolder(folder);
 }

@@ -33,17 +33,18 @@ const uint32_t greys[4] = {0x424242FF, 0xA6A6A6FF, 0x181818FF, 0xFFFFFFFF};
 
 TEST(Decoder, RealWorldMixShowsTheRightColoursUpright) {
   const struct { const char* file; int bytesPerTexel; const uint32_t* expected; int tolerance; } files[] = {
-      {"baseline.jpg", 3, colours, 40}, {"progressive.jpg", 3, colours, 40}, {"grey.jpg", 3, greys, 24},
-      {"cmyk.jpg", 3, colours, 48},     {"rgb.png", 3, colours, 0},          {"interlaced.png", 3, colours, 0},
+      {"baseline.jpg", 3, colours, 4},  {"progressive.jpg", 3, colours, 4}, {"grey.jpg", 3, greys, 24},
+      {"cmyk.jpg", 3, colours, 4},      {"rgb.png", 3, colours, 0},          {"interlaced.png", 3, colours, 0},
       {"rgb16.png", 3, colours, 1},     {"grey.png", 3, greys, 24},          {"rgba.png", 4, transparent, 0},
       {"rgba16.png", 4, transparent, 1}, {"palette.png", 4, transparent, 0}, {"bgr24.bmp", 3, colours, 0},
-      {"palette.bmp", 3, colours, 0}};
+      {"palette.bmp", 3, colours, 0},   {"gif.gif", 3, colours, 0},          {"rgb.tif", 3, colours, 0},
+      {"rgb16.tif", 3, colours, 1},     {"cmyk.tif", 3, colours, 1},         {"pages.tif", 3, colours, 0}};
   for (const auto& f : files) {
     TexelImage texels;
     ASSERT_TRUE(decodeTexels(TextureOptions{}, picture(f.file).c_str(), texels)) << f.file;
     ASSERT_TRUE(texels.bytesPerTexel == f.bytesPerTexel && texels.imageWidth == 40 && texels.imageHeight == 30 &&
                 texels.textureWidth == 64)
-        << f.file;
+        << f.file << " " << texels.bytesPerTexel << " " << texels.imageWidth << "x" << texels.imageHeight;
     for (int q = 0; q < 4; ++q)
       EXPECT_LE(offBy(texels.texels, f.bytesPerTexel, quarters[q][0], quarters[q][1], f.expected[q]), f.tolerance)
           << f.file << " quarter " << q;
@@ -51,10 +52,13 @@ TEST(Decoder, RealWorldMixShowsTheRightColoursUpright) {
 }
 
 TEST(Decoder, BrokenFilesAndPicturesAboveThePixelLimitAreRefused) {
-  // huge.png is 20000 x 20000 in 48 kB: refused before a decoder takes gigabytes and seconds.
+  // huge.png and huge.tif are 20000 x 20000 in 48 kB: refused before a decoder takes gigabytes
+  // and seconds.
   PROCESS_MEMORY_COUNTERS before = {}, after = {};
   GetProcessMemoryInfo(GetCurrentProcess(), &before, sizeof before);
-  for (const char* file : {"truncated.jpg", "empty.jpg", "text.jpg", "missing.jpg", "huge.png"}) {
+  // Wine has no WebP decoder: a format without its codec is as unreadable as a damaged JPEG.
+  for (const char* file : {"truncated.jpg", "empty.jpg", "text.jpg", "missing.jpg", "huge.png", "huge.tif",
+                           "photo.webp"}) {
     TexelImage texels;
     EXPECT_FALSE(decodeTexels(TextureOptions{1024, true}, picture(file).c_str(), texels)) << file;
   }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -12,15 +13,27 @@
 #include "sources/photo_list.h"
 
 namespace {
-TEST(PhotoKind, AcceptsTheFiveExtensionsInAnyCaseAndNothingElse) {
-  const std::pair<const char*, int> cases[] = {  // kind, or -1 for no photo
-      {"a.bmp", 0},  {"IMG_0001.JPG", 1}, {"x.Png", 2},  {"a.b.gif", 3}, {"t.TgA", 4},     {".jpg", 1},
-      {"a.jpeg", -1}, {"a.tif", -1},      {"jpg", -1},   {"a.", -1},     {"a.jpg.txt", -1}, {"a.jp", -1}};
-  for (const auto& [name, expected] : cases) {
-    PhotoKind kind = static_cast<PhotoKind>(99);
-    EXPECT_EQ(photoKind(name, &kind), expected >= 0) << name;
-    EXPECT_EQ(static_cast<int>(kind), expected >= 0 ? expected : 99) << name;
+TEST(PhotoKind, ExtensionsOfAnyLengthAndCaseFromTheListHandedIn) {
+  PhotoExtensions installed;  // as decoders describe themselves, with a JPEG decoder's names
+  installed.addList(".WebP; .heic,,.AZ", kindOther);
+  installed.addList(".jpg,.exif", kindJpg);
+  for (const char* more : {"bmp", ".photographic-negative", "", "."}) installed.add(more, kindOther);
+  const std::tuple<const char*, int, int> cases[] = {  // name, kind by default, by `installed` (-1: no photo)
+      {"a.bmp", 0, 0},     {"IMG_0001.JPG", 1, 1}, {"x.Png", 2, 2},     {"a.b.gif", 3, 3},  {"t.TgA", 4, 4},
+      {"a.jpeg", 1, 1},    {"a.JPE", 1, 1},        {"a.jfif", 1, 1},    {"a.tif", 5, 5},    {"scan.TIFF", 5, 5},
+      {".jpg", 1, 1},      {"a.webp", -1, 5},      {"a.heic", -1, 5},   {"b.az", -1, 5},    {"a.exif", -1, 1},
+      {"a.photographic-negative", -1, 5},          {"a.photographic-negatives", -1, -1},    {"jpg", -1, -1},
+      {"a.", -1, -1},      {"photo.jpg.txt", -1, -1}, {"a.jp", -1, -1}, {"a.tiffs", -1, -1}, {"a. heic", -1, -1}};
+  const PhotoExtensions standard;
+  for (const auto& [name, byDefault, byInstalled] : cases) {
+    const std::pair<const PhotoExtensions*, int> lists[] = {{&standard, byDefault}, {&installed, byInstalled}};
+    for (const auto& [extensions, expected] : lists) {
+      PhotoKind kind = static_cast<PhotoKind>(99);
+      EXPECT_EQ(photoKind(name, *extensions, &kind), expected >= 0) << name;
+      EXPECT_EQ(static_cast<int>(kind), expected >= 0 ? expected : 99) << name;
+    }
   }
+  EXPECT_EQ(installed.size(), standard.size() + 5);
 }
 
 // A file system of named files and folders; counts the folder listings the check asks for.
@@ -72,19 +85,22 @@ TEST(Scan, TreeIsDepthFirstPreOrderAndFolderAloneSkipsSubFolders) {
   listing.folders["P"] = {{".", true},      {"..", true},     {"a.jpg", false}, {"sub", true},
                           {"n.txt", false}, {"b.PNG", false}, {"gone", true},   {"z.tga", false}};
   listing.folders["P\\sub"] = {{".", true}, {"c.gif", false}, {"deeper", true}, {"c2.bmp", false}};
-  listing.folders["P\\sub\\deeper"] = {{"d.bmp", false}, {"x.jpeg", false}};
+  listing.folders["P\\sub\\deeper"] = {{"d.bmp", false}, {"x.webp", false}};
   listing.folders["P\\."] = listing.folders["P\\.."] = {{"dot.jpg", false}};  // never listed
+  PhotoExtensions handedIn;  // the list handed in decides: here text files are photos too
+  handedIn.addList("webp,txt", kindOther);
   PhotoList tree;
-  scanTree(tree, "P", listing);
+  scanTree(tree, "P", listing, handedIn);
   EXPECT_EQ(pathsOf(tree), (std::vector<std::string>{"P\\a.jpg", "P\\sub\\c.gif", "P\\sub\\deeper\\d.bmp",
-                                                     "P\\sub\\c2.bmp", "P\\b.PNG", "P\\z.tga"}));
+                                                     "P\\sub\\deeper\\x.webp", "P\\sub\\c2.bmp", "P\\n.txt",
+                                                     "P\\b.PNG", "P\\z.tga"}));
   EXPECT_EQ(tree.entries[2]->folder, "P\\sub\\deeper");
   EXPECT_EQ(tree.entries[2]->name, "d.bmp");
-  EXPECT_EQ(tree.entries[1]->kind, kindGif);  // the GIF kind
+  EXPECT_TRUE(tree.entries[1]->kind == kindGif && tree.entries[3]->kind == kindOther);
 
   PhotoList alone;
-  scanFolder(alone, "P", listing);
-  EXPECT_EQ(pathsOf(alone), (std::vector<std::string>{"P\\a.jpg", "P\\b.PNG", "P\\z.tga"}));
+  scanFolder(alone, "P", listing, handedIn);
+  EXPECT_EQ(pathsOf(alone), (std::vector<std::string>{"P\\a.jpg", "P\\n.txt", "P\\b.PNG", "P\\z.tga"}));
 }
 
 // A loop of links (a link to the folder itself and one back to its parent) is never entered,
@@ -97,7 +113,7 @@ TEST(Scan, LinksAreNotFollowedDepthIsBoundedAndCancelStopsAtOnce) {
   listing.folders["L\\sub"] = {{"back", true, true}, {"b.jpg", false}, {"shortcut.png", false, true}};
   listing.folders["L\\sub\\back"] = {{"loop.jpg", false}};
   PhotoList loop;
-  scanTree(loop, "L", listing);
+  scanTree(loop, "L", listing, PhotoExtensions());
   EXPECT_EQ(pathsOf(loop), (std::vector<std::string>{"L\\a.jpg", "L\\sub\\b.jpg", "L\\sub\\shortcut.png"}));
 
   // D holds D\d and d0.jpg, D\d holds D\d\d and d1.jpg, and so on.
@@ -111,7 +127,7 @@ TEST(Scan, LinksAreNotFollowedDepthIsBoundedAndCancelStopsAtOnce) {
     ScanLimits limits;
     limits.maxDepth = maxDepth;
     PhotoList list;
-    scanTree(list, "D", listing, limits);
+    scanTree(list, "D", listing, PhotoExtensions(), limits);
     ASSERT_EQ(list.entries.size(), static_cast<size_t>(maxDepth + 1)) << maxDepth;
     EXPECT_EQ(list.entries.front()->name, names[maxDepth]) << maxDepth;
   }
@@ -124,10 +140,10 @@ TEST(Scan, LinksAreNotFollowedDepthIsBoundedAndCancelStopsAtOnce) {
     listing.visited = 0;
     listing.beforeEach = [&] { cancel = cancel || listing.visited == cancelAfter; };
     PhotoList list;
-    scanTree(list, "D", listing, limits);
+    scanTree(list, "D", listing, PhotoExtensions(), limits);
     EXPECT_EQ(listing.visited, cancelAfter + 1) << cancelAfter;  // the last one saw the flag
     listing.visited = 0;
-    scanFolder(list, "D", listing, limits);
+    scanFolder(list, "D", listing, PhotoExtensions(), limits);
     EXPECT_EQ(listing.visited, 1) << cancelAfter;
     EXPECT_EQ(list.entries.size(), cancelAfter == 7 ? 1u : 0u) << cancelAfter;
   }
