@@ -68,28 +68,44 @@ LONG fontHeightAt(UINT dpi) {
   return MulDiv(look.lfHeight, dpi, windowDpi(nullptr));
 }
 
+// Each dialog's own width and height are its 96-dpi size.
 TEST(DialogScale, DialogsAreTheirSizeScaledToTheDisplayWithEveryControlInside) {
   const struct {
     const char* name;
-    int width, height;  // in 96-dpi units
-    std::function<HWND()> open;
-  } dialogs[] = {
-      {"config", 450, 335, [] { return (new ConfigDialog())->handle; }},
-      {"open", 350, 350, [] { return (new OpenDialog(noOpener))->handle; }},
-      {"about", 350, 265, [] { return (new AboutDialog())->handle; }},
-      {"message-box", 300, 190, [] {
-         return (new MessageBoxWindow(nullptr, "Špatná cesta", "Cesta 'Q:\\Nikde' není platná.", 1, false, 0))->handle;
-       }}};
+    std::function<DialogFrame*()> open;
+  } dialogs[] = {{"config", [] { return new ConfigDialog(); }},
+                 {"open", [] { return new OpenDialog(noOpener); }},
+                 {"about", [] { return new AboutDialog(); }},
+                 {"message-box", [] {
+                    return new MessageBoxWindow(nullptr, "Špatná cesta", "Cesta 'Q:\\Nikde' není platná.", 1, false, 0);
+                  }}};
   for (const auto& dialog : dialogs) {
     SCOPED_TRACE(dialog.name);
-    HWND window = dialog.open();
+    DialogFrame* frame = dialog.open();
+    HWND window = frame->handle;
     ASSERT_EQ(windowDpi(window), static_cast<UINT>(OVIX_TEST_DPI));
     const RECT place = screenRect(window, false);
-    EXPECT_NEAR(place.right - place.left, dialog.width * OVIX_TEST_DPI / 96.0, 2);
-    EXPECT_NEAR(place.bottom - place.top, dialog.height * OVIX_TEST_DPI / 96.0, 2);
+    EXPECT_NEAR(place.right - place.left, frame->width * OVIX_TEST_DPI / 96.0, 2);
+    EXPECT_NEAR(place.bottom - place.top, frame->height * OVIX_TEST_DPI / 96.0, 2);
     expectLaidOut(window, fontHeightAt(OVIX_TEST_DPI));
     saveScreenshot(window, (std::string(dialog.name) + "-" + std::to_string(OVIX_TEST_DPI) + "dpi.png").c_str());
     DestroyWindow(window);
   }
+}
+
+// Moved to a display of a third more DPI, the configuration dialog takes the suggested rectangle
+// and its pages, controls and fonts follow.
+TEST(DialogScale, ADpiChangeTakesTheSuggestedRectangleAndLaysTheDialogOutAgain) {
+  auto* dialog = new ConfigDialog();
+  const UINT dpi = OVIX_TEST_DPI * 4 / 3;  // the window stays within the screen
+  RECT suggested = {10, 20, 10 + scaleForDpi(dialog->width, dpi), 20 + scaleForDpi(dialog->height, dpi)};
+  SendMessageA(dialog->handle, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  const RECT place = screenRect(dialog->handle, false);
+  EXPECT_TRUE(EqualRect(&place, &suggested));
+  const RECT save = screenRect(dialog->saveButton, false), client = screenRect(dialog->handle, true);
+  EXPECT_EQ(save.left - client.left, scaleForDpi(dialog->leftButtonX(), dpi));
+  EXPECT_EQ(save.bottom - save.top, scaleForDpi(25, dpi));
+  expectLaidOut(dialog->handle, fontHeightAt(dpi));
+  DestroyWindow(dialog->handle);
 }
 }  // namespace
