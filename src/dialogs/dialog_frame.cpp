@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "platform/process_window.h"
 #include "platform/window_registry.h"
 #include "structure/settings.h"
@@ -94,8 +96,10 @@ bool DialogFrame::createFrame(const FrameLook& look, const char* caption, HWND o
 
 void DialogFrame::centreFrame() {
   const int pixelWidth = layout.px(width), pixelHeight = layout.px(height);
-  left = (GetSystemMetrics(SM_CXSCREEN) - pixelWidth) / 2;
-  top = (GetSystemMetrics(SM_CYSCREEN) - layout.px(100) - pixelHeight) / 2;
+  // Never above or left of the screen, where the caption could not be reached: a large dialog
+  // at a high DPI on a small screen would otherwise start there.
+  left = std::max(0, (GetSystemMetrics(SM_CXSCREEN) - pixelWidth) / 2);
+  top = std::max(0, (GetSystemMetrics(SM_CYSCREEN) - layout.px(100) - pixelHeight) / 2);
   if (handle)
     SetWindowPos(handle, nullptr, left, top, pixelWidth, pixelHeight, SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -8,12 +8,14 @@
 #include "dialogs/config_dialog.h"
 #include "dialogs/message_box_window.h"
 #include "dialogs/open_dialog.h"
+#include "dialogs/photo_list_window.h"
 #include "sources/photo_opener.h"
 
 namespace {
 struct NoOpener : PhotoOpener {
   bool openPhotos(const std::string&, const std::string&) override { return false; }
 } noOpener;
+LoadingReporter quiet;
 
 RECT screenRect(HWND window, bool client = false) {
   RECT area = {};
@@ -54,12 +56,13 @@ void expectLaidOut(HWND window, UINT dpi) {
   }
 }
 
-// Each dialog's own width and height are its 96-dpi size.
+// Each dialog's own width and height are its 96-dpi size; the screen is 1024 x 768.
 TEST(DialogScale, DialogsAreTheirSizeScaledToTheDisplayAndItsChangesWithEveryControlInside) {
   const std::pair<const char*, std::function<DialogFrame*()>> dialogs[] = {
       {"config", [] { return new ConfigDialog(); }},
       {"open", [] { return new OpenDialog(noOpener); }},
       {"about", [] { return new AboutDialog(); }},
+      {"photo-list", [] { return new PhotoListWindow(quiet); }},  // taller than a 768 px screen allows at 144 dpi
       {"message-box", [] { return new MessageBoxWindow(nullptr, "Špatná cesta", "Cesta 'Q:\\Nikde' není platná.", 1, false, 0); }}};
   for (const auto& [name, open] : dialogs) {
     SCOPED_TRACE(name);
@@ -68,11 +71,12 @@ TEST(DialogScale, DialogsAreTheirSizeScaledToTheDisplayAndItsChangesWithEveryCon
     RECT place = screenRect(dialog->handle);
     EXPECT_NEAR(place.right - place.left, dialog->width * OVIX_TEST_DPI / 96.0, 2);
     EXPECT_NEAR(place.bottom - place.top, dialog->height * OVIX_TEST_DPI / 96.0, 2);
+    EXPECT_TRUE(place.left >= 0 && place.top >= 0);  // the caption stays on the screen
     expectLaidOut(dialog->handle, OVIX_TEST_DPI);
     saveScreenshot(dialog->handle, (std::string(name) + "-" + std::to_string(OVIX_TEST_DPI) + "dpi.png").c_str());
-    // Moved to a display of a third more DPI, it takes the suggested rectangle and lays itself
-    // out again (the window stays within the screen).
-    const UINT dpi = OVIX_TEST_DPI * 4 / 3;
+    // Moved to a display of another DPI (125 % from 100 %, 100 % from 150 %), it takes the
+    // suggested rectangle and lays itself out again.
+    const UINT dpi = OVIX_TEST_DPI == 96 ? 120 : 96;
     RECT suggested = {10, 20, 10 + scaleForDpi(dialog->width, dpi), 20 + scaleForDpi(dialog->height, dpi)};
     SendMessageA(dialog->handle, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
     place = screenRect(dialog->handle);
