@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <chrono>
 
-DecodeAhead::DecodeAhead(ListWalk walk, bool forward, std::size_t tries, std::size_t wanted, unsigned workers,
-                         unsigned lookAhead, Decode decode)
-    : decode(std::move(decode)), origin(walk), walk(walk), forward(forward), tries(tries), wanted(wanted),
+DecodeAhead::DecodeAhead(ListWalk walk, std::size_t tries, std::size_t wanted, unsigned workers, unsigned lookAhead,
+                         Decode decode)
+    : decode(std::move(decode)), origin(walk), walk(walk), tries(tries), wanted(wanted),
       lookAhead(std::max(1u, lookAhead)) {
   for (unsigned i = 0; i < std::max(1u, workers); ++i) threads.emplace_back([this] { work(); });
 }
@@ -41,7 +41,7 @@ void DecodeAhead::work() {
     const std::size_t position = next++;
     // Entries are drawn from the walk in sequence order, under the lock.
     Slot& slot = slots.emplace_back();
-    slot.entry = walk.next(forward);
+    slot.entry = walk.next();
     const std::ptrdiff_t entry = slot.entry;
     ++busy;
     guard.unlock();
@@ -101,12 +101,9 @@ bool DecodeAhead::waitReady(unsigned milliseconds) {
   return ready;
 }
 
-bool DecodeAhead::decodes(const ListWalk& from, bool forwardWalk) const {
-  // The list's bounds, the cursor and whether it is fresh decide every step; lastStepForward
-  // is only written by a step.
+bool DecodeAhead::decodes(const ListWalk& from) const {
   std::lock_guard<std::mutex> guard(lock);
-  return taken == 0 && forwardWalk == forward && from.cursor == origin.cursor && from.begin == origin.begin &&
-         from.end == origin.end && from.fresh == origin.fresh;
+  return taken == 0 && from == origin;
 }
 
 bool DecodeAhead::decodedAll() const {

@@ -21,13 +21,13 @@ public:
   // several at once.
   using Decode = std::function<bool(std::ptrdiff_t entry, TexelImage& out)>;
 
-  // Starts `workers` threads (at least one) decoding the entries that stepping `walk` in the
-  // given direction yields, at most `tries` of them. `wanted` is the number of pictures the fill
+  // Starts `workers` threads (at least one) decoding the entries that stepping `walk` yields,
+  // at most `tries` of them. `wanted` is the number of pictures the fill
   // wants at most; only entries the fill is sure to try are decoded (never more than
   // `lookAhead` beyond the one it waits for), so nothing is decoded in vain when every picture
   // loads.
-  DecodeAhead(ListWalk walk, bool forward, std::size_t tries, std::size_t wanted, unsigned workers,
-              unsigned lookAhead, Decode decode);
+  DecodeAhead(ListWalk walk, std::size_t tries, std::size_t wanted, unsigned workers, unsigned lookAhead,
+              Decode decode);
   // Stops the workers, waits for the decodes under way and drops every result not taken.
   ~DecodeAhead();
   DecodeAhead(const DecodeAhead&) = delete;
@@ -42,9 +42,9 @@ public:
   bool ready() const;
   // ready(), waiting for it up to `milliseconds`.
   bool waitReady(unsigned milliseconds);
-  // True when this object decodes the sequence a fill walking from `from` in direction
-  // `forwardWalk` asks for, from its start.
-  bool decodes(const ListWalk& from, bool forwardWalk) const;
+  // True when this object decodes the sequence a fill walking from `from` asks for, from its
+  // start.
+  bool decodes(const ListWalk& from) const;
   // True once the fill's `wanted` pictures are decoded; nothing is under way then, and the
   // next window's walk starts where this one's ended (walkAfter).
   bool decodedAll() const;
@@ -72,7 +72,6 @@ private:
   Decode decode;
   ListWalk origin;  // the walk as handed in
   ListWalk walk;
-  bool forward;
   std::size_t tries;
   std::size_t wanted;
   std::size_t lookAhead;

@@ -9,8 +9,8 @@ DecodePipeline::DecodePipeline(DecodeAhead::Decode decode, std::size_t entries, 
 
 DecodePipeline::~DecodePipeline() = default;
 
-std::unique_ptr<DecodeAhead> DecodePipeline::start(const ListWalk& walk, bool forward, unsigned lookAhead) const {
-  return std::make_unique<DecodeAhead>(walk, forward, entries, wanted, workers, lookAhead, decode);
+std::unique_ptr<DecodeAhead> DecodePipeline::start(const ListWalk& walk, unsigned lookAhead) const {
+  return std::make_unique<DecodeAhead>(walk, entries, wanted, workers, lookAhead, decode);
 }
 
 void DecodePipeline::retire(std::unique_ptr<DecodeAhead> decoder) {
@@ -19,16 +19,15 @@ void DecodePipeline::retire(std::unique_ptr<DecodeAhead> decoder) {
   retired.push_back(std::move(decoder));
 }
 
-void DecodePipeline::fillStarted(const ListWalk& walk, bool forward) {
+void DecodePipeline::fillStarted(const ListWalk& walk) {
   retire(std::move(fillDecodes));
-  fillForward = forward;
-  if (ahead && ahead->decodes(walk, forward)) {
+  if (ahead && ahead->decodes(walk)) {
     fillDecodes = std::move(ahead);
     return;
   }
   retire(std::move(ahead));
   // A few pictures ahead of the one the fill waits for keep every worker busy.
-  fillDecodes = start(walk, forward, 2 * workers);
+  fillDecodes = start(walk, 2 * workers);
 }
 
 bool DecodePipeline::ready() const { return fillDecodes && fillDecodes->ready(); }
@@ -42,16 +41,16 @@ bool DecodePipeline::take(std::ptrdiff_t entry, TexelImage& out) {
 
 void DecodePipeline::fillEnded() { retire(std::move(fillDecodes)); }
 
-void DecodePipeline::prefetch(const ListWalk& walk, bool forward) {
-  if (ahead && ahead->decodes(walk, forward)) return;  // started early
+void DecodePipeline::prefetch(const ListWalk& walk) {
+  if (ahead && ahead->decodes(walk)) return;  // started early
   retire(std::move(ahead));
   // The whole window ahead, so crossing into it costs only the uploads; no more than that.
-  ahead = start(walk, forward, static_cast<unsigned>(std::min<std::size_t>(wanted, 1u << 16)));
+  ahead = start(walk, static_cast<unsigned>(std::min<std::size_t>(wanted, 1u << 16)));
 }
 
 void DecodePipeline::prefetchEarly() {
   if (ahead || !fillDecodes || !fillDecodes->decodedAll()) return;
-  ahead = start(fillDecodes->walkAfter(), fillForward, static_cast<unsigned>(std::min<std::size_t>(wanted, 1u << 16)));
+  ahead = start(fillDecodes->walkAfter(), static_cast<unsigned>(std::min<std::size_t>(wanted, 1u << 16)));
 }
 
 void DecodePipeline::reap() {

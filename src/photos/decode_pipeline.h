@@ -22,7 +22,7 @@ public:
 
   // A fill starts walking from `walk`: it takes over the prefetch when that decodes exactly
   // this sequence, otherwise the prefetch is dropped and the fill's decoding starts.
-  void fillStarted(const ListWalk& walk, bool forward);
+  void fillStarted(const ListWalk& walk);
   // True when the fill's next picture is decoded.
   bool ready() const;
   // ready(), waiting for it up to `milliseconds`.
@@ -33,7 +33,7 @@ public:
   void fillEnded();
   // Starts decoding the window a fill from `walk` would load, at most one window of pictures
   // held at a time. Replaces an older prefetch.
-  void prefetch(const ListWalk& walk, bool forward);
+  void prefetch(const ListWalk& walk);
   // Once the fill's pictures are all decoded (their uploads may still be to come), starts
   // decoding the window after it in the same direction; the fill's end then keeps it.
   void prefetchEarly();
@@ -49,7 +49,7 @@ public:
   std::size_t dropped() const { return retired.size(); }
 
 private:
-  std::unique_ptr<DecodeAhead> start(const ListWalk& walk, bool forward, unsigned lookAhead) const;
+  std::unique_ptr<DecodeAhead> start(const ListWalk& walk, unsigned lookAhead) const;
   void retire(std::unique_ptr<DecodeAhead> decoder);
 
   DecodeAhead::Decode decode;
@@ -57,7 +57,6 @@ private:
   std::size_t wanted;
   unsigned workers;
   std::unique_ptr<DecodeAhead> fillDecodes;  // the fill's
-  bool fillForward = true;
   std::unique_ptr<DecodeAhead> ahead;    // the next window's
   std::vector<std::unique_ptr<DecodeAhead>> retired;
 };

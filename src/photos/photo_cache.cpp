@@ -29,13 +29,13 @@ PhotoCache::PhotoCache(const std::string& photoDir, uint32_t cacheLevel, uint32_
         limits.cancel = &cancel;
         scanPhotoFolder(list, folder, recursive, limits);
       });
-  reporter.waitStarted(window.capacity, &scan->cancelFlag());
+  reporter.waitStarted(window.capacity(), &scan->cancelFlag());
   waiting = true;
 }
 
 PhotoCache::~PhotoCache() {
   endWait();
-  releaseAll();
+  window.releaseAll();
   if (pipeline) pipeline->detachAll();
 }
 
@@ -58,7 +58,7 @@ void PhotoCache::open() {
   if (scanCancelled) return;
 
   const unsigned processors = std::max(1u, std::thread::hardware_concurrency());
-  const std::size_t wanted = std::min<std::size_t>(window.capacity, photoList->size());
+  const std::size_t wanted = std::min<std::size_t>(window.capacity(), photoList->size());
   std::shared_ptr<const PhotoList> list = photoList;
   const TextureOptions decodeOptions = options;
   pipeline = std::make_unique<DecodePipeline>(
@@ -70,12 +70,13 @@ void PhotoCache::open() {
       },
       photoList->size(), wanted, processors);
 
-  if (memoryFits(options.maxSize))
-    startsOn = window.openAt(startAt.empty() ? 0 : photoList->find(startAt));
-  else
+  if (memoryFits(options.maxSize)) {
+    startsOn = window.jumpTo(startAt.empty() ? 0 : photoList->find(startAt));
+  } else {
+    window.stayEmpty();
     reporter.lowMemory();
+  }
   startAt.clear();
-  window.countGroups();
 }
 
 void PhotoCache::pump() {
@@ -89,14 +90,14 @@ void PhotoCache::pump() {
     pipeline->reap();
     // A window that does not hold the whole list is reloaded some day: decode the next one as
     // soon as this one's decodes are done.
-    if (window.capacity <= photoList->size()) pipeline->prefetchEarly();
+    if (!window.wholeList()) pipeline->prefetchEarly();
   }
   window.settleReady(true);
 }
 
-bool PhotoCache::wouldWait(std::ptrdiff_t position) const {
-  if (!opened() || window.holds(position) || window.hasWrapMark) return false;
-  if (!window.filling() && window.windowEnd == window.windowBegin) return false;  // nothing to show
+bool PhotoCache::wouldWait(std::ptrdiff_t k) const {
+  if (!opened() || window.holdsMember(k) || window.wholeList()) return false;
+  if (!window.filling() && window.loadedSoFar() == 0) return false;  // nothing to show
   if (window.filling()) return true;
   return pipeline && !pipeline->prefetchReady();
 }
@@ -110,7 +111,7 @@ bool PhotoCache::memoryFits(uint32_t textureSize) const {
   MEMORYSTATUSEX status = {};
   status.dwLength = sizeof status;
   if (!GlobalMemoryStatusEx(&status)) return false;
-  return photoWindowFits(showBytes(window.capacity, textureSize), status.ullAvailPageFile);
+  return photoWindowFits(showBytes(window.capacity(), textureSize), status.ullAvailPageFile);
 }
 
 TextureImage* PhotoCache::photo(std::ptrdiff_t index) const {
@@ -118,8 +119,8 @@ TextureImage* PhotoCache::photo(std::ptrdiff_t index) const {
   return photos[static_cast<std::size_t>(index)];
 }
 
-void PhotoCache::fillStarted(const ListWalk& walk, bool forward) {
-  if (pipeline) pipeline->fillStarted(walk, forward);
+void PhotoCache::fillStarted(const ListWalk& walk) {
+  if (pipeline) pipeline->fillStarted(walk);
 }
 
 bool PhotoCache::ready() {
@@ -131,7 +132,7 @@ bool PhotoCache::loadEntry(std::ptrdiff_t entry) {
   const PhotoEntry& photo = *photoList->entries[static_cast<std::size_t>(entry)];
   if (!waiting && !pipeline->ready()) {
     // The show waits for this photo: progress, should the wait go on.
-    reporter.waitStarted(window.capacity, nullptr);
+    reporter.waitStarted(window.capacity(), nullptr);
     waiting = true;
   }
   reporter.showName(photo.name.c_str());
@@ -154,8 +155,8 @@ void PhotoCache::fillEnded() {
   if (pipeline) pipeline->fillEnded();
 }
 
-void PhotoCache::prefetch(const ListWalk& walk, bool forward) {
-  if (pipeline) pipeline->prefetch(walk, forward);
+void PhotoCache::prefetch(const ListWalk& walk) {
+  if (pipeline) pipeline->prefetch(walk);
 }
 
 void PhotoCache::releasePhotos() {

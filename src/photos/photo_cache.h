@@ -56,25 +56,20 @@ public:
   // is no photo to show. Before the scan is over the window is empty.
   TextureImage* photoAt(uint32_t k) { return photo(window.photoAt(k)); }
   TextureImage* advance(uint32_t k) { return photo(window.advance(k)); }
-  TextureImage* previewAt(uint32_t k, bool forward) { return photo(window.previewAt(k, forward)); }
-  bool prevGroup() { return window.prevGroup(); }
-  // The next-group move; the next advance or forward preview loads the group when it lies
-  // outside the window.
-  void nextGroup() { window.nextGroup(); }
-  // True when looking up list-order position `position` of the window now would wait for a
-  // decode: it is still to come, or lies outside the window and the next window's first
-  // picture is not decoded yet.
-  bool wouldWait(std::ptrdiff_t position) const;
+  TextureImage* previewAt(uint32_t k, Direction direction) { return photo(window.previewAt(k, direction)); }
+  TextureImage* thumbnailAt(uint32_t k) { return photo(window.thumbnailAt(k)); }
+  uint32_t jumpTo(std::ptrdiff_t entry) { return window.jumpTo(entry); }
+  void step(Direction direction) { window.step(direction); }
+  // True when looking up member `k` of the current group now (k may pass 3: the groups after
+  // it) would wait for a decode: it is still to come, or lies outside the window and the next
+  // window's first picture is not decoded yet.
+  bool wouldWait(std::ptrdiff_t k) const;
   // Photos in the window once everything has settled: waits for the scan and the whole fill.
   std::size_t loaded();
   // True when the window holds at least `count` photos; waits for the fill's photos as far as
   // needed, but not for a scan (false while scanning).
   bool holdsAtLeast(std::size_t count) { return opened() && window.loadedAtLeast(count) >= count; }
 
-  // Loads up to `count` photos in the given direction.
-  void fill(uint32_t count, bool forward) { window.fill(count, forward); }
-  // Deletes the lists of every photo, all their textures with one call, and empties the window.
-  void releaseAll() { window.releaseAll(); }
   // True when the window's textures and one window of decoded pictures (capacity x
   // textureSize² x 4 bytes each, counted in 64 bits) are less than the paging file the system
   // reports available.
@@ -88,11 +83,11 @@ public:
   PhotoWindow window;
 
   // PhotoLoader: how the window's fills reach textures.
-  void fillStarted(const ListWalk& walk, bool forward) override;
+  void fillStarted(const ListWalk& walk) override;
   bool ready() override;
   bool loadEntry(std::ptrdiff_t entry) override;
   void fillEnded() override;
-  void prefetch(const ListWalk& walk, bool forward) override;
+  void prefetch(const ListWalk& walk) override;
   void releasePhotos() override;
 
 private:

@@ -24,6 +24,5 @@ std::unique_ptr<PhotoList> PhotoScan::take() {
   auto list = std::make_unique<PhotoList>();
   if (!cancelled() && state->list) list.swap(state->list);
   state->list.reset();
-  list->finishScan();
   return list;
 }

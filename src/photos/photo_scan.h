@@ -25,7 +25,7 @@ public:
 
   // True once the scan has returned.
   bool finished() const;
-  // Waits for the scan and hands over its list, finished (cursor on the first entry); an
+  // Waits for the scan and hands over its list; an
   // empty list when the scan was cancelled or the list was taken before.
   std::unique_ptr<PhotoList> take();
   // Asks the scan to stop; take() then gives an empty list. Safe from any thread.

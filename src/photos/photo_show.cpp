@@ -47,11 +47,10 @@ bool PhotoShow::cancelled() const { return cache && cache->cancelled(); }
 bool PhotoShow::holds(std::size_t count) const { return cache && cache->holdsAtLeast(count); }
 
 bool PhotoShow::stepWouldWait() const {
-  const PhotoWindow& window = cache->window;
   const uint32_t next = groupIndex + 1;
   // Within the group the next member; past its end the next group, of which the step reads
   // member 1 (and shows member 0).
-  return cache->wouldWait(window.groupCursor + (next < 4 ? next : 5));
+  return cache->wouldWait(next < 4 ? next : 5);
 }
 
 void PhotoShow::tick() {
@@ -125,16 +124,8 @@ void PhotoShow::draw() {
 }
 
 void PhotoShow::fillPreviews() {
-  const PhotoWindow& window = cache->window;
   for (uint32_t k = 0; k < 4; ++k) {
-    // While the window still arrives, a thumbnail shows once its photo is there; nothing here
-    // waits for a decode.
-    const bool there = window.filling() ? window.holds(window.groupCursor + k) : holds(k + 1);
-    if (!there) {
-      filmStrip.showBlank(k);
-      continue;
-    }
-    TextureImage* photo = cache->previewAt(k, forward);
+    TextureImage* photo = cache->thumbnailAt(k);
     if (photo)
       filmStrip.showPhoto(k, photo->thumbList, photo->texture, photo->name, showNames);
     else

@@ -18,6 +18,7 @@
 #include "glui/navigation_bar.h"
 #include "music/music_bar.h"
 #include "photos/effect_holder.h"
+#include "photos/photo_walk.h"
 #include "photos/show_params.h"
 
 class PhotoCache;
@@ -69,8 +70,11 @@ public:
   // The previous member of the group, reloading the window backwards when the step leaves it;
   // nothing on the group's first member.
   void previousPhoto();
+  // List entry `entry` of the folder (0: its first photo) in its group, counted in fours from
+  // the folder's first photo as at a fresh open; may reload the cache's window.
+  void jumpTo(std::ptrdiff_t entry);
   // The folder's first photo in its group, as at a fresh open.
-  void firstPhoto();
+  void firstPhoto() { jumpTo(0); }
   // The folder's last photo in its group.
   void lastPhoto();
   // Quarter turns: left adds 90 degrees, right subtracts 90.
@@ -96,7 +100,6 @@ public:
   FilmStripBar filmStrip;
   bool showNames = false;
   uint32_t groupIndex = 0;  // member 0-3 of the current group shown large
-  bool forward = true;      // direction of the last group move
   float offsetX = 0.0f;
   float offsetY = 0.0f;
   float angle = 0.0f;       // degrees about the view axis
@@ -120,6 +123,8 @@ private:
   bool holds(std::size_t count) const;
   // True when the slideshow's next step would wait for a decode.
   bool stepWouldWait() const;
+  // One group on or back, on its first photo; the caller ends the photo change.
+  void moveGroup(Direction direction);
 
   bool waitsForPhotos = false;  // no reporter: every step waits for its photo (tests, tools)
   bool stepDue = false;         // the clock ran out, the step waits for its photo

@@ -5,14 +5,11 @@
 void PhotoShow::nextPhoto() {
   const uint32_t next = groupIndex + 1;
   if (!holds(next)) return;  // the group has no further loaded photo
-  groupIndex = next;
-  if (next >= 4) {
-    forward = true;
-    if (holds(4)) cache->nextGroup();
-    groupIndex = 0;
-    photoChanged();
+  if (next < 4) {
+    groupIndex = next;
+  } else {
+    moveGroup(Direction::forward);
     cache->advance(1);  // reloads the window when the new group lies outside it
-    groupIndex = 0;
   }
   largePhoto = cache->photoAt(groupIndex);
   photoChanged();
@@ -23,6 +20,6 @@ void PhotoShow::previousPhoto() {
   const uint32_t previous = groupIndex - 1;
   if (groupIndex == 0 || !holds(previous)) return;
   groupIndex = previous;
-  largePhoto = cache->previewAt(previous, false);
+  largePhoto = cache->previewAt(previous, Direction::backward);
   photoChanged();
 }

@@ -1,35 +1,23 @@
 #include "photos/photo_walk.h"
 
-#include "sources/photo_list.h"
-
-ListWalk ListWalk::of(const PhotoList& list) {
+ListWalk ListWalk::over(std::size_t entries, Direction direction) {
   ListWalk walk;
-  walk.cursor = list.cursor;
-  walk.begin = list.listBegin;
-  walk.end = list.listEnd;
-  walk.fresh = list.fresh;
-  walk.lastStepForward = list.lastStepForward;
+  walk.end = static_cast<std::ptrdiff_t>(entries);
+  walk.direction = direction;
   return walk;
 }
 
-void ListWalk::storeTo(PhotoList& list) const {
-  list.cursor = cursor;
-  list.fresh = fresh;
-  list.lastStepForward = lastStepForward;
-}
-
-std::ptrdiff_t ListWalk::next(bool forward) {
-  if (end <= begin) return -1;
-  lastStepForward = forward;
-  if (forward) {
+std::ptrdiff_t ListWalk::next() {
+  if (end <= 0) return -1;
+  if (direction == Direction::forward) {
     // From the last entry, or from a cursor left outside the list, the walk starts over at the
     // first entry.
-    if (cursor < begin || cursor + 1 >= end)
-      cursor = begin;
+    if (cursor < 0 || cursor + 1 >= end)
+      cursor = 0;
     else if (!fresh)
       ++cursor;
   } else {
-    if (cursor - 1 < begin || cursor > end) cursor = end;
+    if (cursor - 1 < 0 || cursor > end) cursor = end;
     --cursor;
   }
   fresh = false;

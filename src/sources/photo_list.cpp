@@ -26,14 +26,6 @@ void PhotoList::append(const std::string& folder, const char* name, PhotoKind ki
   entries.push_back(std::move(entry));  // the vector doubles its capacity when full
 }
 
-void PhotoList::finishScan() {
-  listBegin = 0;
-  listEnd = static_cast<std::ptrdiff_t>(entries.size());
-  cursor = listBegin;
-  fresh = true;
-  lastStepForward = true;
-}
-
 std::ptrdiff_t PhotoList::find(const std::string& path) const {
   for (std::size_t i = 0; i < entries.size(); ++i)
     if (sameName(entries[i]->path, path)) return static_cast<std::ptrdiff_t>(i);

@@ -23,21 +23,13 @@ public:
 
   // Adds a photo found in `folder`; the entry's path is folder + "\" + name.
   void append(const std::string& folder, const char* name, PhotoKind kind);
-  // Puts the cursor on the first entry and sets both flags; called once the scan has ended.
-  void finishScan();
   size_t size() const { return entries.size(); }
   // The index of the entry whose path is `path`, compared as Windows compares names (A-Z case
   // and "/" against "\" do not matter); -1 when no entry has it.
   std::ptrdiff_t find(const std::string& path) const;
 
   // Entries live behind pointers so that growing the array moves no entry and pointers to
-  // entries held by the show stay valid for the list's lifetime.
+  // entries held by the show stay valid for the list's lifetime. The show's walk through them
+  // is kept by its photo window.
   std::vector<std::unique_ptr<PhotoEntry>> entries;
-  // Positions are indices into `entries`; signed, because the show's walk may step in front of
-  // listBegin before it wraps.
-  std::ptrdiff_t cursor = 0;
-  std::ptrdiff_t listBegin = 0;
-  std::ptrdiff_t listEnd = 0;
-  bool fresh = true;            // the entry at `cursor` has not been handed out yet
-  bool lastStepForward = true;  // the show's last step through the list went forward
 };

@@ -21,5 +21,4 @@ void scanPhotoFolder(PhotoList& list, const std::string& folder, bool recursive,
     scanTree(list, folder, listing, installedPhotoExtensions(), limits);
   else
     scanFolder(list, folder, listing, installedPhotoExtensions(), limits);
-  list.finishScan();
 }

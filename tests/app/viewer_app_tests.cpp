@@ -264,31 +264,16 @@ TEST_F(AppTest, AClickOnAMenuButtonRunsItsCommandOnceOnTheNextFrame) {
   }
 }
 
-TEST_F(AppTest, FirstAndLastPhotoInFoldersSmallerAndLargerThanTheWindow) {
-  for (int count : {3, 8, 10, 13}) {
-    SCOPED_TRACE(count);
-    open(count);
-    ASSERT_EQ(show->loaded(), std::min(count, 8));
-    EXPECT_EQ(current(), 1);
-
-    show->angle = 90.0f;
-    show->lastPhoto();
-    show->draw();
-    EXPECT_TRUE(current() == count && show->angle == 0.0f && show->tickCount == 1u);  // a photo change
-    step();  // after the last photo the folder starts over
-    EXPECT_EQ(current(), 1);
-
-    show->nextGroup();
-    show->draw();
-    show->firstPhoto();
-    show->draw();
-    EXPECT_TRUE(current() == 1 && show->groupIndex == 0u);
-    // As at a fresh open: the slideshow runs 1, 2, 3, 4 and then the next group on 5.
-    for (int expected = 2; expected <= 5 && count >= 5; ++expected) {
-      step();
-      EXPECT_EQ(current(), expected);
-    }
-  }
+// The window's arithmetic of the jumps is the native tests'; here the show's side of them.
+TEST_F(AppTest, FirstAndLastPhotoAreAPhotoChange) {
+  open(10);
+  show->angle = 90.0f;
+  show->lastPhoto();
+  show->draw();
+  EXPECT_TRUE(current() == 10 && show->groupIndex == 1u && show->angle == 0.0f && show->tickCount == 1u);
+  show->firstPhoto();
+  show->draw();
+  EXPECT_TRUE(current() == 1 && show->groupIndex == 0u);
 }
 
 // The one way a show starts: the record comes from the settings, the folder is stored as the

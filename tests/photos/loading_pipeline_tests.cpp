@@ -25,7 +25,7 @@ struct Show : PhotoLoader {
     gate.failing = std::move(failing);
   }
   ~Show() override { gate.release({}, true); }  // the dropped decoders finish, and the pipeline waits for them
-  void fillStarted(const ListWalk& walk, bool forward) override { pipeline.fillStarted(walk, forward); }
+  void fillStarted(const ListWalk& walk) override { pipeline.fillStarted(walk); }
   bool ready() override { return pipeline.ready(); }
   bool loadEntry(std::ptrdiff_t entry) override {
     TexelImage texels;
@@ -34,19 +34,9 @@ struct Show : PhotoLoader {
     return true;
   }
   void fillEnded() override { pipeline.fillEnded(); }
-  void prefetch(const ListWalk& walk, bool forward) override { pipeline.prefetch(walk, forward); }
+  void prefetch(const ListWalk& walk) override { pipeline.prefetch(walk); }
   void releasePhotos() override { storage.clear(); }
   std::ptrdiff_t entryAt(std::ptrdiff_t index) const { return index < 0 ? -1 : storage.at(static_cast<std::size_t>(index)); }
-  // The show's first fill.
-  void open() {
-    window.fill(8, true);
-    window.countGroups();
-  }
-  // The slideshow's step into the next group.
-  void nextGroup() {
-    window.nextGroup();
-    window.advance(1);
-  }
 
   GatedDecode gate;
   PhotoList list;
@@ -60,10 +50,10 @@ TEST(LoadingPipeline, TheFirstPhotoComesFirstAndTheNextWindowIsDecodedAhead) {
   Show show(20, {10});
   EXPECT_TRUE(show.pipeline.waitReady(60000));  // before any fill there is nothing to wait for
   show.gate.release({0});
-  show.open();
+  show.window.jumpTo(0);  // the show's first fill
   EXPECT_EQ(show.entryAt(show.window.photoAt(0)), 0);
   EXPECT_TRUE(show.window.filling());
-  EXPECT_FALSE(show.window.holds(1));  // its thumbnail shows blank until photo 1 arrives
+  EXPECT_EQ(show.window.thumbnailAt(1), -1);  // its thumbnail shows blank until photo 1 arrives
 
   // The rest arrives frame by frame, one try per frame at most, as the decodes finish.
   show.gate.release({1, 2});
@@ -87,8 +77,9 @@ TEST(LoadingPipeline, TheFirstPhotoComesFirstAndTheNextWindowIsDecodedAhead) {
   show.gate.waitFor(8 + 9);
   const Entries before = show.gate.decoded;
   EXPECT_EQ(std::set<std::ptrdiff_t>(before.begin(), before.end()).size(), 17u);
-  show.nextGroup();
-  show.nextGroup();  // crosses the window's edge
+  show.window.step(Direction::forward);
+  show.window.step(Direction::forward);  // past the window's edge: the film strip reloads
+  show.window.thumbnailAt(0);
   EXPECT_EQ(show.entryAt(show.window.photoAt(0)), 8);
   EXPECT_EQ(show.window.loaded(), 8u);
   EXPECT_EQ(show.storage, (Entries{8, 9, 11, 12, 13, 14, 15, 16}));
@@ -101,16 +92,15 @@ TEST(LoadingPipeline, TheFirstPhotoComesFirstAndTheNextWindowIsDecodedAhead) {
 TEST(LoadingPipeline, AJumpDropsThePrefetchWithoutWaitingAndLandsOnTheRightPhoto) {
   Show show(40);
   show.gate.release({0, 1, 2, 3, 4, 5, 6, 7});
-  show.open();
+  show.window.jumpTo(0);  // the show's first fill
   EXPECT_EQ(show.window.loaded(), 8u);
   ASSERT_TRUE(show.pipeline.prefetching());
   show.gate.release({8});
   show.gate.waitFor(8 + 2, true);  // the prefetch decodes on past 8; its decode of 9 hangs at its gate
 
-  // Jump to the last group, 36..39, as End does: the window is reloaded from entry 36.
-  show.window.firstEntry = show.window.lastEntry = 35;
+  // Jump to the last photo, 39, as End does: the window is reloaded from entry 36.
   show.gate.release({36, 37, 38, 39});
-  show.window.fill(8, true);
+  EXPECT_EQ(show.window.jumpTo(39), 3u);
   EXPECT_EQ(show.entryAt(show.window.photoAt(3)), 39);
   EXPECT_GE(show.pipeline.dropped(), 1u);  // still decoding 9, and not waited for
   show.pipeline.reap();
@@ -125,7 +115,6 @@ TEST(PhotoScan, HandsOverTheFinishedListAndACancelledScanIsNotWaitedFor) {
   std::unique_ptr<PhotoList> list = scan.take();
   EXPECT_TRUE(scan.finished());
   ASSERT_EQ(list->size(), 2u);
-  EXPECT_EQ(list->listEnd, 2);  // finished: the walk can start
   EXPECT_EQ(scan.take()->size(), 0u);
 
   // A scan that only ends when cancelled: take() returns once the cancel has reached it.

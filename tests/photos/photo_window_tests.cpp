@@ -17,53 +17,54 @@ using Entries = std::vector<std::ptrdiff_t>;
 
 // A folder and its photo window, opened on list entry `start` as the show's cache opens it,
 // with itself as the loader: it loads every entry except the failing ones, and its storage holds
-// the entry numbers.
+// the entry numbers. The moves are the show's own: step and jumpTo, and the film strip's
+// thumbnails once a frame. A lazy folder is not opened and has nothing ready ahead, so fills
+// settle only as far as lookups need them.
 struct Folder : PhotoLoader {
-  Folder(int count, uint32_t cacheLevel, std::set<std::ptrdiff_t> failing = {}, std::ptrdiff_t start = 0)
-      : failing(std::move(failing)), window((scanPhotos(list, count), list), *this, cacheLevel) {
-    window.openAt(start);
-    window.countGroups();
+  Folder(int count, uint32_t cacheLevel, std::set<std::ptrdiff_t> failing = {}, std::ptrdiff_t start = 0,
+         bool lazy = false)
+      : failing(std::move(failing)), lazy(lazy), window((scanPhotos(list, count), list), *this, cacheLevel) {
+    if (!lazy) window.jumpTo(start);
   }
+  bool ready() override { return !lazy; }
   bool loadEntry(std::ptrdiff_t entry) override {
     tried.push_back(entry);
     if (failing.count(entry)) return false;
     storage.push_back(entry);
     return true;
   }
-  void fillStarted(const ListWalk&, bool) override { ++fills; }
+  void fillStarted(const ListWalk&) override { ++fills; }
   void releasePhotos() override { storage.clear(); }
-  void prefetch(const ListWalk& walk, bool forward) override { prefetchedFirst = ListWalk(walk).next(forward); }
+  void prefetch(const ListWalk& walk) override { prefetchedFirst = ListWalk(walk).next(); }
 
   // The list entry of a storage index as the show would read it; a negative index (no photo) as it is.
   std::ptrdiff_t entryOf(std::ptrdiff_t index) const { return index < 0 ? index : storage.at(static_cast<size_t>(index)); }
   // The current group, or the group as the previous-photo key reads it, backwards.
   Entries group(bool backwards = false) {
     Entries members;
-    for (uint32_t k = 0; k < 4; ++k) members.push_back(entryOf(backwards ? window.previewAt(k, false) : window.photoAt(k)));
+    for (uint32_t k = 0; k < 4; ++k)
+      members.push_back(entryOf(backwards ? window.previewAt(k, Direction::backward) : window.photoAt(k)));
     return members;
   }
-  // The show's step to the next group (slideshow step, next page).
-  void nextGroup() {
-    if (window.loaded() >= 4) window.nextGroup();
-    window.advance(1);
-    previews();
+  // A move of the show, then the frame's film strip. Returns the fills so far.
+  int step(Direction direction) {
+    window.step(direction);
+    thumbnails();
+    return fills;
   }
-  // The show's previous page: the cursor moves back, then the film strip reads the group.
-  void prevGroup() {
-    if (window.loaded() >= 4) showForward = window.prevGroup();
-    previews();
-  }
-  void previews() {
-    for (uint32_t k = 0; k < 4 && k < window.loaded(); ++k) entryOf(window.previewAt(k, showForward));
+  Entries thumbnails() {
+    Entries shown;
+    for (uint32_t k = 0; k < 4; ++k) shown.push_back(entryOf(window.thumbnailAt(k)));
+    return shown;
   }
 
   std::set<std::ptrdiff_t> failing;
+  bool lazy;
   std::vector<std::ptrdiff_t> tried, storage;
   int fills = 0;
   std::ptrdiff_t prefetchedFirst = -2;  // the first entry of the window prepared ahead; -2: none
   PhotoList list;
   PhotoWindow window;
-  bool showForward = true;
 };
 
 Entries range(std::ptrdiff_t from, std::ptrdiff_t to) {
@@ -79,21 +80,19 @@ TEST(PhotoWindow, ReloadsForwardsAndBackwardsRoundTheEndsOfTheList) {
   Folder folder(10, 8);
   EXPECT_EQ(folder.storage, range(0, 8));
   EXPECT_EQ(folder.prefetchedFirst, 8);
-  folder.nextGroup();
-  EXPECT_EQ(folder.fills, 1);
-  folder.nextGroup();
-  EXPECT_EQ(folder.fills, 2);
+  EXPECT_EQ(folder.step(Direction::forward), 1);
+  EXPECT_EQ(folder.step(Direction::forward), 2);
   EXPECT_EQ(folder.storage, (Entries{8, 9, 0, 1, 2, 3, 4, 5}));
 
   Folder back(20, 8);
-  back.prevGroup();  // from 0-3 back past the start of the list
+  back.step(Direction::backward);  // from 0-3 back past the start of the list
   EXPECT_EQ(back.storage, (Entries{19, 18, 17, 16, 15, 14, 13, 12}));
   EXPECT_EQ(back.prefetchedFirst, 11);
-  back.prevGroup();  // still inside the window
-  back.prevGroup();
+  back.step(Direction::backward);  // still inside the window
+  back.step(Direction::backward);
   EXPECT_EQ(back.storage, (Entries{11, 10, 9, 8, 7, 6, 5, 4}));
-  back.nextGroup();  // forwards from the backward window continues after its last entry
-  EXPECT_EQ(back.fills, 4);
+  // Forwards from the backward window continues after its last entry.
+  EXPECT_EQ(back.step(Direction::forward), 4);
   EXPECT_EQ(back.storage, range(12, 20));
 }
 
@@ -111,7 +110,7 @@ TEST(PhotoWindow, LevelsFailuresAndNothingLoadable) {
       {20, 5, {}, range(0, 8), 8, {0, 1, 2, 3}, {4, 5, 6, 7}},
       {20, 0, {}, range(0, 4), 4, {0, 1, 2, 3}, {4, 5, 6, 7}},
       {10, 8, {2, 5}, {0, 1, 3, 4, 6, 7, 8, 9}, 10, {0, 1, 3, 4}, {6, 7, 8, 9}},
-      {6, 4, {1, 2, 4, 5}, {0, 3}, 6, {0, 3, 0, 0}, {0, 3, 0, 0}},  // never reloaded
+      {6, 4, {1, 2, 4}, {0, 3, 5}, 6, {0, 3, 5, 0}, {0, 3, 5, 0}},  // never reloaded
       {5, 8, {1, 4}, {0, 2, 3}, 5, {0, 2, 3, 0}, {0, 2, 3, 0}},
       {0, 8, {}, {}, 0, none, none}, {5, 8, {0, 1, 2, 3, 4}, {}, 5, none, none},
       {12, 8, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, {}, 12, none, none},
@@ -123,10 +122,9 @@ TEST(PhotoWindow, LevelsFailuresAndNothingLoadable) {
     EXPECT_EQ(folder.tried, range(0, c.tries));
     if (c.storage.empty()) EXPECT_EQ(folder.prefetchedFirst, -2);  // nothing to prepare ahead either
     EXPECT_EQ(folder.group(), c.group);
-    folder.nextGroup();
+    EXPECT_EQ(folder.step(Direction::forward), c.count == 0 ? 0 : c.cacheLevel == 0 ? 2 : 1);
     EXPECT_EQ(folder.group(), c.nextGroup);
-    EXPECT_EQ(folder.fills, c.cacheLevel == 0 ? 2 : 1);
-    folder.prevGroup();
+    folder.step(Direction::backward);
     EXPECT_EQ(folder.group(true), c.group);
   }
 }
@@ -141,8 +139,6 @@ TEST(PhotoWindow, SweepForwardsAndBackwards) {
         SCOPED_TRACE(testing::Message() << n << " photos, cache level " << cacheLevel << ", opened on " << opening);
         Folder folder(n, cacheLevel, {}, opening);
         const bool whole = static_cast<uint32_t>(n) < cacheLevel;
-        ASSERT_EQ(folder.window.hasWrapMark, whole);
-        ASSERT_EQ(folder.window.wrapMark, whole ? n / 4 * 4 : 0);  // the start of the last, partial group
         // Without a wrap mark, group g holds entries 4g .. 4g + 3 of the endless list; with one,
         // the group starts at `start` and runs on from the list's start.
         long g = opening < 0 ? 0 : static_cast<long>(opening / 4);
@@ -150,23 +146,23 @@ TEST(PhotoWindow, SweepForwardsAndBackwards) {
         auto expectGroup = [&](int step) {
           Entries expected;
           for (long k = 0; k < 4; ++k) expected.push_back(whole ? (start + k) % n : (((4 * g + k) % n) + n) % n);
+          // The frame's film strip loads the group; no thumbnail beyond the photos.
+          Entries strip = expected;
+          for (int k = n; k < 4; ++k) strip[static_cast<size_t>(k)] = -1;
+          ASSERT_EQ(folder.thumbnails(), strip) << "step " << step;
           ASSERT_EQ(folder.group(), expected) << "step " << step;
-          for (uint32_t k = 0; k < 4 && k < folder.window.loaded(); ++k) {
-            ASSERT_EQ(folder.entryOf(folder.window.previewAt(k, folder.showForward)), expected[k]);
-            // Reading backwards (the previous-photo key) stays inside a list shorter than a group.
-            ASSERT_TRUE(n >= 4 || folder.entryOf(folder.window.previewAt(k, false)) == expected[k]) << k;
-          }
+          // Reading backwards (the previous-photo key) stays inside a list shorter than a group.
+          if (n < 4) ASSERT_EQ(folder.group(true), expected) << "step " << step;
         };
         expectGroup(0);
         const int steps = 3 * ((n + 3) / 4) + 1;
         int step = 0;
         for (int direction : {1, -1, -1, 1})
           for (int i = 0; i < steps; ++i) {
+            folder.window.step(direction > 0 ? Direction::forward : Direction::backward);
             if (direction > 0) {
-              folder.nextGroup();
               start = n < 4 || start + 4 >= n ? 0 : start + 4;
             } else {
-              folder.prevGroup();
               start = n < 4 ? 0 : start == 0 ? std::max(0, n - 4) : std::max<std::ptrdiff_t>(0, start - 4);
             }
             if (n >= 4) g += direction;
@@ -176,9 +172,40 @@ TEST(PhotoWindow, SweepForwardsAndBackwards) {
         // even one just filling the window, keeps a full window.
         EXPECT_EQ(folder.fills == 1 && folder.tried == range(0, n), whole);
         EXPECT_EQ(folder.prefetchedFirst == -2, whole);
-        EXPECT_EQ(folder.storage.size(), whole ? static_cast<size_t>(n) : folder.window.capacity);
+        EXPECT_EQ(folder.storage.size(), whole ? static_cast<size_t>(n) : folder.window.capacity());
       }
     }
+  }
+}
+
+// Jumps (the first and last photo; the first jump opens the folder, as a start on photo N
+// does) land on the entry's group counted in fours from the list's start, and load a window
+// only when the window does not start there. With the whole list loaded nothing is reloaded: a
+// failed entry gives the next photo, or the last. A list with nothing loadable is not tried
+// again. Fills settle lazily, as far as each lookup needs.
+TEST(PhotoWindow, JumpsLandOnTheEntrysGroupAndReloadOnlyWhenNeeded) {
+  const struct {
+    int count;
+    std::set<std::ptrdiff_t> failing;
+    std::vector<Entries> jumps;  // the entry, its member, the first photo of its group
+    int fills;
+  } cases[] = {
+      {10, {}, {{0, 0, 0}, {9, 1, 8}, {9, 1, 8}, {0, 0, 0}}, 3},
+      {20, {}, {{13, 1, 12}, {13, 1, 12}, {19, 3, 16}, {999, 3, 16}, {-5, 0, 0}}, 3},
+      {8, {}, {{2, 2, 0}, {7, 3, 4}}, 2},
+      {6, {2}, {{5, 0, 5}, {2, 2, 0}, {999, 0, 5}, {0, 0, 0}}, 1},
+      {7, {6}, {{4, 0, 4}, {6, 1, 4}, {3, 3, 0}}, 1},
+      {9, {0, 1, 2, 3, 4, 5, 6, 7, 8}, {{5, 1, -1}, {8, 0, -1}}, 1},
+      {5, {0, 1, 2, 3, 4}, {{3, 0, -1}, {4, 0, -1}}, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE("photos " + std::to_string(c.count));
+    Folder folder(c.count, 8, c.failing, 0, true);
+    for (const Entries& jump : c.jumps) {
+      EXPECT_EQ(folder.window.jumpTo(jump[0]), static_cast<uint32_t>(jump[1])) << jump[0];
+      EXPECT_EQ(folder.thumbnails()[0], jump[2]) << jump[0];
+    }
+    EXPECT_EQ(folder.fills, c.fills);
   }
 }
 
