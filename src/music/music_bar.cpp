@@ -33,11 +33,17 @@ void MusicBar::build(GlPanel& panel, HWND window, const char* musicDir) {
 
   bool failed = true;
   music = std::make_unique<MusicPlayer>(GetModuleHandleA(nullptr), musicDir, failed);
-  if (failed) {
-    music.reset();
-    musicOn = false;
-    texts.reset();
-  }
+  if (failed) goWithoutMusic();
+}
+
+void MusicBar::dropEmptyPlayer() {
+  if (music && !music->scanning() && music->tracks.empty()) goWithoutMusic();
+}
+
+void MusicBar::goWithoutMusic() {
+  music.reset();
+  musicOn = false;
+  texts.reset();
 }
 
 bool MusicBar::click(int64_t pickName) {

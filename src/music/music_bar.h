@@ -32,6 +32,11 @@ public:
   // `musicOn` false and the texts released, while the bar and its buttons stay.
   void build(GlPanel& panel, HWND window, const char* musicDir);
 
+  // Once the player's scan has ended without a track, the show goes on without music as when
+  // the player cannot start: the player goes, `musicOn` turns false and the texts are
+  // released. Once per frame.
+  void dropEmptyPlayer();
+
   // Runs the command of the button named `pickName` when music is on and the name is one of
   // the six; returns true then, false when the click is someone else's. The two-picture
   // buttons switch picture and tooltip with their state even when the player is disabled.
@@ -50,6 +55,7 @@ public:
   std::unique_ptr<Language> texts;     // the bar's language section; none without music
 
 private:
+  void goWithoutMusic();
   // Shows picture `imageIndex` on the button and the text of `key` as its tooltip.
   void showState(MusicButton role, uint32_t imageIndex, const char* key);
 };

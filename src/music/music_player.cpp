@@ -4,6 +4,7 @@
 
 #include "music/music_folder.h"
 #include "music/music_scan.h"
+#include "music/sound_signature.h"
 #include "sources/photo_sources.h"
 
 namespace {
@@ -34,6 +35,17 @@ void pinDriver(MCIDEVICEID device) {
   GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_PIN, driverFile, &driver);
 }
 
+// True when the file at `path` starts like a sound file; one that cannot be read does not.
+bool soundFile(const char* path) {
+  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  uint8_t start[soundSignatureBytes] = {};
+  DWORD read = 0;
+  const bool sound = ReadFile(file, start, sizeof start, &read, nullptr) && startsLikeSound(start, read);
+  CloseHandle(file);
+  return sound;
+}
+
 bool registerNotifyClass(HINSTANCE moduleInstance) {
   return registerWindowClass(moduleInstance, notifyClass, CS_HREDRAW | CS_VREDRAW,
                              reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
@@ -57,10 +69,9 @@ MusicPlayer::MusicPlayer(HINSTANCE moduleInstance, const char* musicFolder, bool
   failed = false;
   // The scan may meet a whole disk or a slow share; the show starts and draws meanwhile.
   scanner = std::thread([this, folder, notifyWindow = handle] {
-    Win32FolderListing listing;
     ScanLimits limits;
     limits.cancel = &stopScan;
-    scanMusicFolder(folder, listing, scanned, limits);
+    scanMusicFolder(folder, folderListing(), scanned, limits);
     PostMessageA(notifyWindow, scanDoneMessage, 0, 0);
   });
 }
@@ -82,10 +93,9 @@ LRESULT MusicPlayer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     finishScan();
     return 0;
   }
-  if (message == tryNextMessage) {
-    const int step = wParam ? 1 : -1;
-    if (!disabled && !tracks.empty() && static_cast<unsigned>(lParam) == attempts)
-      tryTrack(stepFrom(currentTrack, step), step);
+  if (message == WM_TIMER && wParam == retryTimer) {
+    KillTimer(handle, retryTimer);
+    if (!disabled && !tracks.empty()) tryTrack(stepFrom(currentTrack, retryStep), retryStep);
     return 0;
   }
   if (message != MM_MCINOTIFY) return DefWindowProcA(handle, message, wParam, lParam);
@@ -171,17 +181,23 @@ void MusicPlayer::volumeDown() {
 }
 
 void MusicPlayer::startTrack(size_t index, int step) {
-  ++attempts;
+  KillTimer(handle, retryTimer);  // the tries of an older start end here
   tryTrack(index, step);
 }
 
 void MusicPlayer::tryTrack(size_t index, int step) {
-  currentTrack = index;
-  if (openTrack(tracks[index].c_str()) && playAll()) return;
-  if (++failedInRow >= tracks.size()) return;
-  // The next file is tried from the message loop, so that thousands of files that do not play
-  // (a drive root as music folder) never hold the window. A newer start makes this one stale.
-  PostMessageA(handle, tryNextMessage, static_cast<WPARAM>(step > 0), static_cast<LPARAM>(attempts));
+  for (unsigned tries = 0; tries < triesPerTurn; ++tries) {
+    currentTrack = index;
+    if (soundFile(tracks[index].c_str()) && openTrack(tracks[index].c_str()) && playAll()) return;
+    if (++failedInRow >= tracks.size()) return;
+    index = stepFrom(index, step);
+  }
+  // Thousands of files that do not play (a drive root as music folder) are tried a few at a
+  // time from a timer. A timer message comes only when nothing else waits, so frames, clicks
+  // and above all the quit of a closing Ovix go first; a message posted to try the next would
+  // keep the quit waiting until the whole playlist had been tried.
+  retryStep = step;
+  SetTimer(handle, retryTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
 size_t MusicPlayer::stepFrom(size_t index, int step) const {

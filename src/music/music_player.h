@@ -66,10 +66,12 @@ public:
   uint32_t volume = 500;               // 0...1000 in steps of 50
 
 private:
-  // Opens and plays tracks from `index` on, moving by `step` (+1 or -1), until one plays; each
-  // further try is posted to the notify window. Every track that cannot be opened or started
-  // counts in `failedInRow`; when a whole round of the playlist has failed the music stops.
-  // A new start abandons the tries of the one before.
+  // Opens and plays tracks from `index` on, moving by `step` (+1 or -1), until one plays (a
+  // file that does not start like a sound file is passed over without opening it):
+  // triesPerTurn of them at once, the rest turn by turn on the notify window's retry timer.
+  // Every track that cannot be opened or started counts in `failedInRow`; when a whole round
+  // of the playlist has failed the music stops. A new start abandons the tries of the one
+  // before.
   void startTrack(size_t index, int step);
   void tryTrack(size_t index, int step);
   size_t stepFrom(size_t index, int step) const;
@@ -78,10 +80,10 @@ private:
 
   // Posted by the scan thread to the notify window when it is done.
   static constexpr UINT scanDoneMessage = WM_APP + 1;
-  // Posted to try the next track after one that did not play (wParam 1 forward, 0 back;
-  // lParam the start it belongs to).
-  static constexpr UINT tryNextMessage = WM_APP + 2;
-  unsigned attempts = 0;  // starts so far
+  // The timer that tries further tracks after ones that did not play, in `retryStep`.
+  static constexpr UINT_PTR retryTimer = 1;
+  static constexpr unsigned triesPerTurn = 8;
+  int retryStep = 1;
   std::thread scanner;
   std::atomic<bool> stopScan{false};
   std::vector<std::string> scanned;  // the scan thread's, until scanDoneMessage

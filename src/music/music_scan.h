@@ -16,7 +16,8 @@ bool musicFolderExists(const std::string& folder);
 
 // Appends "<folder>/<name>" for every file under `folder`, depth first in the order the listing
 // returns the entries, a sub-folder's files where the sub-folder is met. Every file is taken
-// whatever its extension; the player skips the ones it cannot play. Reparse points and
+// whatever its extension (the player skips the ones it cannot play) except empty ones, which
+// hold no music and may be devices whose reading never ends. Reparse points and
 // sub-folders deeper than limits.maxDepth are not entered; the scan ends once `tracks` holds
 // `maxTracks` or the cancel flag is set. A folder that cannot be listed adds nothing.
 void scanMusicFolder(const std::string& folder, FolderListing& listing,

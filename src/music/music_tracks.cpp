@@ -16,10 +16,11 @@ void scanLevel(const std::string& folder, FolderListing& listing, std::vector<st
     std::string path;
     path.reserve(folder.size() + 1 + std::strlen(entry.name));
     path.append(folder).append(1, '/').append(entry.name);
-    if (!entry.directory)
-      tracks.push_back(std::move(path));
-    else if (!entry.reparsePoint && depth < limits.maxDepth)
+    if (!entry.directory) {
+      if (!entry.empty) tracks.push_back(std::move(path));  // no music, and perhaps a device
+    } else if (!entry.reparsePoint && depth < limits.maxDepth) {
       scanLevel(path, listing, tracks, limits, maxTracks, depth + 1);
+    }
     // A full playlist or a cancel inside the sub-folder ends every level above it too.
     return tracks.size() < maxTracks && !scanCancelled(limits);
   });

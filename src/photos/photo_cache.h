@@ -34,8 +34,9 @@ public:
   // Needs the GL context current.
   PhotoCache(const std::string& photoDir, uint32_t cacheLevel, uint32_t textureSize, bool smoothing,
              LoadingReporter& reporter, bool recursive, const std::string& startAt = {});
-  // Releases every photo (one call deletes all textures). Decodes and a scan under way are
-  // left to end on their own: nothing is waited for.
+  // Releases every photo (one call deletes all textures). A scan under way is stopped and
+  // waited for (it stops at its next entry); decodes under way, which cannot stop half-way,
+  // are left to end on their own and nothing waits for them.
   ~PhotoCache() override;
   PhotoCache(const PhotoCache&) = delete;
   PhotoCache& operator=(const PhotoCache&) = delete;

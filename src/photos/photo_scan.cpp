@@ -2,16 +2,18 @@
 
 #include <thread>
 
-PhotoScan::PhotoScan(Scan scan) : state(std::make_shared<State>()) {
-  std::thread([shared = state, scan = std::move(scan)] {
-    scan(*shared->list, shared->cancel);
-    std::lock_guard<std::mutex> guard(shared->lock);
-    shared->finished = true;
-    shared->done.notify_all();
-  }).detach();
-}
+PhotoScan::PhotoScan(Scan scan)
+    : state(std::make_shared<State>()), scanner([shared = state, scan = std::move(scan)] {
+        scan(*shared->list, shared->cancel);
+        std::lock_guard<std::mutex> guard(shared->lock);
+        shared->finished = true;
+        shared->done.notify_all();
+      }) {}
 
-PhotoScan::~PhotoScan() { cancel(); }
+PhotoScan::~PhotoScan() {
+  cancel();
+  scanner.join();
+}
 
 bool PhotoScan::finished() const {
   std::lock_guard<std::mutex> guard(state->lock);

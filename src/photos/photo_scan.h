@@ -6,19 +6,20 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <thread>
 
 #include "sources/photo_list.h"
 
 class PhotoScan {
 public:
-  // Fills `list`; should stop soon after `cancel` is set. Runs on the scan's thread and may
-  // outlive the PhotoScan, so it must own everything it uses.
+  // Fills `list`; must stop soon after `cancel` is set (checked per entry), since destroying
+  // the PhotoScan waits for it. Runs on the scan's thread.
   using Scan = std::function<void(PhotoList& list, const std::atomic<bool>& cancel)>;
 
   // Starts the scan at once.
   explicit PhotoScan(Scan scan);
-  // Cancels a scan still under way without waiting for it: its thread ends on its own and
-  // frees what it found.
+  // Cancels a scan still under way and waits for its thread, which the cancel ends at the
+  // next entry: closing Ovix leaves no scan behind.
   ~PhotoScan();
   PhotoScan(const PhotoScan&) = delete;
   PhotoScan& operator=(const PhotoScan&) = delete;
@@ -43,4 +44,5 @@ private:
     std::unique_ptr<PhotoList> list = std::make_unique<PhotoList>();
   };
   std::shared_ptr<State> state;
+  std::thread scanner;  // after the state it uses
 };

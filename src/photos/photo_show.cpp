@@ -115,6 +115,7 @@ void PhotoShow::draw() {
     drawEmptyLine();
   }
 
+  musicBar.dropEmptyPlayer();
   musicBar.drawVolume();
 
   fillPreviews();

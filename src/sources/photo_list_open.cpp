@@ -16,9 +16,8 @@ CheckedFolder checkPhotoFolder(const std::string& folder, LoadingReporter& repor
 }
 
 void scanPhotoFolder(PhotoList& list, const std::string& folder, bool recursive, const ScanLimits& limits) {
-  Win32FolderListing listing;
   if (recursive)
-    scanTree(list, folder, listing, installedPhotoExtensions(), limits);
+    scanTree(list, folder, folderListing(), installedPhotoExtensions(), limits);
   else
-    scanFolder(list, folder, listing, installedPhotoExtensions(), limits);
+    scanFolder(list, folder, folderListing(), installedPhotoExtensions(), limits);
 }

@@ -19,6 +19,12 @@ public:
             const std::function<bool(const ListedEntry& entry)>& visit) override;
 };
 
+// The listing every scan of Ovix's goes through: Win32FolderListing, unless another has been
+// put in its place (tests: a folder without end). A replacement must be safe on any thread and
+// outlive the scans that use it; none puts the platform's back.
+FolderListing& folderListing();
+void replaceFolderListing(FolderListing* listing);
+
 // checkPathWith (sources/check_path.h) against the real file system. `path` is modified in
 // place and needs room for one more character than it holds (any MAX_PATH buffer does).
 bool checkPath(char* path);
@@ -29,7 +35,7 @@ bool checkPath(char* path);
 // calls, from any thread, return the same list.
 const PhotoExtensions& installedPhotoExtensions();
 
-// The scans of sources/folder_scan.h over Win32FolderListing, with installedPhotoExtensions.
+// The scans of sources/folder_scan.h over folderListing(), with installedPhotoExtensions.
 void scanFolder(PhotoList& list, const char* folder, const ScanLimits& limits = {});
 void scanTree(PhotoList& list, const char* folder, const ScanLimits& limits = {});
 

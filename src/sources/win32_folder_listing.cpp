@@ -1,5 +1,7 @@
 #include "sources/photo_sources.h"
 
+#include <atomic>
+
 #include "sources/check_path.h"
 
 namespace {
@@ -33,12 +35,25 @@ void Win32FolderListing::list(const std::string& folder,
                                    nullptr, FIND_FIRST_EX_LARGE_FETCH);
   if (search == INVALID_HANDLE_VALUE) return;
   do {
-    const ListedEntry listed{entry.cFileName, (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
-                             (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0};
+    const bool directory = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    const ListedEntry listed{entry.cFileName, directory, (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0,
+                             !directory && entry.nFileSizeLow == 0 && entry.nFileSizeHigh == 0};
     if (!visit(listed)) break;
   } while (FindNextFileA(search, &entry));
   FindClose(search);
 }
+
+namespace {
+std::atomic<FolderListing*> replacement{nullptr};
+}  // namespace
+
+FolderListing& folderListing() {
+  static Win32FolderListing platform;
+  FolderListing* replaced = replacement.load();
+  return replaced ? *replaced : platform;
+}
+
+void replaceFolderListing(FolderListing* listing) { replacement.store(listing); }
 
 bool checkPath(char* path) {
   Win32PathProbe probe;
@@ -46,11 +61,9 @@ bool checkPath(char* path) {
 }
 
 void scanFolder(PhotoList& list, const char* folder, const ScanLimits& limits) {
-  Win32FolderListing listing;
-  scanFolder(list, std::string(folder), listing, installedPhotoExtensions(), limits);
+  scanFolder(list, std::string(folder), folderListing(), installedPhotoExtensions(), limits);
 }
 
 void scanTree(PhotoList& list, const char* folder, const ScanLimits& limits) {
-  Win32FolderListing listing;
-  scanTree(list, std::string(folder), listing, installedPhotoExtensions(), limits);
+  scanTree(list, std::string(folder), folderListing(), installedPhotoExtensions(), limits);
 }

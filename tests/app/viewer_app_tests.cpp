@@ -31,6 +31,7 @@
 #include "photos/texture_image.h"
 #include "platform/window_registry.h"
 #include "sources/loading_reporter.h"
+#include "sources/photo_sources.h"
 #include "structure/settings.h"
 
 namespace {
@@ -120,7 +121,8 @@ TEST_F(AppTest, CtrlEnterTogglesBetweenTheConfiguredWindowAndFullScreenAndQuitti
     press(VK_RETURN, true);
   }
   DestroyWindow(app->handle);  // the window procedure deletes the application, which saves
-  EXPECT_TRUE(ViewerApp::runningApp == nullptr && settings.windowX == 0);
+  EXPECT_TRUE(ViewerApp::runningApp == nullptr);
+  EXPECT_NE(readFile("config.conf").find("\t\tx=0;\r\n\t\ty=0;\r\n"), std::string::npos);
 }
 
 TEST_F(AppTest, TheIdleFrameShowsTheWheelAndItsTextOrTheHelpAndClearsToTheSettingsColourAtHeightZero) {
@@ -352,6 +354,55 @@ TEST_F(AppTest, AShowWithNothingToShowSaysSoInTheMiddleOfTheScene) {
     // A line of words, not a dot, centred in the window.
     EXPECT_TRUE(right - left > 60 && std::abs(left + right - 200) < 8) << left << "-" << right;
   }
+}
+
+namespace {
+// A folder without end, as a drive root is to a scan: sub-folder after sub-folder. Counts the
+// scans under way; every scan ends once `giveUp` is set, as it is when the listing goes.
+struct EndlessListing : FolderListing {
+  EndlessListing() { replaceFolderListing(this); }
+  ~EndlessListing() override {
+    giveUp = true;
+    while (inside > 0) Sleep(1);
+    replaceFolderListing(nullptr);
+  }
+  void list(const std::string&, const std::function<bool(const ListedEntry& entry)>& visit) override {
+    ++inside, ++listed;
+    while (!giveUp && visit({"folder", true, false})) {}
+    --inside;
+  }
+  std::atomic<int> inside{0}, listed{0};
+  std::atomic<bool> giveUp{false};
+};
+}  // namespace
+
+// Scans that never end by themselves, of the photos and of the music: frames go on meanwhile,
+// with nothing to draw yet, and closing Ovix stops both scans and saves the settings. After a
+// minute a watchdog lets the scans go, so a frame or a close that waits for one fails.
+TEST_F(AppTest, FramesGoOnDuringScansWithoutEndAndClosingStopsThem) {
+  EndlessListing endless;
+  std::atomic<bool> done{false};
+  std::thread watchdog([&] {
+    for (int wait = 0; wait < 6000 && !done; ++wait) Sleep(10);
+    endless.giveUp = !done;
+  });
+  photos = makeScratchFolder("ovix-endless");
+  const std::string music = photos + "\\music";
+  EXPECT_TRUE(CreateDirectoryA(music.c_str(), nullptr));  // no ASSERT while the watchdog runs
+  LoadingReporter quiet;
+  // cache level, texture size, flip time, effect, music, smoothing, names, sub-folders, folders, owner, reporter
+  const ShowParams params{8, 256, 1000000, 1111, true, false, false, false, photos, "", music, app->handle, &quiet};
+  show = app->photoShow = new PhotoShow(params);
+  // The frame timer draws while this waits; the music scan lists a folder at each level.
+  EXPECT_TRUE(waitFor([&] { return endless.listed >= 3; }));
+  app->drawFrame();
+  EXPECT_TRUE(show->musicBar.music && !show->cache->opened() && !show->largePhoto);
+  DeleteFileA("config.conf");
+  DestroyWindow(app->handle);
+  done = true;
+  watchdog.join();
+  EXPECT_FALSE(endless.giveUp) << "a frame or the close waited for a scan without end";
+  EXPECT_TRUE(endless.inside == 0 && fileExists("config.conf"));
 }
 
 TEST_F(AppTest, ACancelledScanStartsNoShow) {

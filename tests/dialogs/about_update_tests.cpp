@@ -2,7 +2,10 @@
 // update library that records its calls, in-process.
 #include <GL/gl.h>
 
+#include <cstring>
+
 #include "app/update_check.h"
+#include "debug/system_report.h"
 #include "dialog_test_support.h"
 #include "dialogs/about_dialog.h"
 #include "glui/gl_test_context.h"
@@ -18,22 +21,57 @@ void clickStepOne(const AboutDialog& about) {
   SendMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
 }
 
-// Without debug.dll step one shows the box and opens nothing; with it, it writes the report,
-// opens it and lets the library go.
-TEST(About, StepOneShowsTheBoxWithoutTheLibraryAndOtherwiseOpensTheReport) {
+// Windows answers GetVersionEx with 6.2 to every program without a compatibility manifest;
+// Wine tells the truth. Makes GetVersionExA and W lie as Windows does (their numbers share
+// places), so a report that asked them would name Windows 8.
+BOOL WINAPI answerWindows8(OSVERSIONINFOA* version) {
+  version->dwMajorVersion = 6, version->dwMinorVersion = 2, version->dwBuildNumber = 9200;
+  version->szCSDVersion[0] = version->szCSDVersion[1] = 0;
+  return TRUE;
+}
+void makeGetVersionExLie() {
+  HMODULE kernel = GetModuleHandleA("kernel32.dll");
+  for (const char* name : {"GetVersionExA", "GetVersionExW"}) {
+    void* entry = reinterpret_cast<void*>(GetProcAddress(kernel, name));
+    void* target = reinterpret_cast<void*>(answerWindows8);
+    unsigned char jump[12] = {0x48, 0xB8, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xE0};  // mov rax, target; jmp rax
+    std::memcpy(jump + 2, &target, sizeof target);
+    DWORD old = 0;
+    ASSERT_TRUE(entry && VirtualProtect(entry, sizeof jump, PAGE_EXECUTE_READWRITE, &old));
+    std::memcpy(entry, jump, sizeof jump);
+    VirtualProtect(entry, sizeof jump, old, &old);
+    FlushInstructionCache(GetCurrentProcess(), entry, sizeof jump);
+  }
+}
+
+// Without debug.dll, or with a library of that name that lacks _printSystemInfo, step one shows
+// the box and opens nothing; with it, it writes the report (naming the Windows that
+// RtlGetVersion names, not GetVersionEx's answer), opens it and lets the library go.
+TEST(About, StepOneWithoutAUsableLibraryShowsTheBoxAndOtherwiseOpensTheReport) {
   GlTestContext gl;
   ASSERT_TRUE(gl.ready());
   const std::string library = programFile("debug.dll"), report = programFile("logs\\debug.txt");
   auto* about = new AboutDialog();
   opened.clear();
   ASSERT_TRUE(MoveFileA(library.c_str(), programFile("debug.away").c_str()));
+  for (bool withoutExport : {false, true}) {
+    if (withoutExport) ASSERT_TRUE(CopyFileA((startFolder + "\\stand_in_update.dll").c_str(), library.c_str(), FALSE));
+    clickStepOne(*about);
+    HWND box = FindWindowA("MsgBox Window", "debug.dll");
+    EXPECT_EQ(windowText(child(box, "Static")), "Nelze najít knihovnu debug.dll") << withoutExport;
+    DestroyWindow(box);
+  }
+  EXPECT_TRUE(opened.empty());
+  ASSERT_TRUE(MoveFileExA(programFile("debug.away").c_str(), library.c_str(), MOVEFILE_REPLACE_EXISTING));
+  makeGetVersionExLie();
   clickStepOne(*about);
-  HWND box = FindWindowA("MsgBox Window", "debug.dll");
-  EXPECT_EQ(windowText(child(box, "Static")), "Nelze najít knihovnu debug.dll");
-  DestroyWindow(box);
-  ASSERT_TRUE(MoveFileA(programFile("debug.away").c_str(), library.c_str()));
-  clickStepOne(*about);
-  EXPECT_NE(readFile(report).find(reinterpret_cast<const char*>(glGetString(GL_VENDOR))), std::string::npos);
+  OSVERSIONINFOW version = {sizeof version};
+  using RtlGetVersionCall = LONG(WINAPI*)(OSVERSIONINFOW*);
+  reinterpret_cast<RtlGetVersionCall>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "RtlGetVersion")))(&version);
+  const std::string written = readFile(report),
+                    windows = windowsName(version.dwMajorVersion, version.dwMinorVersion, version.dwBuildNumber);
+  EXPECT_EQ(written.find("OS:\r\n" + windows + " "), 0u) << written.substr(0, 40);
+  EXPECT_NE(written.find(reinterpret_cast<const char*>(glGetString(GL_VENDOR))), std::string::npos);
   EXPECT_EQ(opened, std::vector<std::string>{report});
   EXPECT_EQ(GetModuleHandleA("debug.dll"), nullptr);
   EXPECT_FALSE(FindWindowA("MsgBox Window", nullptr));
@@ -42,7 +80,7 @@ TEST(About, StepOneShowsTheBoxWithoutTheLibraryAndOtherwiseOpensTheReport) {
 
 // The stand-in records C(address), G (version asked) and D (disconnected), and changes its
 // version text once disconnected: a caller reading it late would see a newer release.
-TEST(UpdateCheck, CallsTheLibraryInOrderAndOnlyANewerReleaseGetsTheNotice) {
+TEST(UpdateCheck, CallsTheLibraryInOrderAndOnlyANewerReleaseGetsTheNoticeOwnedByTheMainWindow) {
   ASSERT_TRUE(CopyFileA((startFolder + "\\stand_in_update.dll").c_str(), programFile("update.dll").c_str(), FALSE));
   GlTestContext owner;  // the notice waits for a main window to own it
   mainWindow = owner.window;
@@ -69,6 +107,30 @@ TEST(UpdateCheck, CallsTheLibraryInOrderAndOnlyANewerReleaseGetsTheNotice) {
     EXPECT_EQ(opened.size(), 1u);
     EXPECT_FALSE(IsWindow(notice));
   }
+  // An answer that comes before the main window exists: the notice waits for it, on the check's
+  // thread, and is owned by it.
+  mainWindow = nullptr;
+  SetEnvironmentVariableA("OVIX_TEST_OFFERED", "Ovix 1.10.0");
+  SetEnvironmentVariableA("OVIX_TEST_CALLS", "");
+  DWORD checker = 0;
+  HANDLE thread = CreateThread(nullptr, 0, [](LPVOID) -> DWORD {
+    if (checkForUpdate(updateServerAddress))
+      for (MSG message; GetMessageA(&message, nullptr, 0, 0) > 0;) DispatchMessageA(&message);
+    return 0;
+  }, nullptr, 0, &checker);
+  ASSERT_TRUE(waitFor([] {
+    char calls[64] = "";
+    GetEnvironmentVariableA("OVIX_TEST_CALLS", calls, sizeof calls);
+    return std::strchr(calls, 'G') != nullptr;
+  }));
+  mainWindow = owner.window;
+  HWND notice = nullptr;
+  ASSERT_TRUE(waitFor([&] { return (notice = FindWindowA("Ovix Update", nullptr)) != nullptr; }));
+  EXPECT_EQ(GetWindow(notice, GW_OWNER), owner.window);
+  PostMessageA(notice, WM_CLOSE, 0, 0);
+  PostThreadMessageA(checker, WM_QUIT, 0, 0);
+  EXPECT_EQ(WaitForSingleObject(thread, 30000), WAIT_OBJECT_0);
+  CloseHandle(thread);
   mainWindow = nullptr;
 }
 }  // namespace

@@ -44,6 +44,7 @@ protected:
   void openAndChange() {
     dialog = new ConfigDialog();
     page<ProgramPage>(0)->chooseColour(3);  // pink
+    page<ProgramPage>(0)->chooseColour(0);  // the menu again, dismissed: still pink
     auto* scene = page<ScenePage>(1);
     SendMessageA(scene->handle, WM_VSCROLL, SB_LINEUP, reinterpret_cast<LPARAM>(scene->intervalArrows));
     SendMessageA(page<GraphicsPage>(2)->depthList, CB_SETCURSEL, 2, 0);
@@ -61,7 +62,6 @@ protected:
 
 TEST_F(ConfigDialogTest, SaveWritesEveryPageAndReopenedPagesSaveTheSame) {
   openAndChange();
-  saveScreenshot(dialog->handle, "config-dialog.png");
   EXPECT_EQ(readFile("config.conf"), before);  // nothing is written before save
   click(dialog->saveButton);
   EXPECT_FALSE(FindWindowA(dialogClass, nullptr));
@@ -105,5 +105,14 @@ TEST_F(ConfigDialogTest, AnUnwritableFileIsReportedOnceAndTheSettingsStayInMemor
   ASSERT_EQ(threadWindows("MsgBox Window").size(), 1u);
   HWND box = FindWindowA("MsgBox Window", "Not saved");
   EXPECT_NE(windowText(child(box, "Static")).find(programFolder + "\\config.conf"), std::string::npos);
+}
+
+// A fresh install has no logs folder: the OpenGL extensions log makes it and opens the log.
+TEST_F(ConfigDialogTest, TheExtensionsLogMakesAMissingLogsFolder) {
+  removeFolder(programFolder + "\\logs");
+  opened.clear();
+  EXPECT_TRUE(GraphicsPage::writeExtensionsLog());
+  EXPECT_NE(readFile("logs\\extensions.txt").find(reinterpret_cast<const char*>(glGetString(GL_VERSION))), std::string::npos);
+  EXPECT_EQ(opened, std::vector<std::string>{programFolder + "\\logs\\extensions.txt"});
 }
 }  // namespace

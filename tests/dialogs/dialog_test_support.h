@@ -48,14 +48,6 @@ inline HWND child(HWND window, const char* className, const char* text = nullptr
   return FindWindowExA(window, nullptr, className, text);
 }
 
-// The whole window, repainted, saved as `file` in the driver's folder for a reader to look at.
-inline void saveScreenshot(HWND window, const char* file) {
-  RECT place;
-  Capture capture;
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  if (GetWindowRect(window, &place) && captureScreen(place, capture)) capture.savePng(startFolder + "\\" + file);
-}
-
 // This thread's top-level windows of class `className`.
 inline std::vector<HWND> threadWindows(const char* className) {
   std::vector<HWND> found;

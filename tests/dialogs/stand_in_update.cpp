@@ -1,5 +1,6 @@
 // A stand-in for update.dll: offers the environment's OVIX_TEST_OFFERED ("refuse" refuses the
-// connection) and appends each call to OVIX_TEST_CALLS: C(address), G, D.
+// connection; "hang" writes the file "update-waiting" and never returns) and appends each call
+// to OVIX_TEST_CALLS: C(address), G, D.
 #include <windows.h>
 
 #include <string>
@@ -18,6 +19,10 @@ __declspec(dllexport) bool _updateConnect(const char* address) {
   note(std::string("C(") + address + ")");
   char text[256] = "";
   GetEnvironmentVariableA("OVIX_TEST_OFFERED", text, sizeof text);
+  if (std::string(text) == "hang") {
+    CloseHandle(CreateFileA("update-waiting", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    Sleep(INFINITE);
+  }
   return (offered = text) != "refuse";
 }
 __declspec(dllexport) const char* _updateGetVersion() { return note("G"), offered.c_str(); }

@@ -12,8 +12,6 @@ TEST(Startup, FirstRunWritesEveryDefaultToConfigConf) {
   ASSERT_TRUE(ovix.start([](const std::string& folder) { DeleteFileA((folder + "\\config.conf").c_str()); }));
   RECT place, screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   EXPECT_TRUE(waitFor([&] { return GetWindowRect(ovix.window(), &place) && EqualRect(&place, &screen); }));
-  Capture capture;
-  if (ovix.captureClient(capture)) capture.savePng("startup-default.png");
   PostMessageA(ovix.window(), WM_CLOSE, 0, 0);
   ASSERT_TRUE(ovix.endsCleanly());
 

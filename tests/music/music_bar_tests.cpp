@@ -1,10 +1,12 @@
 // The music bar in a GL context, run in the staged program folder for its pictures and texts:
-// the commands its buttons give the player and the pictures its two-state buttons show.
+// the commands its buttons give the player and the pictures its two-state buttons show, and a
+// show whose music folder holds no track.
 #include <gtest/gtest.h>
 
 #include "glui/gl_panel.h"
 #include "glui/gl_test_context.h"
 #include "music/music_bar.h"
+#include "photos/photo_show.h"
 #include "support/harness.h"
 #include "wave_files.h"
 
@@ -42,6 +44,34 @@ TEST(MusicBar, ButtonsCommandThePlayerAndShowItsState) {
   EXPECT_STREQ(bar.buttons[musicPause]->tooltip->text, "Pause the music");  // back with its state
   EXPECT_FALSE(bar.click(bar.pickNames[musicQuieter] + 1) || bar.click(-1));
   bar.music.reset();  // lets go of the tones
+  SetCurrentDirectoryA(previousFolder);
+  removeFolder(music);
+}
+
+// A music folder without a track is known only once scanned; the show then goes on without
+// music: the bar's texts released, its buttons doing nothing. The next show finds a track added
+// meanwhile.
+TEST(MusicBar, AShowGoesOnWithoutMusicWhileItsFolderHasNoTrack) {
+  char previousFolder[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, previousFolder);
+  ASSERT_TRUE(SetCurrentDirectoryA(stagedProgramFolder().c_str()));
+  const std::string music = makeScratchFolder("nomusic");
+  GlTestContext gl;
+  ASSERT_TRUE(gl.ready());
+  // cache level, texture size, flip time, effect, music, smoothing, names, sub-folders, folders (no
+  // photos in the music's either), owner
+  const ShowParams params{8, 256, 100, 1111, true, false, false, false, music, "", music, gl.window};
+  auto show = std::make_unique<PhotoShow>(params);
+  MusicBar& bar = show->musicBar;
+  ASSERT_TRUE(waitFor([&] { return show->draw(), !bar.music; }));
+  EXPECT_TRUE(!bar.musicOn && !bar.texts && !bar.click(bar.pickNames[musicOnOff]) && bar.buttons[musicOnOff]->imageIndex == 0);
+  ASSERT_TRUE(writeTone(music + "\\tone.wav", 0.3, 500));
+  show.reset();  // shows follow one another, as the open dialog replaces them
+  show = std::make_unique<PhotoShow>(params);
+  ASSERT_TRUE(waitFor([&] { return show->draw(), !show->musicBar.music || !show->musicBar.music->scanning(); }));
+  ASSERT_TRUE(show->musicBar.music);
+  EXPECT_TRUE(show->musicBar.musicOn && show->musicBar.music->tracks.size() == 1);
+  show.reset();  // lets go of the tone
   SetCurrentDirectoryA(previousFolder);
   removeFolder(music);
 }

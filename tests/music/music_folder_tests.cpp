@@ -6,6 +6,7 @@
 
 #include "music/music_folder.h"
 #include "music/music_scan.h"
+#include "music/sound_signature.h"
 #include "music/volume_bar_shape.h"
 #include "sources/fake_listing.h"
 
@@ -30,7 +31,7 @@ TEST(MusicFolder, TextsBecomeTheSearchedFolderOrAreRefused) {
 TEST(MusicScan, TakesEveryFileButNoLinkAndStopsAtTheCapAndDepth) {
   FakeListing listing;
   listing.folders["M"] = {{".", true}, {"a.mp3", false}, {"loop", true, true},
-                          {"sub", true}, {"notes.txt", false}, {".a", false}, {"..b", false}};
+                          {"sub", true}, {"notes.txt", false}, {".a", false}, {"..b", false}, {"kmsg", false, false, true}};
   listing.folders["M/."] = listing.folders["M/sub/.."] = {{"again.mp3", false}};
   listing.folders["M/loop"] = {{"looped.mp3", false}};
   listing.folders["M/sub"] = {{"..", true}, {"b.wav", false}, {"deep", true}};
@@ -50,6 +51,22 @@ TEST(MusicScan, TakesEveryFileButNoLinkAndStopsAtTheCapAndDepth) {
     // Nothing is listed after the cap is reached.
     if (c.cap <= 2) EXPECT_EQ(listing.visited, c.cap == 2 ? 6 : 1);
   }
+  // Unless told otherwise a playlist ends at 10,000 tracks, however big the folder.
+  listing.folders["big"].assign(10001, {"x.mp3", false});
+  std::vector<std::string> tracks;
+  scanMusicFolder("big", listing, tracks);
+  EXPECT_EQ(tracks.size(), 10000u);
+}
+
+// Sound files are told from the rest by their first bytes.
+TEST(SoundSignature, KnownSoundFormatsAndNothingElse) {
+  const std::pair<std::string, bool> starts[] = {
+      {"RIFF\x24\x01\x02\x03WAVE", true}, {"ID3\x04", true}, {"\xFF\xFB\x90", true}, {"\xFF\xF1", true}, {"MThd", true},
+      {"OggS", true}, {"fLaC", true}, {"FORM", true}, {".snd", true}, {"#!AMR", true}, {"\x30\x26\xB2\x75", true},
+      {"\x01\x02\x03\x04" "ftypM4A ", true}, {"\xFF\xD8\xFF", false}, {"\x7F" "ELF", false}, {"MZ", false}, {"RIF", false},
+      {"not music", false}, {"", false}, {"\x01\x02\x03\x04" "fty", false}};
+  for (const auto& [start, sound] : starts)
+    EXPECT_EQ(startsLikeSound(reinterpret_cast<const uint8_t*>(start.data()), start.size()), sound) << start;
 }
 
 // One bar per whole hundred of volume, each right of and taller than the one before.

@@ -1,6 +1,9 @@
 #pragma once
 // Stand-ins for the photo cache's tests: a folder list of n photos and a decoder whose
 // pictures arrive only when the test lets them.
+#include <gtest/gtest.h>
+
+#include <chrono>
 #include <condition_variable>
 #include <cstdlib>
 #include <mutex>
@@ -45,9 +48,11 @@ struct GatedDecode {
     allOpen = allOpen || all;
     changed.notify_all();
   }
-  // Waits until `count` decodes have finished, or with `entering`, have started.
+  // Waits until `count` decodes have finished, or with `entering`, have started; fails the
+  // test after a minute.
   void waitFor(std::size_t count, bool entering = false) {
     std::unique_lock<std::mutex> guard(lock);
-    changed.wait(guard, [&] { return (entering ? entered : decoded.size()) >= count; });
+    if (!changed.wait_for(guard, std::chrono::minutes(1), [&] { return (entering ? entered : decoded.size()) >= count; }))
+      ADD_FAILURE() << "waited a minute for " << count << (entering ? " decodes to start" : " decodes to finish");
   }
 };

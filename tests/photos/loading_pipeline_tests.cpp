@@ -3,6 +3,7 @@
 // need would hang here, not pass.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <set>
@@ -15,6 +16,19 @@
 
 namespace {
 using Entries = std::vector<std::ptrdiff_t>;
+
+// Repeats `step` until `done` holds, as the frames do; false, with a failure, after a minute.
+bool repeatUntil(const std::function<bool()>& done, const std::function<void()>& step) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > end) {
+      ADD_FAILURE() << "a minute without the condition";
+      return false;
+    }
+    step();
+  }
+  return true;
+}
 
 // The cache's loading without GL, set up as the show sets it up: the photo window over the
 // decode pipeline, the show itself as the loader. Storage holds the entry each picture was
@@ -58,15 +72,15 @@ TEST(LoadingPipeline, TheFirstPhotoComesFirstAndTheNextWindowIsDecodedAhead) {
   // The rest arrives frame by frame, one try per frame at most, as the decodes finish.
   show.gate.release({1, 2});
   show.gate.waitFor(3);
-  while (show.window.loadedAtLeast(0) < 3) show.window.settleReady(true);
+  ASSERT_TRUE(repeatUntil([&] { return show.window.loadedAtLeast(0) >= 3; }, [&] { show.window.settleReady(true); }));
   EXPECT_EQ(show.storage, (Entries{0, 1, 2}));
   show.pipeline.prefetchEarly();
   EXPECT_FALSE(show.pipeline.prefetching());  // the window's own decodes come first
   show.gate.release({3, 4, 5, 6, 7});
-  while (show.window.loadedAtLeast(0) < 4) show.window.settleReady(true);
+  ASSERT_TRUE(repeatUntil([&] { return show.window.loadedAtLeast(0) >= 4; }, [&] { show.window.settleReady(true); }));
   // Once the window's eight are decoded the next window starts, while its uploads still come;
   // asked again, the prefetch under way (hanging at entry 8's gate) is kept, not waited for.
-  while (!show.pipeline.prefetching()) show.pipeline.prefetchEarly();
+  ASSERT_TRUE(repeatUntil([&] { return show.pipeline.prefetching(); }, [&] { show.pipeline.prefetchEarly(); }));
   show.gate.waitFor(8 + 1, true);
   show.pipeline.prefetchEarly();
   show.gate.release({}, true);
@@ -107,7 +121,7 @@ TEST(LoadingPipeline, AJumpDropsThePrefetchWithoutWaitingAndLandsOnTheRightPhoto
   EXPECT_GE(show.pipeline.dropped(), 1u);
 }
 
-TEST(PhotoScan, HandsOverTheFinishedListAndACancelledScanIsNotWaitedFor) {
+TEST(PhotoScan, HandsOverTheFinishedListAndACancelEndsTheScan) {
   PhotoScan scan([](PhotoList& list, const std::atomic<bool>&) {
     list.append("C:\\photos", "a.jpg", kindJpg);
     list.append("C:\\photos", "b.png", kindPng);

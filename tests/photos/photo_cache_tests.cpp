@@ -52,9 +52,11 @@ TEST(ProgressThread, PublishesItsWindowCountsStepsCancelsAndEndsWhenTold) {
     EXPECT_TRUE(waitFor([&] { return cancel.load(); }));
   }
   EXPECT_FALSE(IsWindow(window));
-  // Ending at once, before the thread has its window or within its delay, must not hang.
+  // Ended at once, before the thread has its window or within its delay: no window is left
+  // behind on the screen.
   for (int i = 0; i < 5; ++i) ProgressThread quick(4);
   { ProgressThread neverShown(4, 3600000); }
+  EXPECT_FALSE(FindWindowA("Progress class", nullptr));
 }
 
 // A folder as phones, browsers and scanners fill it: JPEG and TIFF under every name, a file

@@ -51,6 +51,22 @@ TEST(Decoder, RealWorldMixShowsTheRightColoursUpright) {
   }
 }
 
+// Phone photos, 400 x 300 JPEGs turned upright by their EXIF orientation (6 a quarter clockwise,
+// 8 anticlockwise): decoded through the imaging component's scaler at the reduced size their
+// upright texture needs, their turn kept for the texels.
+TEST(Decoder, LargeTurnedJpegsAreDecodedReduced) {
+  const uint32_t scale = decodeScale(300, 400, 64);
+  ASSERT_GT(scale, 1u);
+  for (const auto& [file, orientation] : {std::pair{"turned6.jpg", 6}, {"turned8.jpg", 8}}) {
+    ImageSurface* surface = loadImage(picture(file).c_str(), 64);
+    ASSERT_NE(surface, nullptr) << file;
+    EXPECT_TRUE(surface->w == int((400 + scale - 1) / scale) && surface->h == int((300 + scale - 1) / scale) &&
+                surface->orientation == orientation)
+        << file << " " << surface->w << "x" << surface->h;
+    freeSurface(surface);
+  }
+}
+
 TEST(Decoder, BrokenFilesAndPicturesAboveThePixelLimitAreRefused) {
   // huge.png and huge.tif are 20000 x 20000 in 48 kB: refused before a decoder takes gigabytes
   // and seconds.

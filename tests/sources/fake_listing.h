@@ -13,6 +13,7 @@ public:
     const char* name;
     bool directory;
     bool reparsePoint = false;
+    bool empty = false;
   };
   std::map<std::string, std::vector<Entry>> folders;
   int visited = 0;
@@ -26,7 +27,7 @@ public:
     for (const Entry& entry : found->second) {
       beforeEach();
       ++visited;
-      if (!visit({entry.name, entry.directory, entry.reparsePoint})) return;
+      if (!visit({entry.name, entry.directory, entry.reparsePoint, entry.empty})) return;
     }
   }
 };

@@ -1,0 +1,82 @@
+// How long closing Ovix takes while something long is under way: from the close message to
+// the end of the process, with its exit code and whether config.conf was written at the close
+// (target: 1 s or less every time, exit code 0, saved):
+//  - music from the drive root Z:\ (under Wine the whole file system): its scan, then the
+//    tries of thousands of files that do not play, closed 1, 5, 20 and 40 s into the show;
+//  - photos from the drive root with sub-folders: the scan, closed 2 s after the open;
+//  - a 12000 x 9000 JPEG being decoded, closed once the progress window shows.
+// "answered in" is how long the window took to answer a message just before the close. Under
+// Wine 8 even a program that has nothing but one window takes about 2 s from its last message
+// to its end: the first line (no show) shows that floor.
+//
+//   bash scripts/build win && (cd build/win/benchmarks/close &&
+//     OVIX_STAGE_DIR=$PWD/../../ovix ../../../../scripts/wine-run --root ../../wine ./close_benchmark.exe)
+#include <windows.h>
+#include <wincodec.h>
+
+#include <cstdio>
+#include <string>
+
+#include "benchmarks/support/benchmark_pictures.h"
+#include "e2e/show_driver.h"
+#include "glui/scene_point.h"
+
+namespace {
+// Starts Ovix with music from `musicDir` (none when empty), opens `photos` through the open
+// dialog, waits for a window of `windowClass` when given and then `milliseconds`, closes it
+// and prints how it went.
+void closeDuring(const char* what, const std::string& photos, const std::string& musicDir, bool recursive,
+                 DWORD milliseconds, const char* windowClass = nullptr) {
+  std::string music;
+  for (char c : musicDir) music += c == '\\' ? std::string("\\\\") : std::string(1, c);
+  const std::string config = std::string("[Configuration][Program]full_screen=true;check_updates=false;recursive=") +
+                             (recursive ? "true" : "false") + ";[/Program][Graphics]cache_level=8;texture_size=512;"
+                             "[/Graphics][Sound]music_dir=\"" + music + "\";music=" + (music.empty() ? "false" : "true") +
+                             ";[/Sound][/Configuration]";
+  OvixProcess ovix;
+  if (!ovix.start([&](const std::string& folder) { writeFile(folder + "\\config.conf", config); })) {
+    std::printf("%-44s Ovix did not start\n", what);
+    return;
+  }
+  if (!photos.empty()) {  // no show: the idle scene
+    RECT client = {};
+    GetClientRect(ovix.window(), &client);
+    const Pixel open = scenePixel(-0.3925, 1.0 - 0.4785, -1.49, client.right, client.bottom);  // the open button
+    PostMessageA(ovix.window(), WM_LBUTTONUP, 0, MAKELPARAM(open.x, open.y));
+    HWND dialog = ovix.waitForWindowOf("Ovix - Otevřít fotky");
+    HWND edit = FindWindowExA(dialog, nullptr, "Edit", nullptr);
+    SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(photos.c_str()));
+    PostMessageA(GetDlgItem(dialog, 4), BM_CLICK, 0, 0);
+    waitFor([&] { return !IsWindow(dialog); });
+    if (windowClass) ovix.waitForWindowOf(windowClass);
+  }
+  Sleep(milliseconds);
+  DeleteFileA(ovix.path("config.conf").c_str());
+  DWORD_PTR result = 0;
+  const ULONGLONG asked = GetTickCount64();
+  SendMessageTimeoutA(ovix.window(), WM_NULL, 0, 0, SMTO_NORMAL, 60000, &result);
+  const ULONGLONG answered = GetTickCount64() - asked, closing = GetTickCount64();
+  PostMessageA(ovix.window(), WM_CLOSE, 0, 0);
+  const bool clean = ovix.endsCleanly(120000);
+  std::printf("%-44s answered in %5llu ms, closed in %5llu ms, %s, %s\n", what, answered, GetTickCount64() - closing,
+              clean ? "exit code 0" : "NOT ENDED CLEANLY", fileExists(ovix.path("config.conf")) ? "saved" : "NOT SAVED");
+}
+}  // namespace
+
+int main() {
+  const std::string photos = makePhotoFolder(4), big = makeScratchFolder("ovix-close-big");
+  CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+  const std::wstring bigPhoto = std::wstring(big.begin(), big.end()) + L"\\big.jpg";
+  const bool haveBig = writeBenchmarkPicture(bigPhoto.c_str(), GUID_ContainerFormatJpeg, 12000, 9000);
+  closeDuring("no show, 1 s in", "", "", false, 1000);
+  closeDuring("a show of four photos, 1 s in", photos, "", false, 1000);
+  for (DWORD seconds : {1, 5, 20, 40}) {
+    const std::string what = "music from Z:\\, " + std::to_string(seconds) + " s in";
+    closeDuring(what.c_str(), photos, "Z:\\", false, seconds * 1000);
+  }
+  closeDuring("photos from Z:\\ with sub-folders, 2 s in", "Z:\\", "", true, 2000);
+  if (haveBig) closeDuring("a 12000 x 9000 JPEG decoding", big, "", false, 0, "Progress class");
+  removeFolder(photos);
+  removeFolder(big);
+  return 0;
+}
