@@ -17,6 +17,14 @@ struct NoOpener : PhotoOpener {
 } noOpener;
 LoadingReporter quiet;
 
+// The whole window, repainted, saved as `file` in the driver's folder for a reader to look at.
+void saveScreenshot(HWND window, const std::string& file) {
+  RECT place;
+  Capture capture;
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  if (GetWindowRect(window, &place) && captureScreen(place, capture)) capture.savePng(startFolder + "\\" + file);
+}
+
 RECT screenRect(HWND window, bool client = false) {
   RECT area = {};
   if (client ? GetClientRect(window, &area) && MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2) : GetWindowRect(window, &area)) return area;
@@ -73,7 +81,7 @@ TEST(DialogScale, DialogsAreTheirSizeScaledToTheDisplayAndItsChangesWithEveryCon
     EXPECT_NEAR(place.bottom - place.top, dialog->height * OVIX_TEST_DPI / 96.0, 2);
     EXPECT_TRUE(place.left >= 0 && place.top >= 0);  // the caption stays on the screen
     expectLaidOut(dialog->handle, OVIX_TEST_DPI);
-    saveScreenshot(dialog->handle, (std::string(name) + "-" + std::to_string(OVIX_TEST_DPI) + "dpi.png").c_str());
+    saveScreenshot(dialog->handle, std::string(name) + "-" + std::to_string(OVIX_TEST_DPI) + "dpi.png");
     // Moved to a display of another DPI (125 % from 100 %, 100 % from 150 %), it takes the
     // suggested rectangle and lays itself out again.
     const UINT dpi = OVIX_TEST_DPI == 96 ? 120 : 96;
