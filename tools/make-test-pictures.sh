@@ -36,7 +36,6 @@ pattern -alpha off -colorspace CMYK -depth 8 -compress LZW cmyk.tif
 pattern \( -size 20x20 xc:black \) -alpha off -type TrueColor -depth 8 -compress LZW pages.tif
 # WebP, for which Wine has no decoder: unreadable there.
 pattern -quality 90 photo.webp
-convert -size 1x1 xc:'#FF8000' PNG24:tiny.png
 
 # Broken files: half a JPEG, an empty file, and a text file with a picture's name.
 head -c "$(( $(stat -c %s baseline.jpg) / 2 ))" baseline.jpg > truncated.jpg

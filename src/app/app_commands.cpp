@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <cstdio>
-
 #include "app/help_picture.h"
 #include "app/viewer_app.h"
 #include "dialogs/about_dialog.h"
@@ -12,13 +10,10 @@
 #include "dialogs/photo_list_window.h"
 #include "glui/gl_panel.h"
 #include "photos/photo_show.h"
+#include "platform/documents.h"
 #include "structure/settings.h"
 
 namespace {
-void shellOpen(const char* address) {
-  ShellExecuteA(mainWindow, "open", address, nullptr, nullptr, SW_SHOW);
-}
-
 void toggleMenu(ViewerApp& app) {
   app.menuShown = !app.menuShown;
   if (app.menuPanel) panelsHidden = !panelsHidden;
@@ -40,16 +35,6 @@ void selectEffect(ViewerApp& app, int identifier) {
   if (app.photoShow) app.photoShow->effect.select(identifier);
 }
 }  // namespace
-
-void (*openDocument)(const char* address) = shellOpen;
-
-std::string helpPageAddress() {
-  char folder[257] = {};
-  GetCurrentDirectoryA(sizeof folder - 1, folder);
-  char address[512];
-  std::snprintf(address, sizeof address, "file:///%s/help/help_cz.html", folder);
-  return address;
-}
 
 void runAppCommand(ViewerApp& app, int command) {
   PhotoShow* show = app.photoShow;

@@ -1,8 +1,6 @@
 #pragma once
 // Commands shared by the keyboard, the context menu and the in-scene buttons, acting on the
 // application object. Each is a no-op where what it acts on does not exist.
-#include <string>
-
 #include "photos/effect.h"
 
 class ViewerApp;
@@ -31,10 +29,3 @@ enum AppCommand {
 
 // Runs one command by its id; unknown ids (0 for a dismissed menu among them) do nothing.
 void runAppCommand(ViewerApp& app, int command);
-
-// "file:///<current directory>/help/help_cz.html", the local help page.
-std::string helpPageAddress();
-
-// How documents and web pages are handed to the shell (owned by the main window); tests
-// replace it to see the address.
-extern void (*openDocument)(const char* address);

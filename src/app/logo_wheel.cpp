@@ -4,8 +4,8 @@
 
 #include <cstdio>
 
-#include "app/program_info.h"
 #include "platform/display_scale.h"
+#include "platform/program_info.h"
 
 LogoWheel::LogoWheel(HWND mainWindow)
     : picture("./data/images/wheel.png", {-1.0f, -1.0f, 1.0f, 1.0f}), window(mainWindow) {

@@ -2,7 +2,6 @@
 
 #include <GL/gl.h>
 
-#include "structure/settings.h"
 
 SceneBackground::SceneBackground()
     : picture("./data/images/background.png", {-3.9f, -3.5f, 3.9f, 3.5f, 3.5f}) {}
@@ -17,10 +16,4 @@ void SceneBackground::draw() {
   glCallList(picture.list);
   glDisable(GL_TEXTURE_2D);
   glDisable(GL_BLEND);
-}
-
-void applyBackgroundColour() {
-  const float k = 1.0f / 255.0f;
-  glClearColor(static_cast<float>(settings.bgRed) * k, static_cast<float>(settings.bgGreen) * k,
-               static_cast<float>(settings.bgBlue) * k, 0.5f);
 }

@@ -15,7 +15,3 @@ public:
 
   SquarePicture picture;  // no list when there is no picture
 };
-
-// Sets the scene's clear colour from the background settings: (red, green, blue) / 255 with
-// alpha 0.5. Needs the GL context current; does nothing without one.
-void applyBackgroundColour();

@@ -1,11 +1,11 @@
 #include "app/update_check.h"
 
-#include <string>
+#include <memory>
 
-#include "app/program_info.h"
 #include "app/release_version.h"
 #include "dialogs/update_window.h"
 #include "platform/process_window.h"
+#include "platform/program_info.h"
 #include "structure/settings.h"
 
 namespace {
@@ -18,8 +18,9 @@ Call exported(HMODULE library, const char* name) {
   return reinterpret_cast<Call>(reinterpret_cast<void*>(GetProcAddress(library, name)));
 }
 
-DWORD WINAPI updateThread(LPVOID) {
-  if (!checkForUpdate(updateServerAddress)) return 0;
+DWORD WINAPI updateThread(LPVOID parameter) {
+  const std::unique_ptr<UpdateNotice> notice(static_cast<UpdateNotice*>(parameter));
+  if (!checkForUpdate(updateServerAddress, *notice)) return 0;
   // The notice lives on this thread; closing it posts no quit, so this loop runs until the
   // process ends.
   MSG message;
@@ -33,10 +34,13 @@ DWORD WINAPI updateThread(LPVOID) {
 
 HANDLE startUpdateCheck() {
   if (!settings.checkUpdates) return nullptr;
-  return CreateThread(nullptr, 0, updateThread, nullptr, 0, nullptr);
+  auto* notice = new UpdateNotice(updateNotice());  // the thread's to delete
+  HANDLE thread = CreateThread(nullptr, 0, updateThread, notice, 0, nullptr);
+  if (!thread) delete notice;
+  return thread;
 }
 
-bool checkForUpdate(const char* serverAddress) {
+bool checkForUpdate(const char* serverAddress, const UpdateNotice& notice) {
   HMODULE library = LoadLibraryA("./update.dll");
   if (!library) return false;
   auto connect = exported<ConnectCall>(library, "_updateConnect");
@@ -51,10 +55,8 @@ bool checkForUpdate(const char* serverAddress) {
     // The notice belongs to the main window, which a quick answer may beat; unowned, the
     // notice would end up behind Ovix. This thread waits for it, nobody waits for this thread.
     for (int tries = 0; tries < 200 && !mainWindow; ++tries) Sleep(50);
-    const std::string downloadPage =
-        std::string(webSiteAddress) + "/3w/index.php?action=ovix&article=download";
     // "class": user32's function UpdateWindow hides the name otherwise.
-    new class UpdateWindow(downloadPage.c_str());  // owns itself
+    new class UpdateWindow(notice);  // owns itself
   }
   disconnect();
   FreeLibrary(library);

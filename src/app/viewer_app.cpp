@@ -8,6 +8,7 @@
 #include "app/settings_environment.h"
 #include "app/update_check.h"
 #include "glui/menu_panel.h"
+#include "glui/scene_colour.h"
 #include "photos/photo_show.h"
 #include "platform/display_scale.h"
 #include "sources/photo_sources.h"
@@ -99,7 +100,7 @@ void ViewerApp::createGlContext() {
 
 void ViewerApp::initGlState() {
   glShadeModel(GL_SMOOTH);
-  applyBackgroundColour();
+  setSceneClearColour(settings.bgRed, settings.bgGreen, settings.bgBlue);
   glClearDepth(1.0);
   glEnable(GL_DEPTH_TEST);
   glDepthFunc(GL_LEQUAL);

@@ -16,10 +16,10 @@ AboutDialog::AboutDialog()
   look.picture = "./data/images/mirvak.bmp";
   if (!createFrame(look, aboutTexts->text("title").c_str())) return;
 
-  DialogPage* created[4] = {new DevelopmentPage(handle, width, height),
-                            new UpdatePage(handle, width, height),
-                            new DebugPage(handle, width, height),
-                            new ThanksPage(handle, width, height)};
+  DialogPage* created[4] = {new DevelopmentPage(*this),
+                            new UpdatePage(*this),
+                            new DebugPage(*this),
+                            new ThanksPage(*this)};
   addTabStrip();
   const char* const tabKeys[4] = {"development", "update", "debug", "thanks"};
   for (int i = 0; i < 4; ++i) {

@@ -2,12 +2,11 @@
 
 #include <string>
 
-#include "app/app_commands.h"
-#include "app/program_info.h"
-#include "dialogs/link_window.h"
 #include "dialogs/message_box_window.h"
 #include "dialogs/text_format.h"
+#include "platform/documents.h"
 #include "platform/process_window.h"
+#include "platform/program_info.h"
 #include "structure/language.h"
 
 namespace {
@@ -18,31 +17,11 @@ constexpr const char* firstThanked = "Jana Nováková (testování)";
 constexpr const char* secondThanked = "Petr Dvořák (překlady)";
 
 std::string siteAddress(const char* path) { return std::string(webSiteAddress) + path; }
-
-// A link that tells `page` its step number when clicked.
-void addStepLink(DialogPage& page, const std::string& caption, int y, int width, intptr_t step,
-                 const std::string& tip) {
-  if (LinkWindow* link = page.addLink(caption.c_str(), 10, y, width, tip.c_str())) {
-    link->kind = LinkWindow::notifyKind;
-    link->target = step;
-    link->notifyWindow = page.handle;
-  }
-}
-
-void addOpeningLink(DialogPage& page, const std::string& caption, const std::string& target,
-                    int x, int y, int width, const char* tip) {
-  if (LinkWindow* link = page.addLink(caption.c_str(), x, y, width, tip)) {
-    link->kind = LinkWindow::openKind;
-    link->target = reinterpret_cast<intptr_t>(target.c_str());
-  }
-}
 }  // namespace
 
-DevelopmentPage::DevelopmentPage(HWND dialog, int dialogWidth, int dialogHeight)
-    : DialogPage(dialog, "Development", dialogWidth, dialogHeight),
-      homePage(siteAddress("/3w/index.php")) {
+DevelopmentPage::DevelopmentPage(const DialogFrame& dialog) : DialogPage(dialog, "Development") {
   // Wide enough for the whole address.
-  addOpeningLink(*this, webSiteAddress, homePage, 5, 50, 150, "Otevřít webovou adresu");
+  addOpeningLink(webSiteAddress, siteAddress("/3w/index.php"), 5, 50, 150, "Otevřít webovou adresu");
 }
 
 void DevelopmentPage::paint(HDC dc) {
@@ -51,25 +30,25 @@ void DevelopmentPage::paint(HDC dc) {
   drawLabel(dc, 6, 30, programCredits);
 }
 
-UpdatePage::UpdatePage(HWND dialog, int dialogWidth, int dialogHeight)
-    : DialogPage(dialog, "Update", dialogWidth, dialogHeight),
-      texts(openLanguage({"Windows", "About", "Update"})),
-      downloadPage(siteAddress("/3w/index.php?action=download")) {
+UpdatePage::UpdatePage(const DialogFrame& dialog)
+    : DialogPage(dialog, "Update"),
+      texts(openLanguage({"Windows", "About", "Update"})) {
   // The whole address is shown, so the link takes the page's width.
-  addOpeningLink(*this, downloadPage, downloadPage, 10, 35, width - 20, texts->text("link_tip").c_str());
+  const std::string downloadPage = siteAddress("/3w/index.php?action=download");
+  addOpeningLink(downloadPage.c_str(), downloadPage, 10, 35, width - 20, texts->text("link_tip").c_str());
 }
 
 UpdatePage::~UpdatePage() = default;
 
 void UpdatePage::paint(HDC dc) { drawLabel(dc, 6, 10, texts->text("new_ver").c_str()); }
 
-DebugPage::DebugPage(HWND dialog, int dialogWidth, int dialogHeight)
-    : DialogPage(dialog, "Debug", dialogWidth, dialogHeight),
+DebugPage::DebugPage(const DialogFrame& dialog)
+    : DialogPage(dialog, "Debug"),
       texts(openLanguage({"Windows", "About", "Debug"})) {
   intro = addControl("STATIC", texts->text("intro").c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
                      0, 6, 10, width - 12, height - 60, -1);
-  addStepLink(*this, texts->text("step_one"), height - 48, 108, stepOne, texts->text("step_one_tip"));
-  addStepLink(*this, texts->text("step_two"), height - 25, 258, stepTwo, texts->text("step_two_tip"));
+  addNotifyingLink(texts->text("step_one").c_str(), stepOne, 10, height - 48, 108, texts->text("step_one_tip").c_str());
+  addNotifyingLink(texts->text("step_two").c_str(), stepTwo, 10, height - 25, 258, texts->text("step_two_tip").c_str());
 }
 
 DebugPage::~DebugPage() = default;
@@ -83,8 +62,8 @@ LRESULT DebugPage::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DialogPage::handleMessage(message, wParam, lParam);
 }
 
-ThanksPage::ThanksPage(HWND dialog, int dialogWidth, int dialogHeight)
-    : DialogPage(dialog, "Thanks", dialogWidth, dialogHeight),
+ThanksPage::ThanksPage(const DialogFrame& dialog)
+    : DialogPage(dialog, "Thanks"),
       texts(openLanguage({"Windows", "About", "Thanks"})) {
   const std::string text =
       fillTextPlaces(texts->text("thanks_str"), {firstThanked, "\r\n", secondThanked, "\r\n", "\r\n"});

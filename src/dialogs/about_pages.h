@@ -10,29 +10,27 @@ class Language;
 // "Ovix 1.2.0 (build date Mmm dd yyyy)", the credits and a link to the web site.
 class DevelopmentPage : public DialogPage {
 public:
-  DevelopmentPage(HWND dialog, int dialogWidth, int dialogHeight);
+  explicit DevelopmentPage(const DialogFrame& dialog);
   void paint(HDC dc) override;
-  std::string homePage;  // the link's target; lives as long as the link
 };
 
 // Where the newest release is: a link that shows and opens the download page.
 class UpdatePage : public DialogPage {
 public:
-  UpdatePage(HWND dialog, int dialogWidth, int dialogHeight);
+  explicit UpdatePage(const DialogFrame& dialog);
   ~UpdatePage() override;
   void paint(HDC dc) override;
   std::unique_ptr<Language> texts;  // "Windows" -> "About" -> "Update"
-  std::string downloadPage;
 };
 
 // The problem report: step one writes the system report with debug.dll and opens it, step two
 // opens the web site's problem-report page.
 class DebugPage : public DialogPage {
 public:
-  static constexpr intptr_t stepOne = 1;
-  static constexpr intptr_t stepTwo = 2;
+  static constexpr LPARAM stepOne = 1;
+  static constexpr LPARAM stepTwo = 2;
 
-  DebugPage(HWND dialog, int dialogWidth, int dialogHeight);
+  explicit DebugPage(const DialogFrame& dialog);
   ~DebugPage() override;
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   std::unique_ptr<Language> texts;  // "Windows" -> "About" -> "Debug"
@@ -42,7 +40,7 @@ public:
 // Thanks, in a read-only text box.
 class ThanksPage : public DialogPage {
 public:
-  ThanksPage(HWND dialog, int dialogWidth, int dialogHeight);
+  explicit ThanksPage(const DialogFrame& dialog);
   ~ThanksPage() override;
   void paint(HDC dc) override;
   std::unique_ptr<Language> texts;  // "Windows" -> "About" -> "Thanks"

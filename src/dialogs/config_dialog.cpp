@@ -2,17 +2,16 @@
 
 #include <string>
 
-#include "app/app_commands.h"
-#include "app/program_info.h"
 #include "dialogs/effects_page.h"
 #include "dialogs/graphics_page.h"
-#include "dialogs/link_window.h"
 #include "dialogs/message_box_window.h"
 #include "dialogs/program_page.h"
 #include "dialogs/scene_page.h"
 #include "dialogs/settings_save.h"
 #include "dialogs/sound_page.h"
+#include "platform/documents.h"
 #include "platform/process_window.h"
+#include "platform/program_info.h"
 #include "structure/language.h"
 
 ConfigDialog::ConfigDialog()
@@ -29,11 +28,11 @@ ConfigDialog::ConfigDialog()
   look.picture = "./data/images/config_conf.bmp";
   if (!createFrame(look, configTexts->text("title").c_str())) return;
 
-  pages[0] = new ProgramPage(handle, width, height);
-  pages[1] = new ScenePage(handle, width, height);
-  pages[2] = new GraphicsPage(handle, width, height);
-  pages[3] = new SoundPage(handle, width, height);
-  pages[4] = new EffectsPage(handle, width, height);
+  pages[0] = new ProgramPage(*this);
+  pages[1] = new ScenePage(*this);
+  pages[2] = new GraphicsPage(*this);
+  pages[3] = new SoundPage(*this);
+  pages[4] = new EffectsPage(*this);
   addTabStrip();
   const char* tabKeys[] = {"program", "scene", "graphics", "sound", "effects"};
   for (int page = 0; page < 5; ++page) addPage(configTexts->text(tabKeys[page]).c_str(), pages[page]);
@@ -41,12 +40,8 @@ ConfigDialog::ConfigDialog()
 
   saveButton = addButton(configTexts->text("save").c_str(), saveId, leftButtonX(), buttonY());
   cancelButton = addButton(generalTexts->text("cancel").c_str(), cancelId, rightButtonX(), buttonY());
-  helpLink = addLink(configTexts->text("help").c_str(), 6, height - 60, 55);
-  helpLink->kind = LinkWindow::notifyKind;
-  helpLink->target = helpTarget;
-  helpLink->notifyWindow = handle;
-  helpLink->attachTooltip(configTexts->text("help_tip").c_str());
-  ShowWindow(helpLink->handle, SW_SHOW);
+  helpLink = addNotifyingLink(configTexts->text("help").c_str(), helpTarget, 6, height - 60, 55,
+                              configTexts->text("help_tip").c_str());
   show();
 }
 

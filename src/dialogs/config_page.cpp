@@ -9,9 +9,8 @@ namespace {
 constexpr DWORD childStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
 }
 
-ConfigPage::ConfigPage(HWND dialog, const char* className, const char* section, int dialogWidth,
-                       int dialogHeight)
-    : DialogPage(dialog, className, dialogWidth, dialogHeight),
+ConfigPage::ConfigPage(const DialogFrame& dialog, const char* className, const char* section)
+    : DialogPage(dialog, className),
       texts(openLanguage({"Windows", "Config", section})) {}
 
 LRESULT ConfigPage::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -47,8 +46,8 @@ HWND ConfigPage::addArrows(int x, int y) {
   return addControl("SCROLLBAR", "", childStyle | SBS_VERT, 0, x, y, 17, 20, 0);
 }
 
-void ConfigPage::drawLabel(HDC dc, int x, int y, const char* key) {
-  DialogPage::drawLabel(dc, x, y, texts->text(key).c_str());
+void ConfigPage::drawPageText(HDC dc, int x, int y, const char* key) {
+  drawLabel(dc, x, y, texts->text(key).c_str());
 }
 
 bool isTicked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }

@@ -10,8 +10,7 @@ class ConfigPage : public DialogPage {
 public:
   // Creates the page window of class `className` in `dialog` and opens the page's texts, the
   // section "Windows" -> "Config" -> `section`.
-  ConfigPage(HWND dialog, const char* className, const char* section, int dialogWidth,
-             int dialogHeight);
+  ConfigPage(const DialogFrame& dialog, const char* className, const char* section);
 
   // Copies the page's controls into the settings record, without saving.
   virtual void apply() = 0;
@@ -30,8 +29,8 @@ protected:
   HWND addField(const char* text, int x, int y, int fieldWidth, int fieldHeight);
   // The up and down arrows beside a field: a vertical scroll bar control.
   HWND addArrows(int x, int y);
-  // Draws the page text `key` at (x, y) in black in the control font.
-  void drawLabel(HDC dc, int x, int y, const char* key);
+  // Draws the page text `key` at (x, y) as a label.
+  void drawPageText(HDC dc, int x, int y, const char* key);
 };
 
 // Whether a check box is ticked.

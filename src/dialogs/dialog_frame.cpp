@@ -5,12 +5,9 @@
 #include <algorithm>
 
 #include "platform/process_window.h"
-#include "platform/window_registry.h"
-#include "structure/settings.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/dialog_page.h"
 #include "dialogs/gdi_objects.h"
-#include "dialogs/link_window.h"
 
 namespace {
 // One 16x16 icon of the strip (magenta transparent); null when the strip cannot be read.
@@ -32,13 +29,14 @@ LRESULT CALLBACK escapeForwarder(HWND control, UINT message, WPARAM wParam, LPAR
   return DefSubclassProc(control, message, wParam, lParam);
 }
 
+// Once per process, whichever thread builds the first dialog.
 void initCommonControls() {
-  static bool done = false;
-  if (done) return;
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_PROGRESS_CLASS |
-                                                        ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&controls);
-  done = true;
+  static const bool done = [] {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_PROGRESS_CLASS |
+                                                          ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
+    return InitCommonControlsEx(&controls) != FALSE;
+  }();
+  (void)done;
 }
 }  // namespace
 
@@ -46,26 +44,21 @@ void forwardEscape(HWND control, HWND target) {
   if (control) SetWindowSubclass(control, escapeForwarder, 0, reinterpret_cast<DWORD_PTR>(target));
 }
 
-DialogFrame::DialogFrame(const char* className) : layout(static_cast<HFONT>(settings.dialogFont)) {
+DialogFrame::DialogFrame(const char* className, const WindowLook& look) : ControlHost(look) {
   name = className;
 }
 
 DialogFrame::~DialogFrame() {
   tabs.reset();
-  for (const OwnedChild& child : ownedChildren) {
-    if (!child.window)
-      delete child.object;  // its window never existed, so nothing else will delete it
-    else if (WindowRegistry::find(child.window) == child.object)
-      DestroyWindow(child.window);  // windowProc deletes the object on its WM_DESTROY
-  }
-  if (mainWindow) SetActiveWindow(mainWindow);
+  releaseChildren();
+  if (HWND main = mainWindow) SetActiveWindow(main);
 }
 
 bool DialogFrame::createFrame(const FrameLook& look, const char* caption, HWND ownerWindow) {
   initCommonControls();
   width = look.width;
   height = look.height;
-  owner = ownerWindow ? ownerWindow : mainWindow;
+  owner = ownerWindow ? ownerWindow : mainWindow.load();
   header = look.header;
   headerPicture = look.picture;
   title = caption ? caption : "";
@@ -90,7 +83,7 @@ bool DialogFrame::createFrame(const FrameLook& look, const char* caption, HWND o
   if (!handle) return false;
   layout.setDpi(windowDpi(handle));
   centreFrame();
-  if (look.transparent) applyWindowOpacity(handle);
+  if (look.transparent) applyWindowOpacity(handle, windowLook.opacity);
   return true;
 }
 
@@ -114,28 +107,11 @@ void DialogFrame::show() {
   if (handle) ShowWindow(handle, SW_SHOW);
 }
 
-HWND DialogFrame::addControl(const char* className, const char* text, DWORD style,
-                             DWORD extendedStyle, int x, int y, int controlWidth,
-                             int controlHeight, int id) {
-  if (!handle) return nullptr;
-  HWND control = CreateWindowExA(extendedStyle, className, text, style, layout.px(x), layout.px(y),
-                                 layout.px(controlWidth), layout.px(controlHeight), handle,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-  return layout.keep(control, x, y, controlWidth, controlHeight);
-}
-
 HWND DialogFrame::addButton(const char* text, int id, int x, int y) {
   HWND button = addControl("BUTTON", text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, x, y, 70,
                            25, id);
   forwardEscape(button, handle);
   return button;
-}
-
-LinkWindow* DialogFrame::addLink(const char* caption, int x, int y, int linkWidth) {
-  auto* link = new LinkWindow(handle, instance, caption, x, y, linkWidth);
-  adopt(link);
-  layout.place(link->handle, x, y, linkWidth, link->height);
-  return link;
 }
 
 void DialogFrame::addTabStrip() {
@@ -149,8 +125,6 @@ void DialogFrame::addPage(const char* text, DialogPage* page) {
   layout.keep(page->handle, page->left, page->top, page->width, page->height);
   if (tabs) tabs->addPage(text, page->handle);
 }
-
-void DialogFrame::adopt(WindowBase* child) { ownedChildren.push_back({child, child->handle}); }
 
 void DialogFrame::paint(HDC dc) {
   paintHeaderBand(dc, header, width, headerPicture, title.c_str(), layout.dpi());

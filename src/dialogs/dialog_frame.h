@@ -9,13 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/window_base.h"
-#include "dialogs/dialog_layout.h"
+#include "dialogs/control_host.h"
 #include "dialogs/header_band.h"
 #include "dialogs/tab_strip.h"
 
 class DialogPage;
-class LinkWindow;
 
 // Makes Esc released in `control` reach `target` (a dialog, or a page that passes it on), so
 // Esc closes the dialog wherever the keyboard focus is. Ignores a null control.
@@ -33,7 +31,7 @@ struct FrameLook {
   bool transparent = true;        // follows the window opacity setting
 };
 
-class DialogFrame : public WindowBase {
+class DialogFrame : public ControlHost {
 public:
   // Destroys the page and link windows (which deletes their objects), makes the main window
   // active again and leaves the registry. Derived members (texts) are gone before this runs.
@@ -51,15 +49,16 @@ public:
   int buttonY() const { return height - 65; }
 
   // width and height (WindowBase) are 96-dpi units; left and top are the window's pixels.
-  DialogLayout layout;  // the dialog's own controls at the window's DPI
   std::string title;  // window caption and header title
   HeaderStyle header = HeaderStyle::none;
   const char* headerPicture = nullptr;
   std::unique_ptr<TabStrip> tabs;
 
 protected:
-  // Registers the object (no window yet) with `className` as class name.
-  explicit DialogFrame(const char* className);
+  // Registers the object (no window yet) with `className` as class name and `look` for its
+  // window and controls. Dialogs of the main thread take the settings' look; one built on
+  // another thread is handed a copy made on the thread that asked for it.
+  explicit DialogFrame(const char* className, const WindowLook& look = settingsLook());
 
   // Registers the class (once) with its icon from the strip, creates the window owned by
   // `ownerWindow` (the main window when none) with `caption` as window text and header title,
@@ -73,14 +72,8 @@ protected:
   // Shows the finished dialog.
   void show();
 
-  // A child control in the dialog font; `id` becomes its control id. Positions and sizes here
-  // and below are 96-dpi units, placed through `layout`.
-  HWND addControl(const char* className, const char* text, DWORD style, DWORD extendedStyle,
-                  int x, int y, int width, int height, int id);
   // A 70x25 push button; Esc released while it has the focus still closes the dialog.
   HWND addButton(const char* text, int id, int x, int y);
-  // A link child (hidden until the caller shows it), torn down with the dialog.
-  LinkWindow* addLink(const char* caption, int x, int y, int width);
   // The tab strip at (3, 80), (width - 10) x (height - 150), in the dialog font.
   void addTabStrip();
   // Appends a tab for `page` (created with this dialog as parent) and selects it; the page
@@ -94,15 +87,8 @@ protected:
   // Draws a section label (bold Times New Roman, grey) at (x, y).
   void drawSectionLabel(HDC dc, int x, int y, const char* text);
 
-
 private:
-  struct OwnedChild {
-    WindowBase* object;
-    HWND window;
-  };
-  std::vector<OwnedChild> ownedChildren;  // pages and links
-  std::vector<DialogPage*> pages;         // laid out again with the dialog
-  void adopt(WindowBase* child);
+  std::vector<DialogPage*> pages;  // laid out again with the dialog
   // Lays the dialog, its pages and their controls out for `dpi`.
   void layOutFor(UINT dpi);
 };

@@ -11,8 +11,8 @@ const char* const descriptionKeys[] = {"def_desc", "fade_desc"};
 constexpr LRESULT effectCount = sizeof effectKeys / sizeof *effectKeys;
 }  // namespace
 
-EffectsPage::EffectsPage(HWND dialog, int dialogWidth, int dialogHeight)
-    : ConfigPage(dialog, "Effects Config", "Effects", dialogWidth, dialogHeight),
+EffectsPage::EffectsPage(const DialogFrame& dialog)
+    : ConfigPage(dialog, "Effects Config", "Effects"),
       effectNames(openLanguage({"Effects"})) {
   effectList = addDropList(130, 8, 100, 80);
   for (const char* key : effectKeys)
@@ -47,6 +47,6 @@ void EffectsPage::describe(LRESULT entry) {
 }
 
 void EffectsPage::paint(HDC dc) {
-  drawLabel(dc, 6, 12, "effect");
-  drawLabel(dc, 6, 38, "effect_desc");
+  drawPageText(dc, 6, 12, "effect");
+  drawPageText(dc, 6, 38, "effect_desc");
 }

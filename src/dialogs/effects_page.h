@@ -4,7 +4,7 @@
 
 class EffectsPage : public ConfigPage {
 public:
-  EffectsPage(HWND dialog, int dialogWidth, int dialogHeight);
+  explicit EffectsPage(const DialogFrame& dialog);
   ~EffectsPage() override;
 
   // "effect" from the list's entry; unchanged when nothing is selected.

@@ -6,9 +6,8 @@
 #include <cstdio>
 #include <string>
 
-#include "app/app_commands.h"
 #include "dialogs/config_values.h"
-#include "dialogs/link_window.h"
+#include "platform/documents.h"
 #include "platform/process_window.h"
 #include "structure/settings.h"
 
@@ -18,8 +17,8 @@ const int32_t colourDepths[] = {16, 24, 32};
 const char* glText(GLenum name) { return reinterpret_cast<const char*>(glGetString(name)); }
 }  // namespace
 
-GraphicsPage::GraphicsPage(HWND dialog, int dialogWidth, int dialogHeight)
-    : ConfigPage(dialog, "Graphics Config", "Graphics", dialogWidth, dialogHeight) {
+GraphicsPage::GraphicsPage(const DialogFrame& dialog)
+    : ConfigPage(dialog, "Graphics Config", "Graphics") {
   depthList = addDropList(130, 8, 45, 100);
   for (int32_t depth : colourDepths) {
     const LRESULT index =
@@ -52,12 +51,8 @@ GraphicsPage::GraphicsPage(HWND dialog, int dialogWidth, int dialogHeight)
   }
   smoothingBox = addCheckBox("smoothing", 240, 93, width - 246, 1, settings.smoothing);  // inside the page
 
-  extensionsLink = addLink(texts->text("ogl_ext").c_str(), 6, height - 20, 138,
-                           texts->text("ogl_ext_tip").c_str());
-  if (!extensionsLink) return;
-  extensionsLink->kind = LinkWindow::notifyKind;
-  extensionsLink->target = 0;
-  extensionsLink->notifyWindow = handle;
+  extensionsLink = addNotifyingLink(texts->text("ogl_ext").c_str(), 0, 6, height - 20, 138,
+                                    texts->text("ogl_ext_tip").c_str());
 }
 
 GraphicsPage::~GraphicsPage() = default;
@@ -114,8 +109,8 @@ void GraphicsPage::showPercent() {
 }
 
 void GraphicsPage::paint(HDC dc) {
-  drawLabel(dc, 6, 12, "color_depth");
-  drawLabel(dc, 6, 40, "win_transparency");
-  drawLabel(dc, 6, 67, "cache_level");
-  drawLabel(dc, 6, 95, "tex_size");
+  drawPageText(dc, 6, 12, "color_depth");
+  drawPageText(dc, 6, 40, "win_transparency");
+  drawPageText(dc, 6, 67, "cache_level");
+  drawPageText(dc, 6, 95, "tex_size");
 }

@@ -11,7 +11,7 @@ class LinkWindow;
 class GraphicsPage : public ConfigPage {
 public:
   // Asks the current GL context for its largest texture size (no context: no sizes offered).
-  GraphicsPage(HWND dialog, int dialogWidth, int dialogHeight);
+  explicit GraphicsPage(const DialogFrame& dialog);
   ~GraphicsPage() override;
 
   // "bits", "opacity", "cache_level", "texture_size" and "smoothing" from the controls; a

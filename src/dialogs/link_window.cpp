@@ -1,8 +1,8 @@
 #include "dialogs/link_window.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
+#include "platform/documents.h"
 #include "platform/process_window.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/gdi_objects.h"
@@ -19,8 +19,28 @@ HFONT createLinkFont(HFONT font) {
 }
 }  // namespace
 
-LinkWindow::LinkWindow(HWND parent, HINSTANCE moduleInstance, const char* text, int x, int y,
-                       int linkWidth)
+LinkWindow* LinkWindow::opening(HWND parent, const char* caption, int left, int top, int width,
+                                const std::string& address) {
+  auto* link = new LinkWindow(parent, caption, left, top, width);
+  link->address = address;
+  return made(link);
+}
+
+LinkWindow* LinkWindow::notifying(HWND parent, const char* caption, int left, int top, int width,
+                                  HWND notifyWindow, LPARAM value) {
+  auto* link = new LinkWindow(parent, caption, left, top, width);
+  link->notifyWindow = notifyWindow;
+  link->value = value;
+  return made(link);
+}
+
+LinkWindow* LinkWindow::made(LinkWindow* link) {
+  if (link->handle) return link;
+  delete link;  // no window, so windowProc would never delete it
+  return nullptr;
+}
+
+LinkWindow::LinkWindow(HWND parent, const char* text, int x, int y, int linkWidth)
     : caption(text ? text : "") {
   name = "Link Window";
   owner = parent;
@@ -31,12 +51,12 @@ LinkWindow::LinkWindow(HWND parent, HINSTANCE moduleInstance, const char* text, 
   // The shared system cursor: never destroyed, since every link of the class uses it.
   cursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND));
 
-  registerWindowClass(moduleInstance, name, CS_HREDRAW | CS_VREDRAW,
+  registerWindowClass(instance, name, CS_HREDRAW | CS_VREDRAW,
                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), cursor);
 
   handle = CreateWindowExA(WS_EX_TOOLWINDOW, name, caption.c_str(),
                            WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, left, top, width, height,
-                           parent, nullptr, moduleInstance, nullptr);
+                           parent, nullptr, instance, nullptr);
 }
 
 LinkWindow::~LinkWindow() {
@@ -94,12 +114,10 @@ LRESULT LinkWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void LinkWindow::click() {
-  if (kind == notifyKind) {
-    if (notifyWindow) SendMessageA(notifyWindow, MSG_LINK_CLICKED, 0, target);
-  } else if (kind == 1 || kind == 2) {
-    const char* what = reinterpret_cast<const char*>(target);
-    if (what) ShellExecuteA(nullptr, "open", what, nullptr, nullptr, SW_SHOWNORMAL);
-  }
+  if (notifyWindow)
+    SendMessageA(notifyWindow, MSG_LINK_CLICKED, 0, value);
+  else if (!address.empty())
+    openDocument(address.c_str());
 }
 
 void LinkWindow::redraw() {

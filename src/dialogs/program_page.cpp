@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "app/scene_background.h"
 #include "dialogs/config_values.h"
 #include "dialogs/dialog_frame.h"
 #include "dialogs/gdi_objects.h"
+#include "glui/scene_colour.h"
 #include "structure/settings.h"
 
 namespace {
@@ -24,8 +24,8 @@ const MenuColour menuColours[] = {
 };
 }  // namespace
 
-ProgramPage::ProgramPage(HWND dialog, int dialogWidth, int dialogHeight)
-    : ConfigPage(dialog, "Program Config", "Program", dialogWidth, dialogHeight),
+ProgramPage::ProgramPage(const DialogFrame& dialog)
+    : ConfigPage(dialog, "Program Config", "Program"),
       generalTexts(openLanguage({"Windows", "General"})) {
   languageList = addDropList(130, 8, 50, 120);
   for (const std::string& name : offeredLanguages(languageNames())) {
@@ -58,7 +58,7 @@ void ProgramPage::apply() {
   settings.recursive = isTicked(subFoldersBox);
   settings.fullScreen = isTicked(fullScreenBox);
   settings.checkUpdates = isTicked(updateBox);
-  applyBackgroundColour();
+  setSceneClearColour(settings.bgRed, settings.bgGreen, settings.bgBlue);  // the scene follows at once
 }
 
 LRESULT ProgramPage::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -93,8 +93,8 @@ void ProgramPage::chooseColour(int command) {
 }
 
 void ProgramPage::paint(HDC dc) {
-  drawLabel(dc, 8, 12, "language");
-  drawLabel(dc, 8, 138, "background");
+  drawPageText(dc, 8, 12, "language");
+  drawPageText(dc, 8, 138, "background");
   GdiObject<HBRUSH> fill(CreateSolidBrush(RGB(settings.bgRed, settings.bgGreen, settings.bgBlue)));
   GdiObject<HPEN> outline(CreatePen(PS_SOLID, 1, RGB(190, 190, 190)));
   GdiSelection selectFill(dc, fill.get());

@@ -7,7 +7,7 @@ class ProgramPage : public ConfigPage {
 public:
   static constexpr int chooseId = 4;  // the background colour button
 
-  ProgramPage(HWND dialog, int dialogWidth, int dialogHeight);
+  explicit ProgramPage(const DialogFrame& dialog);
   ~ProgramPage() override;
 
   // Language, the four check boxes, then the scene's clear colour from the background

@@ -2,10 +2,8 @@
 
 #include <commctrl.h>
 
-#include "dialogs/progress_window.h"
-
 ProgressThread::ProgressThread(uint32_t steps, DWORD delayMs, std::atomic<bool>* cancel)
-    : steps(steps), delayMs(delayMs), cancel(cancel) {
+    : steps(steps), delayMs(delayMs), look(progressLook(cancel != nullptr)), cancel(cancel) {
   ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   if (!ready) return;
   thread = CreateThread(nullptr, 0, run, this, 0, &threadId);
@@ -41,7 +39,7 @@ DWORD WINAPI ProgressThread::run(void* self) {
   SetEvent(owner->ready);
   if (!owner->delayed()) return 0;
 
-  auto* progress = new ProgressWindow(owner->cancel);  // deletes itself when its window is destroyed
+  auto* progress = new ProgressWindow(owner->look, owner->cancel);  // deletes itself when its window is destroyed
   HWND window = progress->handle;
   if (window) {
     progress->stopAnimation();

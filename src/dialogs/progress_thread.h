@@ -6,15 +6,16 @@
 #include <atomic>
 #include <cstdint>
 
-class ProgressWindow;
+#include "dialogs/progress_window.h"
 
 class ProgressThread {
 public:
-  // Starts the thread. After `delayMs` (unless ended before: short waits show nothing) it
-  // creates the progress window, makes its bar count `steps` steps of one from 0, publishes it
-  // (window()) and runs its message loop. With `cancel`, the window has a cancel button that
-  // sets it; the flag must outlive this object. If the thread cannot be started there is simply
-  // no window.
+  // Copies the window's look and texts from the settings (so on the caller's thread, which
+  // must be the main thread) and starts the thread. After `delayMs` (unless ended before:
+  // short waits show nothing) it creates the progress window, makes its bar count `steps`
+  // steps of one from 0, publishes it (window()) and runs its message loop. With `cancel`, the
+  // window has a cancel button that sets it; the flag must outlive this object. If the thread
+  // cannot be started there is simply no window.
   explicit ProgressThread(uint32_t steps, DWORD delayMs = 0, std::atomic<bool>* cancel = nullptr);
   // Ends the thread: waits until it has its message queue, posts it a quit, and waits for it
   // to destroy the window (if it made one) and finish.
@@ -33,6 +34,7 @@ private:
 
   uint32_t steps;
   DWORD delayMs;
+  ProgressLook look;  // copied before the thread starts
   std::atomic<bool>* cancel;
   std::atomic<ProgressWindow*> published{nullptr};
   HANDLE ready = nullptr;  // set once the thread has its message queue, or failed

@@ -6,7 +6,6 @@
 #include "dialogs/dialog_look.h"
 #include "dialogs/gdi_objects.h"
 #include "structure/language.h"
-#include "structure/settings.h"
 
 namespace {
 constexpr UINT_PTR idleTimer = 0;
@@ -26,10 +25,16 @@ private:
 };
 }  // namespace
 
-ProgressWindow::ProgressWindow(std::atomic<bool>* cancelFlag)
-    : cancel(cancelFlag),
-      texts(openLanguage({"Windows", "Progress"})),
-      layout(static_cast<HFONT>(settings.dialogFont)) {
+ProgressLook progressLook(bool cancellable) {
+  ProgressLook look;
+  look.windowLook = settingsLook();
+  look.status = openLanguage({"Windows", "Progress"})->text("text");
+  if (cancellable) look.cancel = openLanguage({"Windows", "General"})->text("cancel");
+  return look;
+}
+
+ProgressWindow::ProgressWindow(const ProgressLook& look, std::atomic<bool>* cancelFlag)
+    : cancel(cancelFlag), layout(look.windowLook.font) {
   InitializeCriticalSection(&statusLock);
   name = "Progress class";
   width = 200;
@@ -51,7 +56,7 @@ ProgressWindow::ProgressWindow(std::atomic<bool>* cancelFlag)
   left = (GetSystemMetrics(SM_CXSCREEN) - layout.px(width)) / 2;
   top = (GetSystemMetrics(SM_CYSCREEN) - layout.px(150) - layout.px(height)) / 2;
   SetWindowPos(handle, nullptr, left, top, layout.px(width), layout.px(height), SWP_NOZORDER | SWP_NOACTIVATE);
-  applyWindowOpacity(handle);
+  applyWindowOpacity(handle, look.windowLook.opacity);
 
   // No marquee style: a marquee bar ignores its position (Wine and newer common controls), and
   // the idle animation is the position itself running 0-4.
@@ -59,8 +64,7 @@ ProgressWindow::ProgressWindow(std::atomic<bool>* cancelFlag)
                                      nullptr, instance, nullptr),
                      60, 32, width - 70, 18);
   if (cancel) {
-    const std::unique_ptr<Language> general = openLanguage({"Windows", "General"});
-    cancelButton = layout.place(CreateWindowExA(0, "BUTTON", general->text("cancel").c_str(),
+    cancelButton = layout.place(CreateWindowExA(0, "BUTTON", look.cancel.c_str(),
                                                 WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 0, 0, handle,
                                                 reinterpret_cast<HMENU>(cancelId), instance, nullptr),
                                 width - 80, height - 32, 70, 24);
@@ -71,14 +75,14 @@ ProgressWindow::ProgressWindow(std::atomic<bool>* cancelFlag)
   animated = true;
 
   SetWindowPos(handle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  setStatus(texts->text("text").c_str());
+  setStatus(look.status.c_str());
   ShowWindow(handle, SW_SHOW);
-  if (mainWindow) SetActiveWindow(mainWindow);  // the keyboard stays with the scene
+  if (HWND main = mainWindow) SetActiveWindow(main);  // the keyboard stays with the scene
 }
 
 ProgressWindow::~ProgressWindow() {
   if (animated && handle) KillTimer(handle, idleTimer);
-  if (mainWindow) SetActiveWindow(mainWindow);
+  if (HWND main = mainWindow) SetActiveWindow(main);
   DeleteCriticalSection(&statusLock);
 }
 

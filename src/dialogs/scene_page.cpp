@@ -5,8 +5,8 @@
 #include "dialogs/config_values.h"
 #include "structure/settings.h"
 
-ScenePage::ScenePage(HWND dialog, int dialogWidth, int dialogHeight)
-    : ConfigPage(dialog, "Scene Config", "Scene", dialogWidth, dialogHeight) {
+ScenePage::ScenePage(const DialogFrame& dialog)
+    : ConfigPage(dialog, "Scene Config", "Scene") {
   namesBox = addCheckBox("photo_tips", 6, 10, width - 24, 0, settings.photoNames);
   intervalField = addField(std::to_string(settings.flipTime / 100).c_str(), 160, 35, 30, 18);
   intervalArrows = addArrows(193, 34);
@@ -29,4 +29,4 @@ LRESULT ScenePage::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return ConfigPage::handleMessage(message, wParam, lParam);
 }
 
-void ScenePage::paint(HDC dc) { drawLabel(dc, 6, 38, "interval"); }
+void ScenePage::paint(HDC dc) { drawPageText(dc, 6, 38, "interval"); }

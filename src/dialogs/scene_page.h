@@ -5,7 +5,7 @@
 
 class ScenePage : public ConfigPage {
 public:
-  ScenePage(HWND dialog, int dialogWidth, int dialogHeight);
+  explicit ScenePage(const DialogFrame& dialog);
   ~ScenePage() override;
 
   // "photo_names" from the tick, "flip_time" as the shown seconds times 100.

@@ -2,8 +2,8 @@
 
 #include "structure/settings.h"
 
-SoundPage::SoundPage(HWND dialog, int dialogWidth, int dialogHeight)
-    : ConfigPage(dialog, "Sound Config", "Sound", dialogWidth, dialogHeight) {
+SoundPage::SoundPage(const DialogFrame& dialog)
+    : ConfigPage(dialog, "Sound Config", "Sound") {
   musicBox = addCheckBox("allow_music", 8, 10, width - 24, 0, settings.music);
 }
 

@@ -5,7 +5,7 @@
 
 class SoundPage : public ConfigPage {
 public:
-  SoundPage(HWND dialog, int dialogWidth, int dialogHeight);
+  explicit SoundPage(const DialogFrame& dialog);
   ~SoundPage() override;
 
   void apply() override;  // "music" from the tick

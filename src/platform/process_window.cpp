@@ -1,5 +1,5 @@
 #include "platform/process_window.h"
 
 HINSTANCE instance = nullptr;
-HWND mainWindow = nullptr;
+std::atomic<HWND> mainWindow{nullptr};
 unsigned mouseX = 0, mouseY = 0;

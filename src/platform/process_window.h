@@ -3,10 +3,13 @@
 // module handle, the main window's handle, the last mouse position and Ovix's own messages.
 #include <windows.h>
 
+#include <atomic>
+
 // The module (for classes, icons and dialogs) and the main window (owner of every dialog and
-// the target of shell calls). Set by the entry function and the application's start-up.
+// the target of shell calls). Set by the entry function and the application's start-up. The
+// main window is published atomically: the update thread waits for it to own its notice.
 extern HINSTANCE instance;
-extern HWND mainWindow;
+extern std::atomic<HWND> mainWindow;
 
 // Last mouse position in the main window's client area, in pixels.
 extern unsigned mouseX, mouseY;

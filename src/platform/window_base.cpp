@@ -33,10 +33,17 @@ bool registerWindowClass(HINSTANCE moduleInstance, const char* className, UINT s
   return RegisterClassExA(&windowClass) != 0;
 }
 
-void applyWindowOpacity(HWND window) {
-  if (settings.opacity == 0) return;
+WindowLook settingsLook() {
+  WindowLook look;
+  look.opacity = settings.opacity;
+  look.font = static_cast<HFONT>(settings.dialogFont);
+  return look;
+}
+
+void applyWindowOpacity(HWND window, uint8_t opacity) {
+  if (opacity == 0) return;
   SetWindowLongA(window, GWL_EXSTYLE, GetWindowLongA(window, GWL_EXSTYLE) | WS_EX_LAYERED);
-  const float alpha = 255.0f - static_cast<float>(settings.opacity) * 2.55f;
+  const float alpha = 255.0f - static_cast<float>(opacity) * 2.55f;
   using SetLayered = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
   HMODULE user32 = GetModuleHandleA("USER32.DLL");
   auto setLayered =
@@ -44,8 +51,4 @@ void applyWindowOpacity(HWND window) {
                    reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes")))
              : nullptr;
   if (setLayered) setLayered(window, 0, static_cast<BYTE>(static_cast<int>(alpha)), LWA_ALPHA);
-}
-
-void setDialogFont(HWND window) {
-  if (window) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(settings.dialogFont), TRUE);
 }

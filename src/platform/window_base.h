@@ -2,6 +2,8 @@
 // Base of every window object with behaviour of its own, and the shared window procedure.
 #include <windows.h>
 
+#include <cstdint>
+
 class WindowBase {
 public:
   // Registers the object (without a window yet) in the WindowRegistry.
@@ -34,9 +36,17 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 bool registerWindowClass(HINSTANCE moduleInstance, const char* className, UINT style,
                          HBRUSH background, HCURSOR cursor = nullptr, HICON icon = nullptr);
 
-// Makes `window` layered with alpha 255 - opacity * 2.55 when the `opacity` setting is not 0.
-// Stays opaque where SetLayeredWindowAttributes is missing.
-void applyWindowOpacity(HWND window);
+// What a window takes from the settings when it is built: the dialogs' transparency and the
+// control font. The settings record belongs to the main thread, so a window built on another
+// thread is handed a copy made on the thread that asked for the window.
+struct WindowLook {
+  uint8_t opacity = 0;   // percent of transparency, 0-100
+  HFONT font = nullptr;  // the control font (the stock default GUI font)
+};
 
-// Gives a dialog control the settings' dialog font; ignores a null handle.
-void setDialogFont(HWND window);
+// The look the settings give now. Main thread only.
+WindowLook settingsLook();
+
+// Makes `window` layered with alpha 255 - opacity * 2.55 when `opacity` is not 0. Stays opaque
+// where SetLayeredWindowAttributes is missing.
+void applyWindowOpacity(HWND window, uint8_t opacity);

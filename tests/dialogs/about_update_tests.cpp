@@ -8,15 +8,18 @@
 #include "debug/system_report.h"
 #include "dialog_test_support.h"
 #include "dialogs/about_dialog.h"
+#include "dialogs/update_window.h"
 #include "glui/gl_test_context.h"
+#include "platform/program_info.h"
 
 namespace {
 const auto* const environment = ::testing::AddGlobalTestEnvironment(new ProgramFolder);
 std::string programFile(const char* name) { return programFolder + "\\" + name; }
 
-// Clicks the debug page's first link, step one of a problem report.
-void clickStepOne(const AboutDialog& about) {
-  HWND link = child(about.pages[2], "Link Window");
+// Clicks the link number `index` (from 0) of About's page number `page`.
+void clickLink(const AboutDialog& about, int page, int index) {
+  HWND link = nullptr;
+  for (int i = 0; i <= index; ++i) link = FindWindowExA(about.pages[page], link, "Link Window", nullptr);
   SendMessageA(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
   SendMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
 }
@@ -46,7 +49,8 @@ void makeGetVersionExLie() {
 
 // Without debug.dll, or with a library of that name that lacks _printSystemInfo, step one shows
 // the box and opens nothing; with it, it writes the report (naming the Windows that
-// RtlGetVersion names, not GetVersionEx's answer), opens it and lets the library go.
+// RtlGetVersion names, not GetVersionEx's answer), opens it and lets the library go. The web
+// site's pages open through openDocument too, the one way to the shell.
 TEST(About, StepOneWithoutAUsableLibraryShowsTheBoxAndOtherwiseOpensTheReport) {
   GlTestContext gl;
   ASSERT_TRUE(gl.ready());
@@ -56,7 +60,7 @@ TEST(About, StepOneWithoutAUsableLibraryShowsTheBoxAndOtherwiseOpensTheReport) {
   ASSERT_TRUE(MoveFileA(library.c_str(), programFile("debug.away").c_str()));
   for (bool withoutExport : {false, true}) {
     if (withoutExport) ASSERT_TRUE(CopyFileA((startFolder + "\\stand_in_update.dll").c_str(), library.c_str(), FALSE));
-    clickStepOne(*about);
+    clickLink(*about, 2, 0);  // step one
     HWND box = FindWindowA("MsgBox Window", "debug.dll");
     EXPECT_EQ(windowText(child(box, "Static")), "Nelze najít knihovnu debug.dll") << withoutExport;
     DestroyWindow(box);
@@ -64,7 +68,7 @@ TEST(About, StepOneWithoutAUsableLibraryShowsTheBoxAndOtherwiseOpensTheReport) {
   EXPECT_TRUE(opened.empty());
   ASSERT_TRUE(MoveFileExA(programFile("debug.away").c_str(), library.c_str(), MOVEFILE_REPLACE_EXISTING));
   makeGetVersionExLie();
-  clickStepOne(*about);
+  clickLink(*about, 2, 0);  // step one
   OSVERSIONINFOW version = {sizeof version};
   using RtlGetVersionCall = LONG(WINAPI*)(OSVERSIONINFOW*);
   reinterpret_cast<RtlGetVersionCall>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "RtlGetVersion")))(&version);
@@ -75,6 +79,10 @@ TEST(About, StepOneWithoutAUsableLibraryShowsTheBoxAndOtherwiseOpensTheReport) {
   EXPECT_EQ(opened, std::vector<std::string>{report});
   EXPECT_EQ(GetModuleHandleA("debug.dll"), nullptr);
   EXPECT_FALSE(FindWindowA("MsgBox Window", nullptr));
+  for (int page = 0; page < 3; ++page) clickLink(*about, page, page / 2);  // the debug page's second: step two
+  const std::string site = webSiteAddress;
+  EXPECT_EQ(opened, (std::vector<std::string>{report, site + "/3w/index.php", site + "/3w/index.php?action=download",
+                                               site + "/3w/index.php?action=ovix&article=bugs"}));
   DestroyWindow(about->handle);
 }
 
@@ -84,6 +92,7 @@ TEST(UpdateCheck, CallsTheLibraryInOrderAndOnlyANewerReleaseGetsTheNoticeOwnedBy
   ASSERT_TRUE(CopyFileA((startFolder + "\\stand_in_update.dll").c_str(), programFile("update.dll").c_str(), FALSE));
   GlTestContext owner;  // the notice waits for a main window to own it
   mainWindow = owner.window;
+  const UpdateNotice copied = updateNotice();  // here, on the main thread
   const struct {
     const char* offered;
     bool notice;
@@ -95,7 +104,7 @@ TEST(UpdateCheck, CallsTheLibraryInOrderAndOnlyANewerReleaseGetsTheNoticeOwnedBy
     SetEnvironmentVariableA("OVIX_TEST_OFFERED", known.offered);
     SetEnvironmentVariableA("OVIX_TEST_CALLS", "");
     opened.clear();
-    EXPECT_EQ(checkForUpdate(updateServerAddress), known.notice);
+    EXPECT_EQ(checkForUpdate(updateServerAddress, copied), known.notice);
     char calls[512] = "";
     GetEnvironmentVariableA("OVIX_TEST_CALLS", calls, sizeof calls);
     EXPECT_STREQ(calls, known.calls);
@@ -113,11 +122,11 @@ TEST(UpdateCheck, CallsTheLibraryInOrderAndOnlyANewerReleaseGetsTheNoticeOwnedBy
   SetEnvironmentVariableA("OVIX_TEST_OFFERED", "Ovix 1.10.0");
   SetEnvironmentVariableA("OVIX_TEST_CALLS", "");
   DWORD checker = 0;
-  HANDLE thread = CreateThread(nullptr, 0, [](LPVOID) -> DWORD {
-    if (checkForUpdate(updateServerAddress))
+  HANDLE thread = CreateThread(nullptr, 0, [](LPVOID copied) -> DWORD {
+    if (checkForUpdate(updateServerAddress, *static_cast<const UpdateNotice*>(copied)))
       for (MSG message; GetMessageA(&message, nullptr, 0, 0) > 0;) DispatchMessageA(&message);
     return 0;
-  }, nullptr, 0, &checker);
+  }, const_cast<UpdateNotice*>(&copied), 0, &checker);
   ASSERT_TRUE(waitFor([] {
     char calls[64] = "";
     GetEnvironmentVariableA("OVIX_TEST_CALLS", calls, sizeof calls);

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app_commands.h"
+#include "platform/documents.h"
 #include "platform/process_window.h"
 #include "structure/settings.h"
 #include "support/harness.h"

@@ -14,6 +14,7 @@
 #include "dialogs/progress_window.h"
 #include "glui/gl_test_context.h"
 #include "photos/photo_cache.h"
+#include "structure/settings.h"
 #include "support/harness.h"
 
 TEST(PhotoCache, AWindowThatDoesNotFitWarnsTheUser) {
@@ -36,15 +37,21 @@ TEST(PhotoCache, AWindowThatDoesNotFitWarnsTheUser) {
   SetCurrentDirectoryA(previousFolder);
 }
 
+// The window is built on the progress thread, which must not read the settings: it shows the
+// transparency the settings gave when the wait began, not what they say later.
 TEST(ProgressThread, PublishesItsWindowCountsStepsCancelsAndEndsWhenTold) {
+  settings.opacity = 30;
   HWND window = nullptr;
   std::atomic<bool> cancel{false};
   {
-    ProgressThread progress(8, 0, &cancel);
+    ProgressThread progress(8, 100, &cancel);
+    settings.opacity = 0;  // before the window exists
     ASSERT_TRUE(waitFor([&] { return progress.window() != nullptr; }));
     ProgressWindow* shown = progress.window();
     window = shown->handle;
     EXPECT_NE(GetWindowThreadProcessId(window, nullptr), GetCurrentThreadId());
+    BYTE alpha = 0;
+    EXPECT_TRUE(GetLayeredWindowAttributes(window, nullptr, &alpha, nullptr) && alpha == 178) << int(alpha);
     EXPECT_EQ(SendMessageA(shown->bar, PBM_GETRANGE, FALSE, 0), 8);
     for (int i = 0; i < 3; ++i) PostMessageA(shown->bar, PBM_STEPIT, 0, 0);
     EXPECT_TRUE(waitFor([&] { return SendMessageA(shown->bar, PBM_GETPOS, 0, 0) == 3; }));
