@@ -1,14 +1,16 @@
 // Scans a tree of 20,000 photos in 200 folders with sub-folders on and prints the time per
 // scan; compare with `find <tree> -type f` on the host over the same folder.
 //
-//   scan_benchmark.exe [folder]     (default: <temp>\ovix-scan-tree, created when missing)
+//   scan_benchmark.exe [--cyrillic] [folder]
+//       (default folder: <temp>\ovix-scan-tree, or <temp>\ovix-scan-tree-cyrillic, created when
+//       missing; with --cyrillic every tenth photo is named in Cyrillic)
 //
 // Then opens the photo list window on the same tree 7 times (scan, window, first paint) and
 // prints the same figures: the difference to the scan is what the window itself costs.
 //
 // The tree holds 200 folders of 100 empty photo files each, 10 top folders with 20 sub-folders
 // apiece. Prints the best and the median of 7 scans (the first scan warms the cache too), and
-// the same for a bare walk with FindFirstFileA/FindNextFileA that keeps nothing: the floor
+// the same for a bare walk with FindFirstFileW/FindNextFileW that keeps nothing: the floor
 // the platform sets. The scan takes the extensions of the decoders installed here (Wine has
 // few); a second run takes them plus the 50 or so a Windows with the camera raw, HEIF, AVIF and
 // WebP codecs adds, to show what a long list costs.
@@ -21,6 +23,7 @@
 #include <vector>
 
 #include "dialogs/photo_list_window.h"
+#include "platform/path_text.h"
 #include "platform/process_window.h"
 #include "sources/photo_sources.h"
 #include "structure/settings.h"
@@ -29,7 +32,7 @@ namespace {
 constexpr int topFolders = 10, subFolders = 20, photosPerFolder = 100;
 const char* const treeExtensions[] = {"jpg", "png", "bmp", "gif", "tga"};
 
-bool makeTree(const std::string& root) {
+bool makeTree(const std::string& root, bool cyrillic) {
   if (!CreateDirectoryA(root.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) return false;
   for (int top = 0; top < topFolders; ++top) {
     std::string topFolder = root + "\\album" + std::to_string(top);
@@ -38,8 +41,10 @@ bool makeTree(const std::string& root) {
       std::string folder = topFolder + "\\day" + std::to_string(sub);
       CreateDirectoryA(folder.c_str(), nullptr);
       for (int photo = 0; photo < photosPerFolder; ++photo) {
-        std::string path = folder + "\\IMG_" + std::to_string(photo) + "." + treeExtensions[photo % 5];
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        // "фото_N" for every tenth photo of the Cyrillic tree.
+        const std::string stem = cyrillic && photo % 10 == 0 ? "\xD1\x84\xD0\xBE\xD1\x82\xD0\xBE_" : "IMG_";
+        std::string path = folder + "\\" + stem + std::to_string(photo) + "." + treeExtensions[photo % 5];
+        HANDLE file = CreateFileW(widePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         if (file == INVALID_HANDLE_VALUE) return false;
         CloseHandle(file);
       }
@@ -50,18 +55,18 @@ bool makeTree(const std::string& root) {
 
 // The platform's listing alone, for comparison: counts the files of the tree without keeping
 // anything.
-size_t bareWalk(const std::string& folder) {
+size_t bareWalk(const std::wstring& folder) {
   size_t files = 0;
-  WIN32_FIND_DATAA entry;
-  HANDLE search = FindFirstFileA((folder + "\\*.*").c_str(), &entry);
+  WIN32_FIND_DATAW entry;
+  HANDLE search = FindFirstFileW((folder + L"\\*.*").c_str(), &entry);
   if (search == INVALID_HANDLE_VALUE) return 0;
   do {
-    if (entry.cFileName[0] == '.') continue;
+    if (entry.cFileName[0] == L'.') continue;
     if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-      files += bareWalk(folder + "\\" + entry.cFileName);
+      files += bareWalk(folder + L"\\" + entry.cFileName);
     else
       ++files;
-  } while (FindNextFileA(search, &entry));
+  } while (FindNextFileW(search, &entry));
   FindClose(search);
   return files;
 }
@@ -75,19 +80,24 @@ double seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
 
 int main(int argc, char** argv) {
   std::string root;
-  if (argc > 1) {
-    root = argv[1];
-  } else {
+  bool cyrillic = false;
+  for (int i = 1; i < argc; ++i) {
+    if (std::string(argv[i]) == "--cyrillic")
+      cyrillic = true;
+    else
+      root = argv[i];
+  }
+  if (root.empty()) {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
-    root = std::string(temp) + "ovix-scan-tree";
+    root = std::string(temp) + (cyrillic ? "ovix-scan-tree-cyrillic" : "ovix-scan-tree");
   }
   const int expected = topFolders * subFolders * photosPerFolder;
   std::string probe = root + "\\album" + std::to_string(topFolders - 1) + "\\day" +
                       std::to_string(subFolders - 1) + "\\IMG_" + std::to_string(photosPerFolder - 1) + ".tga";
-  if (GetFileAttributesA(probe.c_str()) == INVALID_FILE_ATTRIBUTES) {
+  if (GetFileAttributesW(widePath(probe).c_str()) == INVALID_FILE_ATTRIBUTES) {
     std::printf("creating %d photos in %d folders under %s\n", expected, topFolders * subFolders, root.c_str());
-    if (!makeTree(root)) {
+    if (!makeTree(root, cyrillic)) {
       std::printf("cannot create the tree\n");
       return 1;
     }
@@ -142,7 +152,7 @@ int main(int argc, char** argv) {
   for (int run = 0; run < 7; ++run) {
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
-    bareWalk(root);
+    bareWalk(widePath(root));
     QueryPerformanceCounter(&end);
     bareTimes.push_back(seconds(start, end));
   }

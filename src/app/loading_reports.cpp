@@ -9,6 +9,7 @@
 #include "dialogs/message_box_window.h"
 #include "dialogs/progress_thread.h"
 #include "dialogs/progress_window.h"
+#include "platform/ansi_text.h"
 #include "platform/process_window.h"
 
 namespace {
@@ -32,17 +33,14 @@ bool LoadingReports::closing() {
 }
 
 void LoadingReports::showName(const char* name) {
-  if (ProgressWindow* window = progress ? progress->window() : nullptr) window->setStatus(name);
+  // The status line draws Windows-1250 text; a name beyond it shows with "?" there.
+  if (ProgressWindow* window = progress ? progress->window() : nullptr) window->setStatus(cp1250FromUtf8(name).c_str());
 }
 
 void LoadingReports::step() {
   if (ProgressWindow* window = progress ? progress->window() : nullptr) PostMessageA(window->bar, PBM_STEPIT, 0, 0);
 }
 
-void LoadingReports::badPath(const char* path) {
-  const std::string message = std::string("Cesta '") + path + "' není platnou cestou k souborům.";
-  // The box copies its texts into its controls; it lives on by itself and is not waited for.
-  new MessageBoxWindow(nullptr, "Špatná cesta", message.c_str(), 0, false, 0);
-}
+void LoadingReports::badPath(const char* path) { showBadPath(nullptr, path); }
 
 void LoadingReports::lowMemory() { warnOutOfMemory(); }

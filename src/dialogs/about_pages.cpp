@@ -5,6 +5,7 @@
 #include "dialogs/message_box_window.h"
 #include "dialogs/text_format.h"
 #include "platform/documents.h"
+#include "platform/path_text.h"
 #include "platform/process_window.h"
 #include "platform/program_info.h"
 #include "structure/language.h"
@@ -88,9 +89,7 @@ void runSystemReport() {
     return;
   }
   print();
-  char folder[256] = "";
-  GetCurrentDirectoryA(sizeof folder, folder);
-  const std::string report = std::string(folder) + "\\logs\\debug.txt";
+  const std::string report = currentFolder() + "\\logs\\debug.txt";
   openDocument(report.c_str());
   FreeLibrary(library);
 }

@@ -8,6 +8,7 @@
 
 #include "dialogs/config_values.h"
 #include "platform/documents.h"
+#include "platform/path_text.h"
 #include "platform/process_window.h"
 #include "structure/settings.h"
 
@@ -96,9 +97,7 @@ bool GraphicsPage::writeExtensionsLog() {
                                               glText(GL_VERSION), glText(GL_EXTENSIONS));
   const bool written = std::fputs(report.c_str(), file) >= 0;
   if (std::fclose(file) != 0 || !written) return false;
-  char folder[256] = "";
-  GetCurrentDirectoryA(sizeof folder, folder);
-  openDocument((std::string(folder) + "\\logs\\extensions.txt").c_str());
+  openDocument((currentFolder() + "\\logs\\extensions.txt").c_str());
   return true;
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/ansi_text.h"
+#include "platform/path_text.h"
 #include "platform/process_window.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/gdi_objects.h"
@@ -15,12 +17,12 @@ constexpr int messageHeight = boxHeight - 146;  // three lines; a longer message
 
 // Height in pixels of `message` wrapped to `width` pixels in `font`, as the static control
 // breaks it.
-int wrappedHeight(const char* message, int width, HFONT font) {
+int wrappedHeight(const std::wstring& message, int width, HFONT font) {
   HDC screen = GetDC(nullptr);
   RECT area = {0, 0, width, 0};
   {
     GdiSelection selectFont(screen, font);
-    DrawTextA(screen, message, -1, &area, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+    DrawTextW(screen, message.c_str(), -1, &area, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
   }
   ReleaseDC(nullptr, screen);
   return area.bottom;
@@ -28,6 +30,11 @@ int wrappedHeight(const char* message, int width, HFONT font) {
 }  // namespace
 
 MessageBoxWindow::MessageBoxWindow(HWND ownerWindow, const char* caption, const char* message,
+                                   uint32_t buttonCount, bool requested, uint32_t boxId)
+    : MessageBoxWindow(ownerWindow, caption, wideFromCp1250(message ? message : ""), buttonCount, requested,
+                       boxId) {}
+
+MessageBoxWindow::MessageBoxWindow(HWND ownerWindow, const char* caption, const std::wstring& message,
                                    uint32_t buttonCount, bool requested, uint32_t boxId)
     : DialogFrame("MsgBox Window"),
       answerRequested(requested),
@@ -42,15 +49,18 @@ MessageBoxWindow::MessageBoxWindow(HWND ownerWindow, const char* caption, const 
   look.picture = programPicture;
   if (!createFrame(look, caption, ownerWindow)) return;
   // Measured at the box's DPI, where the message control will break it.
-  const int needed = message ? layout.unitsCovering(wrappedHeight(message, layout.px(messageWidth), layout.font())) : 0;
+  const int needed = message.empty() ? 0 : layout.unitsCovering(wrappedHeight(message, layout.px(messageWidth), layout.font()));
   if (needed > messageHeight) {
     height = std::min(boxHeight + needed - messageHeight, layout.unitsCovering(GetSystemMetrics(SM_CYSCREEN)));
     centreFrame();
   }
 
-  messageControl = addControl("STATIC", message ? message : "",
-                              WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFT, 0, 5, 76,
-                              width - 15, height - 146, -1);
+  // A Unicode control, so that a path in the message shows as it is.
+  messageControl = layout.keep(
+      CreateWindowExW(0, L"STATIC", message.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFT,
+                      layout.px(5), layout.px(76), layout.px(width - 15), layout.px(height - 146), handle,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)), instance, nullptr),
+      5, 76, width - 15, height - 146);
   if (buttons == yesNoButtons) {
     firstButton = addButton(texts->text("yes").c_str(), 0, leftButtonX(), buttonY());
     secondButton = addButton(texts->text("no").c_str(), 1, rightButtonX(), buttonY());
@@ -79,4 +89,11 @@ void MessageBoxWindow::answer(WPARAM answerId, LPARAM which) {
   HWND box = handle;
   if (answerRequested && owner) SendMessageA(owner, MSG_BOX_ANSWER, answerId, which);
   if (IsWindow(box)) DestroyWindow(box);
+}
+
+void showBadPath(HWND owner, const char* path) {
+  const std::wstring message =
+      wideFromCp1250("Cesta '") + wideText(path ? path : "") + wideFromCp1250("' není platnou cestou k souborům.");
+  // The box copies its texts into its controls; it lives on by itself and is not waited for.
+  new MessageBoxWindow(owner, "Špatná cesta", message, 0, false, 0);
 }

@@ -22,6 +22,10 @@ public:
   // whole (up to the screen's height). Allocate with new; the box deletes itself when closed.
   MessageBoxWindow(HWND ownerWindow, const char* caption, const char* message, uint32_t buttons,
                    bool answerRequested, uint32_t id);
+  // The same with the message as Unicode, for messages naming a path: the box shows the
+  // path's real characters, whatever code page the caption is in.
+  MessageBoxWindow(HWND ownerWindow, const char* caption, const std::wstring& message, uint32_t buttons,
+                   bool answerRequested, uint32_t id);
   ~MessageBoxWindow() override;
 
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -41,3 +45,7 @@ private:
   // Sends the answer when one was requested, then closes the box.
   void answer(WPARAM answerId, LPARAM which);
 };
+
+// The box "Špatná cesta" saying that `path` (UTF-8) is no usable path to files, with a lone
+// "ok" and no answer, owned by `owner` (the main window when none).
+void showBadPath(HWND owner, const char* path);

@@ -1,13 +1,16 @@
 #include "dialogs/open_dialog.h"
 
-#include "dialogs/message_box_window.h"
+#include <cstdio>
+#include <string>
+
+#include "dialogs/path_field.h"
 #include "dialogs/settings_save.h"
 #include "photos/effect.h"
-#include "platform/ansi_text.h"
 #include "platform/process_window.h"
 #include "sources/photo_opener.h"
 #include "sources/photo_sources.h"
 #include "structure/language.h"
+#include "structure/path_encoding.h"
 #include "structure/settings.h"
 #include "structure/settings_file.h"
 
@@ -36,9 +39,8 @@ OpenDialog::OpenDialog(PhotoOpener& opener)
   if (!createFrame(look, openTexts->text("title").c_str())) return;
 
   const std::string choose = generalTexts->text("choose");
-  photoEdit = addControl("EDIT", settings.photoDir, editStyle, WS_EX_CLIENTEDGE, 15, 110, 130, 16,
-                         0);
-  SendMessageA(photoEdit, EM_LIMITTEXT, 255, 0);
+  photoEdit = createPathField(handle, instance, layout, settings.photoDir, editStyle, WS_EX_CLIENTEDGE, 15, 110, 130, 16);
+  SendMessageW(photoEdit, EM_LIMITTEXT, 255, 0);
   choosePhotosButton = addButton(choose.c_str(), choosePhotosId, 155, 107);
   subFoldersBox = addControl("BUTTON", openTexts->text("full_tree").c_str(), checkStyle, 0, 15, 138,
                              width - 31, 16, subFoldersId);
@@ -46,9 +48,9 @@ OpenDialog::OpenDialog(PhotoOpener& opener)
   formatsText = addControl("STATIC", openTexts->text("formats").c_str(), childStyle, 0, 15, 158, width - 31,
                            formatsHeight, -1);
 
-  musicEdit = addControl("EDIT", settings.musicDir, editStyle, WS_EX_CLIENTEDGE, 15, 193 + formatsHeight, 130,
-                         16, 0);
-  SendMessageA(musicEdit, EM_LIMITTEXT, 255, 0);
+  musicEdit = createPathField(handle, instance, layout, settings.musicDir, editStyle, WS_EX_CLIENTEDGE, 15,
+                              193 + formatsHeight, 130, 16);
+  SendMessageW(musicEdit, EM_LIMITTEXT, 255, 0);
   chooseMusicButton = addButton(choose.c_str(), chooseMusicId, 155, 190 + formatsHeight);
   musicBox = addControl("BUTTON", openTexts->text("allow_music").c_str(), checkStyle, 0, 15, 221 + formatsHeight,
                         width - 31, 16, musicId);
@@ -121,46 +123,24 @@ void OpenDialog::toggle(HWND box, bool& setting) {
 }
 
 void OpenDialog::chooseFolder(HWND edit) {
-  wchar_t folder[MAX_PATH] = L"";
-  if (!browseForFolder(handle, folder)) return;
-  std::string path;
-  if (toAnsi(folder, path))
-    SetWindowTextA(edit, path.c_str());
-  else
-    reportUnusableName(folder);
+  std::string folder;
+  if (browseForFolder(handle, folder)) setPathFieldText(edit, folder);
 }
 
-bool OpenDialog::readFolder(HWND edit, char* setting, size_t size) {
-  const std::wstring text = windowTextWide(edit);
-  std::string path;
-  if (!toAnsi(text.c_str(), path)) {
-    reportUnusableName(text.c_str());
-    return false;
-  }
-  // Cut at the setting's room, as the settings file would.
-  lstrcpynA(setting, path.c_str(), static_cast<int>(size));
-  return true;
-}
-
-void OpenDialog::reportUnusableName(const wchar_t* name) {
-  const std::string message = "Cesta '" + lossyAnsi(name) +
-                              "' obsahuje znaky, se kterými Ovix neumí pracovat. "
-                              "Vyberte prosím jinou složku.";
-  new MessageBoxWindow(handle, "Špatná cesta", message.c_str(), 0, false, 0);
+std::string OpenDialog::readFolder(HWND edit) {
+  // Cut to what the settings keep, as the settings file would.
+  return fitSettingsPath(pathFieldText(edit));
 }
 
 bool OpenDialog::confirm() {
-  // Both folders first: a name Ovix cannot use keeps the dialog open and the settings as they were.
-  char photoDir[sizeof settings.photoDir], musicDir[sizeof settings.musicDir];
-  if (!readFolder(photoEdit, photoDir, sizeof photoDir) ||
-      !readFolder(musicEdit, musicDir, sizeof musicDir))
-    return false;
+  const std::string photoDir = readFolder(photoEdit), musicDir = readFolder(musicEdit);
   ShowWindow(handle, SW_HIDE);
 
   const LRESULT selected = SendMessageA(effectList, CB_GETCURSEL, 0, 0);
   if (selected >= 0 && selected < effectChoiceCount) settings.effect = effectChoices[selected].id;
 
-  lstrcpyA(settings.musicDir, musicDir);
+  // Fits: 255 characters take at most 765 bytes.
+  std::snprintf(settings.musicDir, sizeof settings.musicDir, "%s", musicDir.c_str());
   opener.openPhotos(photoDir, "");  // stores the photo folder
   saveSettingsOrTell();
   if (mainWindow) SetActiveWindow(mainWindow);

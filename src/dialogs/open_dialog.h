@@ -4,6 +4,7 @@
 // effect and has the opener start a show of the chosen folder; cancel, Esc and the close box
 // change nothing but the two check boxes, which are saved the moment they are clicked.
 #include <memory>
+#include <string>
 
 #include "dialogs/dialog_frame.h"
 
@@ -49,14 +50,10 @@ protected:
 private:
   // Flips a check box and its setting, and saves the settings at once.
   void toggle(HWND box, bool& setting);
-  // The shell's folder browser; a chosen folder replaces the edit's text, unless its name
-  // holds characters the ANSI code page cannot, which a message box reports instead.
+  // The shell's folder browser; a chosen folder replaces the edit's text.
   void chooseFolder(HWND edit);
-  // The edit's folder into `setting` (`size` bytes, cut to fit). False, with a message box and
-  // `setting` untouched, when the name holds characters the ANSI code page cannot.
-  bool readFolder(HWND edit, char* setting, size_t size);
-  void reportUnusableName(const wchar_t* name);
-  // Stores the effect and the music folder, opens the photo folder and saves the settings.
-  // False, with nothing changed, when a folder name cannot be used; the dialog then stays.
+  // The edit's folder (UTF-8), cut to the 255 characters the settings keep.
+  std::string readFolder(HWND edit);
+  // Stores the effect and the music folder, opens the photo folder and saves the settings; true.
   bool confirm();
 };

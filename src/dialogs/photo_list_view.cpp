@@ -4,15 +4,19 @@
 
 #include <string>
 
+#include "platform/ansi_text.h"
+#include "platform/path_text.h"
 #include "sources/photo_list.h"
 
 PhotoListView::PhotoListView(HWND parentWindow, HINSTANCE instance, int x, int y, int viewWidth,
                              int viewHeight)
     : parent(parentWindow), left(x), top(y), width(viewWidth), height(viewHeight) {
-  control = CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_TOOLWINDOW, WC_LISTVIEWA, "",
+  control = CreateWindowExW(WS_EX_CLIENTEDGE | WS_EX_TOOLWINDOW, WC_LISTVIEWW, L"",
                             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | LVS_REPORT | LVS_SINGLESEL |
                                 LVS_SHOWSELALWAYS | LVS_OWNERDATA,
                             left, top, width, height, parent, nullptr, instance, nullptr);
+  // Row texts are asked for as Unicode (LVN_GETDISPINFOW), so every file name shows as it is.
+  SendMessageW(control, LVM_SETUNICODEFORMAT, TRUE, 0);
   const LRESULT extended = SendMessageA(control, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
   SendMessageA(control, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, extended | LVS_EX_FULLROWSELECT);
 }
@@ -22,13 +26,14 @@ PhotoListView::~PhotoListView() {
 }
 
 void PhotoListView::addColumn(const char* text, int columnWidth) {
-  LVCOLUMNA column = {};
+  std::wstring wide = wideFromCp1250(text);
+  LVCOLUMNW column = {};
   column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
   column.fmt = LVCFMT_LEFT;
   column.cx = columnWidth;
-  column.pszText = const_cast<char*>(text);
+  column.pszText = wide.data();
   column.iSubItem = nextColumn;
-  SendMessageA(control, LVM_INSERTCOLUMNA, nextColumn, reinterpret_cast<LPARAM>(&column));
+  SendMessageW(control, LVM_INSERTCOLUMNW, nextColumn, reinterpret_cast<LPARAM>(&column));
   ++nextColumn;
 }
 
@@ -38,13 +43,13 @@ void PhotoListView::showRows(const PhotoList* list) {
 }
 
 void PhotoListView::notify(const NMHDR* header) {
-  if (!header || header->hwndFrom != control || header->code != LVN_GETDISPINFOA || !rows) return;
-  const LVITEMA& item = reinterpret_cast<const NMLVDISPINFOA*>(header)->item;
+  if (!header || header->hwndFrom != control || header->code != LVN_GETDISPINFOW || !rows) return;
+  const LVITEMW& item = reinterpret_cast<const NMLVDISPINFOW*>(header)->item;
   if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return;
   if (item.iItem < 0 || static_cast<size_t>(item.iItem) >= rows->size()) return;
   const PhotoEntry& entry = *rows->entries[item.iItem];
-  const std::string& text = item.iSubItem == 0 ? entry.folder : entry.name;
-  lstrcpynA(item.pszText, text.c_str(), item.cchTextMax);
+  const std::wstring text = wideText(item.iSubItem == 0 ? entry.folder : entry.name);
+  lstrcpynW(item.pszText, text.c_str(), item.cchTextMax);
 }
 
 void PhotoListView::showGrid(bool shown) {

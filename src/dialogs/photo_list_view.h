@@ -15,9 +15,9 @@ public:
   PhotoListView(const PhotoListView&) = delete;
   PhotoListView& operator=(const PhotoListView&) = delete;
 
-  // Appends a column `width` pixels wide.
+  // Appends a column `width` pixels wide, headed by `text` (Windows-1250).
   void addColumn(const char* text, int width);
-  // Shows one row per entry of `rows`: its folder, then its name. `rows` must outlive the
+  // Shows one row per entry of `rows`: its folder, then its name, as Unicode text. `rows` must outlive the
   // view or be replaced first; none shows no rows.
   void showRows(const PhotoList* rows);
   // Answers the control's requests for row texts; the parent forwards every WM_NOTIFY here.

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "dialogs/path_field.h"
 #include "platform/process_window.h"
 #include "sources/photo_sources.h"
 #include "structure/settings.h"
@@ -16,7 +17,7 @@ PhotoListWindow::PhotoListWindow(LoadingReporter& reporter) : DialogFrame("Ovix 
   if (!createFrame(look, "Ovix - Seznam fotek")) return;
 
   constexpr DWORD fieldStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | ES_READONLY | ES_AUTOHSCROLL;
-  pathField = addControl("EDIT", settings.photoDir, fieldStyle, WS_EX_CLIENTEDGE, 8, 10, width - 64, 22, 0);
+  pathField = createPathField(handle, instance, layout, settings.photoDir, fieldStyle, WS_EX_CLIENTEDGE, 8, 10, width - 64, 22);
   countField = addControl("EDIT", "", fieldStyle, WS_EX_CLIENTEDGE, width - 55, 10, 38, 22, 0);
   closeButton = addButton("Zavřít", closeId, rightButtonX(), buttonY());
   gridBox = addControl("BUTTON", "Mřížka", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_CHECKBOX | BS_NOTIFY,

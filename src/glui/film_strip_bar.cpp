@@ -4,6 +4,7 @@
 
 #include "glui/gl_panel.h"
 #include "glui/quad_list.h"
+#include "platform/ansi_text.h"
 #include "photos/texture_image.h"
 #include "structure/language.h"
 
@@ -94,7 +95,12 @@ void FilmStripBar::showPhoto(uint32_t k, uint32_t thumbList, uint32_t texture, c
   if (!button) return;
   button->ownList = thumbList;
   button->images[0] = texture;
-  if (showName && button->tooltip && button->tooltip->text != name) button->tooltip->setText(name);
+  if (!showName || !button->tooltip) return;
+  if (name != tooltipSource[k] || button->tooltip->text != (name ? tooltipText[k].c_str() : nullptr)) {
+    tooltipSource[k] = name;
+    tooltipText[k] = name ? cp1250FromUtf8(name) : std::string();
+    button->tooltip->setText(name ? tooltipText[k].c_str() : nullptr);
+  }
 }
 
 void FilmStripBar::showBlank(uint32_t k) {

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 class GlButton;
 class GlPanel;
@@ -39,8 +40,8 @@ public:
   // The FilmStripButton named `pickName`, or -1 when it is not one of this bar's buttons.
   int roleOf(int64_t pickName) const;
 
-  // Lends thumbnail k (0-3) a photo's thumbnail list and texture; `name` (may be none) becomes
-  // its tooltip text when `showName`. The photo must outlive the loan or be replaced first.
+  // Lends thumbnail k (0-3) a photo's thumbnail list and texture; `name` (UTF-8, may be none)
+  // becomes its tooltip text when `showName`, in the font's Windows-1250 ("?" for the rest). The photo must outlive the loan or be replaced first.
   void showPhoto(uint32_t k, uint32_t thumbList, uint32_t texture, const char* name,
                  bool showName);
   // Shows the blank picture on thumbnail k.
@@ -53,4 +54,9 @@ public:
   uint32_t blankList = 0;                    // the blank thumbnail, bound and drawn
   uint32_t blankTexture = 0;
   std::unique_ptr<Language> texts;
+
+private:
+  // Each thumbnail's tooltip text, converted from the photo name it was last given.
+  const char* tooltipSource[4] = {};
+  std::string tooltipText[4];
 };

@@ -2,11 +2,13 @@
 
 #include <cstring>
 
+#include "platform/path_text.h"
+
 bool normaliseMusicFolder(const char* text, std::string& folder) {
   folder.clear();
   if (!text) return false;
   const size_t length = std::strlen(text);
-  if (length == 0 || length > maxMusicFolderLength) return false;
+  if (length == 0 || utf16Length(text) > maxMusicFolderLength || hasForbiddenPathCharacter(text)) return false;
   folder.assign(text, length);
   for (char& c : folder)
     if (c == '/') c = '\\';

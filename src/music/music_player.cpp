@@ -5,6 +5,7 @@
 #include "music/music_folder.h"
 #include "music/music_scan.h"
 #include "music/sound_signature.h"
+#include "platform/path_text.h"
 #include "sources/photo_sources.h"
 
 namespace {
@@ -37,7 +38,8 @@ void pinDriver(MCIDEVICEID device) {
 
 // True when the file at `path` starts like a sound file; one that cannot be read does not.
 bool soundFile(const char* path) {
-  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE file = CreateFileW(widePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   uint8_t start[soundSignatureBytes] = {};
   DWORD read = 0;
@@ -113,7 +115,7 @@ LRESULT MusicPlayer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 bool MusicPlayer::openTrack(const char* path) {
   if (disabled) return false;
   if (mciWindow) SendMessageA(mciWindow, WM_CLOSE, 0, 0);
-  mciWindow = MCIWndCreateA(handle, moduleInstance, mciWindowStyle, path);
+  mciWindow = MCIWndCreateW(handle, moduleInstance, mciWindowStyle, asciiSafePath(path).c_str());
   if (!mciWindow) return false;
   // Wine's MCIWndCreate adds WS_VISIBLE to every window with a parent, which leaves a 300 x 2
   // bordered popup at the top left of the screen; the player's MCI window is never seen.

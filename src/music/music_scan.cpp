@@ -2,9 +2,11 @@
 
 #include <windows.h>
 
+#include "platform/path_text.h"
+
 bool musicFolderExists(const std::string& folder) {
-  WIN32_FIND_DATAA entry;
-  HANDLE search = FindFirstFileA((folder + "\\*.*").c_str(), &entry);
+  WIN32_FIND_DATAW entry;
+  HANDLE search = FindFirstFileW(widePath(folder + "\\*.*").c_str(), &entry);
   if (search == INVALID_HANDLE_VALUE) return false;
   FindClose(search);
   return true;

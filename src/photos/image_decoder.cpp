@@ -7,10 +7,12 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <string>
 
 #include "photos/exif_orientation.h"
 #include "photos/picture_header.h"
 #include "photos/texel_image.h"
+#include "platform/path_text.h"
 #include "platform/thread_imaging.h"
 
 namespace {
@@ -158,15 +160,11 @@ ImageSurface* convertFrame(IWICImagingFactory* factory, IWICBitmapFrameDecode* f
   return nullptr;
 }
 
-bool widePath(const char* path, wchar_t* wide, int capacity) {
-  return MultiByteToWideChar(CP_ACP, 0, path, -1, wide, capacity) > 0;
-}
-
 // The header of the file at `path`, read from its first bytes; a file that cannot be read
 // gives the empty header (and WIC then reports it).
-PictureHeader readFileHeader(const char* path) {
+PictureHeader readFileHeader(const std::wstring& path) {
   PictureHeader header;
-  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return header;
   std::unique_ptr<uint8_t[]> start(new (std::nothrow) uint8_t[pictureHeaderBytes]);
   DWORD read = 0;
@@ -180,16 +178,16 @@ PictureHeader readFileHeader(const char* path) {
 ImageSurface* loadImage(const char* path, uint32_t maxSize) {
   if (!path || !*path) return nullptr;
   // Some decoders (Wine's PNG one) decode the whole picture as they open it.
-  const PictureHeader header = readFileHeader(path);
+  const std::wstring wide = widePath(path);
+  const PictureHeader header = readFileHeader(wide);
   if (exceedsPictureSizeLimit(header.width, header.height)) return nullptr;
   ThreadImaging imaging;  // outlives every COM object below
   IWICImagingFactory* factory = imaging.factory;
-  wchar_t wide[MAX_PATH * 2];
-  if (!factory || !widePath(path, wide, MAX_PATH * 2)) return nullptr;
+  if (!factory) return nullptr;
 
   ComPtr<IWICBitmapDecoder> decoder;
   ComPtr<IWICBitmapFrameDecode> frame;
-  if (FAILED(factory->CreateDecoderFromFilename(wide, nullptr, GENERIC_READ,
+  if (FAILED(factory->CreateDecoderFromFilename(wide.c_str(), nullptr, GENERIC_READ,
                                                 WICDecodeMetadataCacheOnDemand, decoder.out())) ||
       FAILED(decoder->GetFrame(0, frame.out())))
     return nullptr;

@@ -5,7 +5,7 @@
 
 #include "photos/image_surface.h"
 
-// Decodes the first frame of the picture at `path` (ANSI). The surface keeps the decoder's own
+// Decodes the first frame of the picture at `path` (UTF-8, of any length). The surface keeps the decoder's own
 // layout when that is 24 or 32 bits per pixel in B, G, R (or R, G, B) order, with or without
 // alpha; everything else (palettes, grey, 16 bits per channel, CMYK, premultiplied alpha) is
 // converted to 24-bit BGR, or 32-bit BGRA when the picture has alpha. A JPEG's EXIF

@@ -1,17 +1,16 @@
 #pragma once
-// Ovix carries texts and paths in the ANSI code page (Windows-1250 for its Czech users); the
-// shell and the edit controls may hold names with characters that page cannot hold.
+// Ovix's own texts (the language files and the program's Czech texts) are Windows-1250; paths
+// are UTF-8 (platform/path_text.h). These convert between them where a text is shown.
 #include <windows.h>
 
 #include <string>
 
-// Converts `text` to the ANSI code page. Returns false, leaving `out` as it was, when a
-// character has no exact ANSI form: a plain conversion would put "?" or a look-alike there,
-// and the path would name another file or none.
-bool toAnsi(const wchar_t* text, std::string& out);
+// `text` (Windows-1250) as UTF-16, for a control that shows Unicode text.
+std::wstring wideFromCp1250(const char* text);
 
-// `text` in the ANSI code page for showing it, with "?" for what the page cannot hold.
-std::string lossyAnsi(const wchar_t* text);
+// `text` (UTF-8) in Windows-1250 for the places that can only draw those 256 characters (the
+// scene's bitmap fonts, the progress window's status line), "?" standing for the others.
+std::string cp1250FromUtf8(const std::string& text);
 
 // The text of `window` as Unicode, whatever the window's character set.
 std::wstring windowTextWide(HWND window);

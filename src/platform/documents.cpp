@@ -3,22 +3,16 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include <cstdio>
-
+#include "platform/path_text.h"
 #include "platform/process_window.h"
 
 namespace {
 void shellOpen(const char* address) {
-  ShellExecuteA(mainWindow, "open", address, nullptr, nullptr, SW_SHOWNORMAL);
+  // Addresses and paths are UTF-8: a program folder or a report in any script opens.
+  ShellExecuteW(mainWindow, L"open", wideText(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 }  // namespace
 
 void (*openDocument)(const char* address) = shellOpen;
 
-std::string helpPageAddress() {
-  char folder[257] = {};
-  GetCurrentDirectoryA(sizeof folder - 1, folder);
-  char address[512];
-  std::snprintf(address, sizeof address, "file:///%s/help/help_cz.html", folder);
-  return address;
-}
+std::string helpPageAddress() { return "file:///" + currentFolder() + "/help/help_cz.html"; }

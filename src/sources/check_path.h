@@ -13,11 +13,14 @@ public:
   virtual bool listsAsFolder(const char* path) = 0;
 };
 
-// Longest path accepted, in characters.
+// Longest path accepted, in UTF-16 units (characters, but two for one beyond U+FFFF).
 constexpr int maxPhotoPathLength = 260;
 
-// Checks and normalises `path` in place; true when it names a folder that can be scanned.
-//  - empty or longer than 260 characters: invalid, the text is left alone;
+// Checks and normalises `path` (UTF-8) in place; true when it names a folder that can be
+// scanned.
+//  - empty, longer than 260 units, or holding a character Windows forbids in a path
+//    (hasForbiddenPathCharacter: "C:\Photos\??" is no pattern here): invalid, the text is
+//    left alone;
 //  - every "/" becomes "\", and one trailing "\" is removed;
 //  - when the path names an existing file, its last component is removed, so a photo's path
 //    gives its folder (only a file is cut: a folder name holding a dot stays);

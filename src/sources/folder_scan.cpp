@@ -1,11 +1,40 @@
 #include "sources/folder_scan.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
+#include "sources/name_order.h"
 #include "sources/photo_kind.h"
 #include "sources/photo_list.h"
 
 namespace {
+// One entry of a listing, kept until the whole folder is listed and put in name order.
+struct HeldEntry {
+  std::string name;
+  bool directory;
+  bool reparsePoint;
+  bool empty;
+};
+
+// Hands the entries of `folder` to `visit` in name order (sources/name_order.h) until it
+// returns false. The listing's own order differs between file systems (FAT keeps the order
+// files were written in), so the scan does not depend on it.
+void listInNameOrder(FolderListing& listing, const std::string& folder, const ScanLimits& limits,
+                     const std::function<bool(const ListedEntry& entry)>& visit) {
+  std::vector<HeldEntry> held;
+  listing.list(folder, [&](const ListedEntry& entry) {
+    if (scanCancelled(limits)) return false;
+    held.push_back({entry.name, entry.directory, entry.reparsePoint, entry.empty});
+    return true;
+  });
+  const auto before = [](const HeldEntry& a, const HeldEntry& b) { return nameBefore(a.name, b.name); };
+  // NTFS and Wine list in this order already; only other file systems need the sort.
+  if (!std::is_sorted(held.begin(), held.end(), before)) std::sort(held.begin(), held.end(), before);
+  for (const HeldEntry& entry : held)
+    if (!visit({entry.name.c_str(), entry.directory, entry.reparsePoint, entry.empty})) return;
+}
+
 bool isDotEntry(const char* name) {
   return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0;
 }
@@ -17,7 +46,7 @@ void appendPhoto(PhotoList& list, const std::string& folder, const char* name, c
 
 void scanLevel(PhotoList& list, const std::string& folder, FolderListing& listing,
                const PhotoExtensions& extensions, const ScanLimits& limits, int depth) {
-  listing.list(folder, [&](const ListedEntry& entry) {
+  listInNameOrder(listing, folder, limits, [&](const ListedEntry& entry) {
     if (scanCancelled(limits)) return false;
     if (isDotEntry(entry.name)) return true;
     if (!entry.directory) {
@@ -40,7 +69,7 @@ bool scanCancelled(const ScanLimits& limits) {
 
 void scanFolder(PhotoList& list, const std::string& folder, FolderListing& listing,
                 const PhotoExtensions& extensions, const ScanLimits& limits) {
-  listing.list(folder, [&](const ListedEntry& entry) {
+  listInNameOrder(listing, folder, limits, [&](const ListedEntry& entry) {
     if (scanCancelled(limits)) return false;
     if (!entry.directory) appendPhoto(list, folder, entry.name, extensions);
     return true;

@@ -40,13 +40,16 @@ struct ScanLimits {
 // True when `limits` asks the scan to stop now.
 bool scanCancelled(const ScanLimits& limits);
 
+// Both scans take each folder's entries in name order (sources/name_order.h), whatever order
+// the listing gives them in. Names are UTF-8 (platform/path_text.h).
+
 // Appends the photos of `folder` alone (files whose extension is one of `extensions`), in
-// listing order; directories are skipped.
+// name order; directories are skipped.
 void scanFolder(PhotoList& list, const std::string& folder, FolderListing& listing,
                 const PhotoExtensions& extensions, const ScanLimits& limits = {});
 
 // Appends the photos of `folder` and of its sub-folders, depth first and pre-order: each
-// sub-folder is scanned at the moment the listing meets it, so its photos stand where the
+// sub-folder is scanned at the moment the name order meets it, so its photos stand where the
 // sub-folder stands among its parent's entries. "." and ".." are skipped, and so are reparse
 // points and sub-folders deeper than limits.maxDepth.
 void scanTree(PhotoList& list, const std::string& folder, FolderListing& listing,

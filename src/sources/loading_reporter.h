@@ -21,10 +21,10 @@ public:
   // Asked now and then while the show waits for a photo: true when Ovix is closing, so the
   // wait ends at once (the photo counts as not loaded) instead of keeping the close waiting.
   virtual bool closing() { return false; }
-  // During a wait: the photo being loaded, and one bar step after each try.
+  // During a wait: the photo being loaded (its name in UTF-8), and one bar step after each try.
   virtual void showName(const char* name) { (void)name; }
   virtual void step() {}
-  // The photo folder `path` is no folder that can be scanned.
+  // The photo folder `path` (UTF-8) is no folder that can be scanned.
   virtual void badPath(const char* path) { (void)path; }
   // A window of photos does not fit the available memory; nothing is loaded.
   virtual void lowMemory() {}

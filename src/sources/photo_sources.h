@@ -10,7 +10,8 @@
 #include "sources/photo_kind.h"
 #include "sources/photo_list.h"
 
-// Directory listing through FindFirstFileA / FindNextFileA of "<folder>\*.*". Symbolic links
+// Directory listing through FindFirstFileW / FindNextFileW of "<folder>\*.*" (folder and names
+// in UTF-8, platform/path_text.h). Symbolic links
 // and junctions (and, under Wine, Unix symbolic links to folders) carry
 // FILE_ATTRIBUTE_REPARSE_POINT and are reported as reparse points.
 class Win32FolderListing : public FolderListing {
@@ -54,7 +55,6 @@ CheckedFolder checkPhotoFolder(const std::string& folder, LoadingReporter& repor
 void scanPhotoFolder(PhotoList& list, const std::string& folder, bool recursive, const ScanLimits& limits = {});
 
 // Shows the shell's folder browser owned by `owner`, starting at the desktop. On a chosen
-// file-system folder writes its path into `folder` (at least MAX_PATH characters) and returns
-// true; false when the user cancels or picks something that is no folder on disk. The path is
-// Unicode: the caller decides what to do with a name the ANSI code page cannot hold.
-bool browseForFolder(HWND owner, wchar_t* folder);
+// file-system folder sets `folder` to its path (UTF-8) and returns true; false when the user
+// cancels or picks something that is no folder on disk.
+bool browseForFolder(HWND owner, std::string& folder);

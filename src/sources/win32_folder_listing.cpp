@@ -2,20 +2,21 @@
 
 #include <atomic>
 
+#include "platform/path_text.h"
 #include "sources/check_path.h"
 
 namespace {
-// Answers the path check from the platform's file attributes and directory listing.
+// Answers the path check from the platform's file attributes and directory listing. The check
+// has refused wildcards already, so the listing's pattern is the folder and "*.*" alone.
 class Win32PathProbe : public PathProbe {
 public:
   bool namesFile(const char* path) override {
-    DWORD attributes = GetFileAttributesA(path);
+    DWORD attributes = GetFileAttributesW(widePath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
   }
   bool listsAsFolder(const char* path) override {
-    std::string pattern = std::string(path) + "\\*.*";
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA(pattern.c_str(), &entry);
+    WIN32_FIND_DATAW entry;
+    HANDLE search = FindFirstFileW(widePath(std::string(path) + "\\*.*").c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE) return false;
     FindClose(search);
     return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
@@ -28,18 +29,20 @@ void Win32FolderListing::list(const std::string& folder,
   std::string pattern;
   pattern.reserve(folder.size() + 4);
   pattern.append(folder).append("\\*.*");
-  WIN32_FIND_DATAA entry;
+  WIN32_FIND_DATAW entry;
   // The basic level skips the short 8.3 names, which the scan never uses and which cost Wine
   // a name generation per file; the large fetch reads the folder in fewer, bigger batches.
-  HANDLE search = FindFirstFileExA(pattern.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch,
+  HANDLE search = FindFirstFileExW(widePath(pattern).c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch,
                                    nullptr, FIND_FIRST_EX_LARGE_FETCH);
   if (search == INVALID_HANDLE_VALUE) return;
+  std::string name;
   do {
+    name = utf8FromWide(entry.cFileName);
     const bool directory = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    const ListedEntry listed{entry.cFileName, directory, (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0,
+    const ListedEntry listed{name.c_str(), directory, (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0,
                              !directory && entry.nFileSizeLow == 0 && entry.nFileSizeHigh == 0};
     if (!visit(listed)) break;
-  } while (FindNextFileA(search, &entry));
+  } while (FindNextFileW(search, &entry));
   FindClose(search);
 }
 

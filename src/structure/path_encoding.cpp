@@ -124,3 +124,16 @@ std::string configValueFromPath(std::string_view path) {
   if (beyondAscii(*bytes) && isUtf8(*bytes)) return std::string(path);  // would read as another path
   return *bytes;
 }
+
+std::string fitSettingsPath(std::string_view path) {
+  size_t units = 0, bytes = 0;
+  while (bytes < path.size()) {
+    const auto lead = static_cast<unsigned char>(path[bytes]);
+    const size_t size = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    const size_t width = size == 4 ? 2 : 1;  // beyond U+FFFF: a surrogate pair
+    if (units + width > maxSettingsPathCharacters) break;
+    units += width;
+    bytes += size;
+  }
+  return std::string(path.substr(0, std::min(bytes, path.size())));
+}

@@ -1,7 +1,5 @@
 #pragma once
-// How Ovix carries paths: as UTF-8 in std::string, every character Windows allows in a name
-// included. Platform code turns them into UTF-16 at the Windows calls that take a path;
-// the rest of Ovix only passes them on, compares and joins them as bytes.
+// Paths in config.conf. Inside Ovix paths are UTF-8 (platform/path_text.h).
 //
 // config.conf has to stay readable by every earlier Ovix, which took each byte of a value
 // as a character of code page 1250 (the Czech Windows ANSI code page). So a path goes into
@@ -38,3 +36,9 @@ std::string pathFromConfigValue(std::string_view value);
 // code page 1250 bytes as another path. So pathFromConfigValue(configValueFromPath(p)) is
 // p for every UTF-8 path p. Text that is not UTF-8 is stored unchanged.
 std::string configValueFromPath(std::string_view path);
+
+// The longest path the folder settings keep, in characters (UTF-16 units, as Windows counts).
+constexpr size_t maxSettingsPathCharacters = 255;
+
+// The start of `path` (UTF-8) that holds at most maxSettingsPathCharacters whole characters.
+std::string fitSettingsPath(std::string_view path);

@@ -15,7 +15,9 @@ struct Settings {
   uint32_t bgBlue = 0;
   int32_t windowX = 0;
   int32_t windowY = 0;
-  char photoDir[256] = "";
+  // The two folders are UTF-8 (platform/path_text.h) of at most 255 characters, which in
+  // UTF-8 take up to 765 bytes.
+  char photoDir[1024] = "";
   char language[12] = "en";
   // Scene
   bool photoNames = false;
@@ -27,7 +29,7 @@ struct Settings {
   int32_t textureSize = 0;
   bool smoothing = true;
   // Sound
-  char musicDir[256] = "";
+  char musicDir[1024] = "";
   bool music = false;
   // Effects
   int32_t effect = 1111;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <optional>
 #include <string>
 
 #include "structure/path_encoding.h"
@@ -71,14 +70,9 @@ const Entry entries[] = {
     {effects, "effect", integer, "1111", &settings.effect},
 };
 
-// The bytes the settings hold for a path value. The settings still carry paths in code page
-// 1250, for the ANSI calls that open them: a UTF-8 value (a hand-edited file, or one written
-// where paths are UTF-8) is taken in code page 1250 when that can hold it; any other value is
-// kept byte for byte, which also writes it back unchanged.
-std::string settingsPath(const char* value) {
-  std::optional<std::string> bytes = codePage1250FromUtf8(pathFromConfigValue(value));
-  return bytes ? *bytes : std::string(value);
-}
+// The UTF-8 path the settings hold for a path value, cut to the 255 characters the folder
+// fields take (whole characters: a cut UTF-8 sequence would name no file at all).
+std::string settingsPath(const char* value) { return fitSettingsPath(pathFromConfigValue(value)); }
 
 // Fills the entry's field from its key; true when the number read had to be repaired.
 bool fillField(const Entry& entry, const Structure& key) {
@@ -102,8 +96,8 @@ std::string fieldText(const Entry& entry) {
     case integer: return std::to_string(*static_cast<const int32_t*>(entry.field));
     case unsignedInteger: return std::to_string(*static_cast<const uint32_t*>(entry.field));
     case byte: return std::to_string(*static_cast<const uint8_t*>(entry.field));
-    case text:
-    case path: break;
+    case text: break;
+    case path: return configValueFromPath(static_cast<const char*>(entry.field));
   }
   return static_cast<const char*>(entry.field);
 }

@@ -22,6 +22,8 @@
 #include "app/viewer_app.h"
 #include "dialogs/dialog_test_support.h"
 #include "dialogs/open_dialog.h"
+#include "platform/ansi_text.h"
+#include "platform/path_text.h"
 #include "e2e/show_driver.h"
 #include "glui/menu_panel.h"
 #include "glui/scene_point.h"
@@ -434,12 +436,36 @@ TEST_F(AppTest, OpenDialogShowsTheEffectSavesTheBoxAtOnceAndCancelLeavesTheShow)
   }
 }
 
-// A folder name the ANSI code page cannot hold (here Japanese) is refused with a message; the
-// dialog stays, and neither the stored folder nor the show changes. Run stores the effect and the
-// folder, cut to what the setting holds, and replaces the logo and the show. A second run, of an
-// empty folder, replaces that show by an empty one; a config.conf that cannot be written is
-// reported once, and the show starts all the same.
-TEST_F(AppTest, OpenDialogRefusesAFolderOutsideTheCodePageAndRunStoresTheChoicesAndReplacesTheShow) {
+// A folder named in Cyrillic, typed into the open dialog, is stored in config.conf as UTF-8;
+// after a restart the dialog offers it again and run opens its photos.
+TEST_F(AppTest, ACyrillicFolderIsStoredAndOpenedAgainAfterARestart) {
+  const std::string made = makePhotoFolder(3);
+  photos = made + utf8FromWide(L"\u0424\u043E\u0442\u043E");
+  ASSERT_TRUE(MoveFileW(widePath(made).c_str(), widePath(photos).c_str()));
+  std::string stored = "photo_dir=\"";
+  for (char c : photos) stored += c == '\\' ? std::string("\\\\") : std::string(1, c);
+  for (int start = 0; start < 2; ++start) {
+    OpenDialog* dialog = openDialog();
+    if (start == 0)
+      SetWindowTextW(dialog->photoEdit, wideText(photos).c_str());
+    else
+      EXPECT_EQ(windowTextWide(dialog->photoEdit), wideText(photos));  // offered again
+    SendMessageA(dialog->runButton, BM_CLICK, 0, 0);
+    ASSERT_NE(app->photoShow, nullptr);
+    EXPECT_TRUE(waitFor([&] { return app->photoShow->loaded() == 3u; })) << start;
+    EXPECT_EQ(FindWindowA("MsgBox Window", nullptr), nullptr);
+    DestroyWindow(app->handle);  // shut-down writes config.conf
+    EXPECT_NE(readFile("config.conf").find(stored + "\";"), std::string::npos);
+    settings = Settings();
+    app = new ViewerApp();
+  }
+}
+
+// Run stores the effect and the folders (in any script, cut to the 255 characters the settings
+// keep) and replaces the logo and the show; a folder that is not there is reported with its real
+// name. A second run, of an empty folder, replaces that show by an empty one; a config.conf that
+// cannot be written is reported once, and the show starts all the same.
+TEST_F(AppTest, OpenDialogRunStoresFoldersInAnyScriptAndReplacesTheShow) {
   auto run = [&](const std::wstring& typed, int effect) {  // true when the dialog went
     OpenDialog* dialog = openDialog();
     HWND window = dialog->handle;
@@ -449,11 +475,14 @@ TEST_F(AppTest, OpenDialogRefusesAFolderOutsideTheCodePageAndRunStoresTheChoices
     return !IsWindow(window);
   };
   lstrcpyA(settings.photoDir, "C:\\Previous");
-  EXPECT_FALSE(run(L"C:\\\u5199\u771f", 0));  // the dialog stays, with the main window's owned windows
+  EXPECT_TRUE(run(L"C:\\\u5199\u771f", 0));
+  EXPECT_EQ(std::string(settings.photoDir), "C:\\\xE5\x86\x99\xE7\x9C\x9F");
+  EXPECT_NE(readFile("config.conf").find("photo_dir=\"C:\\\\\xE5\x86\x99\xE7\x9C\x9F\";"), std::string::npos);
   HWND box = FindWindowA("MsgBox Window", "Špatná cesta");
   ASSERT_NE(box, nullptr);
-  EXPECT_NE(windowText(FindWindowExA(box, nullptr, "Static", nullptr)).find("obsahuje znaky"), std::string::npos);
-  EXPECT_TRUE(app->photoShow == nullptr && std::string(settings.photoDir) == "C:\\Previous");
+  wchar_t message[200] = L"";
+  GetWindowTextW(FindWindowExA(box, nullptr, "Static", nullptr), message, 200);
+  EXPECT_EQ(std::wstring(message).substr(0, 13), L"Cesta 'C:\\\u5199\u771f'");
   DestroyWindow(box);
 
   EXPECT_TRUE(run(std::wstring(300, L'x'), 1));

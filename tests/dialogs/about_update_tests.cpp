@@ -57,16 +57,16 @@ TEST(About, StepOneWithoutAUsableLibraryShowsTheBoxAndOtherwiseOpensTheReport) {
   const std::string library = programFile("debug.dll"), report = programFile("logs\\debug.txt");
   auto* about = new AboutDialog();
   opened.clear();
-  ASSERT_TRUE(MoveFileA(library.c_str(), programFile("debug.away").c_str()));
+  ASSERT_TRUE(MoveFileW(widePath(library).c_str(), widePath(programFile("debug.away")).c_str()));
   for (bool withoutExport : {false, true}) {
-    if (withoutExport) ASSERT_TRUE(CopyFileA((startFolder + "\\stand_in_update.dll").c_str(), library.c_str(), FALSE));
+    if (withoutExport) ASSERT_TRUE(CopyFileW(widePath(startFolder + "\\stand_in_update.dll").c_str(), widePath(library).c_str(), FALSE));
     clickLink(*about, 2, 0);  // step one
     HWND box = FindWindowA("MsgBox Window", "debug.dll");
     EXPECT_EQ(windowText(child(box, "Static")), "Nelze najít knihovnu debug.dll") << withoutExport;
     DestroyWindow(box);
   }
   EXPECT_TRUE(opened.empty());
-  ASSERT_TRUE(MoveFileExA(programFile("debug.away").c_str(), library.c_str(), MOVEFILE_REPLACE_EXISTING));
+  ASSERT_TRUE(MoveFileExW(widePath(programFile("debug.away")).c_str(), widePath(library).c_str(), MOVEFILE_REPLACE_EXISTING));
   makeGetVersionExLie();
   clickLink(*about, 2, 0);  // step one
   OSVERSIONINFOW version = {sizeof version};
@@ -89,7 +89,8 @@ TEST(About, StepOneWithoutAUsableLibraryShowsTheBoxAndOtherwiseOpensTheReport) {
 // The stand-in records C(address), G (version asked) and D (disconnected), and changes its
 // version text once disconnected: a caller reading it late would see a newer release.
 TEST(UpdateCheck, CallsTheLibraryInOrderAndOnlyANewerReleaseGetsTheNoticeOwnedByTheMainWindow) {
-  ASSERT_TRUE(CopyFileA((startFolder + "\\stand_in_update.dll").c_str(), programFile("update.dll").c_str(), FALSE));
+  ASSERT_TRUE(CopyFileW(widePath(startFolder + "\\stand_in_update.dll").c_str(), widePath(programFile("update.dll")).c_str(),
+                        FALSE));
   GlTestContext owner;  // the notice waits for a main window to own it
   mainWindow = owner.window;
   const UpdateNotice copied = updateNotice();  // here, on the main thread

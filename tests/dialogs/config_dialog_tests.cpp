@@ -104,7 +104,9 @@ TEST_F(ConfigDialogTest, AnUnwritableFileIsReportedOnceAndTheSettingsStayInMemor
   EXPECT_TRUE(settings.music);
   ASSERT_EQ(threadWindows("MsgBox Window").size(), 1u);
   HWND box = FindWindowA("MsgBox Window", "Not saved");
-  EXPECT_NE(windowText(child(box, "Static")).find(programFolder + "\\config.conf"), std::string::npos);
+  wchar_t message[600] = L"";
+  GetWindowTextW(child(box, "Static"), message, 600);
+  EXPECT_NE(utf8FromWide(message).find(programFolder + "\\config.conf"), std::string::npos);
 }
 
 // A fresh install has no logs folder: the OpenGL extensions log makes it and opens the log.

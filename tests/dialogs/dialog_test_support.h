@@ -9,11 +9,14 @@
 #include <vector>
 
 #include "platform/documents.h"
+#include "app/app_commands.h"
+#include "platform/path_text.h"
 #include "platform/process_window.h"
 #include "structure/settings.h"
 #include "support/harness.h"
 
 inline std::string startFolder;          // the driver's folder: screenshots, the stand-in library
+inline std::string scratchFolder;        // holds the program folder
 inline std::string programFolder;        // the scratch copy, current while the tests run
 inline std::vector<std::string> opened;  // what was handed to the shell, in order
 
@@ -28,13 +31,15 @@ public:
     char folder[MAX_PATH] = ".";
     GetCurrentDirectoryA(MAX_PATH, folder);
     startFolder = folder;
-    programFolder = makeScratchFolder("ovix-dialogs");
+    // A program folder named in Cyrillic: every path Ovix builds from it must keep its letters.
+    scratchFolder = makeScratchFolder("ovix-dialogs");
+    programFolder = scratchFolder + utf8FromWide(L"\\Ovix \u043F\u0440\u043E\u0433\u0440\u0430\u043C");
     ASSERT_TRUE(copyFolder(stagedProgramFolder(), programFolder));
-    ASSERT_TRUE(SetCurrentDirectoryA(programFolder.c_str()));
+    ASSERT_TRUE(SetCurrentDirectoryW(widePath(programFolder).c_str()));
   }
   void TearDown() override {
     SetCurrentDirectoryA(startFolder.c_str());
-    removeFolder(programFolder);
+    removeFolder(scratchFolder);
   }
 };
 

@@ -8,12 +8,17 @@
 #include <cstdio>
 
 #include "dialogs/photo_list_window.h"
+#include "platform/path_text.h"
 
-TEST(PhotoListWindow, RowsAndCountFollowTheRecursiveSetting) {
+// Names beyond the ANSI code page (a Greek folder, Czech, Cyrillic and emoji names) show as
+// they are in the rows and the path field.
+TEST(PhotoListWindow, RowsAndCountFollowTheRecursiveSettingAndShowTheRealNames) {
   const Settings saved = settings;
-  const std::string folder = makeScratchFolder("ovix-list");
-  CreateDirectoryA((folder + "\\sub").c_str(), nullptr);
-  for (const char* name : {"b.jpg", "a.png", "notes.txt", "sub\\c.gif"}) ASSERT_TRUE(writeFile(folder + "\\" + name, "x"));
+  const std::string scratch = makeScratchFolder("ovix-list"), folder = scratch + utf8FromWide(L"\\\u03A6\u03C9\u03C4\u03BF");
+  const std::wstring names[] = {L"\u0161\u00E1l.jpg", L"\u0444\u043E\u0442\u043E.png", L"notes.txt", L"\u044F\\c.gif"};
+  ASSERT_TRUE(CreateDirectoryW(widePath(folder).c_str(), nullptr) &&
+              CreateDirectoryW(widePath(folder + utf8FromWide(L"\\\u044F")).c_str(), nullptr));
+  for (const std::wstring& name : names) ASSERT_TRUE(writeFile(folder + "\\" + utf8FromWide(name.c_str()), "x"));
   // The check drops the "/"; the setting keeps it.
   std::snprintf(settings.photoDir, sizeof settings.photoDir, "%s/", folder.c_str());
   LoadingReporter quiet;
@@ -22,9 +27,23 @@ TEST(PhotoListWindow, RowsAndCountFollowTheRecursiveSetting) {
     auto* window = new PhotoListWindow(quiet);
     EXPECT_EQ(SendMessageA(window->list->control, LVM_GETITEMCOUNT, 0, 0), recursive ? 3 : 2);
     EXPECT_EQ(windowText(window->countField), recursive ? "3" : "2");
+    wchar_t text[300] = L"";
+    LVITEMW item = {};
+    item.pszText = text;
+    item.cchTextMax = 300;
+    for (int row = 0; row < 2; ++row) {
+      item.iSubItem = 0;
+      SendMessageW(window->list->control, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+      EXPECT_EQ(std::wstring(text), widePath(folder)) << row;
+      item.iSubItem = 1;
+      SendMessageW(window->list->control, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+      EXPECT_EQ(std::wstring(text), names[row]) << row;
+    }
+    GetWindowTextW(window->pathField, text, 300);
+    EXPECT_EQ(std::wstring(text), widePath(folder) + L"/");
     DestroyWindow(window->handle);
   }
   EXPECT_EQ(std::string(settings.photoDir), folder + "/");
-  removeFolder(folder);
+  removeFolder(scratch);
   settings = saved;
 }

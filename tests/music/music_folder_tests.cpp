@@ -12,10 +12,14 @@
 
 TEST(MusicFolder, TextsBecomeTheSearchedFolderOrAreRefused) {
   const std::string longest(260, 'x');
+  std::string cyrillic;  // 260 characters in 520 bytes
+  for (int i = 0; i < 260; ++i) cyrillic += "\xD0\x96";
   // The folder is null when the text is refused; "" would search the root of the current drive.
   const struct { std::string text; const char* folder; } cases[] = {
       {"C:/Music/", "C:\\Music"}, {"D:/a/b", "D:\\a\\b"}, {"x", "x"}, {longest, longest.c_str()},
-      {std::string(261, 'x'), nullptr}, {"", nullptr}, {"/", nullptr}};
+      {std::string(261, 'x'), nullptr}, {"", nullptr}, {"/", nullptr},
+      {cyrillic, cyrillic.c_str()}, {cyrillic + "x", nullptr},
+      {"C:\\Music\\*", nullptr}, {"C:\\Mu?ic", nullptr}, {"C:\\a\"b", nullptr}};
   for (const auto& c : cases) {
     std::string folder = "stale";
     EXPECT_EQ(normaliseMusicFolder(c.text.c_str(), folder), c.folder != nullptr) << c.text;

@@ -7,8 +7,10 @@
 #include <vfw.h>
 
 #include <functional>
+#include <set>
 
 #include "music/music_player.h"
+#include "platform/path_text.h"
 #include "platform/window_registry.h"
 #include "support/harness.h"
 #include "wave_files.h"
@@ -119,6 +121,34 @@ TEST_F(MusicPlayerTest, AWholeRoundOfFilesThatDoNotPlayStopsTheMusicUntilTheUser
   while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
   EXPECT_LT(MciWindowWatch::created, 20);
   EXPECT_TRUE(pumpUntil([&] { return MciWindowWatch::created == 20; }));
+}
+
+// The tracks whose end-of-track notification this thread takes from its queue: a track that
+// only failed to play never gets there.
+struct TrackEnds {
+  explicit TrackEnds(const MusicPlayer* watched) { player = watched, ended.clear(); }
+  ~TrackEnds() { UnhookWindowsHookEx(hook); }
+  static LRESULT CALLBACK onGet(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* got = reinterpret_cast<const MSG*>(lParam);
+    if (wParam == PM_REMOVE && got->message == MM_MCINOTIFY && got->wParam == MCI_NOTIFY_SUCCESSFUL)
+      ended.insert(player->currentTrack);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  static inline const MusicPlayer* player = nullptr;
+  static inline std::set<size_t> ended;
+  HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, onGet, nullptr, GetCurrentThreadId());
+};
+
+// Tracks named in any script, in a folder named so, play to their ends one after the other.
+TEST_F(MusicPlayerTest, TracksWithNamesInAnyScriptPlay) {
+  const std::string folder = root + utf8FromWide(L"\\\u041C\u0443\u0437\u044B\u043A\u0430 \U0001F3B5");
+  ASSERT_TRUE(CreateDirectoryW(widePath(folder).c_str(), nullptr));
+  for (const wchar_t* name : {L"\u043F\u0435\u0441\u043D\u044F.wav", L"\u6B4C \u03C9.wav"})
+    ASSERT_TRUE(writeTone(folder + "\\" + utf8FromWide(name), 0.3, 440));
+  start(folder);
+  ASSERT_TRUE(!failed && player->tracks.size() == 2);
+  TrackEnds ends(player.get());
+  EXPECT_TRUE(pumpUntil([&] { return ends.ended.size() == 2; }));
 }
 
 TEST_F(MusicPlayerTest, FoldersWithoutMusicLeaveThePlayerDisabled) {

@@ -1,16 +1,47 @@
 // Photo folders on a real file system under Wine: the Win32 answers behind the path check, the
-// message for a bad path, and links Wine reports as reparse points. The path check's own cases
-// are the native test's; which files a folder yields is the photo list window's test.
+// message for a bad path, names in every script, paths beyond 260 characters, and links Wine
+// reports as reparse points. The path check's own cases are the native test's; which files a
+// folder yields is the photo list window's test.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "app/loading_reports.h"
+#include "photos/image_decoder.h"
+#include "platform/path_text.h"
 #include "sources/photo_sources.h"
 #include "support/harness.h"
+
+namespace {
+std::string utf8(const wchar_t* text) { return utf8FromWide(text); }
+bool makeFolder(const std::string& path) { return CreateDirectoryW(widePath(path).c_str(), nullptr) != 0; }
+
+// A picture under any name: a copy of a small test BMP.
+bool writePhoto(const std::string& path) {
+  static const std::string picture = readFile("Z:" OVIX_TEST_PICTURES "/bgr24.bmp");
+  return !picture.empty() && writeFile(path, picture);
+}
+
+bool decodes(const std::string& path) {
+  ImageSurface* surface = loadImage(path.c_str());
+  freeSurface(surface);
+  return surface != nullptr;
+}
+
+std::vector<std::string> scanned(const std::string& folder, bool recursive) {
+  LoadingReports reports;
+  PhotoList list;
+  const CheckedFolder checked = checkPhotoFolder(folder, reports);
+  if (checked.usable) scanPhotoFolder(list, checked.path, recursive);
+  std::vector<std::string> paths;
+  for (const auto& entry : list.entries) paths.push_back(entry->path);
+  return paths;
+}
+}  // namespace
 
 TEST(PhotoFolders, RealFilesAndEmptyFoldersPassTheCheckAndABadPathIsReported) {
   const std::string root = makeScratchFolder("ovix-sources");
@@ -35,6 +66,44 @@ TEST(PhotoFolders, RealFilesAndEmptyFoldersPassTheCheckAndABadPathIsReported) {
     DestroyWindow(box);
   }
   removeFolder(root);
+}
+
+// A folder named in Cyrillic holding names in many scripts, and a photo whose path runs past
+// 300 characters in a sub-folder: every photo is listed, in name order, and decodes. (Wine
+// cannot make a name with a lone surrogate; the native test converts those.)
+TEST(PhotoFolders, NamesInEveryScriptAndPathsBeyond260CharactersAreListedInNameOrderAndDecode) {
+  const std::string root = makeScratchFolder("ovix-names");
+  const std::string folder = root + utf8(L"\\\u0424\u043E\u0442\u043E 2024");
+  std::string deep;  // a sub-folder of 100 Cyrillic letters (200 bytes, within Linux's 255)
+  for (int i = 0; i < 100; ++i) deep += utf8(L"\u044F");
+  ASSERT_TRUE(makeFolder(folder) && makeFolder(folder + "\\" + deep));
+  const std::string names[] = {"A.bmp", "b.bmp", "_x.bmp", utf8(L"\u010Das.bmp"), utf8(L"\u0147b.bmp"),
+                               utf8(L"\u03B1\u03B2.bmp"), utf8(L"\u0444\u043E\u0442\u043E.bmp"),
+                               deep + "\\" + std::string(160, 'n') + ".bmp", utf8(L"\u5199\u771F.bmp"), utf8(L"\U0001F600.bmp")};
+  for (int i : {6, 2, 0, 4, 7, 9, 1, 3, 8, 5}) ASSERT_TRUE(writePhoto(folder + "\\" + names[i])) << i;
+  ASSERT_TRUE(writeFile(root + "\\notes.txt", "x"));
+  std::vector<std::string> expected;
+  for (const std::string& name : names) expected.push_back(folder + "\\" + name);
+  ASSERT_GT(utf16Length(expected[7].c_str()), 300u);
+  EXPECT_EQ(scanned(folder, true), expected);
+  for (const std::string& path : expected) EXPECT_TRUE(decodes(path)) << path;
+  // Also as a drive root's scan spells its paths, with "\\" after the drive.
+  EXPECT_TRUE(decodes(expected[7].substr(0, 2) + "\\" + expected[7].substr(2)));
+  EXPECT_EQ(FindWindowA("MsgBox Window", nullptr), nullptr);
+  removeFolder(root);
+}
+
+// Wine opens long paths in any form, Windows only in the "\\?\" form: so the form itself is
+// checked. It is absolute and plain (no "/", no ".", no doubled "\\" such as a drive root's scan
+// spells); short paths stay as they are.
+TEST(PhotoFolders, LongPathsTakeThePrefixedForm) {
+  const std::string name(250, 'n');
+  const std::pair<std::string, std::wstring> rows[] = {
+      {"C:\\\\a/./b\\" + name, L"\\\\?\\C:\\a\\b\\" + std::wstring(250, L'n')},
+      {"\\\\server\\share\\" + name, L"\\\\?\\UNC\\server\\share\\" + std::wstring(250, L'n')},
+      {"\\\\?\\C:\\" + name, L"\\\\?\\C:\\" + std::wstring(250, L'n')},
+      {"./data/a.png", L"./data/a.png"}, {"C:\\\\a.jpg", L"C:\\\\a.jpg"}};
+  for (const auto& [path, wide] : rows) EXPECT_EQ(widePath(path), wide) << path;
 }
 
 // Links that lead back up the tree are not followed: each photo is listed once and the scan ends.

@@ -159,7 +159,9 @@ TEST(SettingsFile, AFileWrittenBeforeIsReadAndKeptByteForByte) {
   MemoryStorage storage;
   storage.files["./config.conf"] = earlier;
   readFresh();
-  EXPECT_EQ(std::string(settings.photoDir) + "|" + settings.musicDir, "C:\\Users\\Ji\xF8\xED\\Obr\xE1zky|E:\\Hudba\\\xC8" "echomor");
+  // In memory they are UTF-8, as every path inside Ovix.
+  EXPECT_EQ(std::string(settings.photoDir) + "|" + settings.musicDir,
+            "C:\\Users\\Ji\xC5\x99\xC3\xAD\\Obr\xC3\xA1zky|E:\\Hudba\\\xC4\x8C" "echomor");
   EXPECT_EQ(storage.files["./config.conf"], earlier);  // reading rewrites it unchanged
   EXPECT_TRUE(writeSettings());
   EXPECT_EQ(storage.files["./config.conf"], earlier);
@@ -173,4 +175,10 @@ TEST(SettingsFile, AFileWrittenBeforeIsReadAndKeptByteForByte) {
     EXPECT_TRUE(writeSettings());
     EXPECT_TRUE(contains(storage.files["./config.conf"], "photo_dir=\"" + (kept.empty() ? written : kept) + "\";"));
   }
+  // A path of 300 Cyrillic letters is kept to the 255 whole letters the folder fields take.
+  std::string cyrillic;
+  for (int i = 0; i < 300; ++i) cyrillic += "\xD0\x96";
+  storage.files["./config.conf"] = "[Configuration][Program]photo_dir=\"" + cyrillic + "\";[/Program][/Configuration]";
+  readFresh();
+  EXPECT_EQ(std::string(settings.photoDir), cyrillic.substr(0, 255 * 2));
 }

@@ -5,10 +5,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "dialogs/gdi_objects.h"
+#include "platform/path_text.h"
 #include "sources/photo_sources.h"
 
 bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
@@ -63,11 +62,12 @@ std::vector<std::string> folderEntries(const std::string& folder) {
 }
 
 bool copyFolder(const std::string& from, const std::string& to) {
-  CreateDirectoryA(to.c_str(), nullptr);
+  CreateDirectoryW(widePath(to).c_str(), nullptr);
   bool ok = true;
   return forEachEntry(from, [&](const std::string& name, bool descend) {
     const std::string source = from + "\\" + name, target = to + "\\" + name;
-    ok = (descend ? copyFolder(source, target) : CopyFileA(source.c_str(), target.c_str(), FALSE) != 0) && ok;
+    ok = (descend ? copyFolder(source, target)
+                  : CopyFileW(widePath(source).c_str(), widePath(target).c_str(), FALSE) != 0) && ok;
   }) && ok;
 }
 
@@ -76,22 +76,35 @@ bool removeFolder(const std::string& folder) {
     const std::string path = folder + "\\" + name;
     if (descend)
       removeFolder(path);
-    else if (!DeleteFileA(path.c_str()))
-      RemoveDirectoryA(path.c_str());  // a link to a folder
+    else if (!DeleteFileW(widePath(path).c_str()))
+      RemoveDirectoryW(widePath(path).c_str());  // a link to a folder
   });
-  return RemoveDirectoryA(folder.c_str()) != 0;
+  return RemoveDirectoryW(widePath(folder).c_str()) != 0;
 }
 
-bool fileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool fileExists(const std::string& path) {
+  return GetFileAttributesW(widePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 std::string readFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  std::string content;
+  HANDLE file = CreateFileW(widePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return content;
+  char block[65536];
+  DWORD read = 0;
+  while (ReadFile(file, block, sizeof block, &read, nullptr) && read > 0) content.append(block, read);
+  CloseHandle(file);
+  return content;
 }
 
 bool writeFile(const std::string& path, const std::string& content) {
-  std::ofstream file(path, std::ios::binary);
-  return file.write(content.data(), content.size()).flush().good();
+  HANDLE file = CreateFileW(widePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const bool whole = WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&
+                     written == content.size();
+  return CloseHandle(file) && whole;
 }
 
 HWND findProcessWindow(DWORD processId, const char* className) {

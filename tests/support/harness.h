@@ -19,6 +19,8 @@ std::string folderFromEnvironment(const char* variable);
 // The staged program folder (from OVIX_STAGE_DIR).
 std::string stagedProgramFolder();
 
+// Paths are UTF-8, as Ovix carries them (platform/path_text.h).
+
 // A fresh, empty scratch folder under the temporary folder; empty when none can be made.
 std::string makeScratchFolder(const char* prefix);
 // The names in `folder`, without "." and "..", sorted.
