@@ -9,6 +9,7 @@
 #include "dialogs/open_dialog.h"
 #include "dialogs/photo_list_window.h"
 #include "glui/gl_panel.h"
+#include "photos/photo_cache.h"
 #include "photos/photo_show.h"
 #include "platform/documents.h"
 #include "structure/settings.h"
@@ -30,6 +31,23 @@ void toggleHelpPicture(ViewerApp& app) {
   }
 }
 
+void toggleInfo(ViewerApp& app) {
+  settings.showInfo = !settings.showInfo;
+  if (app.photoShow) app.photoShow->showInfo = settings.showInfo;
+}
+
+// The show starts again in the other order, at the photo it shows now.
+void toggleShuffle(ViewerApp& app) {
+  settings.shuffle = !settings.shuffle;
+  if (app.photoShow) app.openPhotos(settings.photoDir, app.photoShow->currentPath());
+}
+
+// The list of the running show, in the order it walks it; none before its scan is over.
+std::shared_ptr<const PhotoList> shownList(PhotoShow* show) {
+  if (!show || !show->cache || !show->cache->opened()) return nullptr;
+  return show->cache->photoList;
+}
+
 void selectEffect(ViewerApp& app, int identifier) {
   settings.effect = identifier;
   if (app.photoShow) app.photoShow->effect.select(identifier);
@@ -47,11 +65,14 @@ void runAppCommand(ViewerApp& app, int command) {
     case commandFirst: if (show) show->firstPhoto(); break;
     case commandLast: if (show) show->lastPhoto(); break;
     case commandFullScreen: app.toggleFullScreen(); break;
+    case commandLeaveFullScreen: if (app.fullScreen) app.toggleFullScreen(); break;
+    case commandInfo: toggleInfo(app); break;
+    case commandShuffle: toggleShuffle(app); break;
     case commandMenu: toggleMenu(app); break;
     case commandKeys: toggleHelpPicture(app); break;
     case commandOpen: new OpenDialog(app); break;  // owns itself
     case commandConfig: new ConfigDialog(); break;    // owns itself
-    case commandList: new PhotoListWindow(app.loadingReports); break;  // owns itself
+    case commandList: new PhotoListWindow(app.loadingReports, shownList(show)); break;  // owns itself
     case commandAbout: new AboutDialog(); break;     // owns itself
     case commandHelp: openDocument(helpPageAddress().c_str()); break;
     case commandExit: PostQuitMessage(0); break;

@@ -23,6 +23,9 @@ enum AppCommand {
   commandMenu = 51,
   commandKeys = 52,
   commandHelp = 53,
+  commandInfo = 54,
+  commandShuffle = 55,
+  commandLeaveFullScreen = 56,
   commandPlainEffect = effectPlain,  // the effect commands are the effects' own ids
   commandFadeEffect = effectFade,
 };

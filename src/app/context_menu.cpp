@@ -6,9 +6,12 @@
 #include "app/app_commands.h"
 #include "app/viewer_app.h"
 #include "structure/language.h"
+#include "structure/settings.h"
 
 namespace {
-enum ItemState { plain, needsShow, checkedFullScreen, checkedMenu, checkedHelp, separator, effects };
+enum ItemState {
+  plain, needsShow, checkedFullScreen, checkedMenu, checkedHelp, checkedInfo, checkedShuffle, separator, effects
+};
 
 struct MenuItem {
   int id;
@@ -29,6 +32,8 @@ const MenuItem menuItems[] = {
     {commandFullScreen, "fullscreen", "fullscreen_key", checkedFullScreen},
     {commandMenu, "menu", "menu_key", checkedMenu},
     {commandKeys, "keys", nullptr, checkedHelp},
+    {commandInfo, "info", "info_key", checkedInfo},
+    {commandShuffle, "shuffle", nullptr, checkedShuffle},
     {0, nullptr, nullptr, separator},
     {commandOpen, "open", "open_key", plain},
     {commandConfig, "config", "config_key", plain},
@@ -74,7 +79,8 @@ HMENU ViewerApp::buildContextMenu() {
     UINT flags = MF_STRING;
     if (item.state == needsShow) flags |= greyedWithoutShow;
     if ((item.state == checkedFullScreen && fullScreen) || (item.state == checkedMenu && menuShown) ||
-        (item.state == checkedHelp && helpShown))
+        (item.state == checkedHelp && helpShown) || (item.state == checkedInfo && settings.showInfo) ||
+        (item.state == checkedShuffle && settings.shuffle))
       flags |= MF_CHECKED;
     AppendMenuA(menu, flags, item.id, text.c_str());
   }

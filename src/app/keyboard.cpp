@@ -35,6 +35,8 @@ const KeyBinding keyBindings[] = {
     {'N', true, false, commandConfig},
     {'M', true, false, commandMenu},
     {'L', true, false, commandList},
+    {VK_ESCAPE, false, false, commandLeaveFullScreen},
+    {'I', false, false, commandInfo},
 };
 
 void movePhoto(PhotoShow& show, int move) {

@@ -5,6 +5,7 @@
 #include "app/app_commands.h"
 #include "app/help_picture.h"
 #include "app/logo_wheel.h"
+#include "app/outside_paths.h"
 #include "app/scene_background.h"
 #include "app/viewer_app.h"
 #include "glui/menu_panel.h"
@@ -67,6 +68,14 @@ LRESULT ViewerApp::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
           photoShow->zoomIn();
       }
       return 0;
+    case WM_DROPFILES: {
+      // Several items: the first one, as the command line takes one path.
+      HDROP drop = reinterpret_cast<HDROP>(wParam);
+      const std::string path = droppedPath(drop);
+      DragFinish(drop);
+      if (!path.empty()) openPath(path);
+      return 0;
+    }
     case WM_RBUTTONUP:
       showContextMenu();
       return 0;

@@ -36,6 +36,7 @@ ViewerApp::ViewerApp() {
   updateThread = startUpdateCheck();
   installedPhotoExtensions();  // asks the picture decoders once, before any folder is scanned
   createMainWindow();
+  DragAcceptFiles(handle, TRUE);
   createGlContext();
   SetTimer(handle, 0, 1, nullptr);
   initGlState();
@@ -133,6 +134,7 @@ ViewerApp::~ViewerApp() {
     delete helpPicture;
     helpPicture = nullptr;
   }
+  rememberShownPhoto();
   // The show's panel was built after the menu panel, so it goes first.
   delete photoShow;
   photoShow = nullptr;

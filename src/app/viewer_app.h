@@ -51,6 +51,10 @@ public:
   // PhotoOpener: the one way a show starts. Deletes the show and the logo wheel first; the new
   // show reports through `loadingReports`. Needs the GL context current.
   bool openPhotos(const std::string& folder, const std::string& startAt) override;
+  // Opens a path from outside (the command line, a drop): a folder's show, or a photo's
+  // folder at that photo, as openPhotos stores it. A path that cannot be shown is reported and
+  // leaves the idle scene and the stored folder; false then.
+  bool openPath(const std::string& path);
 
   // The one application object, for the code that drives it from outside the window procedure
   // (message loop, keyboard, dialogs). Null before construction and after teardown.
@@ -85,6 +89,9 @@ public:
 
 private:
   void frameTick();
+  // Stores where the running show stands in "last_photo", relative to the photo folder, so
+  // that the next show of that folder goes on there. Nothing without a photo shown.
+  void rememberShownPhoto();
   // Takes the menu panel's pending command, resets it and carries it out.
   void runMenuCommand();
   void createMainWindow();

@@ -7,7 +7,8 @@
 #include "sources/photo_sources.h"
 #include "structure/settings.h"
 
-PhotoListWindow::PhotoListWindow(LoadingReporter& reporter) : DialogFrame("Ovix - Seznam fotek") {
+PhotoListWindow::PhotoListWindow(LoadingReporter& reporter, std::shared_ptr<const PhotoList> shown)
+    : DialogFrame("Ovix - Seznam fotek") {
   FrameLook look;
   look.width = 400;
   look.height = 420;
@@ -32,10 +33,14 @@ PhotoListWindow::PhotoListWindow(LoadingReporter& reporter) : DialogFrame("Ovix 
   layout.place(list->control, list->left, list->top, list->width, list->height);
   list->addColumn("Adresář", layout.px(180));
   list->addColumn("Soubor", layout.px(200));
-  // The folder as a show would open it; the setting keeps the text the user typed.
-  scan = std::make_unique<PhotoList>();
-  const CheckedFolder folder = checkPhotoFolder(settings.photoDir, reporter);
-  if (folder.usable) scanPhotoFolder(*scan, folder.path, settings.recursive);
+  scan = std::move(shown);
+  if (!scan) {
+    // The folder as a show would open it; the setting keeps the text the user typed.
+    auto scanned = std::make_shared<PhotoList>();
+    const CheckedFolder folder = checkPhotoFolder(settings.photoDir, reporter);
+    if (folder.usable) scanPhotoFolder(*scanned, folder.path, settings.recursive);
+    scan = std::move(scanned);
+  }
   list->showRows(scan.get());
   SetWindowTextA(countField, std::to_string(scan->size()).c_str());
   show();

@@ -45,8 +45,8 @@ void SceneLine::draw() {
   const float shade = lightBackground ? 0.15f : 0.85f;
   glColor3f(shade, shade, shade);
   // The font's cell (12 pixels at 96 dpi) sits on the raster position, so its middle is 4 above.
-  glRasterPos2i(std::max(0, static_cast<int>(client.right - width) / 2),
-                client.bottom / 2 - scaleForDpi(4, dpi));  // inside, or not drawn
+  glRasterPos2i(std::max(0, static_cast<int>(client.right - width) / 2),  // inside, or not drawn
+                std::max(0, static_cast<int>(static_cast<float>(client.bottom) * height) - scaleForDpi(4, dpi)));
   font->print("%s", text.c_str());
 
   glMatrixMode(GL_PROJECTION);

@@ -14,12 +14,14 @@ public:
   // context, which must still be current when the line is destroyed.
   SceneLine(HWND window, std::string text);
 
-  // Draws the line centred in the window's client area, light on a dark clear colour and dark
-  // on a light one; remakes the font first when the window's dpi changed. Leaves the matrices
-  // and the GL state as it found them.
+  // Draws the line centred across the window's client area at `height`, light on a dark clear
+  // colour and dark on a light one; remakes the font first when the window's dpi changed.
+  // Leaves the matrices and the GL state as it found them.
   void draw();
 
   const std::string text;
+  // Where the line's middle stands, as a share of the client area's height from its bottom.
+  float height = 0.5f;
   int width = 0;  // the text's width in pixels
   HWND window = nullptr;
   std::unique_ptr<GlFont> font;

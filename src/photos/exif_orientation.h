@@ -1,8 +1,10 @@
 #pragma once
-// The EXIF orientation of a photo: how the stored pixels must be turned to stand upright.
+// What a photo's EXIF block tells Ovix: the orientation (how the stored pixels must be turned
+// to stand upright) and the date the photo was taken.
 // Platform-free and bounds-checked everywhere, since its input comes straight from files.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 // EXIF orientation values (tag 274). Upright picture = stored picture turned so:
 //   1 as stored        2 mirrored left-right     3 turned half round   4 mirrored top-bottom
@@ -18,3 +20,8 @@ inline bool swapsSides(int orientation) { return orientation >= 5 && orientation
 // "Exif\0\0") gives in its first directory, either byte order. A missing, malformed or
 // out-of-range tag, or a block too short for what it points at, gives orientationAsStored.
 int tiffOrientation(const uint8_t* tiff, size_t size);
+
+// The date the photo was taken (DateTimeOriginal in the Exif directory that the TIFF block's
+// first directory points to), as the camera wrote it: "YYYY:MM:DD HH:MM:SS". Empty when the
+// block has none, or a malformed one (blank or zero dates of cameras without a clock too).
+std::string tiffDateTaken(const uint8_t* tiff, size_t size);

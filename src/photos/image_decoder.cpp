@@ -175,6 +175,8 @@ PictureHeader readFileHeader(const std::wstring& path) {
 }
 }  // namespace
 
+PictureHeader readFileHeader(const char* path) { return readFileHeader(widePath(path)); }
+
 ImageSurface* loadImage(const char* path, uint32_t maxSize) {
   if (!path || !*path) return nullptr;
   // Some decoders (Wine's PNG one) decode the whole picture as they open it.

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "photos/image_surface.h"
+#include "photos/picture_header.h"
 
 // Decodes the first frame of the picture at `path` (UTF-8, of any length). The surface keeps the decoder's own
 // layout when that is 24 or 32 bits per pixel in B, G, R (or R, G, B) order, with or without
@@ -16,3 +17,7 @@
 // unreadable file, or when memory runs out; the caller frees the surface with freeSurface.
 // Safe on any thread: each call starts COM and makes its own imaging factory.
 ImageSurface* loadImage(const char* path, uint32_t maxSize = 0);
+
+// What the first bytes of the file at `path` tell (picture_header.h); the empty header when
+// the file cannot be read.
+PictureHeader readFileHeader(const char* path);

@@ -10,10 +10,12 @@
 #include "photos/decode_pipeline.h"
 #include "photos/photo_memory.h"
 #include "photos/photo_scan.h"
+#include "sources/photo_order.h"
 #include "sources/photo_sources.h"
 
 PhotoCache::PhotoCache(const std::string& photoDir, uint32_t cacheLevel, uint32_t textureSize, bool smoothing,
-                       LoadingReporter& reporter, bool recursive, const std::string& startAt)
+                       LoadingReporter& reporter, bool recursive, const std::string& startAt,
+                       const ListOrder& order)
     : photoList(std::make_shared<PhotoList>()),
       options{textureSize, smoothing, !currentDriverTakesAnySide()},
       window(*photoList, *this, cacheLevel),
@@ -24,10 +26,11 @@ PhotoCache::PhotoCache(const std::string& photoDir, uint32_t cacheLevel, uint32_
     return;
   }
   scan = std::make_unique<PhotoScan>(
-      [folder = photoDir, recursive](PhotoList& list, const std::atomic<bool>& cancel) {
+      [folder = photoDir, recursive, order, startAt](PhotoList& list, const std::atomic<bool>& cancel) {
         ScanLimits limits;
         limits.cancel = &cancel;
         scanPhotoFolder(list, folder, recursive, limits);
+        if (order.shuffle) shuffleList(list, startAt, order.seed);
       });
   reporter.waitStarted(window.capacity(), &scan->cancelFlag());
   waiting = true;
@@ -145,6 +148,7 @@ bool PhotoCache::loadEntry(std::ptrdiff_t entry) {
   ++uploadsThisFrame;
   if (image) {
     image->name = photo.name.c_str();
+    image->entry = entry;
     photos.push_back(image);
   }
   reporter.step();

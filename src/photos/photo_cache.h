@@ -23,17 +23,25 @@
 class DecodePipeline;
 class PhotoScan;
 
+// The order the scanned list is walked in: the scan's, or a random one (shuffleList,
+// sources/photo_order.h) with the start photo first.
+struct ListOrder {
+  bool shuffle = false;
+  uint32_t seed = 0;
+};
+
 class PhotoCache : public PhotoLoader {
 public:
   // Starts scanning `photoDir` (already checked; empty leaves the cache empty), with
-  // sub-folders when `recursive`, on a thread of its own. Once the scan is over (pump, or any
+  // sub-folders when `recursive`, on a thread of its own, and puts the list in `order`. Once the scan is over (pump, or any
   // call that needs the photos) it checks that the window's textures and one window decoded
   // ahead fit the available memory, and loads the first window forwards from the group that
   // holds the photo at path `startAt` (the first group when empty or not found); when they do
   // not fit, `reporter` hears of it and nothing is loaded. `reporter` must outlive the cache.
   // Needs the GL context current.
   PhotoCache(const std::string& photoDir, uint32_t cacheLevel, uint32_t textureSize, bool smoothing,
-             LoadingReporter& reporter, bool recursive, const std::string& startAt = {});
+             LoadingReporter& reporter, bool recursive, const std::string& startAt = {},
+             const ListOrder& order = {});
   // Releases every photo (one call deletes all textures). A scan under way is stopped and
   // waited for (it stops at its next entry); decodes under way, which cannot stop half-way,
   // are left to end on their own and nothing waits for them.

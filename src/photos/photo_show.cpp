@@ -13,7 +13,8 @@ LoadingReporter quiet;
 }  // namespace
 
 PhotoShow::PhotoShow(const ShowParams& params)
-    : showNames(params.showNames), ownerWindow(params.ownerWindow), waitsForPhotos(!params.reporter) {
+    : showNames(params.showNames), ownerWindow(params.ownerWindow), showInfo(params.showInfo),
+      waitsForPhotos(!params.reporter) {
   effect.interval = params.flipTime;
   effect.step = 1;
 
@@ -23,7 +24,7 @@ PhotoShow::PhotoShow(const ShowParams& params)
 
   cache = std::make_unique<PhotoCache>(params.photoDir, params.cacheLevel, params.textureSize, params.smoothing,
                                        params.reporter ? *params.reporter : quiet, params.recursive,
-                                       params.startAt);
+                                       params.startAt, ListOrder{params.shuffle, params.shuffleSeed});
   if (!params.reporter) {
     cache->waitOpened();
     takeStart();
@@ -120,6 +121,7 @@ void PhotoShow::draw() {
 
   fillPreviews();
   panels.draw();
+  if (showInfo) drawInfoLine();
   glDisable(GL_BLEND);
   glFlush();
 }

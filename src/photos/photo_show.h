@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "glui/film_strip_bar.h"
 #include "glui/gl_panel.h"
@@ -110,10 +111,21 @@ public:
   TextureImage* largePhoto = nullptr;  // the photo shown large, owned by the cache; none if empty
   HWND ownerWindow = nullptr;       // the main window, where the show draws
   std::unique_ptr<SceneLine> emptyLine;  // "no photos", made when first needed
+  bool showInfo = false;                 // the info line under the film strip is drawn
+  std::unique_ptr<SceneLine> infoLine;   // of the photo shown large, made when first needed
+
+  // The entry of the folder's list shown large; -1 for none (nothing loaded, or an empty show).
+  std::ptrdiff_t currentEntry() const;
+  // The path of the photo shown large; empty for none.
+  std::string currentPath() const;
 
 private:
   // The line in the middle of the scene saying that the folder has no photos to show.
   void drawEmptyLine();
+  // The line under the film strip about the photo shown large: its place in the show's order
+  // and the count ("12 / 340"), its name, its size in pixels as it stands, and the date it was
+  // taken (EXIF), else the file's last change. Nothing without a photo.
+  void drawInfoLine();
   // Once the folder is open (and once only): the start photo's member of its group becomes
   // the one shown large.
   void takeStart();
@@ -129,5 +141,6 @@ private:
   bool waitsForPhotos = false;  // no reporter: every step waits for its photo (tests, tools)
   bool stepDue = false;         // the clock ran out, the step waits for its photo
   bool startTaken = false;      // takeStart has placed the show
+  std::ptrdiff_t infoEntry = -1;  // the entry infoLine tells of
 
 };

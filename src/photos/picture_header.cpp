@@ -20,7 +20,8 @@ bool isFrameHeader(uint8_t marker) {
   return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
 }
 
-// Walks the segments before the scan: the first Exif APP1 gives the orientation, the frame
+// Walks the segments before the scan: the first Exif APP1 gives the orientation and the date
+// taken, the frame
 // header the size.
 void readJpeg(const uint8_t* data, size_t size, PictureHeader& header) {
   bool orientationSeen = false;
@@ -40,6 +41,7 @@ void readJpeg(const uint8_t* data, size_t size, PictureHeader& header) {
     if (marker == 0xE1 && !orientationSeen && startsWith(body, available, "Exif\0\0", 6)) {
       orientationSeen = true;
       header.orientation = tiffOrientation(body + 6, available - 6);
+      header.dateTaken = tiffDateTaken(body + 6, available - 6);
     } else if (isFrameHeader(marker)) {
       if (available >= 5) {
         header.height = bigEndian16(body + 1);

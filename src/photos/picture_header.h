@@ -1,9 +1,10 @@
 #pragma once
 // What the first bytes of a picture file tell before anything decodes it: its format, its
-// size and (JPEG) its EXIF orientation. Platform-free and bounds-checked everywhere, since its
+// size and (JPEG) its EXIF orientation and date taken. Platform-free and bounds-checked everywhere, since its
 // input comes straight from files.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 enum class PictureFormat { unknown, jpeg, png, bmp, gif };
 
@@ -11,6 +12,7 @@ struct PictureHeader {
   PictureFormat format = PictureFormat::unknown;
   uint32_t width = 0, height = 0;  // as stored; 0 when the bytes do not tell
   int orientation = 1;             // EXIF orientation 1-8 (exif_orientation.h); 1 when none
+  std::string dateTaken;           // JPEG: EXIF "YYYY:MM:DD HH:MM:SS" (exif_orientation.h), else empty
 };
 
 // How many bytes of a file's start readPictureHeader wants: room for the segments a JPEG keeps

@@ -27,4 +27,7 @@ struct ShowParams {
   // Where loading reports progress and low memory; must outlive the show. With none, nothing
   // is reported and the folder is scanned before the show's constructor returns.
   LoadingReporter* reporter = nullptr;
+  bool shuffle = false;        // walk the folder in a random order drawn from shuffleSeed
+  uint32_t shuffleSeed = 0;
+  bool showInfo = false;       // the photo info line under the film strip
 };

@@ -20,6 +20,7 @@ struct TextureImage {
   uint32_t frameList = 0;  // the picture as a textured quad, 2 units high, plus its outline
   uint32_t thumbList = 0;  // the picture as a small film-strip quad plus its outline
   const char* name = nullptr;  // display name, set and owned by the photo loader
+  int64_t entry = -1;          // the entry of the folder's list it shows, set by the photo loader
 };
 
 // Where a thumbnail stands on the film strip (its first place), textured up to (s, t).

@@ -5,6 +5,7 @@ char folded(char c) {
   if (c == '/') return '\\';
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
+}  // namespace
 
 bool sameName(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
@@ -12,7 +13,6 @@ bool sameName(const std::string& a, const std::string& b) {
     if (folded(a[i]) != folded(b[i])) return false;
   return true;
 }
-}  // namespace
 
 PhotoList::PhotoList() { entries.reserve(120); }
 

@@ -16,6 +16,10 @@ struct PhotoEntry {
   PhotoKind kind = kindBmp;  // the kind its extension names
 };
 
+// True when `a` and `b` name the same file as Windows compares names: A-Z case and "/" against
+// "\" do not matter.
+bool sameName(const std::string& a, const std::string& b);
+
 class PhotoList {
 public:
   // An empty list with room for 120 entries.

@@ -7,6 +7,7 @@
 
 #include "sources/folder_scan.h"
 #include "sources/loading_reporter.h"
+#include "sources/open_request.h"
 #include "sources/photo_kind.h"
 #include "sources/photo_list.h"
 
@@ -39,6 +40,9 @@ const PhotoExtensions& installedPhotoExtensions();
 // The scans of sources/folder_scan.h over folderListing(), with installedPhotoExtensions.
 void scanFolder(PhotoList& list, const char* folder, const ScanLimits& limits = {});
 void scanTree(PhotoList& list, const char* folder, const ScanLimits& limits = {});
+
+// openRequestFor (sources/open_request.h) against the real file system.
+OpenRequest openRequestFor(const std::string& path);
 
 // A photo folder as the check left it: `path` is the normalised text (a photo's path gives its
 // folder) whether or not it can be scanned; `usable` says whether it can.

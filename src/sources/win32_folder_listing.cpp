@@ -46,6 +46,11 @@ void Win32FolderListing::list(const std::string& folder,
   FindClose(search);
 }
 
+OpenRequest openRequestFor(const std::string& path) {
+  Win32PathProbe probe;
+  return openRequestFor(path, probe);
+}
+
 namespace {
 std::atomic<FolderListing*> replacement{nullptr};
 }  // namespace

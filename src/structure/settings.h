@@ -19,6 +19,9 @@ struct Settings {
   // UTF-8 take up to 765 bytes.
   char photoDir[1024] = "";
   char language[12] = "en";
+  bool showInfo = false;  // the photo info line under the film strip
+  bool shuffle = false;   // shows walk their folder in a random order
+  char lastPhoto[256] = "";  // the photo shown at the last shut-down, relative to photoDir
   // Scene
   bool photoNames = false;
   int32_t flipTime = 400;

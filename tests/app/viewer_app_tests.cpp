@@ -8,10 +8,12 @@
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <string>
 #include <atomic>
+#include <cstring>
 #include <cstdio>
 #include <thread>
 #include <tuple>
@@ -22,10 +24,12 @@
 #include "app/viewer_app.h"
 #include "dialogs/dialog_test_support.h"
 #include "dialogs/open_dialog.h"
+#include "dialogs/photo_list_window.h"
 #include "platform/ansi_text.h"
 #include "platform/path_text.h"
 #include "e2e/show_driver.h"
 #include "glui/menu_panel.h"
+#include "glui/scene_line.h"
 #include "glui/scene_point.h"
 #include "photos/fade_effect.h"
 #include "photos/photo_cache.h"
@@ -101,6 +105,17 @@ protected:
     const TextureImage* photo = show->largePhoto;
     return photo && photo->name && std::sscanf(photo->name, "photo%d", &number) == 1 ? number : 0;
   }
+  // `names` (ASCII, each ended by "|") dropped on the main window, as the shell hands them over.
+  void drop(const std::string& names) {
+    std::wstring list(names.begin(), names.end());
+    std::replace(list.begin(), list.end(), L'|', L'\0');
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + (list.size() + 1) * sizeof(wchar_t));
+    auto* files = static_cast<DROPFILES*>(GlobalLock(memory));
+    *files = DROPFILES{sizeof(DROPFILES), {}, FALSE, TRUE};
+    std::memcpy(files + 1, list.c_str(), (list.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    SendMessageA(app->handle, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);  // Ovix frees it
+  }
   // A new open dialog on the app's logo and show; it deletes itself with its window.
   OpenDialog* openDialog() { return new OpenDialog(*app); }
 
@@ -111,16 +126,18 @@ protected:
 };
 }  // namespace
 
-TEST_F(AppTest, CtrlEnterTogglesBetweenTheConfiguredWindowAndFullScreenAndQuittingSavesTheCorner) {
-  for (int toggles = 0; toggles < 3; ++toggles) {
-    const bool fullScreen = toggles == 1;
+TEST_F(AppTest, CtrlEnterTogglesBetweenTheConfiguredWindowAndFullScreenEscLeavesItAndQuittingSavesTheCorner) {
+  const std::pair<int, bool> presses[] = {  // key, full screen then; Esc in a window does nothing
+      {0, false}, {VK_ESCAPE, false}, {VK_RETURN, true}, {VK_ESCAPE, false}, {VK_RETURN, true}, {VK_RETURN, false},
+      {VK_RETURN, true}};
+  for (const auto& [key, fullScreen] : presses) {
+    if (key) press(key, key == VK_RETURN);
     RECT place, expected = fullScreen ? RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}
                                       : RECT{40, 30, 40 + 450, 30 + 370};
     GetWindowRect(app->handle, &place);
-    EXPECT_TRUE(EqualRect(&place, &expected) && app->fullScreen == fullScreen) << toggles;
+    EXPECT_TRUE(EqualRect(&place, &expected) && app->fullScreen == fullScreen) << key;
     EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(app->handle, GWL_STYLE)) & (WS_POPUP | WS_CAPTION),
               fullScreen ? WS_POPUP | WS_BORDER : WS_CAPTION);
-    press(VK_RETURN, true);
   }
   DestroyWindow(app->handle);  // the window procedure deletes the application, which saves
   EXPECT_TRUE(ViewerApp::runningApp == nullptr);
@@ -201,7 +218,9 @@ TEST_F(AppTest, WithoutAShowThePhotoItemsAreGreyAndTheKeysTurnTheMenusChecksOpen
     if (turned) {
       press(VK_RETURN, true);
       press('M', true);
+      press('I');
       runAppCommand(*app, commandKeys);
+      runAppCommand(*app, commandShuffle);
     }
     HMENU menu = app->buildContextMenu();
     auto has = [&](int id, UINT flag) { return (GetMenuState(menu, id, MF_BYCOMMAND) & flag) != 0; };
@@ -209,10 +228,13 @@ TEST_F(AppTest, WithoutAShowThePhotoItemsAreGreyAndTheKeysTurnTheMenusChecksOpen
     EXPECT_TRUE(has(commandPlainEffect, MF_GRAYED) && has(commandFadeEffect, MF_GRAYED));
     EXPECT_FALSE(has(commandOpen, MF_GRAYED) || has(commandExit, MF_GRAYED));
     EXPECT_TRUE(has(commandFullScreen, MF_CHECKED) == turned && has(commandMenu, MF_CHECKED) != turned &&
-                has(commandKeys, MF_CHECKED) == turned && panelsHidden == turned);
+                has(commandKeys, MF_CHECKED) == turned && panelsHidden == turned &&
+                has(commandInfo, MF_CHECKED) == turned && has(commandShuffle, MF_CHECKED) == turned);
     char label[64] = {};
     GetMenuStringA(menu, commandPlayPause, label, sizeof label, MF_BYCOMMAND);
     EXPECT_STREQ(label, "Play / pause\tSpace");
+    GetMenuStringA(menu, commandInfo, label, sizeof label, MF_BYCOMMAND);
+    EXPECT_STREQ(label, "Photo info\tI");
     DestroyMenu(menu);
   }
   press(VK_F1);
@@ -283,8 +305,10 @@ TEST_F(AppTest, FirstAndLastPhotoAreAPhotoChange) {
 // The one way a show starts: the record comes from the settings, the folder is stored as the
 // check spelled it, and the show opens on the photo named by its path however Windows would spell
 // it (a photo's own path as the folder too, as a command line gives it); a path the folder does
-// not hold, or none, opens on the first photo. The walk goes on from there.
-TEST_F(AppTest, OpenPhotosStartsAtTheNamedPhotoWithTheShowTheSettingsDescribe) {
+// not hold, or none, opens on the first photo. The walk goes on from there. Random order on: the
+// show starts again at the photo it showed, first in an order that is not the scan's; off: the
+// scan's order at that photo. Reopening goes on where the show stood; another folder at its first.
+TEST_F(AppTest, OpenPhotosStartsAtTheNamedPhotoInTheOrderAndWithTheShowTheSettingsDescribe) {
   photos = makePhotoFolder(13);
   ASSERT_TRUE(CreateDirectoryA((photos + "\\sub").c_str(), nullptr) &&
               CopyFileA((photos + "\\photo01.png").c_str(), (photos + "\\sub\\photo99.png").c_str(), TRUE));
@@ -305,6 +329,31 @@ TEST_F(AppTest, OpenPhotosStartsAtTheNamedPhotoWithTheShowTheSettingsDescribe) {
   }
   EXPECT_TRUE(show->showNames && show->effect.interval == 1234u && show->cache->photoList->size() == 14u &&
               dynamic_cast<FadeEffect*>(show->effect.currentEffect.get()));
+  auto reopen = [&](const std::string& folder) {  // "": the shuffle's own reopening
+    if (!folder.empty()) EXPECT_TRUE(app->openPhotos(folder, ""));
+    (show = app->photoShow)->loaded();
+    show->draw();
+  };
+  for (bool shuffled : {true, false}) {
+    runAppCommand(*app, commandShuffle);
+    reopen("");
+    std::string order;  // the scan's order, or 02 and the rest in any other
+    for (const auto& entry : show->cache->photoList->entries) order += entry->name.substr(5, 2);
+    EXPECT_TRUE(current() == 2 && settings.shuffle == shuffled && (order == "0102030405060708091011121399") != shuffled &&
+                order != "0201030405060708091011121399") << order;
+    runAppCommand(*app, commandList);  // the photo list lists the show's own order
+    const std::vector<HWND> windows = threadWindows("Ovix - Seznam fotek");
+    auto* list = windows.empty() ? nullptr : dynamic_cast<PhotoListWindow*>(WindowRegistry::find(windows.back()));
+    EXPECT_TRUE(list && list->scan == show->cache->photoList);
+    if (list) DestroyWindow(list->handle);
+  }
+  step();
+  reopen(photos);
+  EXPECT_TRUE(current() == 3 && std::string(settings.lastPhoto) == "photo03.png");
+  const std::string other = makePhotoFolder(3);
+  reopen(other);
+  EXPECT_TRUE(current() == 1 && settings.lastPhoto[0] == '\0');
+  removeFolder(other);
 }
 
 // Three photos: the fourth step shows the first, and the show stays on it. Thumbnail 3 beyond
@@ -356,6 +405,29 @@ TEST_F(AppTest, AShowWithNothingToShowSaysSoInTheMiddleOfTheScene) {
     // A line of words, not a dot, centred in the window.
     EXPECT_TRUE(right - left > 60 && std::abs(left + right - 200) < 8) << left << "-" << right;
   }
+}
+
+// A dropped photo (of several, the first) starts its folder's show at itself; I puts the line
+// about it under the film strip and takes it away. A dropped path that names nothing leaves
+// the idle scene and the stored folder.
+TEST_F(AppTest, ADropStartsTheShowAtTheDroppedPhotoAndIShowsItsLineUnderTheFilmStrip) {
+  photos = makePhotoFolder(5);
+  drop(photos + "\\photo03.png|" + photos + "\\photo01.png|");
+  ASSERT_TRUE((show = app->photoShow) && show->loaded() == 5u);
+  show->draw();
+  EXPECT_TRUE(current() == 3 && std::string(settings.photoDir) == photos);
+  for (bool shown : {true, false}) {
+    press('I');
+    app->drawFrame();
+    EXPECT_EQ(brighter(100, 0, 0, client.right, client.bottom * 4 / 100) > 20, shown);
+    EXPECT_EQ(settings.showInfo, shown);
+  }
+  ASSERT_TRUE(show->infoLine);
+  EXPECT_EQ(show->infoLine->text.substr(0, 35), "3 / 5     photo03.png     320 x 240") << show->infoLine->text;
+  drop(photos + "\\nothing here|");
+  EXPECT_TRUE(!app->photoShow && app->logoWheel && std::string(settings.photoDir) == photos &&
+              FindWindowA("MsgBox Window", "Špatná cesta"));
+  for (HWND box : threadWindows("MsgBox Window")) DestroyWindow(box);
 }
 
 namespace {

@@ -39,16 +39,19 @@ bool openFolderThroughDialog(OvixProcess& ovix, const std::string& folder) {
 }
 
 // Ovix started full screen with a config.conf for the show (no update check, cache level 8,
-// textures of 512, the plain effect, music from `musicDir` when given), `folder` opened.
-void startShow(OvixProcess& ovix, const std::string& folder, int flipTime, const std::string& musicDir = "") {
+// textures of 512, the plain effect, music from `musicDir` when given), `folder` opened through
+// the dialog, or `arguments` on the command line when given.
+void startShow(OvixProcess& ovix, const std::string& folder, int flipTime, const std::string& musicDir = "",
+               const std::string& arguments = "") {
   std::string music;
   for (char c : musicDir) music += c == '\\' ? std::string("\\\\") : std::string(1, c);
   const std::string config = "[Configuration][Program]full_screen=true;check_updates=false;[/Program][Scene]flip_time=" +
                              std::to_string(flipTime) + ";[/Scene][Graphics]cache_level=8;texture_size=512;[/Graphics]"
                              "[Sound]music_dir=\"" + music + "\";music=" + (music.empty() ? "false" : "true") +
                              ";[/Sound][Effects]effect=1111;[/Effects][/Configuration]";
+  ovix.arguments = arguments;
   ASSERT_TRUE(ovix.start([&](const std::string& program) { writeFile(program + "\\config.conf", config); }));
-  ASSERT_TRUE(openFolderThroughDialog(ovix, folder));
+  if (arguments.empty()) ASSERT_TRUE(openFolderThroughDialog(ovix, folder));
 }
 
 }  // namespace
@@ -128,5 +131,23 @@ TEST(PhotoShow, ADecodeDoesNotHoldTheExit) {
   // Well within the decode's own seconds; a loaded machine gets three times the promised second.
   EXPECT_TRUE(ovix.endsCleanly(3000));
   std::printf("closed after %llu ms\n", static_cast<unsigned long long>(GetTickCount64() - closing));
+  removeFolder(photos);
+}
+
+// "ovix.exe FOLDER" from a shortcut and "ovix.exe "FOLDER\photo03.png"" as "Open with" passes it
+// start the show at once, no dialog touched; shut-down stores where the show stood.
+TEST(PhotoShow, ACommandLinePathStartsTheShowAtOnceAndShutDownStoresWhereItStood) {
+  const std::string photos = makePhotoFolder(6);
+  const std::pair<std::string, int> rows[] = {{photos, 1}, {"\"" + photos + "\\photo03.png\"", 3}};
+  for (const auto& [arguments, expected] : rows) {
+    OvixProcess ovix;
+    startShow(ovix, "", 100000, "", arguments);
+    EXPECT_TRUE(waitFor([&, expected = expected] { return shownPhoto(ovix.window()) == expected; }, 20000)) << arguments;
+    EXPECT_FALSE(findProcessWindow(ovix.processId(), "Ovix - Otevřít fotky"));
+    PostMessageA(ovix.window(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(ovix.endsCleanly());
+    const std::string stored = "last_photo=photo0" + std::to_string(expected) + ".png;";
+    EXPECT_NE(readFile(ovix.path("config.conf")).find(stored), std::string::npos) << stored;
+  }
   removeFolder(photos);
 }

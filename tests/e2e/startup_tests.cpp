@@ -26,7 +26,8 @@ TEST(Startup, FirstRunWritesEveryDefaultToConfigConf) {
   EXPECT_EQ(written,
             "[Configuration]\r\n\t[Program]\r\n\t\trecursive=false;\r\n\t\tfull_screen=true;\r\n"
             "\t\tlast_position=true;\r\n\t\tcheck_updates=true;\r\n\t\tbg_red=0;\r\n\t\tbg_green=0;\r\n"
-            "\t\tbg_blue=0;\r\n\t\tx=N;\r\n\t\ty=N;\r\n\t\tphoto_dir=;\r\n\t\tlanguage=en;\r\n\t[/Program]\r\n"
+            "\t\tbg_blue=0;\r\n\t\tx=N;\r\n\t\ty=N;\r\n\t\tphoto_dir=;\r\n\t\tlanguage=en;\r\n\t\tshow_info=false;\r\n\t\tshuffle=false;\r\n"
+            "\t\tlast_photo=;\r\n\t[/Program]\r\n"
             "\t[Scene]\r\n\t\tphoto_names=false;\r\n\t\tflip_time=400;\r\n\t[/Scene]\r\n\t[Graphics]\r\n"
             "\t\tbits=24;\r\n\t\topacity=0;\r\n\t\tcache_level=8;\r\n\t\ttexture_size=N;\r\n"
             "\t\tsmoothing=true;\r\n\t[/Graphics]\r\n\t[Sound]\r\n\t\tmusic_dir=;\r\n\t\tmusic=false;\r\n"

@@ -93,6 +93,38 @@ TEST(ExifOrientation, TagOfTheFirstDirectoryInEitherByteOrder) {
   EXPECT_EQ(tiffOrientation(nullptr, 100), 1);
 }
 
+namespace {
+// A TIFF block whose first directory points (tag 0x8769 of `pointerType`) to an Exif directory
+// holding DateTimeOriginal (`count` bytes of type `type`) at offset `at`, where `date` follows.
+Bytes dated(bool bigEndian, const std::string& date, uint32_t pointerType = 4, uint32_t count = 20, uint32_t at = 44,
+            uint32_t type = 2) {
+  Bytes out(2, bigEndian ? 'M' : 'I');
+  put(out, {{42, 2}, {8, 4}, {1, 2}, {0x8769, 2}, {pointerType, 2}, {1, 4}, {26, 4}, {0, 4},
+            {1, 2}, {0x9003, 2}, {type, 2}, {count, 4}, {at, 4}, {0, 4}}, bigEndian);
+  out.insert(out.end(), date.begin(), date.end());
+  out.push_back(0);
+  return out;
+}
+}  // namespace
+
+TEST(ExifDate, DateTakenFromTheExifDirectoryOrNothing) {
+  const std::string taken = "2023:07:14 18:05:59";
+  Bytes cut = dated(true, taken), ending = dated(false, taken, 4, 19), followed = dated(true, taken + "X");
+  cut.resize(44 + 18);
+  ending.resize(44 + 19);
+  const struct { const char* what; Bytes block; std::string expected; } cases[] = {
+      {"big endian", dated(true, taken), taken}, {"little endian", dated(false, taken), taken},
+      {"pointer of type IFD", dated(true, taken, 13), taken}, {"not ASCII", dated(true, taken, 4, 20, 44, 7), ""},
+      {"text ending with the block", ending, taken}, {"text followed by more", followed, taken},
+      {"no Exif directory", tiff(true, {turned}), ""}, {"pointer of type SHORT", dated(true, taken, 3), ""},
+      {"count too short", dated(false, taken, 4, 10), ""}, {"text cut off", cut, ""}, {"none", Bytes(), ""},
+      {"text beyond the block", dated(true, taken, 4, 20, 4000), ""}, {"no clock: blanks", dated(true, "    :  :     :  :  "), ""},
+      {"no clock: zeros", dated(true, "0000:00:00 00:00:00"), ""}, {"a letter", dated(false, "Y023:07:14 18:05:59"), ""}};
+  for (const auto& c : cases) EXPECT_EQ(tiffDateTaken(c.block.data(), c.block.size()), c.expected) << c.what;
+  const Bytes photo = jpeg(camera(dated(false, taken)));
+  EXPECT_EQ(readPictureHeader(photo.data(), photo.size()).dateTaken, taken);
+}
+
 TEST(PictureHeader, FormatSizeAndOrientationOfEachKind) {
   Bytes png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
   put(png, {{70000, 4}, {66000, 4}}, true);

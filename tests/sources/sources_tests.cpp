@@ -1,7 +1,9 @@
 // Photo sources without a file system: which names are photos, how a folder path is checked
-// and normalised, in which order a folder tree is scanned, and finding a photo by its path.
+// and normalised, in which order a folder tree is scanned, finding a photo by its path, what a
+// path from the command line or a drop opens, the random order and where a show resumes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <tuple>
 #include <string>
@@ -10,7 +12,10 @@
 #include "fake_listing.h"
 #include "sources/check_path.h"
 #include "sources/photo_kind.h"
+#include "sources/open_request.h"
 #include "sources/photo_list.h"
+#include "sources/photo_order.h"
+#include "sources/resume_point.h"
 
 namespace {
 TEST(PhotoKind, ExtensionsOfAnyLengthAndCaseFromTheListHandedIn) {
@@ -194,6 +199,62 @@ TEST(PhotoList, FindsAnEntryByItsPathAsWindowsComparesNames) {
   const std::pair<const char*, std::ptrdiff_t> rows[] = {{"c:/photos/A.JPG", 0}, {"C:\\PHOTOS\\sub/b.png", 1},
                                                        {"C:\\Photos\\a.jp", -1}, {"C:\\Photos\\\\a.jpg", -1}};
   for (const auto& [path, entry] : rows) EXPECT_EQ(list.find(path), entry) << path;
+}
+
+// Arguments as the platform splits a command line (CommandLineToArgvW), then what they open.
+TEST(OpenRequest, ArgumentsGiveOnePathAndAFileStartsItsFolderAtItself) {
+  const std::string unicodeFolder = "C:\\\xc5\xa0kola", unicodePhoto = unicodeFolder + "\\\xe6\x9d\xb1.jpg";
+  const std::tuple<std::vector<std::string>, std::string, std::string> rows[] = {  // arguments, folder, start
+      {{}, "", ""}, {{"  ", ""}, "", ""}, {{"C:\\Photos"}, "C:\\Photos", ""},
+      {{"C:\\My", "Photos"}, "C:\\My Photos", ""},  // unquoted, cut at the blank
+      {{"C:\\Photos\\\\"}, "C:\\Photos\\\\", ""},     // trailing backslashes are the check's
+      {{"C:\\Photos\""}, "C:\\Photos", ""},         // "C:\Photos\" read as an escaped quote
+      {{"\"C:\\Photos\\a.jpg\" "}, "C:\\Photos", "C:\\Photos\\a.jpg"}, {{"b.jpg"}, ".", "b.jpg"},
+      {{"C:/Photos/a.jpg"}, "C:/Photos", "C:/Photos/a.jpg"}, {{unicodePhoto}, unicodeFolder, unicodePhoto},
+      {{"C:\\Photos\\missing.jpg"}, "C:\\Photos\\missing.jpg", ""}};  // invalid: the check refuses it
+  for (const auto& [arguments, folder, start] : rows) {
+    FakeProbe probe;
+    probe.files.insert({unicodePhoto, "C:/Photos/a.jpg"});
+    const OpenRequest request = openRequestFor(pathFromArguments(arguments), probe);
+    EXPECT_TRUE(request.folder == folder && request.startAt == start) << folder << " | " << request.folder;
+  }
+}
+
+TEST(PhotoOrder, ShuffleTakesEveryPhotoOnceFromTheSeedWithTheStartFirst) {
+  auto order = [](int count, const char* first, uint32_t seed) {  // the first letters of the names
+    PhotoList list;
+    for (int i = 0; i < count; ++i) list.append("C:\\P", (std::string(1, char('0' + i)) + ".jpg").c_str(), kindJpg);
+    shuffleList(list, first, seed);
+    std::string names;
+    for (const auto& entry : list.entries) names += entry->name[0];
+    return names;
+  };
+  const std::string scanned = "0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVW";
+  const std::pair<const char*, char> rows[] = {{"", 0}, {"C:\\P\\gone.jpg", 0}, {"c:/p/G.JPG", 'G'}, {"C:\\P\\0.jpg", '0'}};
+  for (const auto& [first, expected] : rows) {  // 0: any but the scan's first
+    std::string shuffled = order(40, first, 7), sorted = shuffled;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_TRUE(sorted == scanned && shuffled == order(40, first, 7) && shuffled != order(40, first, 8)) << first;
+    EXPECT_TRUE(expected ? shuffled[0] == expected : shuffled[0] != '0') << first;
+  }
+  EXPECT_TRUE(order(0, "", 3).empty() && order(1, "C:\\P\\0.jpg", 3) == "0");
+}
+
+TEST(ResumePoint, StoredBelowTheFolderAndTakenOnlyForThatFolder) {
+  const std::tuple<std::string, std::string, std::string> inside[] = {  // folder, photo, relative
+      {"C:\\Photos\\", "c:/photos/2023\\deep\\b.jpg", "2023\\deep\\b.jpg"}, {"C:\\", "C:\\x.jpg", "x.jpg"},
+      {"C:\\Photos", "C:\\Photos2\\a.jpg", ""}, {"C:\\Photos", "C:\\Photos", ""}, {"", "C:\\a.jpg", ""},
+      {"C:\\P", "C:\\P\\x", "x"}};
+  for (const auto& [folder, photo, relative] : inside) EXPECT_EQ(pathInside(folder, photo), relative) << photo;
+  const std::pair<std::string, std::string> rows[] = {  // relative, start in "C:\Photos"
+      {"2023\\b.jpg", "C:\\Photos\\2023\\b.jpg"}, {"..b.jpg", "C:\\Photos\\..b.jpg"}, {"", ""}, {"..\\secret.jpg", ""},
+      {"a\\..\\..\\b.jpg", ""}, {"D:\\b.jpg", ""}, {"\\b.jpg", ""}};
+  for (const auto& [relative, start] : rows) EXPECT_EQ(resumePath("C:\\Photos", relative, "c:/PHOTOS/"), start) << relative;
+  EXPECT_TRUE(resumePath("C:\\Photos", "a.jpg", "C:\\Other").empty() && resumePath("", "a.jpg", "").empty());
+  // A photo gone or renamed since: the scan does not find the path, and the show starts at its first.
+  PhotoList list;
+  list.append("C:\\Photos\\2023", "b.jpg", kindJpg);
+  EXPECT_EQ(list.find(resumePath("C:\\Photos", "2023\\renamed.jpg", "C:\\Photos")), -1);
 }
 
 }  // namespace

@@ -42,8 +42,7 @@ TEST(PathEncoding, OnlyWellFormedUtf8IsUtf8) {
 TEST(PathEncoding, CzechAndSlovakPathsStayInCodePage1250AndOthersGoThroughUtf8) {
   // Every letter with a háček or a čárka, in both cases.
   for (const auto& [bytes, text] :
-       {BOTH("C:\\Users\\Jiří\\Obrázky\\Fotky z dovolené"), BOTH("Žluťoučký kůň"), BOTH("Ďábelské ódy"),
-        BOTH("Šťastné Vánoce"), BOTH("Ľubovoľná cesta"), BOTH("\\\\nas\\Společné\\Výlet na Sněžku"),
+       {BOTH("C:\\Users\\Jiří\\Obrázky\\Fotky z dovolené"), BOTH("\\\\nas\\Společné\\Výlet na Sněžku"),
         BOTH("D:\\Příliš žluťoučký kůň úpěl ďábelské ódy"), BOTH("PŘÍLIŠ ŽLUŤOUČKÝ KŮŇ ÚPĚL ĎÁBELSKÉ ÓDY"),
         BOTH("Kŕdeľ šťastných ďatľov učí pri ústí Váhu mĺkveho koňa obhrýzať kôru a žrať čerstvé mäso"),
         BOTH("KŔDEĽ ŠŤASTNÝCH ĎATĽOV UČÍ PRI ÚSTÍ VÁHU MĹKVEHO KOŇA OBHRÝZAŤ KÔRU A ŽRAŤ ČERSTVÉ MÄSO")}) {

@@ -40,7 +40,8 @@ TEST(SettingsFile, ValuesAreConvertedHandEditingIsTidiedUpAndWhatOvixDoesNotKnow
   for (const char* part : {"[Mine]\r\n\ta=1;\r\n[/Mine]\r\n[Configuration]\r\n\t[Sound]\r\n\t\tmusic=true;\r\n",
                            "\t[/Sound]\r\n\t[Program]\r\n\t\tfull_screen=TRUE;\r\n",
                            "\t\tphoto_dir=\"C:\\\\My Photos\";\r\n\t\t[Deep]\r\n\t\t\tk=v;\r\n\t\t[/Deep]\r\n"
-                           "\t\tlast_position=true;\r\n\t\tbg_green=0;\r\n\t\tbg_blue=0;\r\n\t\ty=0;\r\n\t[/Program]",
+                           "\t\tlast_position=true;\r\n\t\tbg_green=0;\r\n\t\tbg_blue=0;\r\n\t\ty=0;\r\n\t\tshow_info=false;\r\n"
+                           "\t\tshuffle=false;\r\n\t\tlast_photo=;\r\n\t[/Program]",
                            "\t[Extra]\r\n\t\te=2;\r\n\t[/Extra]\r\n\t[Scene]\r\n\t\tflip_time=400;\r\n", "[/Configuration]\r\ntop=3;"})
     EXPECT_TRUE(contains(written, part)) << part;
   EXPECT_FALSE(contains(written, "#"));
@@ -146,7 +147,7 @@ TEST(SettingsFile, FailedWriteLeavesTheOldFileWhole) {
   EXPECT_FALSE(writeSettings());
 }
 
-TEST(SettingsFile, AFileWrittenBeforeIsReadAndKeptByteForByte) {
+TEST(SettingsFile, AFileWrittenBeforeIsReadAndKeptByteForByteButForNewKeys) {
   // Paths in code page 1250: "C:\Users\Jiří\Obrázky" and "E:\Hudba\Čechomor".
   const std::string earlier =
       "[Configuration]\r\n\t[Program]\r\n\t\trecursive=true;\r\n\t\tfull_screen=false;\r\n\t\tlast_position=true;\r\n"
@@ -162,9 +163,12 @@ TEST(SettingsFile, AFileWrittenBeforeIsReadAndKeptByteForByte) {
   // In memory they are UTF-8, as every path inside Ovix.
   EXPECT_EQ(std::string(settings.photoDir) + "|" + settings.musicDir,
             "C:\\Users\\Ji\xC5\x99\xC3\xAD\\Obr\xC3\xA1zky|E:\\Hudba\\\xC4\x8C" "echomor");
-  EXPECT_EQ(storage.files["./config.conf"], earlier);  // reading rewrites it unchanged
+  // Reading rewrites it unchanged but for the keys earlier Ovix did not have, which it ignores.
+  std::string kept = earlier;
+  kept.insert(kept.find("\t[/Program]"), "\t\tshow_info=false;\r\n\t\tshuffle=false;\r\n\t\tlast_photo=;\r\n");
+  EXPECT_EQ(storage.files["./config.conf"], kept);
   EXPECT_TRUE(writeSettings());
-  EXPECT_EQ(storage.files["./config.conf"], earlier);
+  EXPECT_EQ(storage.files["./config.conf"], kept);
 
   // A UTF-8 path is held in code page 1250 when that can hold it; "C:\Фото" is kept as it is.
   const std::pair<std::string, std::string> rows[] = {{"C:\\\\Ji\xC5\x99\xC3\xAD", "C:\\\\Ji\xF8\xED"},

@@ -137,7 +137,7 @@ bool OvixProcess::startIn(const std::string& folder) {
   programFolder = folder;
   // Ovix under test never reaches past this machine.
   if (GetEnvironmentVariableA("OVIX_UPDATE_SERVER", nullptr, 0) == 0) SetEnvironmentVariableA("OVIX_UPDATE_SERVER", "127.0.0.1:9");
-  std::string commandLine = "\"" + path("ovix.exe") + "\"";
+  std::string commandLine = "\"" + path("ovix.exe") + "\"" + (arguments.empty() ? "" : " " + arguments);
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   return CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, programFolder.c_str(), &startup,

@@ -66,6 +66,8 @@ public:
   bool endsCleanly(DWORD timeoutMs = 30000);
 
   HWND window() const { return mainWindow; }
+  // What follows "ovix.exe" on the command line of the next start, as a shell would pass it.
+  std::string arguments;
   DWORD processId() const { return process.dwProcessId; }
   HANDLE processHandle() const { return process.hProcess; }
   std::string path(const char* relative) const { return programFolder + "\\" + relative; }

@@ -209,10 +209,11 @@ def keyboard():
     columns = [
         (16, "Fotky", [(["→"], "další fotka"), (["←"], "předchozí fotka"), (["↑"], "přiblížit"),
                        (["↓"], "oddálit"), (["W", "A", "S", "D"], "posun fotky"),
-                       (["Mezerník"], "přehrát / zastavit"), (["Kolečko myši"], "přiblížit / oddálit")]),
+                       (["Mezerník"], "přehrát / zastavit"), (["Kolečko myši"], "přiblížit / oddálit"),
+                       (["I"], "informace o fotce")]),
         (246, "Program", [(["Ctrl", "O"], "otevřít fotky"), (["Ctrl", "N"], "nastavení"),
                           (["Ctrl", "L"], "seznam fotek"), (["Ctrl", "M"], "skrýt menu"),
-                          (["Ctrl", "Enter"], "celá obrazovka"), (["F1"], "nápověda"),
+                          (["Ctrl", "Enter"], "celá obrazovka"), (["Esc"], "zpět do okna"), (["F1"], "nápověda"),
                           (["Ctrl", "Q"], "konec"), (["Pravé tlačítko"], "místní nabídka")]),
     ]
     for x, title, rows in columns:
@@ -232,7 +233,7 @@ def keyboard():
                 body.append(cap)
             body.append(f'<text x="{max(right + 8, x + 104)}" y="{y + 15}" font-family="DejaVu Sans" '
                         f'font-size="12.5" fill="{ALUMINIUM[0]}">{meaning}</text>')
-            y += 27
+            y += 24
     return svg(481, 298, "".join(body), defs)
 
 
