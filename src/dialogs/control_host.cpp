@@ -5,7 +5,7 @@
 #include "platform/process_window.h"
 #include "platform/window_registry.h"
 
-ControlHost::ControlHost(const WindowLook& look) : windowLook(look) {}
+ControlHost::ControlHost(const WindowLook& look) : windowLook(look), layout(look.font) {}
 
 ControlHost::~ControlHost() { releaseChildren(); }
 
@@ -13,11 +13,10 @@ HWND ControlHost::addControl(const char* className, const char* text, DWORD styl
                              DWORD extendedStyle, int x, int y, int controlWidth,
                              int controlHeight, int id) {
   if (!handle) return nullptr;
-  HWND control = CreateWindowExA(extendedStyle, className, text, style, x, y, controlWidth,
-                                 controlHeight, handle,
+  HWND control = CreateWindowExA(extendedStyle, className, text, style, layout.px(x), layout.px(y),
+                                 layout.px(controlWidth), layout.px(controlHeight), handle,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-  setDialogFont(control, windowLook.font);
-  return control;
+  return layout.keep(control, x, y, controlWidth, controlHeight);
 }
 
 LinkWindow* ControlHost::addOpeningLink(const char* caption, const std::string& address, int x,
@@ -33,16 +32,17 @@ LinkWindow* ControlHost::addNotifyingLink(const char* caption, LPARAM value, int
 LinkWindow* ControlHost::placeLink(LinkWindow* link, const char* tip) {
   if (!link) return nullptr;
   adopt(link);
+  layout.place(link->handle, link->left, link->top, link->width, link->height);
   link->attachTooltip(tip);
   ShowWindow(link->handle, SW_SHOW);
   return link;
 }
 
 void ControlHost::drawLabel(HDC dc, int x, int y, const char* text) {
-  GdiSelection selectFont(dc, windowLook.font);
+  GdiSelection selectFont(dc, layout.font());
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   const COLORREF oldColour = SetTextColor(dc, RGB(0, 0, 0));
-  TextOutA(dc, x, y, text, lstrlenA(text));
+  TextOutA(dc, layout.px(x), layout.px(y), text, lstrlenA(text));
   SetTextColor(dc, oldColour);
   SetBkMode(dc, oldMode);
 }

@@ -1,11 +1,13 @@
 #pragma once
 // What dialogs and their tab pages share: a window that holds standard controls and links in
 // the control font and draws labels in it. The look (font, transparency) is fixed when the host
-// is made, so a host built on another thread never reads the settings.
+// is made, so a host built on another thread never reads the settings. Positions and sizes are
+// 96-dpi units, placed at the window's DPI through `layout`.
 #include <string>
 #include <vector>
 
 #include "platform/window_base.h"
+#include "dialogs/dialog_layout.h"
 
 class LinkWindow;
 
@@ -27,6 +29,7 @@ public:
   void drawLabel(HDC dc, int x, int y, const char* text);
 
   WindowLook windowLook;  // copied when the host was made
+  DialogLayout layout;    // the host's controls and links at its DPI, in the look's font
 
 protected:
   explicit ControlHost(const WindowLook& look);

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "platform/process_window.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/dialog_page.h"
@@ -56,8 +58,6 @@ bool DialogFrame::createFrame(const FrameLook& look, const char* caption, HWND o
   initCommonControls();
   width = look.width;
   height = look.height;
-  left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-  top = (GetSystemMetrics(SM_CYSCREEN) - 100 - height) / 2;
   owner = ownerWindow ? ownerWindow : mainWindow.load();
   header = look.header;
   headerPicture = look.picture;
@@ -76,11 +76,31 @@ bool DialogFrame::createFrame(const FrameLook& look, const char* caption, HWND o
 
   DWORD style = WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_SYSMENU;
   if (look.minimiseBox) style |= WS_MINIMIZEBOX;
+  // Made at its 96-dpi place first; the DPI it is then laid out for is that of its display.
+  centreFrame();
   handle = CreateWindowExA(WS_EX_APPWINDOW | WS_EX_WINDOWEDGE, name, title.c_str(), style, left,
                            top, width, height, owner, nullptr, instance, nullptr);
   if (!handle) return false;
+  layout.setDpi(windowDpi(handle));
+  centreFrame();
   if (look.transparent) applyWindowOpacity(handle, windowLook.opacity);
   return true;
+}
+
+void DialogFrame::centreFrame() {
+  const int pixelWidth = layout.px(width), pixelHeight = layout.px(height);
+  // Never above or left of the screen, where the caption could not be reached: a large dialog
+  // at a high DPI on a small screen would otherwise start there.
+  left = std::max(0, (GetSystemMetrics(SM_CXSCREEN) - pixelWidth) / 2);
+  top = std::max(0, (GetSystemMetrics(SM_CYSCREEN) - layout.px(100) - pixelHeight) / 2);
+  if (handle)
+    SetWindowPos(handle, nullptr, left, top, pixelWidth, pixelHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void DialogFrame::layOutFor(UINT dpi) {
+  layout.setDpi(dpi);
+  for (DialogPage* page : pages) page->layout.setDpi(dpi);
+  RedrawWindow(handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void DialogFrame::show() {
@@ -96,26 +116,28 @@ HWND DialogFrame::addButton(const char* text, int id, int x, int y) {
 
 void DialogFrame::addTabStrip() {
   tabs = std::make_unique<TabStrip>(handle, instance, 3, 80, width - 10, height - 150);
-  setDialogFont(tabs->control, windowLook.font);
+  layout.place(tabs->control, tabs->left, tabs->top, tabs->width, tabs->height);
 }
 
 void DialogFrame::addPage(const char* text, DialogPage* page) {
   adopt(page);
+  pages.push_back(page);
+  layout.keep(page->handle, page->left, page->top, page->width, page->height);
   if (tabs) tabs->addPage(text, page->handle);
 }
 
 void DialogFrame::paint(HDC dc) {
-  paintHeaderBand(dc, header, width, headerPicture, title.c_str());
+  paintHeaderBand(dc, header, width, headerPicture, title.c_str(), layout.dpi());
 }
 
 void DialogFrame::onEscape() { DestroyWindow(handle); }
 
 void DialogFrame::drawSectionLabel(HDC dc, int x, int y, const char* text) {
-  GdiObject<HFONT> font(createDialogTitleFont(sectionFontHeight));
+  GdiObject<HFONT> font(createDialogTitleFont(layout.px(sectionFontHeight)));
   GdiSelection selectFont(dc, font.get());
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   const COLORREF oldColour = SetTextColor(dc, labelGrey);
-  TextOutA(dc, x, y, text, lstrlenA(text));
+  TextOutA(dc, layout.px(x), layout.px(y), text, lstrlenA(text));
   SetTextColor(dc, oldColour);
   SetBkMode(dc, oldMode);
 }
@@ -141,6 +163,15 @@ LRESULT DialogFrame::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY:
       if (tabs) tabs->notify(reinterpret_cast<const NMHDR*>(lParam));
       return 0;
+    case WM_DPICHANGED: {
+      const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+      left = suggested.left;
+      top = suggested.top;
+      SetWindowPos(handle, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+      layOutFor(LOWORD(wParam));
+      return 0;
+    }
   }
   return DefWindowProcA(handle, message, wParam, lParam);
 }

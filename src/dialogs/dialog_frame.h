@@ -7,6 +7,7 @@
 // allocated with new and delete themselves when their window is destroyed.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "dialogs/control_host.h"
 #include "dialogs/header_band.h"
@@ -37,7 +38,8 @@ public:
   ~DialogFrame() override;
 
   // WM_PAINT: paint; WM_KEYUP with Esc: onEscape; WM_CLOSE: destroy; WM_NOTIFY: the tab strip,
-  // then 0; everything else: the default window procedure. Derived dialogs handle their own
+  // then 0; WM_DPICHANGED: takes the suggested rectangle and lays the dialog out again for the
+  // new DPI; everything else: the default window procedure. Derived dialogs handle their own
   // messages first and pass the rest here.
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -46,6 +48,7 @@ public:
   int rightButtonX() const { return width - 85; }
   int buttonY() const { return height - 65; }
 
+  // width and height (WindowBase) are 96-dpi units; left and top are the window's pixels.
   std::string title;  // window caption and header title
   HeaderStyle header = HeaderStyle::none;
   const char* headerPicture = nullptr;
@@ -57,11 +60,15 @@ protected:
   // another thread is handed a copy made on the thread that asked for it.
   explicit DialogFrame(const char* className, const WindowLook& look = settingsLook());
 
-  // Centres the frame, registers the class (once) with its icon from the strip, creates the
-  // window owned by `ownerWindow` (the main window when none) with `caption` as window text and
-  // header title, and applies the window opacity. The window is not shown yet. False when the
-  // window could not be created; the object then stays without a handle.
+  // Registers the class (once) with its icon from the strip, creates the window owned by
+  // `ownerWindow` (the main window when none) with `caption` as window text and header title,
+  // sized and centred for the DPI of its display, and applies the window opacity. The window is
+  // not shown yet. False when the window could not be created; the object then stays without a
+  // handle.
   bool createFrame(const FrameLook& look, const char* caption, HWND ownerWindow = nullptr);
+  // Sizes the window to width x height at the layout's DPI and centres it a little above the
+  // screen's middle; a frame whose size changed after createFrame calls it again.
+  void centreFrame();
   // Shows the finished dialog.
   void show();
 
@@ -79,4 +86,9 @@ protected:
   virtual void onEscape();
   // Draws a section label (bold Times New Roman, grey) at (x, y).
   void drawSectionLabel(HDC dc, int x, int y, const char* text);
+
+private:
+  std::vector<DialogPage*> pages;  // laid out again with the dialog
+  // Lays the dialog, its pages and their controls out for `dpi`.
+  void layOutFor(UINT dpi);
 };

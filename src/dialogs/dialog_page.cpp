@@ -10,13 +10,15 @@ DialogPage::DialogPage(const DialogFrame& dialog, const char* className) : Contr
   top = 101;
   width = dialog.width - 14;
   height = dialog.height - 174;
+  layout.setDpi(dialog.layout.dpi());
 
   registerWindowClass(instance, name, CS_HREDRAW | CS_VREDRAW,
                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 
   handle = CreateWindowExA(WS_EX_TOOLWINDOW, name, "",
-                           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, left, top,
-                           width, height, owner, nullptr, instance, nullptr);
+                           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, layout.px(left),
+                           layout.px(top), layout.px(width), layout.px(height), owner, nullptr,
+                           instance, nullptr);
 }
 
 void DialogPage::paint(HDC) {}

@@ -8,8 +8,8 @@ class DialogFrame;
 class DialogPage : public ControlHost {
 public:
   // Creates the page window of class `className` as a visible child of `dialog` at (4, 101),
-  // sized (dialog width - 14) x (dialog height - 174), in the dialog's look. The object deletes
-  // itself with its window.
+  // sized (dialog width - 14) x (dialog height - 174), in the dialog's look and at its DPI. The
+  // object deletes itself with its window.
   DialogPage(const DialogFrame& dialog, const char* className);
 
   // Paints the background-free content (labels); the button-face background is already there.

@@ -50,7 +50,7 @@ GraphicsPage::GraphicsPage(const DialogFrame& dialog)
     const LRESULT index = SendMessageA(sizeList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
     if (size == settings.textureSize) SendMessageA(sizeList, CB_SETCURSEL, index, 0);
   }
-  smoothingBox = addCheckBox("smoothing", 240, 93, width - 234, 1, settings.smoothing);
+  smoothingBox = addCheckBox("smoothing", 240, 93, width - 246, 1, settings.smoothing);  // inside the page
 
   extensionsLink = addNotifyingLink(texts->text("ogl_ext").c_str(), 0, 6, height - 20, 138,
                                     texts->text("ogl_ext_tip").c_str());

@@ -5,8 +5,9 @@
 
 enum class HeaderStyle { none, large, compact };
 
-// Paints the band for a window `width` pixels wide. `leftPicture` is a 64x64 bitmap file drawn
-// with black transparent; a picture that cannot be loaded is left out and painting goes on.
-// Every GDI object is created and deleted within the call; the DC is left as it was.
+// Paints the band for a window `width` 96-dpi units wide, scaled to `dpi`. `leftPicture` is a
+// 64x64 bitmap file drawn (at the scaled size) with black transparent; a picture that cannot be
+// loaded is left out and painting goes on. Every GDI object is created and deleted within the
+// call; the DC is left as it was.
 void paintHeaderBand(HDC dc, HeaderStyle style, int width, const char* leftPicture,
-                     const char* title);
+                     const char* title, UINT dpi);

@@ -10,9 +10,10 @@
 namespace {
 constexpr int linkHeight = 15;
 
-HFONT createLinkFont() {
+// `font` underlined.
+HFONT createLinkFont(HFONT font) {
   LOGFONTA look = {};
-  if (!GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof look, &look)) return nullptr;
+  if (!GetObjectA(font ? font : GetStockObject(DEFAULT_GUI_FONT), sizeof look, &look)) return nullptr;
   look.lfUnderline = TRUE;
   return CreateFontIndirectA(&look);
 }
@@ -93,6 +94,21 @@ LRESULT LinkWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       click();
       redraw();
       break;
+    case WM_SETFONT:
+      font = reinterpret_cast<HFONT>(wParam);
+      if (LOWORD(lParam)) redraw();
+      return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(font);
+    case WM_SIZE:
+      if (tooltip) {  // the tip answers over the whole link
+        TOOLINFOA tool = {};
+        tool.cbSize = TTTOOLINFOA_V2_SIZE;
+        tool.hwnd = handle;
+        GetClientRect(handle, &tool.rect);
+        SendMessageA(tooltip, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
+      }
+      break;
   }
   return DefWindowProcA(handle, message, wParam, lParam);
 }
@@ -111,11 +127,11 @@ void LinkWindow::redraw() {
 void LinkWindow::paint() {
   PAINTSTRUCT paintStruct;
   HDC dc = BeginPaint(handle, &paintStruct);
-  GdiObject<HFONT> font(createLinkFont());
+  GdiObject<HFONT> underlined(createLinkFont(font));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, linkColour);
   {
-    GdiSelection selectFont(dc, font.get());
+    GdiSelection selectFont(dc, underlined.get());
     TextOutA(dc, 2, 0, caption.c_str(), static_cast<int>(caption.size()));
   }
   if (pressed) {

@@ -1,7 +1,8 @@
 #pragma once
 // An underlined text that acts like a web link: when clicked it either tells a window (with
 // MSG_LINK_CLICKED) or opens an address through openDocument. 15 pixels high; made hidden by
-// the factories below and shown by its host (ControlHost's addOpeningLink, addNotifyingLink).
+// the factories below and shown by its host (ControlHost's addOpeningLink, addNotifyingLink),
+// which may move it and give it a font (WM_SETFONT) as it lays out its window.
 #include <string>
 
 #include "platform/window_base.h"
@@ -32,6 +33,7 @@ public:
   bool pressed = false;        // between button-down and button-up; draws a focus rectangle
   HWND tooltip = nullptr;
   HCURSOR cursor = nullptr;
+  HFONT font = nullptr;        // not owned; the stock GUI font until WM_SETFONT gives another
 
 private:
   // Registers "Link Window" and creates the window hidden; `handle` stays none on failure.

@@ -15,7 +15,8 @@ constexpr int boxHeight = 190;
 constexpr int messageWidth = boxWidth - 15;
 constexpr int messageHeight = boxHeight - 146;  // three lines; a longer message grows the box
 
-// Height of `message` wrapped to `width` pixels in `font`, as the static control breaks it.
+// Height in pixels of `message` wrapped to `width` pixels in `font`, as the static control
+// breaks it.
 int wrappedHeight(const std::wstring& message, int width, HFONT font) {
   HDC screen = GetDC(nullptr);
   RECT area = {0, 0, width, 0};
@@ -41,19 +42,25 @@ MessageBoxWindow::MessageBoxWindow(HWND ownerWindow, const char* caption, const 
       buttons(buttonCount),
       texts(openLanguage({"Windows", "Msg"})) {
   FrameLook look;
-  const int needed = message.empty() ? 0 : wrappedHeight(message, messageWidth, windowLook.font);
   look.width = boxWidth;
-  look.height = std::min(boxHeight + std::max(0, needed - messageHeight), GetSystemMetrics(SM_CYSCREEN));
+  look.height = boxHeight;
   look.iconIndex = 1;
   look.header = HeaderStyle::compact;
   look.picture = programPicture;
   if (!createFrame(look, caption, ownerWindow)) return;
+  // Measured at the box's DPI, where the message control will break it.
+  const int needed = message.empty() ? 0 : layout.unitsCovering(wrappedHeight(message, layout.px(messageWidth), layout.font()));
+  if (needed > messageHeight) {
+    height = std::min(boxHeight + needed - messageHeight, layout.unitsCovering(GetSystemMetrics(SM_CYSCREEN)));
+    centreFrame();
+  }
 
   // A Unicode control, so that a path in the message shows as it is.
-  messageControl = CreateWindowExW(0, L"STATIC", message.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFT,
-                                   5, 76, width - 15, height - 146, handle,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)), instance, nullptr);
-  setDialogFont(messageControl, windowLook.font);
+  messageControl = layout.keep(
+      CreateWindowExW(0, L"STATIC", message.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFT,
+                      layout.px(5), layout.px(76), layout.px(width - 15), layout.px(height - 146), handle,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)), instance, nullptr),
+      5, 76, width - 15, height - 146);
   if (buttons == yesNoButtons) {
     firstButton = addButton(texts->text("yes").c_str(), 0, leftButtonX(), buttonY());
     secondButton = addButton(texts->text("no").c_str(), 1, rightButtonX(), buttonY());

@@ -39,7 +39,7 @@ OpenDialog::OpenDialog(PhotoOpener& opener)
   if (!createFrame(look, openTexts->text("title").c_str())) return;
 
   const std::string choose = generalTexts->text("choose");
-  photoEdit = createPathField(handle, instance, windowLook.font, settings.photoDir, editStyle, WS_EX_CLIENTEDGE, 15, 110, 130, 16);
+  photoEdit = createPathField(handle, instance, layout, settings.photoDir, editStyle, WS_EX_CLIENTEDGE, 15, 110, 130, 16);
   SendMessageW(photoEdit, EM_LIMITTEXT, 255, 0);
   choosePhotosButton = addButton(choose.c_str(), choosePhotosId, 155, 107);
   subFoldersBox = addControl("BUTTON", openTexts->text("full_tree").c_str(), checkStyle, 0, 15, 138,
@@ -48,7 +48,7 @@ OpenDialog::OpenDialog(PhotoOpener& opener)
   formatsText = addControl("STATIC", openTexts->text("formats").c_str(), childStyle, 0, 15, 158, width - 31,
                            formatsHeight, -1);
 
-  musicEdit = createPathField(handle, instance, windowLook.font, settings.musicDir, editStyle, WS_EX_CLIENTEDGE, 15,
+  musicEdit = createPathField(handle, instance, layout, settings.musicDir, editStyle, WS_EX_CLIENTEDGE, 15,
                               193 + formatsHeight, 130, 16);
   SendMessageW(musicEdit, EM_LIMITTEXT, 255, 0);
   chooseMusicButton = addButton(choose.c_str(), chooseMusicId, 155, 190 + formatsHeight);

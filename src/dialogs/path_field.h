@@ -6,10 +6,12 @@
 
 #include <string>
 
-// Creates the "EDIT" child of `parent` with `path` as its text, in `font`; none when the
-// window cannot be made.
-HWND createPathField(HWND parent, HINSTANCE instance, HFONT font, const char* path, DWORD style, DWORD extendedStyle,
-                     int x, int y, int width, int height);
+class DialogLayout;
+
+// Creates the "EDIT" child of `parent` with `path` as its text, placed (96-dpi units) and given
+// its font by `layout`; none when the window cannot be made.
+HWND createPathField(HWND parent, HINSTANCE instance, DialogLayout& layout, const char* path, DWORD style,
+                     DWORD extendedStyle, int x, int y, int width, int height);
 // The field's text as UTF-8.
 std::string pathFieldText(HWND field);
 void setPathFieldText(HWND field, const std::string& path);

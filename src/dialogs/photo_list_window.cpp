@@ -18,7 +18,7 @@ PhotoListWindow::PhotoListWindow(LoadingReporter& reporter, std::shared_ptr<cons
   if (!createFrame(look, "Ovix - Seznam fotek")) return;
 
   constexpr DWORD fieldStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | ES_READONLY | ES_AUTOHSCROLL;
-  pathField = createPathField(handle, instance, windowLook.font, settings.photoDir, fieldStyle, WS_EX_CLIENTEDGE, 8, 10, width - 64, 22);
+  pathField = createPathField(handle, instance, layout, settings.photoDir, fieldStyle, WS_EX_CLIENTEDGE, 8, 10, width - 64, 22);
   countField = addControl("EDIT", "", fieldStyle, WS_EX_CLIENTEDGE, width - 55, 10, 38, 22, 0);
   closeButton = addButton("Zavřít", closeId, rightButtonX(), buttonY());
   gridBox = addControl("BUTTON", "Mřížka", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_CHECKBOX | BS_NOTIFY,
@@ -30,9 +30,9 @@ PhotoListWindow::PhotoListWindow(LoadingReporter& reporter, std::shared_ptr<cons
                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 8, height - 96, width - 24, 28, -1);
 
   list = std::make_unique<PhotoListView>(handle, instance, 8, 35, width - 24, height - 135);
-  setDialogFont(list->control, windowLook.font);
-  list->addColumn("Adresář", 180);
-  list->addColumn("Soubor", 200);
+  layout.place(list->control, list->left, list->top, list->width, list->height);
+  list->addColumn("Adresář", layout.px(180));
+  list->addColumn("Soubor", layout.px(200));
   scan = std::move(shown);
   if (!scan) {
     // The folder as a show would open it; the setting keeps the text the user typed.

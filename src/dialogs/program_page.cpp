@@ -99,5 +99,5 @@ void ProgramPage::paint(HDC dc) {
   GdiObject<HPEN> outline(CreatePen(PS_SOLID, 1, RGB(190, 190, 190)));
   GdiSelection selectFill(dc, fill.get());
   GdiSelection selectOutline(dc, outline.get());
-  Rectangle(dc, 115, 135, 135, 153);
+  Rectangle(dc, layout.px(115), layout.px(135), layout.px(135), layout.px(153));
 }

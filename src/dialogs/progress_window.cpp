@@ -34,7 +34,7 @@ ProgressLook progressLook(bool cancellable) {
 }
 
 ProgressWindow::ProgressWindow(const ProgressLook& look, std::atomic<bool>* cancelFlag)
-    : cancel(cancelFlag) {
+    : cancel(cancelFlag), layout(look.windowLook.font) {
   InitializeCriticalSection(&statusLock);
   name = "Progress class";
   width = 200;
@@ -51,17 +51,23 @@ ProgressWindow::ProgressWindow(const ProgressLook& look, std::atomic<bool>* canc
   handle = CreateWindowExA(WS_EX_TOOLWINDOW, name, name, WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
                            left, top, width, height, nullptr, nullptr, instance, nullptr);
   if (!handle) return;
+  // Made at its 96-dpi place, then sized for the DPI of the display it is on.
+  layout.setDpi(windowDpi(handle));
+  left = (GetSystemMetrics(SM_CXSCREEN) - layout.px(width)) / 2;
+  top = (GetSystemMetrics(SM_CYSCREEN) - layout.px(150) - layout.px(height)) / 2;
+  SetWindowPos(handle, nullptr, left, top, layout.px(width), layout.px(height), SWP_NOZORDER | SWP_NOACTIVATE);
   applyWindowOpacity(handle, look.windowLook.opacity);
 
   // No marquee style: a marquee bar ignores its position (Wine and newer common controls), and
   // the idle animation is the position itself running 0-4.
-  bar = CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD | WS_VISIBLE, 60, 32, width - 70, 18, handle,
-                        nullptr, instance, nullptr);
+  bar = layout.place(CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, handle,
+                                     nullptr, instance, nullptr),
+                     60, 32, width - 70, 18);
   if (cancel) {
-    cancelButton = CreateWindowExA(0, "BUTTON", look.cancel.c_str(), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
-                                   width - 80, height - 32, 70, 24, handle, reinterpret_cast<HMENU>(cancelId),
-                                   instance, nullptr);
-    setDialogFont(cancelButton, look.windowLook.font);
+    cancelButton = layout.place(CreateWindowExA(0, "BUTTON", look.cancel.c_str(),
+                                                WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 0, 0, handle,
+                                                reinterpret_cast<HMENU>(cancelId), instance, nullptr),
+                                width - 80, height - 32, 70, 24);
   }
   SendMessageA(bar, PBM_SETRANGE32, 0, barLast);
   SendMessageA(bar, PBM_SETPOS, 0, 0);
@@ -130,17 +136,17 @@ void ProgressWindow::paint() {
   const std::string shown = statusText();  // copied, so the loader never waits on GDI
   PAINTSTRUCT paintStruct;
   HDC dc = BeginPaint(handle, &paintStruct);
-  GdiObject<HFONT> font(createDialogTitleFont(progressFontHeight));
-  GdiObject<HPEN> pen(CreatePen(PS_SOLID, 2, labelGrey));
+  GdiObject<HFONT> font(createDialogTitleFont(layout.px(progressFontHeight)));
+  GdiObject<HPEN> pen(CreatePen(PS_SOLID, layout.px(2), labelGrey));
   {
     GdiSelection selectFont(dc, font.get());
     GdiSelection selectPen(dc, pen.get());
-    Rectangle(dc, 1, 1, width, height);
+    Rectangle(dc, layout.px(1), layout.px(1), layout.px(width), layout.px(height));
 
-    drawMaskedPicture(dc, programPicture, 2, 4);
+    drawMaskedPicture(dc, programPicture, layout.px(2), layout.px(4), layout.px(64));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, labelGrey);
-    TextOutA(dc, 62, 6, shown.c_str(), static_cast<int>(shown.size()));
+    TextOutA(dc, layout.px(62), layout.px(6), shown.c_str(), static_cast<int>(shown.size()));
   }
   EndPaint(handle, &paintStruct);
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/window_base.h"
+#include "dialogs/dialog_layout.h"
 #include "dialogs/status_text.h"
 
 // What the progress window takes from the settings and the language file. The window is built
@@ -48,6 +49,7 @@ public:
   HWND bar = nullptr;
   HWND cancelButton = nullptr;  // only with a cancel flag
   std::atomic<bool>* cancel = nullptr;
+  DialogLayout layout;  // width, height and the window's content in 96-dpi units, at its DPI
 
 private:
   void paint();

@@ -52,7 +52,3 @@ void applyWindowOpacity(HWND window, uint8_t opacity) {
              : nullptr;
   if (setLayered) setLayered(window, 0, static_cast<BYTE>(static_cast<int>(alpha)), LWA_ALPHA);
 }
-
-void setDialogFont(HWND window, HFONT font) {
-  if (window) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-}

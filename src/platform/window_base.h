@@ -50,6 +50,3 @@ WindowLook settingsLook();
 // Makes `window` layered with alpha 255 - opacity * 2.55 when `opacity` is not 0. Stays opaque
 // where SetLayeredWindowAttributes is missing.
 void applyWindowOpacity(HWND window, uint8_t opacity);
-
-// Gives a dialog control `font` (redrawn); ignores a null handle.
-void setDialogFont(HWND window, HFONT font);

@@ -1,0 +1,96 @@
+// The dialogs laid out for the display's DPI: this file runs in the dialogs' driver at 96 dpi
+// and again in a driver of its own on a 144 dpi (150 %) display (OVIX_TEST_DPI says which). Screenshots of each dialog are
+// left in the driver's folder ("<name>-<dpi>dpi.png") for a reader to look at.
+#include <functional>
+
+#include "dialog_test_support.h"
+#include "dialogs/about_dialog.h"
+#include "dialogs/config_dialog.h"
+#include "dialogs/message_box_window.h"
+#include "dialogs/open_dialog.h"
+#include "dialogs/photo_list_window.h"
+#include "sources/photo_opener.h"
+
+namespace {
+struct NoOpener : PhotoOpener {
+  bool openPhotos(const std::string&, const std::string&) override { return false; }
+} noOpener;
+LoadingReporter quiet;
+
+// The whole window, repainted, saved as `file` in the driver's folder for a reader to look at.
+void saveScreenshot(HWND window, const std::string& file) {
+  RECT place;
+  Capture capture;
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  if (GetWindowRect(window, &place) && captureScreen(place, capture)) capture.savePng(startFolder + "\\" + file);
+}
+
+RECT screenRect(HWND window, bool client = false) {
+  RECT area = {};
+  if (client ? GetClientRect(window, &area) && MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2) : GetWindowRect(window, &area)) return area;
+  return {};
+}
+
+// Every child of `window`, and theirs, lies inside its parent's client area and has the
+// control font made for `dpi` (the stock one is the system DPI's); links, buttons and check
+// boxes show their whole text on one line.
+void expectLaidOut(HWND window, UINT dpi) {
+  LOGFONTA look = {};
+  GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof look, &look);
+  const LONG fontHeight = MulDiv(look.lfHeight, dpi, windowDpi(nullptr));
+  const RECT inside = screenRect(window, true);
+  for (HWND control = GetWindow(window, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+    char kind[64] = "";
+    GetClassNameA(control, kind, sizeof kind);
+    const std::string text = windowText(control), name = kind;
+    SCOPED_TRACE(name + " \"" + text + "\"");
+    const RECT place = screenRect(control);
+    EXPECT_TRUE(place.left >= inside.left && place.top >= inside.top && place.right <= inside.right &&
+                place.bottom <= inside.bottom);
+    const auto font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+    if (font && GetObjectA(font, sizeof look, &look)) EXPECT_NEAR(look.lfHeight, fontHeight, 1);
+    const LONG style = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
+    if (font && (name == "Link Window" || (name == "Button" && style != BS_GROUPBOX))) {
+      HDC dc = GetDC(control);
+      SIZE extent = {};
+      SelectObject(dc, font);  // ReleaseDC puts the common DC back as it was
+      GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+      ReleaseDC(control, dc);
+      // A link draws from x = 2; a check box's box and gap take about a line's height.
+      const bool box = name == "Button" && style == BS_CHECKBOX;
+      EXPECT_LE(extent.cx + (box ? extent.cy + 4 : 2), place.right - place.left);
+    }
+    expectLaidOut(control, dpi);
+  }
+}
+
+// Each dialog's own width and height are its 96-dpi size; the screen is 1024 x 768.
+TEST(DialogScale, DialogsAreTheirSizeScaledToTheDisplayAndItsChangesWithEveryControlInside) {
+  const std::pair<const char*, std::function<DialogFrame*()>> dialogs[] = {
+      {"config", [] { return new ConfigDialog(); }},
+      {"open", [] { return new OpenDialog(noOpener); }},
+      {"about", [] { return new AboutDialog(); }},
+      {"photo-list", [] { return new PhotoListWindow(quiet); }},  // taller than a 768 px screen allows at 144 dpi
+      {"message-box", [] { return new MessageBoxWindow(nullptr, "Špatná cesta", "Cesta 'Q:\\Nikde' není platná.", 1, false, 0); }}};
+  for (const auto& [name, open] : dialogs) {
+    SCOPED_TRACE(name);
+    DialogFrame* dialog = open();
+    ASSERT_EQ(windowDpi(dialog->handle), static_cast<UINT>(OVIX_TEST_DPI));
+    RECT place = screenRect(dialog->handle);
+    EXPECT_NEAR(place.right - place.left, dialog->width * OVIX_TEST_DPI / 96.0, 2);
+    EXPECT_NEAR(place.bottom - place.top, dialog->height * OVIX_TEST_DPI / 96.0, 2);
+    EXPECT_TRUE(place.left >= 0 && place.top >= 0);  // the caption stays on the screen
+    expectLaidOut(dialog->handle, OVIX_TEST_DPI);
+    saveScreenshot(dialog->handle, std::string(name) + "-" + std::to_string(OVIX_TEST_DPI) + "dpi.png");
+    // Moved to a display of another DPI (125 % from 100 %, 100 % from 150 %), it takes the
+    // suggested rectangle and lays itself out again.
+    const UINT dpi = OVIX_TEST_DPI == 96 ? 120 : 96;
+    RECT suggested = {10, 20, 10 + scaleForDpi(dialog->width, dpi), 20 + scaleForDpi(dialog->height, dpi)};
+    SendMessageA(dialog->handle, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    place = screenRect(dialog->handle);
+    EXPECT_TRUE(EqualRect(&place, &suggested));
+    expectLaidOut(dialog->handle, dpi);
+    DestroyWindow(dialog->handle);
+  }
+}
+}  // namespace
