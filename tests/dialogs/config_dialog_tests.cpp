@@ -3,6 +3,8 @@
 // values' arithmetic and the file's format are the native tests'.
 #include <GL/gl.h>
 
+#include <algorithm>
+
 #include <utility>
 
 #include "dialog_test_support.h"
@@ -13,6 +15,7 @@
 #include "dialogs/scene_page.h"
 #include "dialogs/sound_page.h"
 #include "glui/gl_test_context.h"
+#include "structure/language.h"
 #include "structure/settings_file.h"
 
 namespace {
@@ -75,6 +78,10 @@ TEST_F(ConfigDialogTest, SaveWritesEveryPageAndReopenedPagesSaveTheSame) {
   GLfloat clear[4] = {};
   glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
   EXPECT_NEAR(clear[0], 253 / 255.0f, 0.01f);  // the GL clear colour follows at once
+  // The fixture's program folder is named in Cyrillic; the language list still finds its files.
+  std::vector<std::string> languages = languageNames();
+  std::sort(languages.begin(), languages.end());
+  EXPECT_EQ(languages, (std::vector<std::string>{"cz", "en"}));
 
   // Reopened and saved untouched, the pages give back what they were given, even a colour depth
   // the list does not offer.
