@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <clocale>
+#include <cwctype>
 #include <set>
 #include <tuple>
 
@@ -11,6 +13,7 @@
 #include "sources/check_path.h"
 #include "sources/photo_kind.h"
 #include "sources/open_request.h"
+#include "sources/name_order.h"
 #include "sources/photo_list.h"
 #include "sources/photo_order.h"
 #include "sources/resume_point.h"
@@ -120,6 +123,25 @@ TEST(Scan, NamesInEveryScriptSortByTheirUpperCaseUtf16Text) {
   std::vector<std::string> names;
   for (const auto& entry : list.entries) names.push_back(entry->name);
   EXPECT_EQ(names, ordered);
+}
+
+// Every letter of Latin-1, Latin Extended-A, Greek and Cyrillic ranks with its capital, as the C
+// library's Unicode case table pairs them (micro and long s have capitals outside the ranges).
+TEST(Scan, EveryLetterOfTheKnownScriptsRanksWithItsCapital) {
+  ASSERT_TRUE(std::setlocale(LC_CTYPE, "C.UTF-8"));
+  const auto utf8 = [](char32_t c) {
+    std::string text;
+    if (c < 0x800) return text + char(0xC0 | c >> 6) + char(0x80 | (c & 0x3F));
+    return text + char(0xE0 | c >> 12) + char(0x80 | (c >> 6 & 0x3F)) + char(0x80 | (c & 0x3F));
+  };
+  for (char32_t c = 0x80; c < 0x460; ++c) {
+    if ((c >= 0x180 && c < 0x386) || (c > 0x3CE && c < 0x400)) continue;  // Latin Extended-B, IPA, Coptic
+    const char32_t capital = std::towupper(static_cast<wint_t>(c));
+    if (capital == c || c == 0xB5 || c == 0x17F || capital < 0x80) continue;
+    EXPECT_TRUE(nameBefore(utf8(c) + "a", utf8(capital) + "b")) << std::hex << c;
+    EXPECT_FALSE(nameBefore(utf8(capital) + "b", utf8(c) + "a")) << std::hex << c;
+  }
+  std::setlocale(LC_CTYPE, "C");
 }
 
 // A loop of links (a link to the folder itself and one back to its parent) is never entered,
