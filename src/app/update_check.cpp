@@ -4,6 +4,7 @@
 
 #include "app/release_version.h"
 #include "dialogs/update_window.h"
+#include "platform/path_text.h"
 #include "platform/process_window.h"
 #include "platform/program_info.h"
 #include "structure/settings.h"
@@ -41,7 +42,7 @@ HANDLE startUpdateCheck() {
 }
 
 bool checkForUpdate(const char* serverAddress, const UpdateNotice& notice) {
-  HMODULE library = LoadLibraryA("./update.dll");
+  HMODULE library = LoadLibraryW(widePath("./update.dll").c_str());
   if (!library) return false;
   auto connect = exported<ConnectCall>(library, "_updateConnect");
   auto disconnect = exported<DisconnectCall>(library, "_updateDisconnect");

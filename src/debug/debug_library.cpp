@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "debug/system_report.h"
+#include "platform/file_access.h"
 
 namespace {
 using RtlGetVersionCall = LONG(WINAPI*)(OSVERSIONINFOW*);
@@ -85,7 +86,7 @@ extern "C" {
 // success, -1 when the report could not be created. Call it on the thread whose OpenGL
 // context should be described; without one the report says so.
 __declspec(dllexport) int _printSystemInfo() {
-  CreateDirectoryA("./logs", nullptr);
+  makeFolder("./logs");
   return writeSystemReport("./logs/debug.txt", "./config.conf", gatherFacts());
 }
 

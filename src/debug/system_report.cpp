@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "platform/file_access.h"
+
 namespace {
 constexpr size_t configHeadBytes = 1024;
 }  // namespace
@@ -38,11 +40,11 @@ std::string reportHead(const SystemFacts& facts) {
 }
 
 int writeSystemReport(const char* reportPath, const char* configPath, const SystemFacts& facts) {
-  std::FILE* report = std::fopen(reportPath, "wb");
+  std::FILE* report = openFile(reportPath, "wb");
   if (!report) return -1;
   const std::string head = reportHead(facts);
   std::fwrite(head.data(), 1, head.size(), report);
-  if (std::FILE* config = std::fopen(configPath, "rb")) {
+  if (std::FILE* config = openFile(configPath, "rb")) {
     char bytes[configHeadBytes];
     const size_t count = std::fread(bytes, 1, sizeof bytes, config);
     std::fwrite(bytes, 1, count, report);

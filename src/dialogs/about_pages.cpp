@@ -78,7 +78,7 @@ ThanksPage::~ThanksPage() = default;
 void ThanksPage::paint(HDC dc) { drawLabel(dc, 6, 10, texts->text("intro").c_str()); }
 
 void runSystemReport() {
-  HMODULE library = LoadLibraryA("./debug.dll");
+  HMODULE library = LoadLibraryW(widePath("./debug.dll").c_str());
   using PrintCall = int (*)();
   auto print = library ? reinterpret_cast<PrintCall>(reinterpret_cast<void*>(
                              GetProcAddress(library, "_printSystemInfo")))

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/path_text.h"
 #include "platform/process_window.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/dialog_page.h"
@@ -12,7 +13,7 @@
 namespace {
 // One 16x16 icon of the strip (magenta transparent); null when the strip cannot be read.
 HICON loadStripIcon(int index) {
-  HIMAGELIST strip = ImageList_LoadImageA(nullptr, iconStripFile, 16, 0, RGB(255, 0, 255),
+  HIMAGELIST strip = ImageList_LoadImageW(nullptr, widePath(iconStripFile).c_str(), 16, 0, RGB(255, 0, 255),
                                           IMAGE_BITMAP, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
   if (!strip) return nullptr;
   HICON icon = ImageList_GetIcon(strip, index, ILD_NORMAL);

@@ -1,6 +1,7 @@
 #include "dialogs/dialog_look.h"
 
 #include "dialogs/gdi_objects.h"
+#include "platform/path_text.h"
 
 HFONT createDialogTitleFont(int characterHeight) {
   return CreateFontA(-characterHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
@@ -9,7 +10,7 @@ HFONT createDialogTitleFont(int characterHeight) {
 }
 
 HBITMAP loadBitmapFile(const char* path) {
-  return static_cast<HBITMAP>(LoadImageA(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+  return static_cast<HBITMAP>(LoadImageW(nullptr, widePath(path).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
 }
 
 void drawMaskedPicture(HDC dc, const char* path, int x, int y, int size) {

@@ -8,6 +8,7 @@
 
 #include "dialogs/config_values.h"
 #include "platform/documents.h"
+#include "platform/file_access.h"
 #include "platform/path_text.h"
 #include "platform/process_window.h"
 #include "structure/settings.h"
@@ -90,8 +91,8 @@ LRESULT GraphicsPage::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 bool GraphicsPage::writeExtensionsLog() {
-  CreateDirectoryA("./logs", nullptr);  // the log's folder may not exist yet
-  FILE* file = std::fopen("./logs/extensions.txt", "w");
+  makeFolder("./logs");  // the log's folder may not exist yet
+  FILE* file = openFile("./logs/extensions.txt", "w");
   if (!file) return false;
   const std::string report = extensionsReport(glText(GL_RENDERER), glText(GL_VENDOR),
                                               glText(GL_VERSION), glText(GL_EXTENSIONS));

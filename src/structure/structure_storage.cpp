@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "structure/replace_file.h"
+#include "platform/file_access.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -62,7 +62,7 @@ public:
     bool written = fflush(file) == 0 && flushToDisk(fileNumber(file)) == 0;
     written = fclose(file) == 0 && written;
     file = nullptr;
-    if (!written || !replaceFile(temporary.c_str(), target.c_str())) return false;
+    if (!written || !replaceFile(temporary, target)) return false;
     committed = true;
     return true;
   }
@@ -77,14 +77,14 @@ private:
 class FileStorage : public StructureStorage {
 public:
   std::unique_ptr<StructureInput> openInput(const std::string& path) override {
-    FILE* file = fopen(nativePath(path).c_str(), "rb");
+    FILE* file = openFile(nativePath(path), "rb");
     if (!file) return nullptr;
     return std::make_unique<FileInput>(file);
   }
   std::unique_ptr<PendingFile> createOutput(const std::string& path) override {
     std::string temporary = nativePath(path) + ".tmp";
     if (pendingFiles > 0) temporary += std::to_string(pendingFiles);
-    FILE* file = fopen(temporary.c_str(), "wb");
+    FILE* file = openFile(temporary, "wb");
     if (!file) return nullptr;
     return std::make_unique<ReplacingFile>(file, temporary, nativePath(path));
   }

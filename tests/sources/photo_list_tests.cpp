@@ -11,13 +11,13 @@
 
 #include "app/loading_reports.h"
 #include "photos/image_decoder.h"
+#include "platform/file_access.h"
 #include "platform/path_text.h"
 #include "sources/photo_sources.h"
 #include "support/harness.h"
 
 namespace {
 std::string utf8(const wchar_t* text) { return utf8FromWide(text); }
-bool makeFolder(const std::string& path) { return CreateDirectoryW(widePath(path).c_str(), nullptr) != 0; }
 
 // A picture under any name: a copy of a small test BMP.
 bool writePhoto(const std::string& path) {
@@ -95,6 +95,25 @@ TEST(PhotoFolders, LongPathsTakeThePrefixedForm) {
       {"\\\\?\\C:\\" + name, L"\\\\?\\C:\\" + std::wstring(250, L'n')},
       {"./data/a.png", L"./data/a.png"}, {"C:\\\\a.jpg", L"C:\\\\a.jpg"}};
   for (const auto& [path, wide] : rows) EXPECT_EQ(widePath(path), wide) << path;
+}
+
+// Ovix's own files (config.conf, the logs, the report) open, are made and are replaced by their
+// real names in any script, as the program folder may be named so.
+TEST(PhotoFolders, FilesAndFoldersOfAnyNameAreMadeOpenedAndReplaced) {
+  const std::string root = makeScratchFolder("ovix-files");
+  const std::string folder = root + "\\\xD0\xBB\xD0\xBE\xD0\xB3 \xE5\x86\x99 \xF0\x9F\x98\x80";
+  ASSERT_TRUE(makeFolder(folder));
+  EXPECT_TRUE(makeFolder(folder));  // already there
+  for (const char* content : {"old", "new"}) {
+    std::FILE* file = openFile(folder + "\\\xCE\xB1.tmp", "wb");
+    ASSERT_TRUE(file);
+    std::fputs(content, file);
+    std::fclose(file);
+    ASSERT_TRUE(replaceFile(folder + "\\\xCE\xB1.tmp", folder + "\\\xCE\xB1.conf"));
+  }
+  EXPECT_EQ(readFile(folder + "\\\xCE\xB1.conf"), "new");
+  EXPECT_FALSE(openFile(folder + "\\\xCE\xB1.tmp", "rb"));
+  removeFolder(root);
 }
 
 // Links that lead back up the tree are not followed: each photo is listed once and the scan ends.
