@@ -1,6 +1,5 @@
 // The dialogs laid out for the display's DPI: this file runs in the dialogs' driver at 96 dpi
-// and again in a driver of its own on a 144 dpi (150 %) display (OVIX_TEST_DPI says which). Screenshots of each dialog are
-// left in the driver's folder ("<name>-<dpi>dpi.png") for a reader to look at.
+// and again in a driver of its own on a 144 dpi (150 %) display (OVIX_TEST_DPI says which).
 #include <functional>
 
 #include "dialog_test_support.h"
@@ -16,14 +15,6 @@ struct NoOpener : PhotoOpener {
   bool openPhotos(const std::string&, const std::string&) override { return false; }
 } noOpener;
 LoadingReporter quiet;
-
-// The whole window, repainted, saved as `file` in the driver's folder for a reader to look at.
-void saveScreenshot(HWND window, const std::string& file) {
-  RECT place;
-  Capture capture;
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  if (GetWindowRect(window, &place) && captureScreen(place, capture)) capture.savePng(startFolder + "\\" + file);
-}
 
 RECT screenRect(HWND window, bool client = false) {
   RECT area = {};
@@ -81,7 +72,6 @@ TEST(DialogScale, DialogsAreTheirSizeScaledToTheDisplayAndItsChangesWithEveryCon
     EXPECT_NEAR(place.bottom - place.top, dialog->height * OVIX_TEST_DPI / 96.0, 2);
     EXPECT_TRUE(place.left >= 0 && place.top >= 0);  // the caption stays on the screen
     expectLaidOut(dialog->handle, OVIX_TEST_DPI);
-    saveScreenshot(dialog->handle, std::string(name) + "-" + std::to_string(OVIX_TEST_DPI) + "dpi.png");
     // Moved to a display of another DPI (125 % from 100 %, 100 % from 150 %), it takes the
     // suggested rectangle and lays itself out again.
     const UINT dpi = OVIX_TEST_DPI == 96 ? 120 : 96;
