@@ -10,14 +10,25 @@
 #include "support/harness.h"
 #include "wave_files.h"
 
-TEST(MusicBar, ButtonsCommandThePlayerAndShowItsState) {
+namespace {
+class MusicBarTest : public testing::Test {
+protected:
+  void SetUp() override {
+    GetCurrentDirectoryA(MAX_PATH, previousFolder);
+    ASSERT_TRUE(SetCurrentDirectoryA(stagedProgramFolder().c_str()) && gl.ready());
+  }
+  void TearDown() override {
+    SetCurrentDirectoryA(previousFolder);
+    removeFolder(music);
+  }
   char previousFolder[MAX_PATH] = {};
-  GetCurrentDirectoryA(MAX_PATH, previousFolder);
-  ASSERT_TRUE(SetCurrentDirectoryA(stagedProgramFolder().c_str()));
   const std::string music = makeScratchFolder("musicbar");
-  for (const char* name : {"\\one.wav", "\\two.wav", "\\three.wav"}) ASSERT_TRUE(writeTone(music + name, 0.3, 500));
   GlTestContext gl;
-  ASSERT_TRUE(gl.ready());
+};
+}  // namespace
+
+TEST_F(MusicBarTest, ButtonsCommandThePlayerAndShowItsState) {
+  for (const char* name : {"\\one.wav", "\\two.wav", "\\three.wav"}) ASSERT_TRUE(writeTone(music + name, 0.3, 500));
   GlPanel panel;
   MusicBar bar;  // after the panel, as in the photo show
   bar.build(panel, gl.window, music.c_str());
@@ -43,21 +54,12 @@ TEST(MusicBar, ButtonsCommandThePlayerAndShowItsState) {
   }
   EXPECT_STREQ(bar.buttons[musicPause]->tooltip->text, "Pause the music");  // back with its state
   EXPECT_FALSE(bar.click(bar.pickNames[musicQuieter] + 1) || bar.click(-1));
-  bar.music.reset();  // lets go of the tones
-  SetCurrentDirectoryA(previousFolder);
-  removeFolder(music);
 }
 
 // A music folder without a track is known only once scanned; the show then goes on without
 // music: the bar's texts released, its buttons doing nothing. The next show finds a track added
 // meanwhile.
-TEST(MusicBar, AShowGoesOnWithoutMusicWhileItsFolderHasNoTrack) {
-  char previousFolder[MAX_PATH] = {};
-  GetCurrentDirectoryA(MAX_PATH, previousFolder);
-  ASSERT_TRUE(SetCurrentDirectoryA(stagedProgramFolder().c_str()));
-  const std::string music = makeScratchFolder("nomusic");
-  GlTestContext gl;
-  ASSERT_TRUE(gl.ready());
+TEST_F(MusicBarTest, AShowGoesOnWithoutMusicWhileItsFolderHasNoTrack) {
   // cache level, texture size, flip time, effect, music, smoothing, names, sub-folders, folders (no
   // photos in the music's either), owner
   const ShowParams params{8, 256, 100, 1111, true, false, false, false, music, "", music, gl.window};
@@ -71,7 +73,4 @@ TEST(MusicBar, AShowGoesOnWithoutMusicWhileItsFolderHasNoTrack) {
   ASSERT_TRUE(waitFor([&] { return show->draw(), !show->musicBar.music || !show->musicBar.music->scanning(); }));
   ASSERT_TRUE(show->musicBar.music);
   EXPECT_TRUE(show->musicBar.musicOn && show->musicBar.music->tracks.size() == 1);
-  show.reset();  // lets go of the tone
-  SetCurrentDirectoryA(previousFolder);
-  removeFolder(music);
 }

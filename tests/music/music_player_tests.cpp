@@ -6,7 +6,6 @@
 
 #include <vfw.h>
 
-#include <functional>
 #include <set>
 
 #include "music/music_player.h"
@@ -16,25 +15,12 @@
 #include "wave_files.h"
 
 namespace {
-// Dispatches this thread's messages one at a time until `condition` holds after one of them;
-// a player that posts to itself without end fails here instead of hanging.
-bool pumpUntil(const std::function<bool()>& condition, ULONGLONG limit = 20000) {
-  const ULONGLONG end = GetTickCount64() + limit;
-  for (MSG message; !condition();) {
-    if (GetTickCount64() >= end) return false;
-    if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-      DispatchMessageA(&message);
-    else
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-  }
-  return true;
-}
-
-// Counts the MCI windows this thread creates and keeps the volume last given to one (Wine's
-// MCI window does not answer MCIWNDM_GETVOLUME).
-struct MciWindowWatch {
-  MciWindowWatch() { created = 0; }
-  ~MciWindowWatch() { UnhookWindowsHookEx(hook); }
+// Watches this thread's MCI windows: how many were made, the volume last given to one (Wine's
+// MCI window does not answer MCIWNDM_GETVOLUME), and the tracks whose end-of-track notification
+// was taken from the queue (a track that only failed to play never gets there).
+struct MciWatch {
+  MciWatch() { created = 0, ended.clear(); }
+  ~MciWatch() { UnhookWindowsHookEx(callHook), UnhookWindowsHookEx(getHook); }
   static LRESULT CALLBACK onCall(int code, WPARAM wParam, LPARAM lParam) {
     const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
     char className[16] = {};
@@ -43,28 +29,39 @@ struct MciWindowWatch {
       created += lstrcmpiA(className, "MCIWndClass") == 0;
     return CallNextHookEx(nullptr, code, wParam, lParam);
   }
+  static LRESULT CALLBACK onGet(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* got = reinterpret_cast<const MSG*>(lParam);
+    if (player && wParam == PM_REMOVE && got->message == MM_MCINOTIFY && got->wParam == MCI_NOTIFY_SUCCESSFUL)
+      ended.insert(player->currentTrack);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
   static inline int created = 0;
   static inline LPARAM volume = -1;
-  HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, onCall, nullptr, GetCurrentThreadId());
+  static inline const MusicPlayer* player = nullptr;
+  static inline std::set<size_t> ended;
+  HHOOK callHook = SetWindowsHookExA(WH_CALLWNDPROC, onCall, nullptr, GetCurrentThreadId());
+  HHOOK getHook = SetWindowsHookExA(WH_GETMESSAGE, onGet, nullptr, GetCurrentThreadId());
 };
 
 class MusicPlayerTest : public testing::Test {
 protected:
   void TearDown() override {
+    MciWatch::player = nullptr;
     player.reset();
     removeFolder(root);
   }
   // Creates the player on `folder` and waits for its scan.
   void start(const std::string& folder) {
     player = std::make_unique<MusicPlayer>(GetModuleHandleA(nullptr), folder.c_str(), failed);
+    MciWatch::player = player.get();
     EXPECT_EQ(player->scanning(), !failed) << "the scan runs on a thread of its own";
-    ASSERT_TRUE(pumpUntil([&] { return !player->scanning(); }));
+    ASSERT_TRUE(waitFor([&] { return !player->scanning(); }));
   }
 
   const std::string root = makeScratchFolder("music");
   bool failed = true;
   std::unique_ptr<MusicPlayer> player;
-  MciWindowWatch watch;
+  MciWatch watch;
 };
 }  // namespace
 
@@ -85,14 +82,14 @@ TEST_F(MusicPlayerTest, NotificationsMoveOnOnlyAfterAnEndOrAFailureAndEachTrackG
 
   // Each new track gets the volume, 0 while muted.
   player->toggleMute();
-  MciWindowWatch::volume = -1;
+  MciWatch::volume = -1;
   player->nextTrack();
-  EXPECT_EQ(MciWindowWatch::volume, 0);
+  EXPECT_EQ(MciWatch::volume, 0);
   player->toggleMute();
   player->volumeUp();
-  MciWindowWatch::volume = -1;
+  MciWatch::volume = -1;
   player->previousTrack();
-  EXPECT_EQ(MciWindowWatch::volume, 550);
+  EXPECT_EQ(MciWatch::volume, 550);
 }
 
 TEST_F(MusicPlayerTest, AWholeRoundOfFilesThatDoNotPlayStopsTheMusicUntilTheUserTriesAgainAndNeverHoldsAQuit) {
@@ -105,39 +102,23 @@ TEST_F(MusicPlayerTest, AWholeRoundOfFilesThatDoNotPlayStopsTheMusicUntilTheUser
   // Once the queue runs dry the player has stopped, each file tried once (four fit one turn).
   // The user may try another round.
   MSG message;
-  auto stopped = [&] { return pumpUntil([&] { return !PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE); }); };
+  auto stopped = [&] { return waitFor([&] { return !PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE); }); };
   ASSERT_TRUE(stopped());
-  EXPECT_EQ(MciWindowWatch::created, 3);
+  EXPECT_EQ(MciWatch::created, 3);
   player->previousTrack();
   ASSERT_TRUE(stopped());
-  EXPECT_EQ(MciWindowWatch::created, 6);
+  EXPECT_EQ(MciWatch::created, 6);
 
   // Twenty are tried a few at a time from a timer: a quit comes before the rest of the round,
   // where a message posted for each try would keep it waiting until every file had been tried.
   for (int i = 0; i < 17; ++i) ASSERT_TRUE(writeFile(root + "\\more" + std::to_string(i), "RIFF not music"));
-  MciWindowWatch::created = 0;
+  MciWatch::created = 0;
   start(root);
   PostQuitMessage(0);
   while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
-  EXPECT_LT(MciWindowWatch::created, 20);
-  EXPECT_TRUE(pumpUntil([&] { return MciWindowWatch::created == 20; }));
+  EXPECT_LT(MciWatch::created, 20);
+  EXPECT_TRUE(waitFor([&] { return MciWatch::created == 20; }));
 }
-
-// The tracks whose end-of-track notification this thread takes from its queue: a track that
-// only failed to play never gets there.
-struct TrackEnds {
-  explicit TrackEnds(const MusicPlayer* watched) { player = watched, ended.clear(); }
-  ~TrackEnds() { UnhookWindowsHookEx(hook); }
-  static LRESULT CALLBACK onGet(int code, WPARAM wParam, LPARAM lParam) {
-    const auto* got = reinterpret_cast<const MSG*>(lParam);
-    if (wParam == PM_REMOVE && got->message == MM_MCINOTIFY && got->wParam == MCI_NOTIFY_SUCCESSFUL)
-      ended.insert(player->currentTrack);
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-  }
-  static inline const MusicPlayer* player = nullptr;
-  static inline std::set<size_t> ended;
-  HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, onGet, nullptr, GetCurrentThreadId());
-};
 
 // Tracks named in any script, in a folder named so, play to their ends one after the other.
 TEST_F(MusicPlayerTest, TracksWithNamesInAnyScriptPlay) {
@@ -147,8 +128,7 @@ TEST_F(MusicPlayerTest, TracksWithNamesInAnyScriptPlay) {
     ASSERT_TRUE(writeTone(folder + "\\" + utf8FromWide(name), 0.3, 440));
   start(folder);
   ASSERT_TRUE(!failed && player->tracks.size() == 2);
-  TrackEnds ends(player.get());
-  EXPECT_TRUE(pumpUntil([&] { return ends.ended.size() == 2; }));
+  EXPECT_TRUE(waitFor([] { return MciWatch::ended.size() == 2; }));
 }
 
 TEST_F(MusicPlayerTest, FoldersWithoutMusicLeaveThePlayerDisabled) {
@@ -181,5 +161,5 @@ TEST_F(MusicPlayerTest, HundredsOfTrackChangesOverShortAndBrokenFiles) {
                                       {"\\huge.wav", std::string("RIFF\xff\xff\xff\x7fWAVEfmt \xff\xff\xff\x7f", 20)}})
     ASSERT_TRUE(writeFile(root + name, content));
   start(root);
-  ASSERT_TRUE(pumpUntil([] { return MciWindowWatch::created >= 300; }, 180000)) << MciWindowWatch::created;
+  ASSERT_TRUE(waitFor([] { return MciWatch::created >= 300; }, 180000)) << MciWatch::created;
 }

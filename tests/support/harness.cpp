@@ -6,20 +6,23 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "dialogs/gdi_objects.h"
 #include "platform/path_text.h"
 #include "sources/photo_sources.h"
 
 bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
+  // One message at a time, the condition asked after each: a window that posts to itself
+  // without end fails the wait instead of hanging it.
   const ULONGLONG end = GetTickCount64() + timeoutMs;
-  for (MSG message;; Sleep(10)) {
-    if (condition()) return true;
+  for (MSG message; !condition();) {
     if (GetTickCount64() >= end) return false;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
       TranslateMessage(&message);
       DispatchMessageA(&message);
+    } else {
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
   }
+  return true;
 }
 
 std::string folderFromEnvironment(const char* variable) {
@@ -156,31 +159,6 @@ bool OvixProcess::endsCleanly(DWORD timeoutMs) {
   DWORD exitCode = 99;
   return process.hProcess && WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0 &&
          GetExitCodeProcess(process.hProcess, &exitCode) && exitCode == 0;
-}
-
-bool OvixProcess::captureClient(Capture& capture) const {
-  RECT client;
-  if (!mainWindow || !GetClientRect(mainWindow, &client)) return false;
-  MapWindowPoints(mainWindow, nullptr, reinterpret_cast<POINT*>(&client), 2);
-  return captureScreen(client, capture);
-}
-
-bool captureScreen(const RECT& area, Capture& capture) {
-  capture.width = area.right - area.left;
-  capture.height = area.bottom - area.top;
-  if (capture.width <= 0 || capture.height <= 0) return false;
-  capture.pixels.assign(static_cast<size_t>(capture.width) * capture.height, 0);
-  HDC screen = GetDC(nullptr);
-  MemoryDc memory(screen);
-  GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(screen, capture.width, capture.height));
-  bool ok = bitmap && [&] {
-    GdiSelection selected(memory.get(), bitmap.get());
-    return BitBlt(memory.get(), 0, 0, capture.width, capture.height, screen, area.left, area.top, SRCCOPY) != 0;
-  }();
-  ReleaseDC(nullptr, screen);
-  BITMAPINFO info = {{sizeof info.bmiHeader, capture.width, -capture.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};  // rows top-down
-  return ok && GetDIBits(memory.get(), bitmap.get(), 0, capture.height, capture.pixels.data(), &info, DIB_RGB_COLORS) ==
-                   capture.height;
 }
 
 bool Capture::savePng(const std::string& path) const {

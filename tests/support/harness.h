@@ -34,15 +34,13 @@ bool fileExists(const std::string& path);
 std::string readFile(const std::string& path);
 bool writeFile(const std::string& path, const std::string& content);
 
-// 32-bit BGRA pixels of a captured rectangle, rows top to bottom.
+// 32-bit BGRA pixels of a picture, rows top to bottom.
 struct Capture {
   int width = 0, height = 0;
   std::vector<uint32_t> pixels;
   // Writes the capture as a PNG; false on failure.
   bool savePng(const std::string& path) const;
 };
-// Reads the screen rectangle `area` (screen coordinates); false when it cannot be read.
-bool captureScreen(const RECT& area, Capture& capture);
 
 class OvixProcess {
 public:
@@ -71,10 +69,6 @@ public:
   DWORD processId() const { return process.dwProcessId; }
   HANDLE processHandle() const { return process.hProcess; }
   std::string path(const char* relative) const { return programFolder + "\\" + relative; }
-
-  // Reads the pixels of the main window's client area from the screen (the window must be
-  // on top); false when there is no window or the screen cannot be read.
-  bool captureClient(Capture& capture) const;
 
 private:
   std::string programFolder;
