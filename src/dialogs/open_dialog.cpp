@@ -18,9 +18,9 @@ namespace {
 constexpr DWORD childStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
 constexpr DWORD editStyle = childStyle | WS_TABSTOP | ES_AUTOHSCROLL;
 constexpr DWORD checkStyle = childStyle | WS_TABSTOP | BS_CHECKBOX | BS_NOTIFY;
-// Room for the two lines under the photo folder that name the formats Ovix reads; the music
-// and effect sections stand this much lower.
-constexpr int formatsHeight = 26;
+// Room for the lines under the photo folder that name the formats Ovix reads (three in Czech);
+// the music and effect sections stand this much lower.
+constexpr int formatsHeight = 28;
 }  // namespace
 
 OpenDialog::OpenDialog(PhotoOpener& opener)

@@ -60,23 +60,4 @@ TEST(MessageBoxAnswers, ButtonsEscAndTheCloseBoxAndAnOwnerClosingOnTheAnswer) {
   }
 }
 
-// A message longer than three lines, such as the low-memory warning with its Czech text, grows
-// the box until the whole text shows above the buttons.
-TEST(MessageBoxLook, ALongMessageShowsWholeAboveTheButtons) {
-  const std::string warning = "Program detekoval nedostatek paměti pro načtení fotek. Ukončete všechny ostatní "
-                              "programy, které by mohly zabírat značné množství paměti a program znovu spusťte.",
-                    message = warning + "\n\n" + warning;
-  auto* box = new MessageBoxWindow(makeOwner(), "Nedostatek paměti!", message.c_str(), 0, false, 0);
-  RECT text = {}, button = {}, needed = {};
-  GetWindowRect(box->messageControl, &text);
-  GetWindowRect(box->secondButton, &button);
-  needed.right = text.right - text.left;
-  HDC dc = GetDC(box->messageControl);
-  SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(box->messageControl, WM_GETFONT, 0, 0)));
-  DrawTextA(dc, message.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
-  ReleaseDC(box->messageControl, dc);
-  EXPECT_GE(text.bottom - text.top, needed.bottom);
-  EXPECT_LE(text.bottom, button.top);
-  DestroyWindow(box->handle);
-}
 }  // namespace
