@@ -1,5 +1,5 @@
 // The configuration dialog's arithmetic: arrow steps and their bounds, the transparency
-// slider, the texture sizes offered, the languages offered and the extensions log's text.
+// slider, the texture sizes offered, the languages offered and the extensions log's list.
 #include <gtest/gtest.h>
 
 #include "dialogs/config_values.h"
@@ -30,10 +30,9 @@ TEST(ConfigValues, TextureSizesNeverOfferTheMaximumAndLongLanguageNamesAreNotOff
             (std::vector<std::string>{"en", "abcdefghijk", "cz"}));
 }
 
-TEST(ConfigValues, ExtensionsLogListsOneNamePerLine) {
-  EXPECT_EQ(extensionsReport("llvmpipe", "Mesa", "4.5", "  GL_ARB_one GL_EXT_two   GL_three "),
-            "Renderer:\tllvmpipe\nVendor:\t\tMesa\nVersion:\t4.5\n\nExtensions:\n"
-            "GL_ARB_one\nGL_EXT_two\nGL_three\n");
-  EXPECT_EQ(extensionsReport(nullptr, nullptr, nullptr, nullptr),
-            "Renderer:\t\nVendor:\t\t\nVersion:\t\n\nExtensions:\n");
+// However the driver spaces them; a driver that answers nothing gives a log all the same.
+TEST(ConfigValues, ExtensionsLogListsEachExtensionOnALineOfItsOwn) {
+  const std::string log = extensionsReport("llvmpipe", "Mesa", "4.5", "  GL_ARB_one GL_EXT_two   GL_three ");
+  EXPECT_EQ(log.substr(log.find("Extensions:\n")), "Extensions:\nGL_ARB_one\nGL_EXT_two\nGL_three\n");
+  EXPECT_NE(extensionsReport(nullptr, nullptr, nullptr, nullptr).find("Extensions:\n"), std::string::npos);
 }

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 
 #include "platform/path_text.h"
 #include "sources/photo_sources.h"
@@ -90,24 +92,15 @@ bool fileExists(const std::string& path) {
 }
 
 std::string readFile(const std::string& path) {
-  std::string content;
-  HANDLE file = CreateFileW(widePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return content;
-  char block[65536];
-  DWORD read = 0;
-  while (ReadFile(file, block, sizeof block, &read, nullptr) && read > 0) content.append(block, read);
-  CloseHandle(file);
-  return content;
+  std::ifstream file(widePath(path).c_str(), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 bool writeFile(const std::string& path, const std::string& content) {
-  HANDLE file = CreateFileW(widePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  const bool whole = WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&
-                     written == content.size();
-  return CloseHandle(file) && whole;
+  std::ofstream file(widePath(path).c_str(), std::ios::binary);
+  file.write(content.data(), static_cast<std::streamsize>(content.size()));
+  file.close();
+  return !file.fail();
 }
 
 HWND findProcessWindow(DWORD processId, const char* className) {
