@@ -15,6 +15,7 @@
 #include "dialogs/scene_page.h"
 #include "dialogs/sound_page.h"
 #include "glui/gl_test_context.h"
+#include "platform/ansi_text.h"
 #include "structure/language.h"
 #include "structure/settings_file.h"
 
@@ -110,10 +111,8 @@ TEST_F(ConfigDialogTest, AnUnwritableFileIsReportedOnceAndTheSettingsStayInMemor
   click(dialog->saveButton);
   EXPECT_TRUE(settings.music);
   ASSERT_EQ(threadWindows("MsgBox Window").size(), 1u);
-  HWND box = FindWindowA("MsgBox Window", "Not saved");
-  wchar_t message[600] = L"";
-  GetWindowTextW(child(box, "Static"), message, 600);
-  EXPECT_NE(utf8FromWide(message).find(programFolder + "\\config.conf"), std::string::npos);
+  const std::wstring message = windowTextWide(child(FindWindowA("MsgBox Window", "Not saved"), "Static"));
+  EXPECT_NE(utf8FromWide(message.c_str()).find(programFolder + "\\config.conf"), std::string::npos);
 }
 
 // A fresh install has no logs folder: the OpenGL extensions log makes it and opens the log.

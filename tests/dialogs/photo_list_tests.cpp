@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "dialogs/photo_list_window.h"
+#include "platform/ansi_text.h"
 #include "platform/path_text.h"
 
 // Names beyond the ANSI code page (a Greek folder, Czech, Cyrillic and emoji names) show as
@@ -27,20 +28,15 @@ TEST(PhotoListWindow, RowsAndCountFollowTheRecursiveSettingAndShowTheRealNames) 
     auto* window = new PhotoListWindow(quiet);
     EXPECT_EQ(SendMessageA(window->list->control, LVM_GETITEMCOUNT, 0, 0), recursive ? 3 : 2);
     EXPECT_EQ(windowText(window->countField), recursive ? "3" : "2");
-    wchar_t text[300] = L"";
-    LVITEMW item = {};
-    item.pszText = text;
-    item.cchTextMax = 300;
-    for (int row = 0; row < 2; ++row) {
-      item.iSubItem = 0;
+    auto cell = [&](int row, int column) {
+      wchar_t text[300] = L"";
+      LVITEMW item = {};
+      item.iSubItem = column, item.pszText = text, item.cchTextMax = 300;
       SendMessageW(window->list->control, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-      EXPECT_EQ(std::wstring(text), widePath(folder)) << row;
-      item.iSubItem = 1;
-      SendMessageW(window->list->control, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-      EXPECT_EQ(std::wstring(text), names[row]) << row;
-    }
-    GetWindowTextW(window->pathField, text, 300);
-    EXPECT_EQ(std::wstring(text), widePath(folder) + L"/");
+      return std::wstring(text);
+    };
+    for (int row = 0; row < 2; ++row) EXPECT_TRUE(cell(row, 0) == widePath(folder) && cell(row, 1) == names[row]) << row;
+    EXPECT_EQ(windowTextWide(window->pathField), widePath(folder) + L"/");
     DestroyWindow(window->handle);
   }
   EXPECT_EQ(std::string(settings.photoDir), folder + "/");
