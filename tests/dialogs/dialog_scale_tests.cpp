@@ -11,6 +11,8 @@
 #include "sources/photo_opener.h"
 
 namespace {
+// Registered here for both drivers of the dialog tests.
+const auto* const environment = ::testing::AddGlobalTestEnvironment(new ProgramFolder);
 struct NoOpener : PhotoOpener {
   bool openPhotos(const std::string&, const std::string&) override { return false; }
 } noOpener;

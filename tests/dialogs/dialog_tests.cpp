@@ -8,7 +8,6 @@
 #include "platform/window_registry.h"
 
 namespace {
-const auto* const environment = ::testing::AddGlobalTestEnvironment(new ProgramFolder);
 using Answers = std::vector<std::pair<WPARAM, LPARAM>>;
 Answers answers;
 bool ownerClosesOnAnswer = false;
