@@ -1,4 +1,4 @@
-// The system report's text and file: its layout with and without OpenGL, the head of
+// The system report's text and file: its graphics part with and without OpenGL, the head of
 // config.conf it carries, and the names it gives Windows versions.
 #include <gtest/gtest.h>
 
@@ -16,12 +16,10 @@ SystemFacts sampleFacts(bool openGl) {
 }
 }  // namespace
 
-TEST(SystemReport, LayoutWithAndWithoutOpenGl) {
-  const std::string common =
-      "OS:\r\nWin 10  (19045)\r\n\r\nProcessor:\r\nIntel64 Family 6\r\nSome CPU\r\n2904 MHz\r\n\r\n"
-      "Memory:\r\n16384 MB\r\n\r\nGraphics:\r\n";
-  EXPECT_EQ(reportHead(sampleFacts(true)), common + "Mesa llvmpipe\r\n4095 pix\r\n\r\nConfig content:\r\n");
-  EXPECT_EQ(reportHead(sampleFacts(false)), common + "no OpenGL context\r\n\r\nConfig content:\r\n");
+// The graphics part names the driver and half the largest texture size, or that there is none.
+TEST(SystemReport, GraphicsWithAndWithoutOpenGl) {
+  EXPECT_NE(reportHead(sampleFacts(true)).find("\r\nMesa llvmpipe\r\n4095 pix\r\n"), std::string::npos);
+  EXPECT_NE(reportHead(sampleFacts(false)).find("\r\nno OpenGL context\r\n"), std::string::npos);
 }
 
 // The first 1024 bytes of the settings, the whole of a short file, nothing without one; each
