@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <cstring>
+#include <tuple>
 
 #include "app/update_check.h"
 #include "debug/system_report.h"
@@ -102,21 +103,18 @@ TEST(UpdateCheck, CallsTheLibraryInOrderAndOnlyANewerReleaseGetsTheNoticeOwnedBy
   GlTestContext owner;  // the notice waits for a main window to own it
   mainWindow = owner.window;
   const UpdateNotice copied = updateNotice();  // here, on the main thread
-  const struct {
-    const char* offered;
-    bool notice;
-    const char* calls;
-  } cases[] = {{"Ovix 1.10.0", true, "C(192.0.2.1)GD"}, {"Ovix 1.2.0", false, "C(192.0.2.1)GD"},
-               {"refuse", false, "C(192.0.2.1)"}};
-  for (const auto& known : cases) {
-    SCOPED_TRACE(known.offered);
-    offer(known.offered);
+  // Offered, whether a notice comes, the calls made.
+  const std::tuple<const char*, bool, std::string> cases[] = {
+      {"Ovix 1.10.0", true, "C(192.0.2.1)GD"}, {"Ovix 1.2.0", false, "C(192.0.2.1)GD"}, {"refuse", false, "C(192.0.2.1)"}};
+  for (const auto& [offered, withNotice, calls] : cases) {
+    SCOPED_TRACE(offered);
+    offer(offered);
     opened.clear();
-    EXPECT_EQ(checkForUpdate(updateServerAddress, copied), known.notice);
-    EXPECT_EQ(recordedCalls(), known.calls);
+    EXPECT_EQ(checkForUpdate(updateServerAddress, copied), withNotice);
+    EXPECT_EQ(recordedCalls(), calls);
     EXPECT_EQ(GetModuleHandleA("update.dll"), nullptr);
     HWND notice = FindWindowA("Ovix Update", nullptr);
-    ASSERT_EQ(notice != nullptr, known.notice);
+    ASSERT_EQ(notice != nullptr, withNotice);
     if (!notice) continue;
     click(child(notice, "Button", "Ano"));  // opens the download page and closes
     EXPECT_EQ(opened.size(), 1u);

@@ -3,6 +3,8 @@
 // show whose music folder holds no track.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "glui/gl_panel.h"
 #include "glui/gl_test_context.h"
 #include "music/music_bar.h"
@@ -34,23 +36,18 @@ TEST_F(MusicBarTest, ButtonsCommandThePlayerAndShowItsState) {
   bar.build(panel, gl.window, music.c_str());
   ASSERT_TRUE(bar.music && waitFor([&] { return !bar.music->scanning(); }));
   const MusicPlayer& player = *bar.music;
-  // What each click leaves: the button's picture and the player's mute, pause, volume and track.
-  const size_t track = player.currentTrack, previous = (track + 2) % 3;
-  const struct {
-    MusicButton role;
-    uint32_t imageIndex;
-    bool muted, paused;
-    uint32_t volume;
-    size_t track;
-  } clicks[] = {{musicOnOff, 1, true, false, 500, track},        {musicOnOff, 0, false, false, 500, track},
-                {musicPause, 1, false, true, 500, track},        {musicPause, 0, false, false, 500, track},
-                {musicLouder, 0, false, false, 550, track},      {musicQuieter, 0, false, false, 500, track},
-                {musicPrevious, 0, false, false, 500, previous}, {musicNext, 0, false, false, 500, track}};
-  for (const auto& c : clicks) {
-    EXPECT_TRUE(bar.click(bar.pickNames[c.role])) << c.role;
-    EXPECT_TRUE(bar.buttons[c.role]->imageIndex == c.imageIndex && player.muted == c.muted &&
-                player.paused == c.paused && player.volume == c.volume && player.currentTrack == c.track)
-        << c.role;
+  // Each click, then the button's picture and the player's mute, pause, volume and track.
+  const size_t first = player.currentTrack, previous = (first + 2) % 3;
+  const std::tuple<MusicButton, uint32_t, bool, bool, uint32_t, size_t> clicks[] = {
+      {musicOnOff, 1, true, false, 500, first},        {musicOnOff, 0, false, false, 500, first},
+      {musicPause, 1, false, true, 500, first},        {musicPause, 0, false, false, 500, first},
+      {musicLouder, 0, false, false, 550, first},      {musicQuieter, 0, false, false, 500, first},
+      {musicPrevious, 0, false, false, 500, previous}, {musicNext, 0, false, false, 500, first}};
+  for (const auto& [role, imageIndex, muted, paused, volume, track] : clicks) {
+    EXPECT_TRUE(bar.click(bar.pickNames[role])) << role;
+    EXPECT_TRUE(bar.buttons[role]->imageIndex == imageIndex && player.muted == muted && player.paused == paused &&
+                player.volume == volume && player.currentTrack == track)
+        << role;
   }
   EXPECT_STREQ(bar.buttons[musicPause]->tooltip->text, "Pause the music");  // back with its state
   EXPECT_FALSE(bar.click(bar.pickNames[musicQuieter] + 1) || bar.click(-1));
