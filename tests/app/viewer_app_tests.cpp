@@ -118,6 +118,25 @@ protected:
   }
   // A new open dialog on the app's logo and show; it deletes itself with its window.
   OpenDialog* openDialog() { return new OpenDialog(*app); }
+  // The open dialog's run with `typed` as the photo folder (unchanged when null) and effect
+  // `effect` (unchanged when -1); true when the dialog went.
+  bool run(const wchar_t* typed, int effect = -1) {
+    OpenDialog* dialog = openDialog();
+    HWND window = dialog->handle;
+    if (effect >= 0) SendMessageA(dialog->effectList, CB_SETCURSEL, effect, 0);
+    if (typed) SetWindowTextW(dialog->photoEdit, typed);
+    SendMessageA(dialog->runButton, BM_CLICK, 0, 0);
+    return !IsWindow(window);
+  }
+  // The texts of this thread's message boxes, which it closes.
+  static std::vector<std::wstring> closeMessageBoxes() {
+    std::vector<std::wstring> texts;
+    for (HWND box : threadWindows("MsgBox Window")) {
+      texts.push_back(windowTextWide(FindWindowExA(box, nullptr, "Static", nullptr)));
+      DestroyWindow(box);
+    }
+    return texts;
+  }
 
   std::string photos;
   ViewerApp* app = nullptr;
@@ -194,13 +213,6 @@ TEST_F(AppTest, OvixDeclaresPerMonitorDpiAndLongPathsAndItsViewportFollowsTheWin
   EXPECT_EQ(manifestSetting(L"2016", L"dpiAwareness").rfind(L"PerMonitorV2,", 0), 0u);
   EXPECT_EQ(manifestSetting(L"2005", L"dpiAware") + manifestSetting(L"2016", L"longPathAware"), L"true/pmtrue");
   ReleaseActCtx(context);
-  HMODULE program = LoadLibraryExA("ovix.exe", nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  HRSRC found = FindResourceA(program, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
-  const std::string text(static_cast<const char*>(LockResource(LoadResource(program, found))), SizeofResource(program, found));
-  for (const char* windows : {"35138b9a-5d96-4fbd-8e2d-a2440225f93a", "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",
-                              "1f676c76-80e1-4239-95bb-83d0f6d0da78", "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"})
-    EXPECT_NE(text.find(std::string("supportedOS Id=\"{") + windows + "}\""), std::string::npos) << windows;  // 7 to 11
-  FreeLibrary(program);
 
   // Moved to a display of 144 dpi, the window takes the place Windows suggests, and the
   // viewport covers its client area.
@@ -230,11 +242,6 @@ TEST_F(AppTest, WithoutAShowThePhotoItemsAreGreyAndTheKeysTurnTheMenusChecksOpen
     EXPECT_TRUE(has(commandFullScreen, MF_CHECKED) == turned && has(commandMenu, MF_CHECKED) != turned &&
                 has(commandKeys, MF_CHECKED) == turned && panelsHidden == turned &&
                 has(commandInfo, MF_CHECKED) == turned && has(commandShuffle, MF_CHECKED) == turned);
-    char label[64] = {};
-    GetMenuStringA(menu, commandPlayPause, label, sizeof label, MF_BYCOMMAND);
-    EXPECT_STREQ(label, "Play / pause\tSpace");
-    GetMenuStringA(menu, commandInfo, label, sizeof label, MF_BYCOMMAND);
-    EXPECT_STREQ(label, "Photo info\tI");
     DestroyMenu(menu);
   }
   press(VK_F1);
@@ -427,7 +434,7 @@ TEST_F(AppTest, ADropStartsTheShowAtTheDroppedPhotoAndIShowsItsLineUnderTheFilmS
   drop(photos + "\\nothing here|");
   EXPECT_TRUE(!app->photoShow && app->logoWheel && std::string(settings.photoDir) == photos &&
               FindWindowA("MsgBox Window", "Špatná cesta"));
-  for (HWND box : threadWindows("MsgBox Window")) DestroyWindow(box);
+  closeMessageBoxes();
 }
 
 namespace {
@@ -516,14 +523,8 @@ TEST_F(AppTest, ACyrillicFolderIsStoredAndOpenedAgainAfterARestart) {
   ASSERT_TRUE(MoveFileW(widePath(made).c_str(), widePath(photos).c_str()));
   std::string stored = "photo_dir=\"";
   for (char c : photos) stored += c == '\\' ? std::string("\\\\") : std::string(1, c);
-  for (int start = 0; start < 2; ++start) {
-    OpenDialog* dialog = openDialog();
-    if (start == 0)
-      SetWindowTextW(dialog->photoEdit, wideText(photos).c_str());
-    else
-      EXPECT_EQ(windowTextWide(dialog->photoEdit), wideText(photos));  // offered again
-    SendMessageA(dialog->runButton, BM_CLICK, 0, 0);
-    ASSERT_NE(app->photoShow, nullptr);
+  for (int start = 0; start < 2; ++start) {  // after the restart, the dialog offers it again
+    ASSERT_TRUE(run(start == 0 ? wideText(photos).c_str() : nullptr) && app->photoShow);
     EXPECT_TRUE(waitFor([&] { return app->photoShow->loaded() == 3u; })) << start;
     EXPECT_EQ(FindWindowA("MsgBox Window", nullptr), nullptr);
     DestroyWindow(app->handle);  // shut-down writes config.conf
@@ -538,26 +539,14 @@ TEST_F(AppTest, ACyrillicFolderIsStoredAndOpenedAgainAfterARestart) {
 // name. A second run, of an empty folder, replaces that show by an empty one; a config.conf that
 // cannot be written is reported once, and the show starts all the same.
 TEST_F(AppTest, OpenDialogRunStoresFoldersInAnyScriptAndReplacesTheShow) {
-  auto run = [&](const std::wstring& typed, int effect) {  // true when the dialog went
-    OpenDialog* dialog = openDialog();
-    HWND window = dialog->handle;
-    SendMessageA(dialog->effectList, CB_SETCURSEL, effect, 0);
-    SetWindowTextW(dialog->photoEdit, typed.c_str());
-    SendMessageA(dialog->runButton, BM_CLICK, 0, 0);
-    return !IsWindow(window);
-  };
   lstrcpyA(settings.photoDir, "C:\\Previous");
   EXPECT_TRUE(run(L"C:\\\u5199\u771f", 0));
   EXPECT_EQ(std::string(settings.photoDir), "C:\\\xE5\x86\x99\xE7\x9C\x9F");
   EXPECT_NE(readFile("config.conf").find("photo_dir=\"C:\\\\\xE5\x86\x99\xE7\x9C\x9F\";"), std::string::npos);
-  HWND box = FindWindowA("MsgBox Window", "Špatná cesta");
-  ASSERT_NE(box, nullptr);
-  wchar_t message[200] = L"";
-  GetWindowTextW(FindWindowExA(box, nullptr, "Static", nullptr), message, 200);
-  EXPECT_EQ(std::wstring(message).substr(0, 13), L"Cesta 'C:\\\u5199\u771f'");
-  DestroyWindow(box);
+  const std::vector<std::wstring> reported = closeMessageBoxes();
+  EXPECT_TRUE(reported.size() == 1 && reported[0].substr(0, 13) == L"Cesta 'C:\\\u5199\u771f'");
 
-  EXPECT_TRUE(run(std::wstring(300, L'x'), 1));
+  EXPECT_TRUE(run(std::wstring(300, L'x').c_str(), 1));
   ASSERT_TRUE(app->logoWheel == nullptr && app->photoShow);
   EXPECT_EQ(settings.effect, 1112);
   EXPECT_EQ(std::string(settings.photoDir), std::string(255, 'x'));
@@ -570,10 +559,7 @@ TEST_F(AppTest, OpenDialogRunStoresFoldersInAnyScriptAndReplacesTheShow) {
   ASSERT_NE(app->photoShow, nullptr);
   EXPECT_TRUE(app->photoShow->distance == -4.9f && app->photoShow->loaded() == 0u && !settings.photoDir[0]);
   int saveReports = 0;
-  for (HWND box : threadWindows("MsgBox Window")) {
-    saveReports += windowText(FindWindowExA(box, nullptr, "Static", nullptr)).find("config.conf") != std::string::npos;
-    DestroyWindow(box);
-  }
+  for (const std::wstring& text : closeMessageBoxes()) saveReports += text.find(L"config.conf") != std::wstring::npos;
   EXPECT_EQ(saveReports, 1);
 }
 

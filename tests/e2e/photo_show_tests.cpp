@@ -1,12 +1,10 @@
 // The photo show as a user drives it in a running Ovix: a folder opened through the dialog, the
-// slideshow, the navigation bar and the film strip, reopening, the photo list, the music and
+// slideshow, the buttons of the navigation bar and the film strip, reopening, the photo list, the music and
 // quitting; closing while a photo decodes.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <psapi.h>
 #include <vfw.h>
 
-#include <cstdio>
 #include <tuple>
 
 #include "glui/navigation_bar.h"
@@ -63,17 +61,15 @@ TEST(PhotoShow, PlaysPausesNavigatesReopensListsPlaysMusicAndQuits) {
   startShow(ovix, photos, 100, music);
   HWND window = ovix.window();
 
-  // The slideshow runs from photo 1 to the next group's first; paused, it is navigated.
+  // The slideshow runs from photo 1 to the next group's first; paused, the bar and the film strip
+  // are clicked. How each command moves the show is the in-process tests'; here their buttons.
   ASSERT_TRUE(waitFor([&] { return shownPhoto(window) == 5; }, 60000));
   const double pauseY = 0.33 - 0.105 * navigationPause;
   clickScene(window, navigationX, pauseY);
   const std::tuple<const char*, double, double, double, int> steps[] = {  // what, where, the photo then
-      {"last", navigationX, 0.33 - 0.105 * navigationLast, barDepth, 10},
       {"first", navigationX, 0.33 - 0.105 * navigationFirst, barDepth, 1},
       {"next page", 0.46, -0.47, stripDepth, 5},
       {"thumbnail 3", -0.355 + 0.23 * 2, -0.472, barDepth, 7},
-      {"previous page", -0.465, -0.47, stripDepth, 1},
-      {"previous page from the first: the four before it", -0.465, -0.47, stripDepth, 7},
   };
   for (const auto& [what, x, y, z, expected] : steps) {
     clickScene(window, x, y, z);
@@ -87,18 +83,10 @@ TEST(PhotoShow, PlaysPausesNavigatesReopensListsPlaysMusicAndQuits) {
     return player && SendMessageA(player, MCIWNDM_GETMODEA, 0, 0) == MCI_MODE_PLAY;
   }));
 
-  // Playing on, the slideshow steps from where it was.
+  // Playing on, the slideshow steps from where it was; the folder opened again replaces the show.
   clickScene(window, navigationX, pauseY);
   EXPECT_TRUE(waitFor([&] { return shownPhoto(window) == 8; }));
-
-  // Twenty more opens of the folder, each replacing the show: memory stays level. One show of
-  // this folder holds about 4 MB of textures; fifteen kept shows would hold 60.
-  PROCESS_MEMORY_COUNTERS used[21] = {};
-  for (int open = 1; open <= 20; ++open) {
-    ASSERT_TRUE(openFolderThroughDialog(ovix, photos) && waitFor([&] { return shownPhoto(window) == 1; })) << open;
-    GetProcessMemoryInfo(ovix.processHandle(), &used[open], sizeof used[open]);
-  }
-  EXPECT_LT(used[20].PagefileUsage, used[5].PagefileUsage + 16 * 1024 * 1024);
+  ASSERT_TRUE(openFolderThroughDialog(ovix, photos) && waitFor([&] { return shownPhoto(window) == 1; }));
 
   // Ctrl+L: the photo list of the folder the dialog opened. Keys are polled once per frame, so
   // they stay down until the window comes; Ctrl+Q then ends Ovix.
@@ -126,11 +114,9 @@ TEST(PhotoShow, ADecodeDoesNotHoldTheExit) {
   startShow(ovix, photos, 100000);
   // The progress window shows once the wait outlasts a moment: the decode is under way.
   EXPECT_TRUE(ovix.waitForWindowOf("Progress class"));
-  const ULONGLONG closing = GetTickCount64();
   PostMessageA(ovix.window(), WM_CLOSE, 0, 0);
   // Well within the decode's own seconds; a loaded machine gets three times the promised second.
   EXPECT_TRUE(ovix.endsCleanly(3000));
-  std::printf("closed after %llu ms\n", static_cast<unsigned long long>(GetTickCount64() - closing));
   removeFolder(photos);
 }
 

@@ -37,9 +37,7 @@ TEST(Release, ZipHoldsOneProgramFolderThatStartsAndQuits) {
                 VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &length))
         << program << " has no version resource";
     EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(numbers[1], numbers[0])) << program;
-    EXPECT_EQ(versionString(data, "ProductName"), "Ovix") << program;
     EXPECT_EQ(versionString(data, "FileVersion"), OVIX_VERSION_FULL_TEXT) << program;
-    EXPECT_NE(versionString(data, "FileDescription"), "") << program;
   }
 
   OvixProcess ovix;
