@@ -131,16 +131,12 @@ TEST_F(MusicPlayerTest, FoldersWithoutMusicLeaveThePlayerDisabled) {
               CreateDirectoryA((root + "\\empty\\nested").c_str(), nullptr));
   ASSERT_TRUE(writeFile(root + "\\notes.txt", "not music"));
   const int registered = WindowRegistry::size();
-  // A missing folder or a file fails at once; an empty tree only once scanned.
+  // A missing folder or a file fails at once; an empty tree only once scanned. (The music bar
+  // lets go of a player left so, and with it the controls.)
   for (const auto& [folder, failing] : {std::pair{"\\missing", true}, {"\\empty", false}, {"\\notes.txt", true}}) {
     failed = !failing;
     start(root + folder);
-    EXPECT_TRUE(failed == failing && player->disabled && player->tracks.empty()) << folder;
-    player->toggleMute();
-    player->volumeUp();
-    player->nextTrack();
-    player->previousTrack();
-    EXPECT_FALSE(player->muted || player->volume != 500 || player->mciWindow) << folder;
+    EXPECT_TRUE(failed == failing && player->disabled && player->tracks.empty() && !player->mciWindow) << folder;
     player.reset();
     EXPECT_EQ(WindowRegistry::size(), registered) << folder;
   }
