@@ -67,7 +67,6 @@ public:
   // What follows "ovix.exe" on the command line of the next start, as a shell would pass it.
   std::string arguments;
   DWORD processId() const { return process.dwProcessId; }
-  HANDLE processHandle() const { return process.hProcess; }
   std::string path(const char* relative) const { return programFolder + "\\" + relative; }
 
 private:
