@@ -3,11 +3,8 @@
 // need would hang here, not pass.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <functional>
 #include <memory>
-#include <set>
-#include <vector>
 
 #include "fake_photos.h"
 #include "photos/decode_pipeline.h"

@@ -4,9 +4,6 @@
 
 #include <algorithm>
 #include <numeric>
-#include <set>
-#include <string>
-#include <vector>
 
 #include "fake_photos.h"
 #include "photos/photo_memory.h"
@@ -73,28 +70,6 @@ Entries range(std::ptrdiff_t from, std::ptrdiff_t to) {
   return entries;
 }
 }  // namespace
-
-// Loads run from the cursor in the walk's direction, round either end of the list, and only
-// when the show leaves the window.
-TEST(PhotoWindow, ReloadsForwardsAndBackwardsRoundTheEndsOfTheList) {
-  Folder folder(10, 8);
-  EXPECT_EQ(folder.storage, range(0, 8));
-  EXPECT_EQ(folder.prefetchedFirst, 8);
-  EXPECT_EQ(folder.step(Direction::forward), 1);
-  EXPECT_EQ(folder.step(Direction::forward), 2);
-  EXPECT_EQ(folder.storage, (Entries{8, 9, 0, 1, 2, 3, 4, 5}));
-
-  Folder back(20, 8);
-  back.step(Direction::backward);  // from 0-3 back past the start of the list
-  EXPECT_EQ(back.storage, (Entries{19, 18, 17, 16, 15, 14, 13, 12}));
-  EXPECT_EQ(back.prefetchedFirst, 11);
-  back.step(Direction::backward);  // still inside the window
-  back.step(Direction::backward);
-  EXPECT_EQ(back.storage, (Entries{11, 10, 9, 8, 7, 6, 5, 4}));
-  // Forwards from the backward window continues after its last entry.
-  EXPECT_EQ(back.step(Direction::forward), 4);
-  EXPECT_EQ(back.storage, range(12, 20));
-}
 
 // Cache levels between groups hold whole groups; failed entries use up no slot; a list with
 // nothing loadable is tried once per entry and leaves every lookup empty.

@@ -83,9 +83,7 @@ TEST(ExifOrientation, TagOfTheFirstDirectoryInEitherByteOrder) {
       {"directory outside the block", tiff(true, {turned}, 4000), 1},
       {"big endian far", far[0], 6}, {"little endian far", far[1], 6},
       {"mixed byte order MI", patched(tiff(true, {turned}), 0, {'M', 'I'}), 1},
-      {"mixed byte order IM", patched(tiff(true, {turned}), 0, {'I', 'M'}), 1},
-      {"mixed byte order MI, little endian", patched(tiff(false, {turned}), 0, {'M', 'I'}), 1},
-      {"mixed byte order IM, little endian", patched(tiff(false, {turned}), 0, {'I', 'M'}), 1},
+      {"mixed byte order IM", patched(tiff(false, {turned}), 0, {'I', 'M'}), 1},
       {"no magic", patched(tiff(false, {turned}), 2, {43}), 1},
       {"the tag after the last counted entry", patched(tiff(true, {make, turned}), 9, {1}), 1},
   };
