@@ -25,25 +25,19 @@ TEST(DecodeAhead, HandsOutTheWalksEntriesInOrderAndDecodesNothingInVain) {
   fake.waitFor(1);
   fake.waitFor(3, true);
   fake.release({}, true);
-  for (std::ptrdiff_t entry = 0; entry < 8; ++entry) {
-    TexelImage texels;
-    ASSERT_TRUE(ahead->take(entry, texels));
-    EXPECT_EQ(texels.texels[0], entry);
-  }
+  TexelImage texels;
+  for (std::ptrdiff_t entry = 0; entry < 8; ++entry)
+    ASSERT_TRUE(ahead->take(entry, texels) && texels.texels[0] == entry) << entry;
   EXPECT_EQ(ahead->started(), 8u);
   ahead.reset();
   EXPECT_EQ(fake.decoded.size(), 8u);
 
   // A worker that finishes a decode looks for the next under the same lock, so what it started
-  // shows once the result is there: nothing past the look-ahead, nothing past the tries. No
-  // workers asked for still gives one.
+  // shows once the result is there: nothing past the look-ahead. No workers asked for still
+  // gives one.
   ahead = decodeAhead(fake, 10, Direction::forward, 10, 10, 0, 1);
   ASSERT_TRUE(ahead->waitReady(60000));
   EXPECT_EQ(ahead->started(), 1u);
-  ahead = decodeAhead(fake, 10, Direction::forward, 2, 3, 1, 8);
-  TexelImage texels;
-  for (std::ptrdiff_t entry : {0, 1}) ASSERT_TRUE(ahead->take(entry, texels));
-  EXPECT_EQ(ahead->started(), 2u);
 }
 
 TEST(DecodeAhead, FailuresMakeRoomForMoreBackwardWalksWrapAndWhatIsNotTakenIsDropped) {

@@ -75,30 +75,24 @@ Entries range(std::ptrdiff_t from, std::ptrdiff_t to) {
 // nothing loadable is tried once per entry and leaves every lookup empty.
 TEST(PhotoWindow, LevelsFailuresAndNothingLoadable) {
   const Entries none{-1, -1, -1, -1};
-  const struct {
-    int count, cacheLevel;
-    std::set<std::ptrdiff_t> failing;
-    Entries storage;
-    int tries;
-    Entries group, nextGroup;
-  } cases[] = {
-      {20, 5, {}, range(0, 8), 8, {0, 1, 2, 3}, {4, 5, 6, 7}},
-      {20, 0, {}, range(0, 4), 4, {0, 1, 2, 3}, {4, 5, 6, 7}},
-      {10, 8, {2, 5}, {0, 1, 3, 4, 6, 7, 8, 9}, 10, {0, 1, 3, 4}, {6, 7, 8, 9}},
-      {6, 4, {1, 2, 4}, {0, 3, 5}, 6, {0, 3, 5, 0}, {0, 3, 5, 0}},  // never reloaded
-      {5, 8, {1, 4}, {0, 2, 3}, 5, {0, 2, 3, 0}, {0, 2, 3, 0}},
-      {0, 8, {}, {}, 0, none, none}, {5, 8, {0, 1, 2, 3, 4}, {}, 5, none, none},
-      {12, 8, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, {}, 12, none, none},
+  const struct { int count, level, tries; std::set<std::ptrdiff_t> failing; Entries storage, group, next; } cases[] = {
+      {20, 5, 8, {}, range(0, 8), {0, 1, 2, 3}, {4, 5, 6, 7}},
+      {20, 0, 4, {}, range(0, 4), {0, 1, 2, 3}, {4, 5, 6, 7}},
+      {10, 8, 10, {2, 5}, {0, 1, 3, 4, 6, 7, 8, 9}, {0, 1, 3, 4}, {6, 7, 8, 9}},
+      {6, 4, 6, {1, 2, 4}, {0, 3, 5}, {0, 3, 5, 0}, {0, 3, 5, 0}},  // never reloaded
+      {5, 8, 5, {1, 4}, {0, 2, 3}, {0, 2, 3, 0}, {0, 2, 3, 0}},
+      {0, 8, 0, {}, {}, none, none}, {5, 8, 5, {0, 1, 2, 3, 4}, {}, none, none},
+      {12, 8, 12, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, {}, none, none},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE("photos " + std::to_string(c.count) + ", cache level " + std::to_string(c.cacheLevel));
-    Folder folder(c.count, c.cacheLevel, c.failing);
+    SCOPED_TRACE("photos " + std::to_string(c.count) + ", cache level " + std::to_string(c.level));
+    Folder folder(c.count, c.level, c.failing);
     EXPECT_EQ(folder.storage, c.storage);
     EXPECT_EQ(folder.tried, range(0, c.tries));
     if (c.storage.empty()) EXPECT_EQ(folder.prefetchedFirst, -2);  // nothing to prepare ahead either
     EXPECT_EQ(folder.group(), c.group);
-    EXPECT_EQ(folder.step(Direction::forward), c.count == 0 ? 0 : c.cacheLevel == 0 ? 2 : 1);
-    EXPECT_EQ(folder.group(), c.nextGroup);
+    EXPECT_EQ(folder.step(Direction::forward), c.count == 0 ? 0 : c.level == 0 ? 2 : 1);
+    EXPECT_EQ(folder.group(), c.next);
     folder.step(Direction::backward);
     EXPECT_EQ(folder.group(true), c.group);
   }
@@ -135,11 +129,10 @@ TEST(PhotoWindow, SweepForwardsAndBackwards) {
         for (int direction : {1, -1, -1, 1})
           for (int i = 0; i < steps; ++i) {
             folder.window.step(direction > 0 ? Direction::forward : Direction::backward);
-            if (direction > 0) {
+            if (direction > 0)
               start = n < 4 || start + 4 >= n ? 0 : start + 4;
-            } else {
+            else
               start = n < 4 ? 0 : start == 0 ? std::max(0, n - 4) : std::max<std::ptrdiff_t>(0, start - 4);
-            }
             if (n >= 4) g += direction;
             expectGroup(++step);
           }
@@ -159,19 +152,15 @@ TEST(PhotoWindow, SweepForwardsAndBackwards) {
 // failed entry gives the next photo, or the last. A list with nothing loadable is not tried
 // again. Fills settle lazily, as far as each lookup needs.
 TEST(PhotoWindow, JumpsLandOnTheEntrysGroupAndReloadOnlyWhenNeeded) {
-  const struct {
-    int count;
-    std::set<std::ptrdiff_t> failing;
-    std::vector<Entries> jumps;  // the entry, its member, the first photo of its group
-    int fills;
-  } cases[] = {
-      {10, {}, {{0, 0, 0}, {9, 1, 8}, {9, 1, 8}, {0, 0, 0}}, 3},
-      {20, {}, {{13, 1, 12}, {13, 1, 12}, {19, 3, 16}, {999, 3, 16}, {-5, 0, 0}}, 3},
-      {8, {}, {{2, 2, 0}, {7, 3, 4}}, 2},
-      {6, {2}, {{5, 0, 5}, {2, 2, 0}, {999, 0, 5}, {0, 0, 0}}, 1},
-      {7, {6}, {{4, 0, 4}, {6, 1, 4}, {3, 3, 0}}, 1},
-      {9, {0, 1, 2, 3, 4, 5, 6, 7, 8}, {{5, 1, -1}, {8, 0, -1}}, 1},
-      {5, {0, 1, 2, 3, 4}, {{3, 0, -1}, {4, 0, -1}}, 1},
+  // Jumps: the entry, its member, the first photo of its group.
+  const struct { int count, fills; std::set<std::ptrdiff_t> failing; std::vector<Entries> jumps; } cases[] = {
+      {10, 3, {}, {{0, 0, 0}, {9, 1, 8}, {9, 1, 8}, {0, 0, 0}}},
+      {20, 3, {}, {{13, 1, 12}, {13, 1, 12}, {19, 3, 16}, {999, 3, 16}, {-5, 0, 0}}},
+      {8, 2, {}, {{2, 2, 0}, {7, 3, 4}}},
+      {6, 1, {2}, {{5, 0, 5}, {2, 2, 0}, {999, 0, 5}, {0, 0, 0}}},
+      {7, 1, {6}, {{4, 0, 4}, {6, 1, 4}, {3, 3, 0}}},
+      {9, 1, {0, 1, 2, 3, 4, 5, 6, 7, 8}, {{5, 1, -1}, {8, 0, -1}}},
+      {5, 1, {0, 1, 2, 3, 4}, {{3, 0, -1}, {4, 0, -1}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE("photos " + std::to_string(c.count));

@@ -83,7 +83,9 @@ TEST(ExifOrientation, TagOfTheFirstDirectoryInEitherByteOrder) {
       {"directory outside the block", tiff(true, {turned}, 4000), 1},
       {"big endian far", far[0], 6}, {"little endian far", far[1], 6},
       {"mixed byte order MI", patched(tiff(true, {turned}), 0, {'M', 'I'}), 1},
-      {"mixed byte order IM", patched(tiff(false, {turned}), 0, {'I', 'M'}), 1},
+      {"mixed byte order IM", patched(tiff(true, {turned}), 0, {'I', 'M'}), 1},
+      {"mixed byte order MI, little endian", patched(tiff(false, {turned}), 0, {'M', 'I'}), 1},
+      {"mixed byte order IM, little endian", patched(tiff(false, {turned}), 0, {'I', 'M'}), 1},
       {"no magic", patched(tiff(false, {turned}), 2, {43}), 1},
       {"the tag after the last counted entry", patched(tiff(true, {make, turned}), 9, {1}), 1},
   };
@@ -127,9 +129,9 @@ TEST(PictureHeader, FormatSizeAndOrientationOfEachKind) {
   Bytes png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
   put(png, {{70000, 4}, {66000, 4}}, true);
   Bytes bmp{'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0};
-  put(bmp, {{640, 4}, {static_cast<uint32_t>(-480), 4}}, false);  // rows stored top down
   Bytes os2{'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 26, 0, 0, 0, 12, 0, 0, 0, 0x40, 1, 0xF0, 0};
   const Bytes gif{'G', 'I', 'F', '8', '9', 'a', 0x20, 0x03, 0x58, 0x02};
+  put(bmp, {{640, 4}, {static_cast<uint32_t>(-480), 4}}, false);  // rows stored top down
   // Exif blocks that end with the orientation's value, in a whole segment and in one cut off.
   Bytes last = tiff(true, {turned}), cut{0xFF, 0xD8};
   last.resize(8 + 2 + 10);
@@ -137,13 +139,8 @@ TEST(PictureHeader, FormatSizeAndOrientationOfEachKind) {
   cut.insert(cut.end(), lastSegment.begin(), lastSegment.end());
   cut[2 + 4] += 10;
 
-  const struct {
-    const char* what;
-    Bytes bytes;
-    PictureFormat format;
-    uint32_t width, height;
-    int orientation;
-  } cases[] = {
+  const struct { const char* what; Bytes bytes; PictureFormat format; uint32_t width, height; int orientation; }
+      cases[] = {
       {"baseline JPEG turned", jpeg(camera(tiff(true, {turned})), 0xC0, 4000, 3000), PictureFormat::jpeg, 4000, 3000, 6},
       {"progressive JPEG", jpeg(camera(tiff(false, {{274, 3, 1, 8}})), 0xC2, 16000, 12000), PictureFormat::jpeg, 16000, 12000, 8},
       {"JPEG, Exif without the tag", jpeg(camera(tiff(false, {width})), 0xC7), PictureFormat::jpeg, 7, 5, 1},

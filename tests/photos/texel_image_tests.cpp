@@ -32,8 +32,9 @@ SurfacePtr noiseSurface(int w, int h, const Layout& layout, unsigned seed) {
 // makeTexels on `surface` against the plain algorithm, padded and unpadded.
 ::testing::AssertionResult sameTexels(const ImageSurface& surface, uint32_t maxSize, bool smoothing) {
   const ReferenceTexels expected = referenceTexels(surface, maxSize, smoothing);
-  TexelImage actual;
-  if (!makeTexels(surface, TextureOptions{maxSize, smoothing}, actual))
+  TexelImage actual, unpadded;
+  if (!makeTexels(surface, TextureOptions{maxSize, smoothing}, actual) ||
+      !makeTexels(surface, TextureOptions{maxSize, smoothing, false}, unpadded))
     return ::testing::AssertionFailure() << "makeTexels failed";
   if (expected.sizes != std::array<int, 5>{int(actual.textureWidth), int(actual.textureHeight), actual.imageWidth, actual.imageHeight,
                      actual.bytesPerTexel})
@@ -42,10 +43,9 @@ SurfacePtr noiseSurface(int w, int h, const Layout& layout, unsigned seed) {
   if (differ != expected.texels.end())
     return ::testing::AssertionFailure() << "texel byte " << differ - expected.texels.begin() << " differs";
   // Unpadded, the texture is the padded one's picture area.
-  TexelImage unpadded;
   const size_t row = size_t(actual.imageWidth) * actual.bytesPerTexel, paddedRow = actual.textureWidth * actual.bytesPerTexel;
-  if (!makeTexels(surface, TextureOptions{maxSize, smoothing, false}, unpadded) || int(unpadded.textureWidth) != actual.imageWidth ||
-      int(unpadded.textureHeight) != actual.imageHeight || unpadded.imageHeight != actual.imageHeight)
+  if (int(unpadded.textureWidth) != actual.imageWidth || int(unpadded.textureHeight) != actual.imageHeight ||
+      unpadded.imageHeight != actual.imageHeight)
     return ::testing::AssertionFailure() << "unpadded " << unpadded.textureWidth << "x" << unpadded.textureHeight;
   for (int r = 0; r < actual.imageHeight; ++r)
     if (!std::equal(unpadded.texels + r * row, unpadded.texels + (r + 1) * row, actual.texels + r * paddedRow))
@@ -73,18 +73,17 @@ TEST(TexelImage, MatchesThePaddedBufferAlgorithmAndUnpaddedKeepsItsPicture) {
     }
 }
 
-// Each case spoils one field of a 4 x 4 BGR surface whose rows are exactly 12 bytes long. Under
-// a size limit of 2 a surface let through is read far beyond its pixels.
+// Each case spoils one field of a 4 x 4 BGR surface whose rows are exactly 12 bytes long (a
+// pitch of 11 is shorter than a row). Under a size limit of 2 a surface let through is read far
+// beyond its pixels.
 TEST(TexelImage, RefusesWhatIsNoPicture) {
   using Spoil = void (*)(ImageSurface&, PixelFormat&);
   const Spoil spoilt[] = {
-      [](ImageSurface& s, PixelFormat&) { s.format = nullptr; }, [](ImageSurface& s, PixelFormat&) { s.pixels = nullptr; },
-      [](ImageSurface& s, PixelFormat&) { s.w = 0; }, [](ImageSurface& s, PixelFormat&) { s.h = 0; },
-      [](ImageSurface& s, PixelFormat&) { s.pitch = 11; },  // shorter than a row
-      [](ImageSurface&, PixelFormat& f) { f.bytesPerPixel = 0; },
-      [](ImageSurface& s, PixelFormat& f) { f.bytesPerPixel = 5, s.pitch = 20, s.h = 2; },
-      [](ImageSurface& s, PixelFormat& f) { f.bytesPerPixel = 1, s.w = (1 << 30) + 1, s.pitch = INT32_MAX; },
-      [](ImageSurface& s, PixelFormat&) { s.w = 2048, s.pitch = 6144, s.h = (1 << 30) + 1; },
+      [](auto& s, auto&) { s.format = nullptr; }, [](auto& s, auto&) { s.pixels = nullptr; },
+      [](auto& s, auto&) { s.w = 0; }, [](auto& s, auto&) { s.h = 0; }, [](auto&, auto& f) { f.bytesPerPixel = 0; },
+      [](auto& s, auto&) { s.pitch = 11; }, [](auto& s, auto& f) { f.bytesPerPixel = 5, s.pitch = 20, s.h = 2; },
+      [](auto& s, auto& f) { f.bytesPerPixel = 1, s.w = (1 << 30) + 1, s.pitch = INT32_MAX; },
+      [](auto& s, auto&) { s.w = 2048, s.pitch = 6144, s.h = (1 << 30) + 1; },
   };
   for (const Spoil& spoil : spoilt) {
     SurfacePtr surface(createSurface(4, 4, 3, 0xFF0000, 0xFF00, 0xFF, 0), freeSurface);

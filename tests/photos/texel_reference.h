@@ -51,15 +51,11 @@ inline ReferenceTexels referenceTexels(const ImageSurface& surface, uint32_t max
       }
     }
   // The limit's power of two at or below it, held against the width only.
-  uint32_t limit = tw;
-  if (maxSize) {
-    limit = 1;
-    while (limit * 2 <= maxSize) limit *= 2;
-  }
+  uint32_t limit = maxSize ? 1 : tw;
+  while (maxSize && limit * 2 <= maxSize) limit *= 2;
   const uint32_t fx = tw / std::min(limit, tw), height = std::max(1u, th / fx), fy = th / height;
-  ReferenceTexels result{std::vector<uint8_t>(static_cast<size_t>(tw / fx) * height * out), {}};
-  result.sizes = {static_cast<int>(tw / fx), static_cast<int>(height), std::max(1, static_cast<int>(static_cast<double>(w) / fx)),
-           std::max(1, static_cast<int>(static_cast<double>(h) / fy)), out};
+  ReferenceTexels result{std::vector<uint8_t>(static_cast<size_t>(tw / fx) * height * out), {int(tw / fx), int(height),
+                         std::max(1, int(double(w) / fx)), std::max(1, int(double(h) / fy)), out}};
   for (uint32_t r = 0; r < height; ++r)
     for (uint32_t x = 0; x < tw / fx; ++x)
       for (int c = 0; c < out; ++c) {
