@@ -33,11 +33,14 @@ TEST(DecodeAhead, HandsOutTheWalksEntriesInOrderAndDecodesNothingInVain) {
   EXPECT_EQ(fake.decoded.size(), 8u);
 
   // A worker that finishes a decode looks for the next under the same lock, so what it started
-  // shows once the result is there: nothing past the look-ahead. No workers asked for still
-  // gives one.
+  // shows once the result is there: nothing past the look-ahead, nothing past the tries. No
+  // workers asked for still gives one.
   ahead = decodeAhead(fake, 10, Direction::forward, 10, 10, 0, 1);
   ASSERT_TRUE(ahead->waitReady(60000));
   EXPECT_EQ(ahead->started(), 1u);
+  ahead = decodeAhead(fake, 10, Direction::forward, 2, 3, 1, 8);
+  for (std::ptrdiff_t entry : {0, 1}) ASSERT_TRUE(ahead->take(entry, texels));
+  EXPECT_EQ(ahead->started(), 2u);
 }
 
 TEST(DecodeAhead, FailuresMakeRoomForMoreBackwardWalksWrapAndWhatIsNotTakenIsDropped) {
