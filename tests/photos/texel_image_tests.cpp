@@ -20,15 +20,6 @@ const Layout noiseLayouts[] = {
     {2, 0x1FE, 0, 0, 0}, {2, 0x7F80, 0, 0, 0}, {4, 0x3FF00000, 0xFFC00, 0, 0},
 };
 
-// A surface filled with noise in the given layout.
-SurfacePtr noiseSurface(int w, int h, const Layout& layout, unsigned seed) {
-  SurfacePtr surface(createSurface(w, h, layout.bpp, layout.r, layout.g, layout.b, layout.a), freeSurface);
-  std::mt19937 random(seed);
-  auto* bytes = static_cast<uint8_t*>(surface->pixels);
-  for (size_t i = 0; i < static_cast<size_t>(surface->pitch) * h; ++i) bytes[i] = static_cast<uint8_t>(random());
-  return surface;
-}
-
 // makeTexels on `surface` against the plain algorithm, padded and unpadded.
 ::testing::AssertionResult sameTexels(const ImageSurface& surface, uint32_t maxSize, bool smoothing) {
   const ReferenceTexels expected = referenceTexels(surface, maxSize, smoothing);
@@ -61,14 +52,18 @@ TEST(TexelImage, MatchesThePaddedBufferAlgorithmAndUnpaddedKeepsItsPicture) {
   };
   const uint32_t limits[] = {0, 1, 2, 16, 64, 100, 256, 1024};
   unsigned seed = 1;
-  for (const auto& size : sizes)
+  for (const auto& [w, h] : sizes)
     for (const Layout& layout : noiseLayouts) {
-      SurfacePtr surface = noiseSurface(size.w, size.h, layout, seed);
+      // A surface filled with noise.
+      SurfacePtr surface(createSurface(w, h, layout.bpp, layout.r, layout.g, layout.b, layout.a), freeSurface);
+      std::mt19937 random(seed);
+      auto* bytes = static_cast<uint8_t*>(surface->pixels);
+      for (size_t i = 0; i < static_cast<size_t>(surface->pitch) * h; ++i) bytes[i] = static_cast<uint8_t>(random());
       surface->orientation = static_cast<int>(seed++ % 10);  // every turn, and 0 and 9: no valid tag
       for (uint32_t limit : limits)
         for (bool smoothing : {false, true})
           EXPECT_TRUE(sameTexels(*surface, limit, smoothing))
-              << size.w << "x" << size.h << " bpp " << layout.bpp << " orientation " << surface->orientation
+              << w << "x" << h << " bpp " << layout.bpp << " orientation " << surface->orientation
               << " maxSize " << limit << (smoothing ? " smoothed" : " picked");
     }
 }
