@@ -9,25 +9,18 @@
 
 class FakeListing : public FolderListing {
 public:
-  struct Entry {
-    const char* name;
-    bool directory;
-    bool reparsePoint = false;
-    bool empty = false;
-  };
-  std::map<std::string, std::vector<Entry>> folders;
+  std::map<std::string, std::vector<ListedEntry>> folders;
   int visited = 0;
   // Called before each entry is handed out (a test may set a cancel flag there).
   std::function<void()> beforeEach = [] {};
 
-  void list(const std::string& folder,
-            const std::function<bool(const ListedEntry&)>& visit) override {
+  void list(const std::string& folder, const std::function<bool(const ListedEntry&)>& visit) override {
     auto found = folders.find(folder);
     if (found == folders.end()) return;
-    for (const Entry& entry : found->second) {
+    for (const ListedEntry& entry : found->second) {
       beforeEach();
       ++visited;
-      if (!visit({entry.name, entry.directory, entry.reparsePoint, entry.empty})) return;
+      if (!visit(entry)) return;
     }
   }
 };
