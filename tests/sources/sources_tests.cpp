@@ -71,7 +71,8 @@ TEST(CheckPath, NormalisesAndValidates) {
   for (const auto& [input, valid, result, listings] : cases) {
     FakeProbe probe;
     probe.folders = {"C:\\Photos", "C:\\My.Photos\\2007", longest, "a", "\\\\a", cyrillic, "\xD1\x84"};
-    std::string path = input + std::string(2, '\0');  // room for a drive's "\"
+    std::vector<char> path(input.begin(), input.end());
+    path.resize(path.size() + 2, '\0');
     EXPECT_EQ(checkPathWith(path.data(), probe), valid) << input;
     EXPECT_EQ(std::string(path.data()), result) << input;
     EXPECT_EQ(probe.listings, listings) << input;
