@@ -8,11 +8,8 @@
 class GlTestContext {
 public:
   explicit GlTestContext(int width = 640, int height = 480, bool visible = false) {
-    WNDCLASSA windowClass = {};
-    windowClass.style = CS_OWNDC;
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "Ovix GL test";
+    const WNDCLASSA windowClass = {CS_OWNDC, DefWindowProcA, 0, 0, GetModuleHandleA(nullptr), nullptr, nullptr,
+                                   nullptr, nullptr, "Ovix GL test"};
     RegisterClassA(&windowClass);  // fails harmlessly when an earlier context registered it
     window = CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP | (visible ? WS_VISIBLE : 0), 0, 0, width,
                              height, nullptr, nullptr, windowClass.hInstance, nullptr);
