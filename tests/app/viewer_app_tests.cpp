@@ -19,14 +19,12 @@
 #include <tuple>
 #include <vector>
 
-#include "app/app_commands.h"
 #include "app/logo_wheel.h"
 #include "app/viewer_app.h"
-#include "dialogs/dialog_test_support.h"
+#include "dialogs/dialog_test_support.h"  // with the app's commands, the settings and paths
 #include "dialogs/open_dialog.h"
 #include "dialogs/photo_list_window.h"
 #include "platform/ansi_text.h"
-#include "platform/path_text.h"
 #include "e2e/show_driver.h"
 #include "glui/menu_panel.h"
 #include "glui/scene_line.h"
@@ -38,7 +36,6 @@
 #include "platform/window_registry.h"
 #include "sources/loading_reporter.h"
 #include "sources/photo_sources.h"
-#include "structure/settings.h"
 
 namespace {
 const auto* const environment = ::testing::AddGlobalTestEnvironment(new ProgramFolder);
@@ -233,9 +230,8 @@ TEST_F(AppTest, OvixDeclaresPerMonitorDpiAndLongPathsAndItsViewportFollowsTheWin
   ASSERT_NE(context, INVALID_HANDLE_VALUE);
   auto manifestSetting = [context](const wchar_t* year, const wchar_t* name) {  // "" when there is none
     wchar_t value[128] = {};
-    SIZE_T written = 0;
     const std::wstring space = std::wstring(L"http://schemas.microsoft.com/SMI/") + year + L"/WindowsSettings";
-    return std::wstring(QueryActCtxSettingsW(0, context, space.c_str(), name, value, 128, &written) ? value : L"");
+    return std::wstring(QueryActCtxSettingsW(0, context, space.c_str(), name, value, 128, nullptr) ? value : L"");
   };
   EXPECT_EQ(manifestSetting(L"2016", L"dpiAwareness").rfind(L"PerMonitorV2,", 0), 0u);
   EXPECT_EQ(manifestSetting(L"2005", L"dpiAware") + manifestSetting(L"2016", L"longPathAware"), L"true/pmtrue");
