@@ -128,6 +128,15 @@ protected:
     show->draw();
     return current();
   }
+  // Runs `command` on a show turned and part-way through its clock, and draws; the photo shown
+  // then (current) when the clock and the turn started again, as a photo change makes them, else -1.
+  int changed(const std::function<void()>& command) {
+    show->tickCount = 77;
+    show->angle = -90.0f;
+    command();
+    show->draw();
+    return show->tickCount == 1u && show->angle == 0.0f ? current() : -1;
+  }
   // The number in the name "photoNN" of the show's large photo; 0 for none.
   int current() const {
     int number = 0;
@@ -320,13 +329,8 @@ TEST_F(AppTest, AClickOnAMenuButtonRunsItsCommandOnceOnTheNextFrame) {
 // The window's arithmetic of the jumps is the native tests'; here the show's side of them.
 TEST_F(AppTest, FirstAndLastPhotoAreAPhotoChange) {
   open(10);
-  show->angle = 90.0f;
-  show->lastPhoto();
-  show->draw();
-  EXPECT_TRUE(current() == 10 && show->groupIndex == 1u && show->angle == 0.0f && show->tickCount == 1u);
-  show->firstPhoto();
-  show->draw();
-  EXPECT_TRUE(current() == 1 && show->groupIndex == 0u);
+  EXPECT_TRUE(changed([&] { show->lastPhoto(); }) == 10 && show->groupIndex == 1u);
+  EXPECT_TRUE(changed([&] { show->firstPhoto(); }) == 1 && show->groupIndex == 0u);
 }
 
 // The one way a show starts: the record comes from the settings, the folder is stored as the
@@ -382,11 +386,7 @@ TEST_F(AppTest, FoldersSmallerThanAGroupStepWrapAndTakeEveryCommand) {
     SCOPED_TRACE(count);
     open(count);
     for (int number : steps) EXPECT_EQ(step(), number);
-    show->tickCount = 77;
-    show->angle = -90.0f;
-    show->selectThumbnail(2);
-    show->draw();
-    EXPECT_TRUE(current() == onThumbnail3 && show->groupIndex == 2u && show->tickCount == 1u && show->angle == 0.0f);
+    EXPECT_TRUE(changed([&] { show->selectThumbnail(2); }) == onThumbnail3 && show->groupIndex == 2u);
     for (auto command : {&PhotoShow::firstPhoto, &PhotoShow::lastPhoto, &PhotoShow::nextGroup, &PhotoShow::previousGroup,
                          &PhotoShow::togglePlaying})
       (show->*command)();
