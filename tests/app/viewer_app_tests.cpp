@@ -30,11 +30,9 @@
 #include "glui/scene_line.h"
 #include "glui/scene_point.h"
 #include "photos/fade_effect.h"
-#include "photos/photo_cache.h"
+#include "photos/photo_cache.h"  // with the textures and LoadingReporter
 #include "photos/photo_show.h"
-#include "photos/texture_image.h"
 #include "platform/window_registry.h"
-#include "sources/loading_reporter.h"
 #include "sources/photo_sources.h"
 
 namespace {
@@ -147,12 +145,11 @@ protected:
   void drop(const std::string& names) {
     std::wstring list(names.begin(), names.end());
     std::replace(list.begin(), list.end(), L'|', L'\0');
-    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + (list.size() + 1) * sizeof(wchar_t));
-    auto* files = static_cast<DROPFILES*>(GlobalLock(memory));
+    // Fixed memory: its handle is its address, and GlobalLock hands that back.
+    auto* files = static_cast<DROPFILES*>(GlobalAlloc(GPTR, sizeof(DROPFILES) + (list.size() + 1) * sizeof(wchar_t)));
     *files = DROPFILES{sizeof(DROPFILES), {}, FALSE, TRUE};
     std::memcpy(files + 1, list.c_str(), (list.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(memory);
-    SendMessageA(app->handle, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);  // Ovix frees it
+    SendMessageA(app->handle, WM_DROPFILES, reinterpret_cast<WPARAM>(files), 0);  // Ovix frees it
   }
   // The open dialog's run with `typed` as the photo folder (unchanged when null) and effect
   // `effect` (unchanged when -1); true when the dialog went.
@@ -262,8 +259,7 @@ TEST_F(AppTest, WithoutAShowThePhotoItemsAreGreyAndTheKeysTurnTheMenusChecksOpen
     if (turned) {
       for (int key : {VK_RETURN, int('M')}) press(key, true);
       press('I');
-      runAppCommand(*app, commandKeys);
-      runAppCommand(*app, commandShuffle);
+      for (int command : {commandKeys, commandShuffle}) runAppCommand(*app, command);
     }
     HMENU menu = app->buildContextMenu();
     auto has = [&](int id, UINT flag) { return (GetMenuState(menu, id, MF_BYCOMMAND) & flag) != 0; };
@@ -352,8 +348,7 @@ TEST_F(AppTest, OpenPhotosStartsAtTheNamedPhotoInTheOrderAndWithTheShowTheSettin
   for (const auto& [folder, start, first] : rows) {
     SCOPED_TRACE(start);
     ASSERT_TRUE(app->openPhotos(folder, start) && drawn() == 8u && !app->logoWheel);
-    EXPECT_EQ(current(), first);
-    EXPECT_TRUE(step() == first + 1 && std::string(settings.photoDir) == photos);
+    EXPECT_TRUE(current() == first && step() == first + 1 && std::string(settings.photoDir) == photos);
   }
   EXPECT_TRUE(show->showNames && show->effect.interval == 1234u && show->cache->photoList->size() == 14u &&
               dynamic_cast<FadeEffect*>(show->effect.currentEffect.get()));
