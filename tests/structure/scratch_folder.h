@@ -5,7 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 
 class ScratchFolder {
@@ -20,13 +20,7 @@ public:
     std::filesystem::current_path(previous);
     std::filesystem::remove_all(path);
   }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-  std::filesystem::path path;
-
-private:
-  std::filesystem::path previous;
+  std::filesystem::path path, previous;
 };
 
 inline void writeBytes(const std::string& file, const std::string& bytes) {
@@ -37,7 +31,5 @@ inline void writeBytes(const std::string& file, const std::string& bytes) {
 
 inline std::string readBytes(const std::string& file) {
   std::ifstream input(file, std::ios::binary);
-  std::ostringstream content;
-  content << input.rdbuf();
-  return content.str();
+  return std::string(std::istreambuf_iterator<char>(input), {});
 }

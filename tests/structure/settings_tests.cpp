@@ -2,10 +2,12 @@
 // old file to a failed or interrupted write.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "memory_storage.h"
 #include "scratch_folder.h"
 #include "structure/settings_file.h"
-#include "tree_text.h"
+#include "structure/structure.h"
 
 namespace {
 void readFresh(int screenWidth = 1024, int screenHeight = 768) {
@@ -51,27 +53,25 @@ TEST(SettingsFile, ValuesAreConvertedHandEditingIsTidiedUpAndWhatOvixDoesNotKnow
 }
 
 TEST(SettingsFile, HurtfulNumbersAreRepairedInTheFileAndValuesInRangeKeepTheirText) {
-  // Section, key, the value written by hand, the text the file holds once it is read.
-  const char* const rows[][4] = {
-      {"Graphics", "cache_level", "-1", "4"},      {"Graphics", "cache_level", "1000000", "60"},
-      {"Graphics", "cache_level", "9", "12"},      {"Graphics", "cache_level", "60", "60"},
-      {"Graphics", "texture_size", "100000", "0"}, {"Graphics", "texture_size", "32", "0"},
-      {"Graphics", "texture_size", "64", "64"},    {"Scene", "flip_time", "99", "100"},
-      {"Scene", "flip_time", "100", "100"},        {"Graphics", "opacity", "500", "100"},
-      {"Graphics", "opacity", "-20", "0"},         {"Graphics", "opacity", "100", "100"},
-      {"Program", "bg_red", "999", "255"},         {"Program", "bg_green", "-1", "0"},
-      {"Program", "bg_blue", "255", "255"},        {"Graphics", "bits", "7", "24"},
-      {"Graphics", "bits", "16", "16"},            {"Graphics", "bits", "+32", "+32"}};
+  // Section, key, pairs of the value written by hand and the text the file holds once it is read.
+  const char* const rows[][3] = {
+      {"Graphics", "cache_level", "-1 4 1000000 60 9 12 60 60"}, {"Graphics", "texture_size", "100000 0 32 0 64 64"},
+      {"Scene", "flip_time", "99 100 100 100"}, {"Graphics", "opacity", "500 100 -20 0 100 100"},
+      {"Program", "bg_red", "999 255"}, {"Program", "bg_green", "-1 0"}, {"Program", "bg_blue", "255 255"},
+      {"Graphics", "bits", "7 24 16 16 +32 +32"}};
   MemoryStorage storage;
-  for (const auto& [section, key, written, kept] : rows) {
-    storage.files["./config.conf"] = std::string("[Configuration][") + section + "]" + key + "=" + written + ";[/" +
-                                     section + "][/Configuration]";
-    readFresh();
-    // Then written back from the record: the same number.
-    for (const std::string& value : {std::string(kept), std::to_string(decimalValue(kept))}) {
-      EXPECT_TRUE(contains(storage.files["./config.conf"], "\t\t" + std::string(key) + "=" + value + ";\r\n"))
-          << key << "=" << written;
-      EXPECT_TRUE(writeSettings());
+  for (const auto& [section, key, pairs] : rows) {
+    std::istringstream values(pairs);
+    for (std::string written, kept; values >> written >> kept;) {
+      storage.files["./config.conf"] =
+          std::string("[Configuration][") + section + "]" + key + "=" + written + ";[/][/Configuration]";
+      readFresh();
+      // Then written back from the record: the same number.
+      for (const std::string& value : {kept, std::to_string(decimalValue(kept.c_str()))}) {
+        EXPECT_TRUE(contains(storage.files["./config.conf"], "\t\t" + std::string(key) + "=" + value + ";\r\n"))
+            << key << "=" << written;
+        EXPECT_TRUE(writeSettings());
+      }
     }
   }
 }
@@ -99,17 +99,16 @@ TEST(SettingsFile, PositionIsKeptOnlyWhenRemembered) {
         std::string("[Configuration][Program]last_position=") + (remembered ? "true" : "false") +
         ";x=5;y=6;bg_red=7;photo_dir=P;language=L;[/Program][Sound]music_dir=M;[/Sound][/Configuration]";
     readFresh(1281, 1024);
-    EXPECT_EQ(settings.windowX, remembered ? 5 : (1281 - 450) / 2);  // else centred
-    EXPECT_EQ(settings.windowY, remembered ? 6 : (1024 - 370) / 2);
-    EXPECT_EQ(std::pair(settings.windowWidth, settings.windowHeight), std::pair(450, 370));
+    // Else centred.
+    EXPECT_EQ(std::tuple(settings.windowX, settings.windowY, settings.windowWidth, settings.windowHeight),
+              std::tuple(remembered ? 5 : (1281 - 450) / 2, remembered ? 6 : (1024 - 370) / 2, 450, 370));
     // The other keys are read either way.
     EXPECT_EQ(std::to_string(settings.bgRed) + settings.photoDir + settings.language + settings.musicDir, "7PLM");
     settings.windowX = 77;
     settings.windowY = 88;
     EXPECT_TRUE(writeSettings());
-    for (const char* part : {remembered ? "\t\tx=77;\r\n" : "\t\tx=5;\r\n",  //
-                             remembered ? "\t\ty=88;\r\n" : "\t\ty=6;\r\n"})
-      EXPECT_TRUE(contains(storage.files["./config.conf"], part)) << part;
+    const char* position = remembered ? "\t\tx=77;\r\n\t\ty=88;\r\n" : "\t\tx=5;\r\n\t\ty=6;\r\n";
+    EXPECT_TRUE(contains(storage.files["./config.conf"], position)) << position;
   }
 }
 

@@ -89,20 +89,9 @@ TEST(StructureFormat, AFileLiesInTheFolderOfTheFileHoldingItsNode) {
   }
 }
 
+// fuzz/seeds/quoted.conf holds every structural character in names, references and values;
+// the corpus replay writes and reads it back.
 TEST(StructureFormat, WriterQuotesEveryStructuralCharacter) {
-  const std::string structural = " \t\n'\"/\\[]=;@#";
-  for (char c : structural) {
-    for (const std::string& text : {std::string(1, c), "a" + std::string(1, c) + "b", std::string(1, c) + "end"}) {
-      Structure root;
-      Structure* section = root.addChild(text.c_str());
-      section->setReference(text.c_str());
-      section->addChild(text.c_str(), text.c_str());
-      std::string written = writeText(root);
-      Structure back;
-      EXPECT_TRUE(readText(back, written)) << written;
-      EXPECT_EQ(compareWithoutInherited(root, back), "") << written;
-    }
-  }
   Structure root;
   for (const char* value : {"C:\\Photos", "My Photos", "say \"hi\"", "", "a=b", "\r\xE8"}) root.addChild("k", value);
   EXPECT_EQ(writeText(root), "k=\"C:\\\\Photos\";\nk=\"My Photos\";\nk=\"say \\\"hi\\\"\";\nk=;\nk=\"a=b\";\nk=\r\xE8;\n");
