@@ -13,25 +13,19 @@
 TEST(StructureFormat, ReaderTurnsTextsIntoTrees) {
   // The text, the tree read from it, and whether the read succeeds.
   const std::tuple<const char*, const char*, bool> cases[] = {
-      {"[]", "{}", true},                             {"a = a b ;", "a=ab;", true},
-      {"[ Program ] a=1; [/Program] [Program] b=2; [/ Program ]", "Program{a=1;b=2;}", true},
       {"a = 'a b' ; b=\"x'y\"; c='x\"y'; ab'c d'e = ok;", "a=a b;b=x'y;c=x\"y;abc de=ok;", true},
-      {"v = [x]@/y ;", "v=[x]@/y;", true},            {"a=b=c;", "a{}b=c;", true},
-      {"k='line\nnext # not a comment';", "k=line\nnext # not a comment;", true},
-      {"k='a\\'b\\\\c\\x'; l=a\\b;", "k=a'b\\cx;l=a\\b;", true},
-      {"k=1; k=2; [s]a=1;[/s][s]b=2;[/s]", "k=2;s{a=1;b=2;}", true},
-      {"[open] k=v; [inner] x=1;", "open{k=v;inner{x=1;}}", true},
-      {"k=v; tail=", "k=v;tail{}", true},             {"k=v; tail", "k=v;", true},
-      {"[a] x=1; [/] y=2;", "a{x=1;}y=2;", true},     {"a=1; [/] b=2;", "a=1;", false},
-      {"[Program] a=1; [/Other] b=2; [/Program] c=3;", "Program{a=1;}b=2;", false},
-      {"[P][Program] a=1; [/Other] b=2; [/P] c=3;", "P{Program{a=1;}b=2;}c=3;", true},
-      {"# comment\n a # inside # = # here too\n 1 ; # end", "a=1;", true},
-      {"word; ;; k=v;", "k=v;", true},                {"=v; [] =w; [/]", "{=w;}", true},  // [] reuses the key
-      {"[a@] [/a]", "a@.{}", true},                   {"[a=] [/a] b=1;", "a{}", false},
-      {"[a@b@c] k=1; [/a]", "a{}", false},            {"[a@b=c=d] [/a]", "a@b{}", false},
-      {"[\"/x\"] k=1; [/\"/x\"]", "/x{k=1;}", true},   {"[s] k=\"\"; e=; [/s]", "s{k=;e=;}", true},
-      {"k=1; [k] [/k] i=2; [i=f] r=3; [r@k] [/r]", "k{}i=f{}r@k{}", true},
-      {"[i=f] [r@k] [/r] i=1; r=2;", "i=1;r=2;", true},
+      {"[ Program ] a=1; [/Program] [Program] b=2; [/ Program ]", "Program{a=1;b=2;}", true},
+      {"[P][Program] a=1; [/Other] b=2; [/P] c=3;", "P{Program{a=1;}b=2;}c=3;", true}, {"a=1; [/] b=2;", "a=1;", false},
+      {"[Program] a=1; [/Other] b=2; [/Program] c=3;", "Program{a=1;}b=2;", false}, {"v = [x]@/y ;", "v=[x]@/y;", true},
+      {"k='line\nnext # not a comment';", "k=line\nnext # not a comment;", true}, {"[a@b@c] k=1; [/a]", "a{}", false},
+      {"# comment\n a # inside # = # here too\n 1 ; # end", "a=1;", true}, {"[s] k=\"\"; e=; [/s]", "s{k=;e=;}", true},
+      {"k=1; [k] [/k] i=2; [i=f] r=3; [r@k] [/r]", "k{}i=f{}r@k{}", true}, {"[a] x=1; [/] y=2;", "a{x=1;}y=2;", true},
+      {"k=1; k=2; [s]a=1;[/s][s]b=2;[/s]", "k=2;s{a=1;b=2;}", true}, {"[\"/x\"] k=1; [/\"/x\"]", "/x{k=1;}", true},
+      {"[open] k=v; [inner] x=1;", "open{k=v;inner{x=1;}}", true}, {"k=v; tail=", "k=v;tail{}", true},
+      {"k='a\\'b\\\\c\\x'; l=a\\b;", "k=a'b\\cx;l=a\\b;", true}, {"[a@b=c=d] [/a]", "a@b{}", false},
+      {"[a=] [/a] b=1;", "a{}", false}, {"word; ;; k=v;", "k=v;", true}, {"a = a b ;", "a=ab;", true},
+      {"[a@] [/a]", "a@.{}", true}, {"a=b=c;", "a{}b=c;", true}, {"k=v; tail", "k=v;", true}, {"[]", "{}", true},
+      {"=v; [] =w; [/]", "{=w;}", true}, {"[i=f] [r@k] [/r] i=1; r=2;", "i=1;r=2;", true},  // [] reuses the key
       {"[b]k=1;[/b][a@b][/]", "b{k=1;}a@b{*k=1;}", true}};  // a bare closing tag resolves too
   MemoryStorage storage;  // includes find no files
   for (const auto& [text, tree, result] : cases) {
