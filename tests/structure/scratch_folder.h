@@ -13,14 +13,13 @@ public:
   ScratchFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "ovix-structure-XXXXXX").string();
     path = mkdtemp(&pattern[0]);
-    previous = std::filesystem::current_path();
     std::filesystem::current_path(path);
   }
   ~ScratchFolder() {
     std::filesystem::current_path(previous);
     std::filesystem::remove_all(path);
   }
-  std::filesystem::path path, previous;
+  std::filesystem::path path, previous = std::filesystem::current_path();
 };
 
 inline void writeBytes(const std::string& file, const std::string& bytes) {

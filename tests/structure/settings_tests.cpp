@@ -16,19 +16,23 @@ void readFresh(int screenWidth = 1024, int screenHeight = 768) {
   readSettings({nullptr, screenWidth, screenHeight});
 }
 
+void readConfig(MemoryStorage& storage, const std::string& text, int screenWidth = 1024, int screenHeight = 768) {
+  storage.files["./config.conf"] = text;
+  readFresh(screenWidth, screenHeight);
+}
+
 bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 }  // namespace
 
 TEST(SettingsFile, ValuesAreConvertedHandEditingIsTidiedUpAndWhatOvixDoesNotKnowSurvives) {
   MemoryStorage storage;
   const std::string folder300(300, 'm');
-  storage.files["./config.conf"] =
+  readConfig(storage,
       "# mine\r\n[Mine]a=1;[/Mine][ Configuration ]\r\n [Sound] music = true; music_dir=" + folder300 + "; [/]\r\n"
       "  [Program]  # here\r\n   full_screen=TRUE; recursive=true1; check_updates=xrue; bg_red=12abc; own=1;\r\n"
       "   x=99999999999; language = abcdefghijk ; photo_dir = \"C:\\\\My Photos\" ; [Deep]k=v;[/Deep]\r\n"
       "  [/Program]\r\n[Extra]e=2;[/Extra][Scene][flip_time]x=1;[/flip_time][/Scene][Graphics]smoothing=trux;"
-      "[/Graphics][Scene]photo_names=true;[/Scene][Effects]effect=-2147483650;[/Effects][/Configuration]top=3;";
-  readFresh();
+      "[/Graphics][Scene]photo_names=true;[/Scene][Effects]effect=-2147483650;[/Effects][/Configuration]top=3;");
   EXPECT_TRUE(settings.fullScreen && settings.music && settings.photoNames);  // a section twice is one
   EXPECT_FALSE(settings.recursive || settings.checkUpdates || settings.smoothing);  // only "true" in any case is true
   EXPECT_EQ(settings.bgRed, 12u);
@@ -63,9 +67,7 @@ TEST(SettingsFile, HurtfulNumbersAreRepairedInTheFileAndValuesInRangeKeepTheirTe
   for (const auto& [section, key, pairs] : rows) {
     std::istringstream values(pairs);
     for (std::string written, kept; values >> written >> kept;) {
-      storage.files["./config.conf"] =
-          std::string("[Configuration][") + section + "]" + key + "=" + written + ";[/][/Configuration]";
-      readFresh();
+      readConfig(storage, std::string("[Configuration][") + section + "]" + key + "=" + written + ";[/][/]");
       // Then written back from the record: the same number.
       for (const std::string& value : {kept, std::to_string(decimalValue(kept.c_str()))}) {
         EXPECT_TRUE(contains(storage.files["./config.conf"], "\t\t" + std::string(key) + "=" + value + ";\r\n"))
@@ -92,10 +94,10 @@ TEST(SettingsFile, TextureSizeNotChosenFollowsTheScreenWithinTheDriver) {
 TEST(SettingsFile, PositionIsKeptOnlyWhenRemembered) {
   MemoryStorage storage;
   for (bool remembered : {false, true}) {
-    storage.files["./config.conf"] =
-        std::string("[Configuration][Program]last_position=") + (remembered ? "true" : "false") +
-        ";x=5;y=6;bg_red=7;photo_dir=P;language=L;[/Program][Sound]music_dir=M;[/Sound][/Configuration]";
-    readFresh(1281, 1024);
+    readConfig(storage,
+               std::string("[Configuration][Program]last_position=") + (remembered ? "true" : "false") +
+                   ";x=5;y=6;bg_red=7;photo_dir=P;language=L;[/Program][Sound]music_dir=M;[/Sound][/Configuration]",
+               1281, 1024);
     // Else centred.
     EXPECT_EQ(std::tuple(settings.windowX, settings.windowY, settings.windowWidth, settings.windowHeight),
               std::tuple(remembered ? 5 : (1281 - 450) / 2, remembered ? 6 : (1024 - 370) / 2, 450, 370));
@@ -112,16 +114,14 @@ TEST(SettingsFile, PositionIsKeptOnlyWhenRemembered) {
 TEST(SettingsFile, UnparsableFileIsKeptAsBackupBeforeItIsRewritten) {
   MemoryStorage storage;
   const std::string original = "[Configuration][Program]language=cz;[/Wrong]recursive=true;[/Program][/Configuration]";
-  storage.files["./config.conf"] = original;
-  readFresh();
+  readConfig(storage, original);
   EXPECT_STREQ(settings.language, "cz");  // read before the error
   EXPECT_FALSE(settings.recursive);       // after it: the default
   EXPECT_EQ(storage.files["./config.conf.bak"], original);
   storage.files["./config.conf.bak"] = "older";
   readFresh();  // the rewritten file parses: the backup stays
   EXPECT_EQ(storage.files["./config.conf.bak"], "older");
-  storage.files["./config.conf"] = "";
-  readFresh();  // an empty file is no error
+  readConfig(storage, "");  // an empty file is no error
   EXPECT_EQ(storage.files["./config.conf.bak"], "older");
 }
 
@@ -154,8 +154,7 @@ TEST(SettingsFile, AFileWrittenBeforeIsReadAndKeptByteForByteButForNewKeys) {
       "\t\tmusic_dir=\"E:\\\\Hudba\\\\\xC8" "echomor\";\r\n\t\tmusic=true;\r\n\t[/Sound]\r\n\t[Effects]\r\n"
       "\t\teffect=1112;\r\n\t[/Effects]\r\n[/Configuration]\r\n";
   MemoryStorage storage;
-  storage.files["./config.conf"] = earlier;
-  readFresh();
+  readConfig(storage, earlier);
   // In memory they are UTF-8, as every path inside Ovix.
   EXPECT_EQ(std::string(settings.photoDir) + "|" + settings.musicDir,
             "C:\\Users\\Ji\xC5\x99\xC3\xAD\\Obr\xC3\xA1zky|E:\\Hudba\\\xC4\x8C" "echomor");
@@ -175,8 +174,7 @@ TEST(SettingsFile, AFileWrittenBeforeIsReadAndKeptByteForByteButForNewKeys) {
                                                       {photos, '"' + photos + '"'},
                                                       {cyrillic, cyrillic.substr(0, 255 * 2)}};
   for (const auto& [written, kept] : rows) {
-    storage.files["./config.conf"] = "[Configuration][Program]photo_dir=\"" + written + "\";[/Program][/Configuration]";
-    readFresh();
+    readConfig(storage, "[Configuration][Program]photo_dir=\"" + written + "\";[/Program][/Configuration]");
     EXPECT_TRUE(writeSettings());
     EXPECT_TRUE(contains(storage.files["./config.conf"], "photo_dir=" + kept + ";")) << kept;
   }

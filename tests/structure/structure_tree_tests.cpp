@@ -70,8 +70,7 @@ TEST(StructureTree, ReferencesCopyOnlyWhatIsMissingMarkItAndWriteItOnceChanged) 
 
   // Resolved again (the section reopened), inherited sub-sections stay inherited, also when
   // they receive what the base gained since.
-  std::unique_ptr<Structure> twice =
-      tree("[base][sub]x=1;[/sub][/base][own@base][/own][base][sub]y=2;[/sub][/base][own][/own]");
+  auto twice = tree("[base][sub]x=1;[/sub][/base][own@base][/own][base][sub]y=2;[/sub][/base][own][/own]");
   Structure* own = twice->findChild("own");
   EXPECT_EQ(dumpTree(*own), "own@base{*sub{*x=1;*y=2;}}");
   std::string written = writeText(*twice);

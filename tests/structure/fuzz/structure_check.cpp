@@ -4,17 +4,6 @@
 #include "../tree_text.h"
 #include "structure/read_budget.h"
 
-namespace {
-std::string withLineFeeds(const uint8_t* data, size_t size) {
-  std::string text;
-  for (size_t i = 0; i < size; ++i) {
-    if (data[i] == '\r' && i + 1 < size && data[i + 1] == '\n') continue;
-    text.push_back(static_cast<char>(data[i]));
-  }
-  return text;
-}
-}  // namespace
-
 std::string checkStructureText(const uint8_t* data, size_t size) {
   MemoryStorage storage;
   const std::string input = "./input.conf";
@@ -28,7 +17,8 @@ std::string checkStructureText(const uint8_t* data, size_t size) {
 
   // Fed byte by byte, the reader must end the same.
   {
-    std::string text = withLineFeeds(data, size);
+    std::string text = storage.files[input];  // as the file is read: CR LF becomes LF
+    for (size_t at = 0; (at = text.find("\r\n", at)) != std::string::npos;) text.erase(at, 1);
     Structure bytewise;
     bytewise.setType(Structure::standardType);
     bytewise.setName("input.conf");
