@@ -1,5 +1,6 @@
 // The text format: what the reader makes of a text, what the writer makes of a tree, files,
-// folders, includes and line ends, and the limits that keep hostile files harmless.
+// folders, includes and line ends, the limits that keep hostile files harmless, and the fuzz
+// corpus replayed.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -182,4 +183,20 @@ TEST(StructureFormat, HostileFilesStayBounded) {
   ReadBudget budget;
   budget.left = 4;
   EXPECT_EQ(budget.sizeUpTo(root.findChild("s")), 5u);
+}
+
+// The fuzzer's seeds and everything it kept (fuzz/corpus) pass the checks the fuzzer makes, so
+// that a fault it once found stays mended.
+TEST(FuzzCorpus, EveryStoredInputPassesTheFuzzChecks) {
+  int checked = 0;
+  for (const char* folder : {OVIX_FUZZ_DIR "/seeds", OVIX_FUZZ_DIR "/corpus", OVIX_LANGUAGES_DIR}) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+      if (!entry.is_regular_file() || entry.path().filename().string()[0] == '.') continue;
+      std::string data = readBytes(entry.path().string());
+      EXPECT_EQ(checkStructureText(reinterpret_cast<const uint8_t*>(data.data()), data.size()), "")
+          << entry.path();
+      ++checked;
+    }
+  }
+  EXPECT_GE(checked, 3);
 }
