@@ -76,10 +76,9 @@ TEST(StructureFormat, AFileLiesInTheFolderOfTheFileHoldingItsNode) {
       {"x\\r.conf", "[s@.a=y\\f.conf] [i=c.conf] [/s]", "x\\c.conf"}};  // s's file only lends its reference
   MemoryStorage storage;  // no file is found
   for (const auto& [rootFile, text, expected] : rows) {
-    Structure root;
-    readText(root, text);
-    root.setFile(rootFile);
-    const Structure* first = root.childAt(0);
+    auto root = tree(text);
+    root->setFile(rootFile);
+    const Structure* first = root->childAt(0);
     EXPECT_EQ((first->childCount() ? first->childAt(0) : first)->filePath(), expected) << text;
   }
 }
@@ -99,11 +98,10 @@ TEST(StructureFormat, AWriteThatFailsAnywhereIsReported) {
     bool put(const char*, size_t) override { return writes++ != failAt; }
     int failAt, writes = 0;
   };
-  Structure root;
-  readText(root, "[s@r=f] [t] k=v; [/t] [/s]");
-  Structure* section = root.childAt(0);
+  auto root = tree("[s@r=f] [t] k=v; [/t] [/s]");
+  Structure* section = root->childAt(0);
   FailingOutput unfailing(-1), whole(-1);
-  ASSERT_TRUE(section->write(&unfailing, 2, true) && root.write(&whole, 0, false));
+  ASSERT_TRUE(section->write(&unfailing, 2, true) && root->write(&whole, 0, false));
   const int writes = unfailing.writes;
   ASSERT_GT(writes, 3);
   for (int failAt = 0; failAt < writes; ++failAt) {
@@ -113,17 +111,13 @@ TEST(StructureFormat, AWriteThatFailsAnywhereIsReported) {
   // A section made from a reference has no file of its own: saving it writes nothing and says so.
   MemoryStorage storage;
   for (const char* text : {"[s@r] k=v; [/s]", "[s@r] [t][/t] [/s]"}) {
-    Structure tree;
-    readText(tree, text);
-    EXPECT_FALSE(tree.childAt(0)->save("s.conf")) << text;
+    EXPECT_FALSE(tree(text)->childAt(0)->save("s.conf")) << text;
     EXPECT_EQ(storage.files.count("./s.conf"), 0u) << text;
   }
   // Through a file too: a disk filling up half-way leaves the old file as it was.
   storage.files["./f.conf"] = "old";
   storage.spaceLeft = 8;
-  Structure file;
-  readText(file, "a=1; b=2; c=3;");
-  EXPECT_FALSE(file.save("f.conf"));
+  EXPECT_FALSE(tree("a=1; b=2; c=3;")->save("f.conf"));
   EXPECT_EQ(storage.files["./f.conf"], "old");
 }
 

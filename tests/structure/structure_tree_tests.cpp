@@ -5,14 +5,6 @@
 #include "structure/structure.h"
 #include "tree_text.h"
 
-namespace {
-std::unique_ptr<Structure> tree(const std::string& text, uint32_t type = Structure::standardType) {
-  auto root = std::make_unique<Structure>();
-  EXPECT_TRUE(readText(*root, text, type)) << text;
-  return root;
-}
-}  // namespace
-
 TEST(StructureTree, KeysAndSectionsExcludeEachOther) {
   Structure root;
   root.addChild("key", "value")->addChild("inner");  // a child turns the key into a section

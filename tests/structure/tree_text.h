@@ -2,6 +2,7 @@
 // Helpers for checking structure trees: a compact dump, reading and writing texts in
 // memory, and the comparison used by the round-trip checks.
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "structure/structure.h"
@@ -31,6 +32,13 @@ inline std::string dumpTree(const Structure& node) {
 inline bool readText(Structure& root, const std::string& text, uint32_t type = Structure::standardType) {
   root.setType(type);
   return StructureReader(root).read(text.data(), text.size());
+}
+
+// The tree read from `text` as readText reads it, whether or not the reading ends well.
+inline std::unique_ptr<Structure> tree(const std::string& text, uint32_t type = Structure::standardType) {
+  auto root = std::make_unique<Structure>();
+  readText(*root, text, type);
+  return root;
 }
 
 // The written form of the children of `root` (LF line ends).
