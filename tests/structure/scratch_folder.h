@@ -23,8 +23,7 @@ public:
 };
 
 inline void writeBytes(const std::string& file, const std::string& bytes) {
-  std::filesystem::path target(file);
-  if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path());
+  std::filesystem::create_directories(std::filesystem::absolute(file).parent_path());
   std::ofstream(file, std::ios::binary) << bytes;
 }
 

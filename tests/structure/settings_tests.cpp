@@ -35,12 +35,11 @@ TEST(SettingsFile, ValuesAreConvertedHandEditingIsTidiedUpAndWhatOvixDoesNotKnow
       "[/Graphics][Scene]photo_names=true;[/Scene][Effects]effect=-2147483650;[/Effects][/Configuration]top=3;");
   EXPECT_TRUE(settings.fullScreen && settings.music && settings.photoNames);  // a section twice is one
   EXPECT_FALSE(settings.recursive || settings.checkUpdates || settings.smoothing);  // only "true" in any case is true
-  EXPECT_EQ(settings.bgRed, 12u);
-  EXPECT_EQ(std::pair(settings.windowX, settings.effect), std::pair(INT32_MAX, INT32_MIN));  // numbers stop at the ends
-  EXPECT_STREQ(settings.photoDir, "C:\\My Photos");
-  EXPECT_STREQ(settings.language, "abcdefghijk");
+  // Numbers stop at the ends, and a key found as a section (flip_time) becomes the key again.
+  EXPECT_EQ(std::tuple(settings.bgRed, settings.windowX, settings.effect, settings.flipTime),
+            std::tuple(12u, INT32_MAX, INT32_MIN, 400));
+  EXPECT_EQ(std::string(settings.photoDir) + "|" + settings.language, "C:\\My Photos|abcdefghijk");
   EXPECT_EQ(settings.musicDir, folder300.substr(0, 255));
-  EXPECT_EQ(settings.flipTime, 400);  // a key found as a section becomes the key again
   // Rewritten in the writer's form: present keys keep their place and value, comments go.
   const std::string& written = storage.files["./config.conf"];
   for (const char* part : {"[Mine]\r\n\ta=1;\r\n[/Mine]\r\n[Configuration]\r\n\t[Sound]\r\n\t\tmusic=true;\r\n",

@@ -102,9 +102,8 @@ TEST(StructureFormat, AWriteThatFailsAnywhereIsReported) {
   Structure* section = root->childAt(0);
   FailingOutput unfailing(-1), whole(-1);
   ASSERT_TRUE(section->write(&unfailing, 2, true) && root->write(&whole, 0, false));
-  const int writes = unfailing.writes;
-  ASSERT_GT(writes, 3);
-  for (int failAt = 0; failAt < writes; ++failAt) {
+  ASSERT_GT(unfailing.writes, 3);
+  for (int failAt = 0; failAt < unfailing.writes; ++failAt) {
     FailingOutput output(failAt);
     EXPECT_FALSE(section->write(&output, 2, true)) << "write " << failAt;
   }
@@ -167,16 +166,15 @@ TEST(StructureFormat, HostileFilesStayBounded) {
     EXPECT_FALSE(readText(root, text)) << text.substr(0, 40);
   }
   // Nesting stops at the limit; the sections up to it are kept.
-  Structure root;
-  readText(root, nested);
+  auto root = tree(nested);
   uint32_t depth = 0;
-  for (const Structure* node = &root; node->childCount(); node = node->childAt(0)) ++depth;
+  for (const Structure* node = root.get(); node->childCount(); node = node->childAt(0)) ++depth;
   EXPECT_EQ(depth, ReadBudget::maxSectionDepth - 1);
   // A copy is measured one node past what is left, so that spending it fails.
-  readText(root, "[s] a=1; b=2; c=3; d=4; [/s]");
+  readText(*root, "[s] a=1; b=2; c=3; d=4; [/s]");
   ReadBudget budget;
   budget.left = 4;
-  EXPECT_EQ(budget.sizeUpTo(root.findChild("s")), 5u);
+  EXPECT_EQ(budget.sizeUpTo(root->findChild("s")), 5u);
 }
 
 // The fuzzer's seeds and everything it kept (fuzz/corpus) pass the checks the fuzzer makes, so
