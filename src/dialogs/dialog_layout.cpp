@@ -1,5 +1,7 @@
 #include "dialogs/dialog_layout.h"
 
+#include <algorithm>
+
 DialogLayout::DialogLayout(HFONT controlFont) : baseFont(controlFont) {}
 
 DialogLayout::~DialogLayout() {
@@ -14,7 +16,11 @@ int DialogLayout::unitsCovering(int pixels) const {
 
 HWND DialogLayout::keep(HWND child, int x, int y, int width, int height) {
   if (!child) return nullptr;
-  children.push_back({child, x, y, width, height});
+  auto known = std::find_if(children.begin(), children.end(), [&](const Placed& c) { return c.window == child; });
+  if (known != children.end())
+    *known = {child, x, y, width, height};
+  else
+    children.push_back({child, x, y, width, height});
   SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font()), TRUE);
   return child;
 }

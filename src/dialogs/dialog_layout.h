@@ -27,7 +27,8 @@ public:
   HFONT font() const { return ownFont ? ownFont : baseFont; }
 
   // Remembers `child`, a window already at the pixels of (x, y, width, height), and gives it
-  // the control font. Returns `child`; a null child is ignored.
+  // the control font; a child kept again takes the new rectangle. Returns `child`; a null child
+  // is ignored.
   HWND keep(HWND child, int x, int y, int width, int height);
   // As keep, for a child made elsewhere: it is first moved to the pixels of the rectangle.
   HWND place(HWND child, int x, int y, int width, int height);

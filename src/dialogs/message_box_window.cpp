@@ -40,7 +40,8 @@ MessageBoxWindow::MessageBoxWindow(HWND ownerWindow, const char* caption, const 
       answerRequested(requested),
       id(boxId),
       buttons(buttonCount),
-      texts(openLanguage({"Windows", "Msg"})) {
+      texts(openLanguage({"Windows", "Msg"})),
+      text(message) {
   FrameLook look;
   look.width = boxWidth;
   look.height = boxHeight;
@@ -48,12 +49,7 @@ MessageBoxWindow::MessageBoxWindow(HWND ownerWindow, const char* caption, const 
   look.header = HeaderStyle::compact;
   look.picture = programPicture;
   if (!createFrame(look, caption, ownerWindow)) return;
-  // Measured at the box's DPI, where the message control will break it.
-  const int needed = message.empty() ? 0 : layout.unitsCovering(wrappedHeight(message, layout.px(messageWidth), layout.font()));
-  if (needed > messageHeight) {
-    height = std::min(boxHeight + needed - messageHeight, layout.unitsCovering(GetSystemMetrics(SM_CYSCREEN)));
-    centreFrame();
-  }
+  if (fitMessage()) centreFrame();
 
   // A Unicode control, so that a path in the message shows as it is.
   messageControl = layout.keep(
@@ -72,7 +68,29 @@ MessageBoxWindow::MessageBoxWindow(HWND ownerWindow, const char* caption, const 
 
 MessageBoxWindow::~MessageBoxWindow() = default;
 
+bool MessageBoxWindow::fitMessage() {
+  // Measured at the box's DPI, where the message control will break it.
+  const int needed = text.empty() ? 0 : layout.unitsCovering(wrappedHeight(text, layout.px(messageWidth), layout.font()));
+  const int fitted = needed > messageHeight
+                         ? std::min(boxHeight + needed - messageHeight, layout.unitsCovering(GetSystemMetrics(SM_CYSCREEN)))
+                         : boxHeight;
+  if (fitted == height) return false;
+  height = fitted;
+  return true;
+}
+
 LRESULT MessageBoxWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DPICHANGED) {
+    // Fonts do not scale in step with the DPI: the text may need more or fewer lines there.
+    const LRESULT result = DialogFrame::handleMessage(message, wParam, lParam);
+    if (fitMessage()) {
+      layout.place(messageControl, 5, 76, width - 15, height - 146);
+      layout.place(firstButton, leftButtonX(), buttonY(), 70, 25);
+      layout.place(secondButton, rightButtonX(), buttonY(), 70, 25);
+      SetWindowPos(handle, nullptr, 0, 0, layout.px(width), layout.px(height), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return result;
+  }
   if (message == WM_COMMAND && (wParam == 0 || wParam == 1)) {
     answer(id, wParam == 0 ? firstAnswer : secondAnswer);
     return 0;

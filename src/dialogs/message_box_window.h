@@ -19,7 +19,7 @@ public:
 
   // Builds and shows the box at once, owned by `ownerWindow` (the main window when none). The
   // texts are copied. A message longer than three lines makes the box taller, so that it shows
-  // whole (up to the screen's height). Allocate with new; the box deletes itself when closed.
+  // whole (up to the screen's height), also after a move to a display of another DPI. Allocate with new; the box deletes itself when closed.
   MessageBoxWindow(HWND ownerWindow, const char* caption, const char* message, uint32_t buttons,
                    bool answerRequested, uint32_t id);
   // The same with the message as Unicode, for messages naming a path: the box shows the
@@ -42,6 +42,11 @@ protected:
   void onEscape() override;
 
 private:
+  std::wstring text;  // the message, measured again when the DPI changes
+  // Sets the height that shows the whole message at the layout's DPI: the three-line size, or
+  // taller for a longer text (up to the screen's height). True when the height changed; the
+  // window and its controls are left for the caller to move.
+  bool fitMessage();
   // Sends the answer when one was requested, then closes the box.
   void answer(WPARAM answerId, LPARAM which);
 };

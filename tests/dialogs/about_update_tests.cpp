@@ -70,7 +70,8 @@ TEST(About, StepOneWithoutAUsableLibraryShowsTheBoxAndOtherwiseOpensTheReport) {
   opened.clear();
   ASSERT_TRUE(MoveFileW(widePath(library).c_str(), widePath(programFile("debug.away")).c_str()));
   for (bool withoutExport : {false, true}) {
-    if (withoutExport) ASSERT_TRUE(CopyFileW(widePath(startFolder + "\\stand_in_update.dll").c_str(), widePath(library).c_str(), FALSE));
+    ASSERT_TRUE(!withoutExport ||
+                CopyFileW(widePath(startFolder + "\\stand_in_update.dll").c_str(), widePath(library).c_str(), FALSE));
     clickLink(*about, 2, 0);  // step one
     HWND box = FindWindowA("MsgBox Window", "debug.dll");
     EXPECT_EQ(windowText(child(box, "Static")), "Nelze najít knihovnu debug.dll") << withoutExport;
@@ -80,7 +81,7 @@ TEST(About, StepOneWithoutAUsableLibraryShowsTheBoxAndOtherwiseOpensTheReport) {
   ASSERT_TRUE(MoveFileExW(widePath(programFile("debug.away")).c_str(), widePath(library).c_str(), MOVEFILE_REPLACE_EXISTING));
   makeGetVersionExLie();
   clickLink(*about, 2, 0);  // step one
-  OSVERSIONINFOW version = {sizeof version};
+  OSVERSIONINFOW version = {sizeof version, 0, 0, 0, 0, {}};
   using RtlGetVersionCall = LONG(WINAPI*)(OSVERSIONINFOW*);
   reinterpret_cast<RtlGetVersionCall>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "RtlGetVersion")))(&version);
   const std::string written = readFile(report),

@@ -43,7 +43,9 @@ void expectLaidOut(HWND window, UINT dpi, bool wrapped) {
     EXPECT_TRUE(place.left >= inside.left && place.top >= inside.top && place.right <= inside.right &&
                 place.bottom <= inside.bottom);
     const auto font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
-    if (font && GetObjectA(font, sizeof look, &look)) EXPECT_NEAR(look.lfHeight, fontHeight, 1);
+    if (font && GetObjectA(font, sizeof look, &look)) {
+      EXPECT_NEAR(look.lfHeight, fontHeight, 1);
+    }
     const LONG style = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
     const bool wraps = wrapped && name == "Static" && *text;
     if (font && (wraps || name == "Link Window" || (name == "Button" && style != BS_GROUPBOX))) {
@@ -83,13 +85,14 @@ TEST(DialogScale, DialogsAreTheirSizeScaledToTheDisplayAndItsChangesWithEveryCon
     EXPECT_TRUE(place.left >= 0 && place.top >= 0);  // the caption stays on the screen
     expectLaidOut(dialog->handle, OVIX_TEST_DPI, true);
     // Moved to a display of another DPI (125 % from 100 %, 100 % from 150 %), it takes the
-    // suggested rectangle and lays itself out again.
+    // suggested rectangle and lays itself out again; the message box fits its text anew.
     const UINT dpi = OVIX_TEST_DPI == 96 ? 120 : 96;
     RECT suggested = {10, 20, 10 + scaleForDpi(dialog->width, dpi), 20 + scaleForDpi(dialog->height, dpi)};
     SendMessageA(dialog->handle, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
     place = screenRect(dialog->handle);
+    suggested.bottom = suggested.top + scaleForDpi(dialog->height, dpi);
     EXPECT_TRUE(EqualRect(&place, &suggested));
-    expectLaidOut(dialog->handle, dpi, false);  // the message box grows for its text only once
+    expectLaidOut(dialog->handle, dpi, true);
     DestroyWindow(dialog->handle);
   }
 }
