@@ -15,7 +15,7 @@ struct ListedEntry {
   bool directory;
   // A symbolic link, junction or mount point. Scans never descend into one: it may lead back
   // up the tree (a loop) or out of it (a whole other drive).
-  bool reparsePoint;
+  bool reparsePoint = false;
   // A file of no bytes, which is also what device files and the kernel's files under /proc
   // report: reading one may block for good.
   bool empty = false;

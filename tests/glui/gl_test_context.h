@@ -8,22 +8,16 @@
 class GlTestContext {
 public:
   explicit GlTestContext(int width = 640, int height = 480, bool visible = false) {
-    WNDCLASSA windowClass = {};
-    windowClass.style = CS_OWNDC;
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "Ovix GL test";
+    const WNDCLASSA windowClass = {CS_OWNDC, DefWindowProcA, 0, 0, GetModuleHandleA(nullptr), nullptr, nullptr,
+                                   nullptr, nullptr, "Ovix GL test"};
     RegisterClassA(&windowClass);  // fails harmlessly when an earlier context registered it
     window = CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP | (visible ? WS_VISIBLE : 0), 0, 0, width,
                              height, nullptr, nullptr, windowClass.hInstance, nullptr);
     if (!window) return;
     deviceContext = GetDC(window);
-    PIXELFORMATDESCRIPTOR format = {};
-    format.nSize = sizeof format;
-    format.nVersion = 1;
-    format.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;  // RGBA: type 0
-    format.cColorBits = 24;
-    format.cDepthBits = 16;
+    // 24 colour bits, no accumulation buffer, 16 depth bits.
+    PIXELFORMATDESCRIPTOR format = {sizeof format, 1, PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER,
+                                    PFD_TYPE_RGBA, 24, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 16, 0, 0, 0, 0, 0, 0, 0};
     const int index = ChoosePixelFormat(deviceContext, &format);
     if (index && SetPixelFormat(deviceContext, index, &format)) renderContext = wglCreateContext(deviceContext);
     if (renderContext) wglMakeCurrent(deviceContext, renderContext);
@@ -31,8 +25,7 @@ public:
   ~GlTestContext() {
     wglMakeCurrent(nullptr, nullptr);
     if (renderContext) wglDeleteContext(renderContext);
-    if (deviceContext) ReleaseDC(window, deviceContext);
-    if (window) DestroyWindow(window);
+    if (window) DestroyWindow(window);  // and with it the window's own device context
   }
   GlTestContext(const GlTestContext&) = delete;
   GlTestContext& operator=(const GlTestContext&) = delete;

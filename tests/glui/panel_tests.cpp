@@ -15,22 +15,18 @@ TEST(MenuPanel, HoverFadesInAndSetsTheHandClicksFlashAndHiddenPanelsIgnoreTheMou
   MenuPanel menu(gl.window);
   GlButton& exit = *allButtons[menu.firstButton + menuExit];  // the buttons in command order
   GlBar& bar = *exit.bar;
-  auto frames = [&](int count) {
-    while (count-- > 0) menu.animate();
-  };
+  auto frames = [&](int count) { while (count-- > 0) menu.animate(); };
   auto at = [](float alpha, float limit) { return std::abs(alpha - limit) < 1e-3f; };
   // The exit button's centre, a point of the bar between the first two buttons, and none.
   const Pixel p = scenePixel(0.25 * menuExit - 0.3925, 0.5215, -1.49, width, height);
   const Pixel gap = scenePixel(-0.2675, 0.5215, -1.5, width, height), nowhere = {5, height - 5};
   menu.hover(p.x, p.y);
-  EXPECT_TRUE(exit.hovered && bar.shown);
-  EXPECT_EQ(GetCursor(), menu.handCursor);
+  EXPECT_TRUE(exit.hovered && bar.shown && GetCursor() == menu.handCursor);
 
   panelsHidden = true;  // nothing fades, changes or is picked
   frames(30);
   menu.hover(nowhere.x, nowhere.y);
-  EXPECT_EQ(menu.click(p.x, p.y), -1);
-  EXPECT_TRUE(exit.hovered && !exit.flashing && at(exit.alpha, exit.minAlpha));
+  EXPECT_TRUE(menu.click(p.x, p.y) == -1 && exit.hovered && !exit.flashing && at(exit.alpha, exit.minAlpha));
   panelsHidden = false;
 
   frames(30);
@@ -40,14 +36,11 @@ TEST(MenuPanel, HoverFadesInAndSetsTheHandClicksFlashAndHiddenPanelsIgnoreTheMou
   EXPECT_TRUE(exit.flashing);
   frames(1);
   EXPECT_FALSE(exit.flashing);
-  EXPECT_EQ(menu.click(gap.x, gap.y), 0);  // the bar (the process's first item): no command
-  EXPECT_EQ(menu.pending, menuExit);
-  EXPECT_EQ(menu.click(nowhere.x, nowhere.y), -1);
-  EXPECT_EQ(menu.pending, menuNothing);
+  EXPECT_TRUE(menu.click(gap.x, gap.y) == 0 && menu.pending == menuExit);  // the bar (the process's first item)
+  EXPECT_TRUE(menu.click(nowhere.x, nowhere.y) == -1 && menu.pending == menuNothing);
 
   menu.hover(gap.x, gap.y);  // from the button back to the bar
-  EXPECT_TRUE(!exit.hovered && bar.shown);
-  EXPECT_EQ(GetCursor(), menu.arrowCursor);
+  EXPECT_TRUE(!exit.hovered && bar.shown && GetCursor() == menu.arrowCursor);
   menu.hover(nowhere.x, nowhere.y);
   frames(30);
   EXPECT_TRUE(!bar.shown && at(exit.alpha, exit.minAlpha) && at(bar.alpha, bar.minAlpha));

@@ -1,6 +1,6 @@
 #pragma once
 // A file system as a map of folders to their entries, in the order the "file system" returns
-// them; folders missing from the map cannot be listed. Counts the entries it hands out.
+// them; a folder missing from the map lists as empty. Counts the entries it hands out.
 #include <map>
 #include <string>
 #include <vector>
@@ -9,25 +9,16 @@
 
 class FakeListing : public FolderListing {
 public:
-  struct Entry {
-    const char* name;
-    bool directory;
-    bool reparsePoint = false;
-    bool empty = false;
-  };
-  std::map<std::string, std::vector<Entry>> folders;
+  std::map<std::string, std::vector<ListedEntry>> folders;
   int visited = 0;
   // Called before each entry is handed out (a test may set a cancel flag there).
   std::function<void()> beforeEach = [] {};
 
-  void list(const std::string& folder,
-            const std::function<bool(const ListedEntry&)>& visit) override {
-    auto found = folders.find(folder);
-    if (found == folders.end()) return;
-    for (const Entry& entry : found->second) {
+  void list(const std::string& folder, const std::function<bool(const ListedEntry&)>& visit) override {
+    for (const ListedEntry& entry : folders[folder]) {
       beforeEach();
       ++visited;
-      if (!visit({entry.name, entry.directory, entry.reparsePoint, entry.empty})) return;
+      if (!visit(entry)) return;
     }
   }
 };

@@ -19,12 +19,6 @@
 namespace {
 std::string utf8(const wchar_t* text) { return utf8FromWide(text); }
 
-// A picture under any name: a copy of a small test BMP.
-bool writePhoto(const std::string& path) {
-  static const std::string picture = readFile("Z:" OVIX_TEST_PICTURES "/bgr24.bmp");
-  return !picture.empty() && writeFile(path, picture);
-}
-
 std::vector<std::string> scanned(const std::string& folder, bool recursive) {
   LoadingReports reports;
   PhotoList list;
@@ -36,19 +30,33 @@ std::vector<std::string> scanned(const std::string& folder, bool recursive) {
 }
 }  // namespace
 
-// The Win32 probe behind the check: an empty folder and a photo's path pass, a missing folder is
-// reported by name.
-TEST(PhotoFolders, RealFilesAndEmptyFoldersPassTheCheckAndABadPathIsReported) {
-  const std::string root = makeScratchFolder("ovix-sources");
-  CreateDirectoryA((root + "\\Empty").c_str(), nullptr);
-  writeFile(root + "\\a.jpg", "x");
-  LoadingReports reports;
-  for (const auto& [asked, kept] : {std::pair{"\\Empty", "\\Empty"}, {"\\a.jpg", ""}}) {
-    const CheckedFolder checked = checkPhotoFolder(root + asked, reports);
-    EXPECT_TRUE(checked.usable && checked.path == root + kept) << asked;
+// A folder named in Cyrillic holding names in many scripts, and a photo whose path runs past
+// 300 characters in a sub-folder: every photo is listed, in name order, and decodes. (Wine
+// cannot make a name with a lone surrogate; the native test converts those.) The Win32 probe
+// behind the check passes a photo's path and an empty folder, and reports a missing one by name.
+TEST(PhotoFolders, NamesInEveryScriptAndPathsBeyond260CharactersAreListedInNameOrderAndDecode) {
+  const std::string root = makeScratchFolder("ovix-names");
+  const std::string folder = root + utf8(L"\\\u0424\u043E\u0442\u043E 2024");
+  const std::string deep = utf8(std::wstring(100, L'\u044F').c_str());  // 200 bytes, within Linux's 255
+  ASSERT_TRUE(makeFolder(folder) && makeFolder(folder + "\\" + deep) && makeFolder(root + "\\Empty"));
+  const std::string names[] = {"A.bmp", "b.bmp", "_x.bmp", utf8(L"\u010Das.bmp"), utf8(L"\u0147b.bmp"),
+                               utf8(L"\u03B1\u03B2.bmp"), utf8(L"\u0444\u043E\u0442\u043E.bmp"),
+                               deep + "\\" + std::string(160, 'n') + ".bmp", utf8(L"\u5199\u771F.bmp"), utf8(L"\U0001F600.bmp")};
+  const std::string picture = readFile("Z:" OVIX_TEST_PICTURES "/bgr24.bmp");  // a photo under any name
+  for (int i : {6, 2, 0, 4, 7, 9, 1, 3, 8, 5}) ASSERT_TRUE(writeFile(folder + "\\" + names[i], picture)) << i;
+  std::vector<std::string> expected;
+  for (const std::string& name : names) expected.push_back(folder + "\\" + name);
+  ASSERT_GT(utf16Length(expected[7].c_str()), 300u);
+  EXPECT_EQ(scanned(folder, true), expected);
+  EXPECT_EQ(scanned(expected[0], true), expected);  // a photo's folder
+  EXPECT_TRUE(scanned(root + "\\Empty", true).empty());
+  for (const std::string& path : expected) {
+    ImageSurface* surface = loadImage(path.c_str());
+    EXPECT_NE(surface, nullptr) << path;
+    freeSurface(surface);
   }
   EXPECT_EQ(FindWindowA("MsgBox Window", nullptr), nullptr);
-  EXPECT_FALSE(checkPhotoFolder(root + "\\Nowhere", reports).usable);
+  EXPECT_TRUE(scanned(root + "\\Nowhere", true).empty());
   HWND box = FindWindowA("MsgBox Window", "Špatná cesta");
   ASSERT_NE(box, nullptr);
   char message[512] = "";
@@ -58,43 +66,16 @@ TEST(PhotoFolders, RealFilesAndEmptyFoldersPassTheCheckAndABadPathIsReported) {
   removeFolder(root);
 }
 
-// A folder named in Cyrillic holding names in many scripts, and a photo whose path runs past
-// 300 characters in a sub-folder: every photo is listed, in name order, and decodes. (Wine
-// cannot make a name with a lone surrogate; the native test converts those.)
-TEST(PhotoFolders, NamesInEveryScriptAndPathsBeyond260CharactersAreListedInNameOrderAndDecode) {
-  const std::string root = makeScratchFolder("ovix-names");
-  const std::string folder = root + utf8(L"\\\u0424\u043E\u0442\u043E 2024");
-  std::string deep;  // a sub-folder of 100 Cyrillic letters (200 bytes, within Linux's 255)
-  for (int i = 0; i < 100; ++i) deep += utf8(L"\u044F");
-  ASSERT_TRUE(makeFolder(folder) && makeFolder(folder + "\\" + deep));
-  const std::string names[] = {"A.bmp", "b.bmp", "_x.bmp", utf8(L"\u010Das.bmp"), utf8(L"\u0147b.bmp"),
-                               utf8(L"\u03B1\u03B2.bmp"), utf8(L"\u0444\u043E\u0442\u043E.bmp"),
-                               deep + "\\" + std::string(160, 'n') + ".bmp", utf8(L"\u5199\u771F.bmp"), utf8(L"\U0001F600.bmp")};
-  for (int i : {6, 2, 0, 4, 7, 9, 1, 3, 8, 5}) ASSERT_TRUE(writePhoto(folder + "\\" + names[i])) << i;
-  std::vector<std::string> expected;
-  for (const std::string& name : names) expected.push_back(folder + "\\" + name);
-  ASSERT_GT(utf16Length(expected[7].c_str()), 300u);
-  EXPECT_EQ(scanned(folder, true), expected);
-  for (const std::string& path : expected) {
-    ImageSurface* surface = loadImage(path.c_str());
-    EXPECT_NE(surface, nullptr) << path;
-    freeSurface(surface);
-  }
-  EXPECT_EQ(FindWindowA("MsgBox Window", nullptr), nullptr);
-  removeFolder(root);
-}
-
 // Wine opens long paths in any form, Windows only in the "\\?\" form: so the form itself is
 // checked. It is absolute and plain (no "/", no ".", no doubled "\\" such as a drive root's scan
 // spells); short paths stay as they are.
 TEST(PhotoFolders, LongPathsTakeThePrefixedForm) {
-  const std::string name(250, 'n');
-  const std::pair<std::string, std::wstring> rows[] = {
-      {"C:\\\\a/./b\\" + name, L"\\\\?\\C:\\a\\b\\" + std::wstring(250, L'n')},
-      {"\\\\server\\share\\" + name, L"\\\\?\\UNC\\server\\share\\" + std::wstring(250, L'n')},
-      {"\\\\?\\C:\\" + name, L"\\\\?\\C:\\" + std::wstring(250, L'n')},
-      {"./data/a.png", L"./data/a.png"}, {"C:\\\\a.jpg", L"C:\\\\a.jpg"}};
-  for (const auto& [path, wide] : rows) EXPECT_EQ(widePath(path), wide) << path;
+  const std::wstring name(250, L'n');
+  const std::pair<std::wstring, std::wstring> rows[] = {  // the path (as UTF-8), the form Windows is given
+      {L"C:\\\\a/./b\\" + name, L"\\\\?\\C:\\a\\b\\" + name}, {L"\\\\?\\C:\\" + name, L"\\\\?\\C:\\" + name},
+      {L"\\\\server\\share\\" + name, L"\\\\?\\UNC\\server\\share\\" + name}, {L"./data/a.png", L"./data/a.png"},
+      {L"C:\\\\a.jpg", L"C:\\\\a.jpg"}};
+  for (const auto& [path, wide] : rows) EXPECT_EQ(widePath(utf8(path.c_str())), wide) << path;
 }
 
 // Ovix's own files (config.conf, the logs, the report) open, are made and are replaced by their
@@ -118,8 +99,6 @@ TEST(PhotoFolders, FilesAndFoldersOfAnyNameAreMadeOpenedAndReplaced) {
 
 // Links that lead back up the tree are not followed: each photo is listed once and the scan ends.
 TEST(PhotoFolders, RecursiveScanDoesNotFollowSymbolicLinkLoops) {
-  char current[MAX_PATH];
-  ASSERT_GT(GetCurrentDirectoryA(MAX_PATH - 20, current), 0u);
-  const std::string folder = current + std::string("\\symlink-loop");  // made by symlink_loop_folder
+  const std::string folder = currentFolder() + "\\symlink-loop";  // made by symlink_loop_folder
   EXPECT_EQ(scanned(folder, true), (std::vector<std::string>{folder + "\\a.jpg", folder + "\\sub\\b.jpg"}));
 }

@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "fake_listing.h"
+#include "platform/path_text.h"
 #include "sources/check_path.h"
 #include "sources/photo_kind.h"
 #include "sources/open_request.h"
@@ -53,8 +54,7 @@ struct FakeProbe : PathProbe {
 // Which characters are forbidden is the path text's own test; here one wildcard stands for all.
 TEST(CheckPath, NormalisesAndValidates) {
   const std::string longest = "C:\\" + std::string(257, 'x');  // 260 characters
-  std::string cyrillic = "C:\\";
-  for (int i = 0; i < 257; ++i) cyrillic += "\xD1\x84";
+  const std::string cyrillic = "C:\\" + utf8FromUtf16(std::u16string(257, u'\x0444').data(), 257);
   // The path, whether it is valid, the text afterwards, the listings asked for.
   const std::tuple<std::string, bool, std::string, int> cases[] = {
       {"C:\\Photos", true, "C:\\Photos", 1},  {"C:/Photos/", true, "C:\\Photos", 1},  // "\" for "/", one trailing goes
@@ -79,10 +79,11 @@ TEST(CheckPath, NormalisesAndValidates) {
   }
 }
 
-// Each scanned entry as "path kind".
-std::vector<std::string> scanned(const PhotoList& list) {
+// Each scanned entry as "path kind", or its name alone.
+std::vector<std::string> scanned(const PhotoList& list, bool namesOnly = false) {
   std::vector<std::string> found;
-  for (const auto& entry : list.entries) found.push_back(entry->path + " " + std::to_string(entry->kind));
+  for (const auto& entry : list.entries)
+    found.push_back(namesOnly ? entry->name : entry->path + " " + std::to_string(entry->kind));
   return found;
 }
 
@@ -120,27 +121,21 @@ TEST(Scan, NamesInEveryScriptSortByTheirUpperCaseUtf16Text) {
   for (size_t i = 0; i < ordered.size(); ++i) listing.folders["N"].push_back({ordered[(i * 7 + 3) % 23].c_str(), false});
   PhotoList list;
   scanFolder(list, "N", listing, PhotoExtensions());
-  std::vector<std::string> names;
-  for (const auto& entry : list.entries) names.push_back(entry->name);
-  EXPECT_EQ(names, ordered);
+  EXPECT_EQ(scanned(list, true), ordered);
 }
 
 // Every letter of Latin-1, Latin Extended-A, Greek and Cyrillic ranks with its capital, as the C
 // library's Unicode case table pairs them (micro and long s have capitals outside the ranges).
 TEST(Scan, EveryLetterOfTheKnownScriptsRanksWithItsCapital) {
   ASSERT_TRUE(std::setlocale(LC_CTYPE, "C.UTF-8"));
-  const auto utf8 = [](char32_t c) {
-    std::string text;
-    if (c < 0x800) return text + char(0xC0 | c >> 6) + char(0x80 | (c & 0x3F));
-    return text + char(0xE0 | c >> 12) + char(0x80 | (c >> 6 & 0x3F)) + char(0x80 | (c & 0x3F));
-  };
-  for (char32_t c = 0x80; c < 0x460; ++c) {
+  const auto utf8 = [](char16_t c) { return utf8FromUtf16(&c, 1); };
+  for (char16_t c = 0x80; c < 0x460; ++c) {
     if ((c >= 0x180 && c < 0x386) || (c > 0x3CE && c < 0x400)) continue;  // Latin Extended-B, IPA, Coptic
-    const char32_t capital = std::towupper(static_cast<wint_t>(c));
+    const char16_t capital = std::towupper(static_cast<wint_t>(c));
     if (capital == c || c == 0xB5 || c == 0x17F || capital < 0x80) continue;
     // Equal ranks: the next letter decides, whichever side holds the capital.
-    EXPECT_TRUE(nameBefore(utf8(c) + "a", utf8(capital) + "b")) << std::hex << c;
-    EXPECT_TRUE(nameBefore(utf8(capital) + "a", utf8(c) + "b")) << std::hex << c;
+    EXPECT_TRUE(nameBefore(utf8(c) + "a", utf8(capital) + "b")) << std::hex << int(c);
+    EXPECT_TRUE(nameBefore(utf8(capital) + "a", utf8(c) + "b")) << std::hex << int(c);
   }
   std::setlocale(LC_CTYPE, "C");
 }
@@ -186,17 +181,6 @@ TEST(Scan, LinksAreNotFollowedDepthIsBoundedAndCancelStopsAtOnce) {
   }
 }
 
-// A start photo's path as a command line or a drop may spell it: A-Z case and "/" do not matter,
-// anything else does.
-TEST(PhotoList, FindsAnEntryByItsPathAsWindowsComparesNames) {
-  PhotoList list;
-  list.append("C:\\Photos", "a.jpg", kindJpg);
-  list.append("C:\\Photos\\Sub", "B.png", kindPng);
-  const std::pair<const char*, std::ptrdiff_t> rows[] = {{"c:/photos/A.JPG", 0}, {"C:\\PHOTOS\\sub/b.png", 1},
-                                                       {"C:\\Photos\\a.jp", -1}, {"C:\\Photos\\\\a.jpg", -1}};
-  for (const auto& [path, entry] : rows) EXPECT_EQ(list.find(path), entry) << path;
-}
-
 // Arguments as the platform splits a command line (CommandLineToArgvW), then what they open.
 TEST(OpenRequest, ArgumentsGiveOnePathAndAFileStartsItsFolderAtItself) {
   const std::string unicodeFolder = "C:\\\xc5\xa0kola", unicodePhoto = unicodeFolder + "\\\xe6\x9d\xb1.jpg";
@@ -236,7 +220,7 @@ TEST(PhotoOrder, ShuffleTakesEveryPhotoOnceFromTheSeedWithTheStartFirst) {
   EXPECT_TRUE(order(0, "", 3).empty() && order(1, "C:\\P\\0.jpg", 3) == "0");
 }
 
-TEST(ResumePoint, StoredBelowTheFolderAndTakenOnlyForThatFolder) {
+TEST(ResumePoint, StoredBelowTheFolderTakenOnlyForThatFolderAndFoundAsWindowsComparesNames) {
   const std::tuple<std::string, std::string, std::string> inside[] = {  // folder, photo, relative
       {"C:\\Photos\\", "c:/photos/2023\\deep\\b.jpg", "2023\\deep\\b.jpg"}, {"C:\\", "C:\\x.jpg", "x.jpg"},
       {"C:\\Photos", "C:\\Photos2\\a.jpg", ""}, {"C:\\Photos", "C:\\Photos", ""}, {"", "C:\\a.jpg", ""},
@@ -247,9 +231,15 @@ TEST(ResumePoint, StoredBelowTheFolderAndTakenOnlyForThatFolder) {
       {"a\\..\\..\\b.jpg", ""}, {"D:\\b.jpg", ""}, {"\\b.jpg", ""}};
   for (const auto& [relative, start] : rows) EXPECT_EQ(resumePath("C:\\Photos", relative, "c:/PHOTOS/"), start) << relative;
   EXPECT_TRUE(resumePath("C:\\Photos", "a.jpg", "C:\\Other").empty() && resumePath("", "a.jpg", "").empty());
-  // A photo gone or renamed since: the scan does not find the path, and the show starts at its first.
+  // The start photo's path as a resume point, a command line or a drop spells it: A-Z case and "/"
+  // do not matter, anything else does; a photo gone or renamed since is not found (the show
+  // starts at its first).
   PhotoList list;
-  list.append("C:\\Photos\\2023", "b.jpg", kindJpg);
-  EXPECT_EQ(list.find(resumePath("C:\\Photos", "2023\\renamed.jpg", "C:\\Photos")), -1);
+  list.append("C:\\Photos", "a.jpg", kindJpg);
+  list.append("C:\\Photos\\Sub", "B.png", kindPng);
+  const std::pair<std::string, std::ptrdiff_t> found[] = {
+      {"c:/photos/A.JPG", 0}, {"C:\\PHOTOS\\sub/b.png", 1}, {"C:\\Photos\\a.jp", -1}, {"C:\\Photos\\\\a.jpg", -1},
+      {resumePath("C:\\Photos", "Sub\\renamed.png", "C:\\Photos"), -1}};
+  for (const auto& [path, entry] : found) EXPECT_EQ(list.find(path), entry) << path;
 }
 }  // namespace

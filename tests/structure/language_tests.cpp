@@ -53,8 +53,7 @@ TEST(Language, MissingSectionOrKeyGivesEmptyTextsAndAParseErrorKeepsWhatWasRead)
   EXPECT_EQ(openLanguage({"Windows", "Nowhere"})->text("title"), "");
   EXPECT_EQ(openLanguage({"Windows"})->text("Open"), "");  // a section is no text
   std::unique_ptr<Language> open = openLanguage({"Windows", "Open"});
-  for (const auto& [key, text] : {std::pair{"title", "Open"}, {"empty", ""}, {"missing", ""}})
-    EXPECT_EQ(open->text(key), text) << key;
+  EXPECT_EQ(open->text("title") + "|" + open->text("empty") + "|" + open->text("missing"), "Open||");
   EXPECT_TRUE(storage.writes.empty());  // the missing key is not written back
   setLanguage("bb");
   EXPECT_EQ(openLanguage({"Menu"})->text("open"), "Open");

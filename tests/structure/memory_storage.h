@@ -14,8 +14,6 @@ class MemoryStorage : public StructureStorage {
 public:
   MemoryStorage() : replaced(setStructureStorage(this)) {}
   ~MemoryStorage() override { setStructureStorage(replaced); }
-  MemoryStorage(const MemoryStorage&) = delete;
-  MemoryStorage& operator=(const MemoryStorage&) = delete;
 
   static std::string fullPath(std::string path) {
     std::replace(path.begin(), path.end(), '\\', '/');
@@ -23,30 +21,24 @@ public:
   }
 
   std::unique_ptr<StructureInput> openInput(const std::string& path) override {
-    auto found = files.find(fullPath(path));
-    if (found == files.end()) {
-      missingReads.insert(fullPath(path));
-      return nullptr;
-    }
     struct Input : StructureInput {
-      std::string bytes;
-      size_t at = 0;
+      explicit Input(std::string bytes) : rest(std::move(bytes)) {}
       size_t get(char* buffer, size_t size) override {
-        size_t count = bytes.copy(buffer, size, at);
-        at += count;
+        size_t count = rest.copy(buffer, size);
+        rest.erase(0, count);
         return count;
       }
+      std::string rest;
     };
-    auto input = std::make_unique<Input>();
-    input->bytes = found->second;
-    return input;
+    auto found = files.find(fullPath(path));
+    if (found != files.end()) return std::make_unique<Input>(found->second);
+    missingReads.insert(fullPath(path));
+    return nullptr;
   }
 
   std::unique_ptr<PendingFile> createOutput(const std::string& path) override {
     struct Output : PendingFile {
-      MemoryStorage* storage;
-      std::string path, bytes;
-      bool failed = false;
+      Output(MemoryStorage* storage, std::string path) : storage(storage), path(std::move(path)) {}
       bool put(const char* data, size_t length) override {
         failed = failed || bytes.size() + length > storage->spaceLeft;
         if (!failed) bytes.append(data, length);
@@ -58,11 +50,11 @@ public:
         storage->files[path] = bytes;
         return true;
       }
+      MemoryStorage* storage;
+      std::string path, bytes;
+      bool failed = false;
     };
-    auto output = std::make_unique<Output>();
-    output->storage = this;
-    output->path = fullPath(path);
-    return output;
+    return std::make_unique<Output>(this, fullPath(path));
   }
 
   std::map<std::string, std::string> files;  // full path -> bytes as on disk

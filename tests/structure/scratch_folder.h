@@ -5,7 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 
 class ScratchFolder {
@@ -13,31 +13,21 @@ public:
   ScratchFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "ovix-structure-XXXXXX").string();
     path = mkdtemp(&pattern[0]);
-    previous = std::filesystem::current_path();
     std::filesystem::current_path(path);
   }
   ~ScratchFolder() {
     std::filesystem::current_path(previous);
     std::filesystem::remove_all(path);
   }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-  std::filesystem::path path;
-
-private:
-  std::filesystem::path previous;
+  std::filesystem::path path, previous = std::filesystem::current_path();
 };
 
 inline void writeBytes(const std::string& file, const std::string& bytes) {
-  std::filesystem::path target(file);
-  if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path());
+  std::filesystem::create_directories(std::filesystem::absolute(file).parent_path());
   std::ofstream(file, std::ios::binary) << bytes;
 }
 
 inline std::string readBytes(const std::string& file) {
   std::ifstream input(file, std::ios::binary);
-  std::ostringstream content;
-  content << input.rdbuf();
-  return content.str();
+  return std::string(std::istreambuf_iterator<char>(input), {});
 }

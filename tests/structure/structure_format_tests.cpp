@@ -1,5 +1,6 @@
 // The text format: what the reader makes of a text, what the writer makes of a tree, files,
-// folders, includes and line ends, and the limits that keep hostile files harmless.
+// folders, includes and line ends, the limits that keep hostile files harmless, and the fuzz
+// corpus replayed.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -13,25 +14,19 @@
 TEST(StructureFormat, ReaderTurnsTextsIntoTrees) {
   // The text, the tree read from it, and whether the read succeeds.
   const std::tuple<const char*, const char*, bool> cases[] = {
-      {"[]", "{}", true},                             {"a = a b ;", "a=ab;", true},
-      {"[ Program ] a=1; [/Program] [Program] b=2; [/ Program ]", "Program{a=1;b=2;}", true},
       {"a = 'a b' ; b=\"x'y\"; c='x\"y'; ab'c d'e = ok;", "a=a b;b=x'y;c=x\"y;abc de=ok;", true},
-      {"v = [x]@/y ;", "v=[x]@/y;", true},            {"a=b=c;", "a{}b=c;", true},
-      {"k='line\nnext # not a comment';", "k=line\nnext # not a comment;", true},
-      {"k='a\\'b\\\\c\\x'; l=a\\b;", "k=a'b\\cx;l=a\\b;", true},
-      {"k=1; k=2; [s]a=1;[/s][s]b=2;[/s]", "k=2;s{a=1;b=2;}", true},
-      {"[open] k=v; [inner] x=1;", "open{k=v;inner{x=1;}}", true},
-      {"k=v; tail=", "k=v;tail{}", true},             {"k=v; tail", "k=v;", true},
-      {"[a] x=1; [/] y=2;", "a{x=1;}y=2;", true},     {"a=1; [/] b=2;", "a=1;", false},
-      {"[Program] a=1; [/Other] b=2; [/Program] c=3;", "Program{a=1;}b=2;", false},
-      {"[P][Program] a=1; [/Other] b=2; [/P] c=3;", "P{Program{a=1;}b=2;}c=3;", true},
-      {"# comment\n a # inside # = # here too\n 1 ; # end", "a=1;", true},
-      {"word; ;; k=v;", "k=v;", true},                {"=v; [] =w; [/]", "{=w;}", true},  // [] reuses the key
-      {"[a@] [/a]", "a@.{}", true},                   {"[a=] [/a] b=1;", "a{}", false},
-      {"[a@b@c] k=1; [/a]", "a{}", false},            {"[a@b=c=d] [/a]", "a@b{}", false},
-      {"[\"/x\"] k=1; [/\"/x\"]", "/x{k=1;}", true},   {"[s] k=\"\"; e=; [/s]", "s{k=;e=;}", true},
-      {"k=1; [k] [/k] i=2; [i=f] r=3; [r@k] [/r]", "k{}i=f{}r@k{}", true},
-      {"[i=f] [r@k] [/r] i=1; r=2;", "i=1;r=2;", true},
+      {"[ Program ] a=1; [/Program] [Program] b=2; [/ Program ]", "Program{a=1;b=2;}", true},
+      {"[P][Program] a=1; [/Other] b=2; [/P] c=3;", "P{Program{a=1;}b=2;}c=3;", true}, {"a=1; [/] b=2;", "a=1;", false},
+      {"[Program] a=1; [/Other] b=2; [/Program] c=3;", "Program{a=1;}b=2;", false}, {"v = [x]@/y ;", "v=[x]@/y;", true},
+      {"k='line\nnext # not a comment';", "k=line\nnext # not a comment;", true}, {"[a@b@c] k=1; [/a]", "a{}", false},
+      {"# comment\n a # inside # = # here too\n 1 ; # end", "a=1;", true}, {"[s] k=\"\"; e=; [/s]", "s{k=;e=;}", true},
+      {"k=1; [k] [/k] i=2; [i=f] r=3; [r@k] [/r]", "k{}i=f{}r@k{}", true}, {"[a] x=1; [/] y=2;", "a{x=1;}y=2;", true},
+      {"k=1; k=2; [s]a=1;[/s][s]b=2;[/s]", "k=2;s{a=1;b=2;}", true}, {"[\"/x\"] k=1; [/\"/x\"]", "/x{k=1;}", true},
+      {"[open] k=v; [inner] x=1;", "open{k=v;inner{x=1;}}", true}, {"k=v; tail=", "k=v;tail{}", true},
+      {"k='a\\'b\\\\c\\x'; l=a\\b;", "k=a'b\\cx;l=a\\b;", true}, {"[a@b=c=d] [/a]", "a@b{}", false},
+      {"[a=] [/a] b=1;", "a{}", false}, {"word; ;; k=v;", "k=v;", true}, {"a = a b ;", "a=ab;", true},
+      {"[a@] [/a]", "a@.{}", true}, {"a=b=c;", "a{}b=c;", true}, {"k=v; tail", "k=v;", true}, {"[]", "{}", true},
+      {"=v; [] =w; [/]", "{=w;}", true}, {"[i=f] [r@k] [/r] i=1; r=2;", "i=1;r=2;", true},  // [] reuses the key
       {"[b]k=1;[/b][a@b][/]", "b{k=1;}a@b{*k=1;}", true}};  // a bare closing tag resolves too
   MemoryStorage storage;  // includes find no files
   for (const auto& [text, tree, result] : cases) {
@@ -81,28 +76,16 @@ TEST(StructureFormat, AFileLiesInTheFolderOfTheFileHoldingItsNode) {
       {"x\\r.conf", "[s@.a=y\\f.conf] [i=c.conf] [/s]", "x\\c.conf"}};  // s's file only lends its reference
   MemoryStorage storage;  // no file is found
   for (const auto& [rootFile, text, expected] : rows) {
-    Structure root;
-    readText(root, text);
-    root.setFile(rootFile);
-    const Structure* first = root.childAt(0);
+    auto root = tree(text);
+    root->setFile(rootFile);
+    const Structure* first = root->childAt(0);
     EXPECT_EQ((first->childCount() ? first->childAt(0) : first)->filePath(), expected) << text;
   }
 }
 
+// fuzz/seeds/quoted.conf holds every structural character in names, references and values;
+// the corpus replay writes and reads it back.
 TEST(StructureFormat, WriterQuotesEveryStructuralCharacter) {
-  const std::string structural = " \t\n'\"/\\[]=;@#";
-  for (char c : structural) {
-    for (const std::string& text : {std::string(1, c), "a" + std::string(1, c) + "b", std::string(1, c) + "end"}) {
-      Structure root;
-      Structure* section = root.addChild(text.c_str());
-      section->setReference(text.c_str());
-      section->addChild(text.c_str(), text.c_str());
-      std::string written = writeText(root);
-      Structure back;
-      EXPECT_TRUE(readText(back, written)) << written;
-      EXPECT_EQ(compareWithoutInherited(root, back), "") << written;
-    }
-  }
   Structure root;
   for (const char* value : {"C:\\Photos", "My Photos", "say \"hi\"", "", "a=b", "\r\xE8"}) root.addChild("k", value);
   EXPECT_EQ(writeText(root), "k=\"C:\\\\Photos\";\nk=\"My Photos\";\nk=\"say \\\"hi\\\"\";\nk=;\nk=\"a=b\";\nk=\r\xE8;\n");
@@ -115,31 +98,25 @@ TEST(StructureFormat, AWriteThatFailsAnywhereIsReported) {
     bool put(const char*, size_t) override { return writes++ != failAt; }
     int failAt, writes = 0;
   };
-  Structure root;
-  readText(root, "[s@r=f] [t] k=v; [/t] [/s]");
-  Structure* section = root.childAt(0);
+  auto root = tree("[s@r=f] [t] k=v; [/t] [/s]");
+  Structure* section = root->childAt(0);
   FailingOutput unfailing(-1), whole(-1);
-  ASSERT_TRUE(section->write(&unfailing, 2, true) && root.write(&whole, 0, false));
-  const int writes = unfailing.writes;
-  ASSERT_GT(writes, 3);
-  for (int failAt = 0; failAt < writes; ++failAt) {
+  ASSERT_TRUE(section->write(&unfailing, 2, true) && root->write(&whole, 0, false));
+  ASSERT_GT(unfailing.writes, 3);
+  for (int failAt = 0; failAt < unfailing.writes; ++failAt) {
     FailingOutput output(failAt);
     EXPECT_FALSE(section->write(&output, 2, true)) << "write " << failAt;
   }
   // A section made from a reference has no file of its own: saving it writes nothing and says so.
   MemoryStorage storage;
   for (const char* text : {"[s@r] k=v; [/s]", "[s@r] [t][/t] [/s]"}) {
-    Structure tree;
-    readText(tree, text);
-    EXPECT_FALSE(tree.childAt(0)->save("s.conf")) << text;
+    EXPECT_FALSE(tree(text)->childAt(0)->save("s.conf")) << text;
     EXPECT_EQ(storage.files.count("./s.conf"), 0u) << text;
   }
   // Through a file too: a disk filling up half-way leaves the old file as it was.
   storage.files["./f.conf"] = "old";
   storage.spaceLeft = 8;
-  Structure file;
-  readText(file, "a=1; b=2; c=3;");
-  EXPECT_FALSE(file.save("f.conf"));
+  EXPECT_FALSE(tree("a=1; b=2; c=3;")->save("f.conf"));
   EXPECT_EQ(storage.files["./f.conf"], "old");
 }
 
@@ -189,14 +166,29 @@ TEST(StructureFormat, HostileFilesStayBounded) {
     EXPECT_FALSE(readText(root, text)) << text.substr(0, 40);
   }
   // Nesting stops at the limit; the sections up to it are kept.
-  Structure root;
-  readText(root, nested);
+  auto root = tree(nested);
   uint32_t depth = 0;
-  for (const Structure* node = &root; node->childCount(); node = node->childAt(0)) ++depth;
+  for (const Structure* node = root.get(); node->childCount(); node = node->childAt(0)) ++depth;
   EXPECT_EQ(depth, ReadBudget::maxSectionDepth - 1);
   // A copy is measured one node past what is left, so that spending it fails.
-  readText(root, "[s] a=1; b=2; c=3; d=4; [/s]");
+  readText(*root, "[s] a=1; b=2; c=3; d=4; [/s]");
   ReadBudget budget;
   budget.left = 4;
-  EXPECT_EQ(budget.sizeUpTo(root.findChild("s")), 5u);
+  EXPECT_EQ(budget.sizeUpTo(root->findChild("s")), 5u);
+}
+
+// The fuzzer's seeds and everything it kept (fuzz/corpus) pass the checks the fuzzer makes, so
+// that a fault it once found stays mended.
+TEST(FuzzCorpus, EveryStoredInputPassesTheFuzzChecks) {
+  int checked = 0;
+  for (const char* folder : {OVIX_FUZZ_DIR "/seeds", OVIX_FUZZ_DIR "/corpus", OVIX_LANGUAGES_DIR}) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+      if (!entry.is_regular_file() || entry.path().filename().string()[0] == '.') continue;
+      std::string data = readBytes(entry.path().string());
+      EXPECT_EQ(checkStructureText(reinterpret_cast<const uint8_t*>(data.data()), data.size()), "")
+          << entry.path();
+      ++checked;
+    }
+  }
+  EXPECT_GE(checked, 3);
 }

@@ -2,18 +2,8 @@
 // mark.
 #include <gtest/gtest.h>
 
-#include <climits>
-
 #include "structure/structure.h"
 #include "tree_text.h"
-
-namespace {
-std::unique_ptr<Structure> tree(const std::string& text, uint32_t type = Structure::standardType) {
-  auto root = std::make_unique<Structure>();
-  EXPECT_TRUE(readText(*root, text, type)) << text;
-  return root;
-}
-}  // namespace
 
 TEST(StructureTree, KeysAndSectionsExcludeEachOther) {
   Structure root;
@@ -64,7 +54,7 @@ TEST(StructureTree, NumbersSkipLeadingWhiteSpaceAndStopAtTheEnds) {
   for (const auto& [text, number] : rows) EXPECT_EQ(decimalValue(text), number) << (text ? text : "null");
 }
 
-TEST(StructureTree, ReferencesCopyOnlyWhatIsMissingAndMarkIt) {
+TEST(StructureTree, ReferencesCopyOnlyWhatIsMissingMarkItAndWriteItOnceChanged) {
   std::unique_ptr<Structure> root = tree(
       "[base] a=1; b=2; [sub] x=1; y=2; [/sub] [deep][d]q=1;[/d][/deep] [/base]"
       "[own@base] b=own; [sub] y=own; [/sub] deep=key; [/own]");
@@ -72,22 +62,19 @@ TEST(StructureTree, ReferencesCopyOnlyWhatIsMissingAndMarkIt) {
 
   // Resolved again (the section reopened), inherited sub-sections stay inherited, also when
   // they receive what the base gained since.
-  std::unique_ptr<Structure> twice =
-      tree("[base][sub]x=1;[/sub][/base][own@base][/own][base][sub]y=2;[/sub][/base][own][/own]");
-  EXPECT_EQ(dumpTree(*twice->findChild("own")), "own@base{*sub{*x=1;*y=2;}}");
-  EXPECT_EQ(writeText(*twice).substr(writeText(*twice).find("[own")), "[own@base]\n[/own]\n");
+  auto twice = tree("[base][sub]x=1;[/sub][/base][own@base][/own][base][sub]y=2;[/sub][/base][own][/own]");
+  Structure* own = twice->findChild("own");
+  EXPECT_EQ(dumpTree(*own), "own@base{*sub{*x=1;*y=2;}}");
+  std::string written = writeText(*twice);
+  EXPECT_EQ(written.substr(written.find("[own")), "[own@base]\n[/own]\n");
+  // Changed, an inherited node is written again, with only what holds it.
+  EXPECT_EQ(writeText(*own), "");  // own's header would come from its parent
+  own->findChild("sub")->findChild("x")->setValue("changed");
+  EXPECT_TRUE(own->findChild("sub")->findChild("y")->inherited());
+  written = writeText(*twice);
+  EXPECT_EQ(written.substr(written.find("[own")), "[own@base]\n\t[sub]\n\t\tx=changed;\n\t[/sub]\n[/own]\n");
 
   // A reference to the section itself, an ancestor or a descendant merges nothing.
   for (const char* text : {"[s@s] a=1; [/s]", "[s] k=1; [t@.s] a=1; [/t] [/s]", "[s@s.t] [t] a=1; [/t] [/s]"})
     EXPECT_EQ(dumpChildren(*tree(text)).find('*'), std::string::npos) << text;
-}
-
-TEST(StructureTree, ChangedInheritedNodesAreWrittenAgain) {
-  std::unique_ptr<Structure> root = tree("[base] a=1; [sub] x=1; y=2; [/sub] [/base] [own@base] [/own]");
-  Structure* own = root->findChild("own");
-  EXPECT_EQ(writeText(*own), "");  // own's header would come from its parent
-  own->findChild("sub")->findChild("x")->setValue("changed");
-  EXPECT_TRUE(own->findChild("sub")->findChild("y")->inherited());
-  std::string written = writeText(*root);
-  EXPECT_EQ(written.substr(written.find("[own")), "[own@base]\n\t[sub]\n\t\tx=changed;\n\t[/sub]\n[/own]\n");
 }

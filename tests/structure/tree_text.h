@@ -1,22 +1,13 @@
 #pragma once
 // Helpers for checking structure trees: a compact dump, reading and writing texts in
 // memory, and the comparison used by the round-trip checks.
-#include <algorithm>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "structure/structure.h"
 #include "structure/structure_reader.h"
 #include "structure/structure_storage.h"
-
-class MemoryOutput : public StructureOutput {
-public:
-  bool put(const char* data, size_t length) override {
-    text.append(data, length);
-    return true;
-  }
-  std::string text;
-};
 
 // The tree as one line: keys as name=value; sections as name{...}, with "@reference" and
 // "=file" after the name when present; inherited nodes start with "*". Names and values
@@ -43,9 +34,22 @@ inline bool readText(Structure& root, const std::string& text, uint32_t type = S
   return StructureReader(root).read(text.data(), text.size());
 }
 
+// The tree read from `text` as readText reads it, whether or not the reading ends well.
+inline std::unique_ptr<Structure> tree(const std::string& text, uint32_t type = Structure::standardType) {
+  auto root = std::make_unique<Structure>();
+  readText(*root, text, type);
+  return root;
+}
+
 // The written form of the children of `root` (LF line ends).
 inline std::string writeText(Structure& root) {
-  MemoryOutput output;
+  struct : StructureOutput {
+    bool put(const char* data, size_t length) override {
+      text.append(data, length);
+      return true;
+    }
+    std::string text;
+  } output;
   for (uint32_t i = 0; i < root.childCount(); ++i) root.childAt(i)->write(&output, 0, true);
   return output.text;
 }
@@ -70,11 +74,8 @@ inline std::string ownNodes(const Structure& node) {
 }
 
 // Compares the non-inherited nodes of two trees: names, values, references, files, order
-// and nesting. Empty when they agree, else both around where they first differ.
+// and nesting. Empty when they agree, else both.
 inline std::string compareWithoutInherited(const Structure& expected, const Structure& actual) {
   std::string left = ownNodes(expected), right = ownNodes(actual);
-  if (left == right) return std::string();
-  size_t at = std::mismatch(left.begin(), left.end(), right.begin(), right.end()).first - left.begin();
-  at = at > 40 ? at - 40 : 0;
-  return "..." + left.substr(at, 100) + "\n  became\n..." + right.substr(at, 100);
+  return left == right ? std::string() : left + "\n  became\n" + right;
 }

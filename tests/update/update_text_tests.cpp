@@ -8,21 +8,16 @@
 #include "update/update_answer.h"
 
 TEST(UpdateText, ServerAddresses) {
-  // The text, whether it is valid, then the address and port it gives.
-  const std::tuple<const char*, bool, uint32_t, uint16_t> cases[] = {
-      {"10.20.30.40", true, 0x0A141E28, 80}, {"127.0.0.1:65535", true, 0x7F000001, 65535},
-      {"1.2.3.255:1", true, 0x010203FF, 1},  {"1.2.3.256", false, 0, 0},     {"1.2.3", false, 0, 0},
-      {"1.2.3.4.5", false, 0, 0},            {"1.2.3.4:", false, 0, 0},      {"1.2.3.4:0", false, 0, 0},
-      {"1.2.3.4:65536", false, 0, 0},        {"1.2.3.4:80x", false, 0, 0},   {"1.2.3.0004", false, 0, 0},
-      {"1..3.4", false, 0, 0},               {"example.org", false, 0, 0},   {nullptr, false, 0, 0},
-      {"1.2.3.4:000080", false, 0, 0}};
-  for (const auto& [text, valid, octets, port] : cases) {
+  const std::pair<const char*, std::string> cases[] = {  // the text, the address it gives ("": none)
+      {"10.20.30.40", "10.20.30.40:80"}, {"127.0.0.1:65535", "127.0.0.1:65535"}, {"1.2.3.255:1", "1.2.3.255:1"},
+      {"1.2.3.256", ""}, {"1.2.3", ""}, {"1.2.3.4.5", ""}, {"1.2.3.4:", ""}, {"1.2.3.4:0", ""}, {"1.2.3.4:80x", ""},
+      {"1.2.3.4:65536", ""}, {"1.2.3.0004", ""}, {"1..3.4", ""}, {"example.org", ""}, {nullptr, ""},
+      {"1.2.3.4:000080", ""}};
+  for (const auto& [text, expected] : cases) {
     ServerAddress address;
-    ASSERT_EQ(parseServerAddress(text, address), valid) << (text ? text : "null");
-    if (!valid) continue;
-    const uint8_t* o = address.octets;
-    EXPECT_EQ(uint32_t(o[0]) << 24 | uint32_t(o[1]) << 16 | uint32_t(o[2]) << 8 | o[3], octets) << text;
-    EXPECT_EQ(address.port, port) << text;
+    std::string read = parseServerAddress(text, address) ? ":" + std::to_string(address.port) : "";
+    for (int i = 3; i >= 0 && !read.empty(); --i) read = (i ? "." : "") + std::to_string(address.octets[i]) + read;
+    EXPECT_EQ(read, expected) << (text ? text : "null");
   }
 }
 
@@ -34,9 +29,8 @@ TEST(UpdateText, VersionFromAnswers) {
     return head + std::string(size - head.size() - tail.size(), 'x') + tail;
   };
   const std::pair<std::string, std::string> cases[] = {  // the answer, the version read
-      {ok + "\r\nOvix 1.2.1\n", "Ovix 1.2.1"},
+      {ok + "\r\nOvix 1.2.1\n", "Ovix 1.2.1"}, {ok + "Content-Length: 4\r\n\r\nOvix 1.2.1", "Ovix"},
       {"HTTP/1.1 200\r\ncontent-length:\t 19 \t\r\n\r\nOvix 1.3.0\r\nignored", "Ovix 1.3.0"},
-      {ok + "Content-Length: 4\r\n\r\nOvix 1.2.1", "Ovix"},
       {ok + "Content-Length: 20\r\n\r\nOvix 1.2.1", ""},  // cut short
       {ok + "Transfer-Encoding: chunked\r\n\r\na\r\nOvix 1.2.1\r\n0\r\n\r\n", ""},
       {"HTTP/1.0 404 Not Found\r\n\r\nOvix 1.2.1", ""}, {"HTTP/1.0 2000 OK\r\n\r\nOvix 1.2.1", ""},
