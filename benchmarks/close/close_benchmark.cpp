@@ -22,6 +22,7 @@
 #include "benchmarks/support/benchmark_pictures.h"
 #include "e2e/show_driver.h"
 #include "glui/scene_point.h"
+#include "music/wave_files.h"
 
 namespace {
 // Starts Ovix with music from `musicDir` (none when empty), opens `photos` through the open
@@ -63,15 +64,6 @@ void closeDuring(const char* what, const std::string& photos, const std::string&
   std::printf("%-46s answered in %5llu ms, closed in %5llu ms, %s, %s\n", what, answered, GetTickCount64() - closing,
               clean ? "exit code 0" : "NOT ENDED CLEANLY", fileExists(ovix.path("config.conf")) ? "saved" : "NOT SAVED");
 }
-// A PCM WAV file of `milliseconds` of silence at 8 kHz, 8-bit mono.
-bool writeSilence(const std::string& path, DWORD milliseconds) {
-  const DWORD samples = 8 * milliseconds;
-  auto le32 = [](DWORD v) { return std::string{char(v), char(v >> 8), char(v >> 16), char(v >> 24)}; };
-  std::string wav = "RIFF" + le32(36 + samples) + "WAVEfmt " + le32(16) + std::string("\x01\x00\x01\x00", 4) +
-                    le32(8000) + le32(8000) + std::string("\x01\x00\x08\x00", 4) + "data" + le32(samples);
-  wav.append(samples, char(0x80));
-  return writeFile(path, wav);
-}
 }  // namespace
 
 int main() {
@@ -86,7 +78,7 @@ int main() {
     closeDuring(what.c_str(), photos, "Z:\\", false, seconds * 1000);
   }
   const std::string tracks = makeScratchFolder("ovix-close-tracks");
-  for (int n = 0; n < 40; ++n) writeSilence(tracks + "\\track" + std::to_string(n) + ".wav", 250);
+  for (int n = 0; n < 40; ++n) writeTone(tracks + "\\track" + std::to_string(n) + ".wav", 0.25, 440);
   for (DWORD milliseconds : {1500, 3100, 4700}) {
     const std::string what = "quarter-second tracks, " + std::to_string(milliseconds) + " ms in";
     closeDuring(what.c_str(), photos, tracks, false, milliseconds);
