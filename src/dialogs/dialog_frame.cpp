@@ -100,6 +100,7 @@ void DialogFrame::centreFrame() {
 
 void DialogFrame::layOutFor(UINT dpi) {
   layout.setDpi(dpi);
+  sectionFont.reset();  // made again at the new size by the next label
   for (DialogPage* page : pages) page->layout.setDpi(dpi);
   RedrawWindow(handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
@@ -134,8 +135,8 @@ void DialogFrame::paint(HDC dc) {
 void DialogFrame::onEscape() { DestroyWindow(handle); }
 
 void DialogFrame::drawSectionLabel(HDC dc, int x, int y, const char* text) {
-  GdiObject<HFONT> font(createDialogTitleFont(layout.px(sectionFontHeight)));
-  GdiSelection selectFont(dc, font.get());
+  if (!sectionFont) sectionFont.reset(createDialogTitleFont(layout.px(sectionFontHeight)));
+  GdiSelection selectFont(dc, sectionFont.get());
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   const COLORREF oldColour = SetTextColor(dc, labelGrey);
   TextOutA(dc, layout.px(x), layout.px(y), text, lstrlenA(text));

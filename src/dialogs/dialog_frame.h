@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "dialogs/control_host.h"
+#include "dialogs/gdi_objects.h"
 #include "dialogs/header_band.h"
 #include "dialogs/tab_strip.h"
 
@@ -89,6 +90,7 @@ protected:
 
 private:
   std::vector<DialogPage*> pages;  // laid out again with the dialog
+  GdiObject<HFONT> sectionFont;     // the labels' font at the layout's DPI, made by the first
   // Lays the dialog, its pages and their controls out for `dpi`.
   void layOutFor(UINT dpi);
 };

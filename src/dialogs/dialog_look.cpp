@@ -15,8 +15,12 @@ HBITMAP loadBitmapFile(const char* path) {
 
 void drawMaskedPicture(HDC dc, const char* path, int x, int y, int size) {
   GdiObject<HBITMAP> picture(loadBitmapFile(path));
+  drawMaskedPicture(dc, picture.get(), x, y, size);
+}
+
+void drawMaskedPicture(HDC dc, HBITMAP picture, int x, int y, int size) {
   if (!picture) return;
   MemoryDc memory(dc);
-  GdiSelection selected(memory.get(), picture.get());
+  GdiSelection selected(memory.get(), picture);
   TransparentBlt(dc, x, y, size, size, memory.get(), 0, 0, 64, 64, RGB(0, 0, 0));
 }

@@ -25,3 +25,5 @@ HBITMAP loadBitmapFile(const char* path);
 // transparent; a file that cannot be read draws nothing. Every object is created and released
 // within the call.
 void drawMaskedPicture(HDC dc, const char* path, int x, int y, int size);
+// The same for a 64x64 bitmap already loaded (not owned); a null one draws nothing.
+void drawMaskedPicture(HDC dc, HBITMAP picture, int x, int y, int size);

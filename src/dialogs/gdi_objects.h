@@ -1,5 +1,5 @@
 #pragma once
-// Small owners for GDI objects used within one paint: each deletes its object, or puts the
+// Small owners for GDI objects, within one paint or for a window's life: each deletes its object, or puts the
 // previously selected object back, when it goes out of scope.
 #include <windows.h>
 
@@ -14,6 +14,11 @@ public:
   GdiObject(const GdiObject&) = delete;
   GdiObject& operator=(const GdiObject&) = delete;
   Handle get() const { return object; }
+  // Deletes the object held and takes `newObject` in its place.
+  void reset(Handle newObject = nullptr) {
+    if (object && object != newObject) DeleteObject(object);
+    object = newObject;
+  }
   explicit operator bool() const { return object != nullptr; }
 
 private:

@@ -63,6 +63,11 @@ LinkWindow::~LinkWindow() {
   if (tooltip) DestroyWindow(tooltip);
 }
 
+HFONT LinkWindow::underlinedFont() {
+  if (!underlined) underlined.reset(createLinkFont(font));
+  return underlined.get();
+}
+
 void LinkWindow::attachTooltip(const char* tip) {
   if (tooltip || !handle) return;
   tooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
@@ -96,6 +101,7 @@ LRESULT LinkWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_SETFONT:
       font = reinterpret_cast<HFONT>(wParam);
+      underlined.reset();  // made again from the new font at the next paint
       if (LOWORD(lParam)) redraw();
       return 0;
     case WM_GETFONT:
@@ -127,11 +133,10 @@ void LinkWindow::redraw() {
 void LinkWindow::paint() {
   PAINTSTRUCT paintStruct;
   HDC dc = BeginPaint(handle, &paintStruct);
-  GdiObject<HFONT> underlined(createLinkFont(font));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, linkColour);
   {
-    GdiSelection selectFont(dc, underlined.get());
+    GdiSelection selectFont(dc, underlinedFont());
     TextOutA(dc, 2, 0, caption.c_str(), static_cast<int>(caption.size()));
   }
   if (pressed) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/window_base.h"
+#include "dialogs/gdi_objects.h"
 
 class LinkWindow : public WindowBase {
 public:
@@ -40,6 +41,10 @@ private:
   LinkWindow(HWND parent, const char* caption, int left, int top, int width);
   // The new link, or none (deleting it) when it has no window.
   static LinkWindow* made(LinkWindow* link);
+
+  // `font` underlined, made at the first paint after the font changed and kept till the next.
+  HFONT underlinedFont();
+  GdiObject<HFONT> underlined;
 
   void paint();
   void redraw();

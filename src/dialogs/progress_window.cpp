@@ -57,6 +57,10 @@ ProgressWindow::ProgressWindow(const ProgressLook& look, std::atomic<bool>* canc
   top = (GetSystemMetrics(SM_CYSCREEN) - layout.px(150) - layout.px(height)) / 2;
   SetWindowPos(handle, nullptr, left, top, layout.px(width), layout.px(height), SWP_NOZORDER | SWP_NOACTIVATE);
   applyWindowOpacity(handle, look.windowLook.opacity);
+  // The window keeps its DPI, so what every paint draws with is made once for it.
+  statusFont.reset(createDialogTitleFont(layout.px(progressFontHeight)));
+  framePen.reset(CreatePen(PS_SOLID, layout.px(2), labelGrey));
+  picture.reset(loadBitmapFile(programPicture));
 
   // No marquee style: a marquee bar ignores its position (Wine and newer common controls), and
   // the idle animation is the position itself running 0-4.
@@ -136,14 +140,12 @@ void ProgressWindow::paint() {
   const std::string shown = statusText();  // copied, so the loader never waits on GDI
   PAINTSTRUCT paintStruct;
   HDC dc = BeginPaint(handle, &paintStruct);
-  GdiObject<HFONT> font(createDialogTitleFont(layout.px(progressFontHeight)));
-  GdiObject<HPEN> pen(CreatePen(PS_SOLID, layout.px(2), labelGrey));
   {
-    GdiSelection selectFont(dc, font.get());
-    GdiSelection selectPen(dc, pen.get());
+    GdiSelection selectFont(dc, statusFont.get());
+    GdiSelection selectPen(dc, framePen.get());
     Rectangle(dc, layout.px(1), layout.px(1), layout.px(width), layout.px(height));
 
-    drawMaskedPicture(dc, programPicture, layout.px(2), layout.px(4), layout.px(64));
+    drawMaskedPicture(dc, picture.get(), layout.px(2), layout.px(4), layout.px(64));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, labelGrey);
     TextOutA(dc, layout.px(62), layout.px(6), shown.c_str(), static_cast<int>(shown.size()));

@@ -8,6 +8,7 @@
 
 #include "platform/window_base.h"
 #include "dialogs/dialog_layout.h"
+#include "dialogs/gdi_objects.h"
 #include "dialogs/status_text.h"
 
 // What the progress window takes from the settings and the language file. The window is built
@@ -53,6 +54,9 @@ public:
 
 private:
   void paint();
+  GdiObject<HFONT> statusFont;  // the status line's, at the window's DPI
+  GdiObject<HPEN> framePen;
+  GdiObject<HBITMAP> picture;   // the program picture, read once
   char status[statusCapacity] = {};
   mutable CRITICAL_SECTION statusLock;  // guards `status` between loader and painter
 };
