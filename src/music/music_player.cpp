@@ -5,6 +5,7 @@
 #include "music/music_folder.h"
 #include "music/music_scan.h"
 #include "music/sound_signature.h"
+#include "platform/file_access.h"
 #include "platform/path_text.h"
 #include "sources/photo_sources.h"
 
@@ -37,15 +38,13 @@ void pinDriver(MCIDEVICEID device) {
 }
 
 // True when the file at `path` starts like a sound file; one that cannot be read does not.
-bool soundFile(const char* path) {
-  HANDLE file = CreateFileW(widePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+bool soundFile(const std::string& path) {
+  std::FILE* file = openFile(path, "rb");
+  if (!file) return false;
   uint8_t start[soundSignatureBytes] = {};
-  DWORD read = 0;
-  const bool sound = ReadFile(file, start, sizeof start, &read, nullptr) && startsLikeSound(start, read);
-  CloseHandle(file);
-  return sound;
+  const size_t read = std::fread(start, 1, sizeof start, file);
+  std::fclose(file);
+  return startsLikeSound(start, read);
 }
 
 bool registerNotifyClass(HINSTANCE moduleInstance) {
@@ -190,7 +189,7 @@ void MusicPlayer::startTrack(size_t index, int step) {
 void MusicPlayer::tryTrack(size_t index, int step) {
   for (unsigned tries = 0; tries < triesPerTurn; ++tries) {
     currentTrack = index;
-    if (soundFile(tracks[index].c_str()) && openTrack(tracks[index].c_str()) && playAll()) return;
+    if (soundFile(tracks[index]) && openTrack(tracks[index].c_str()) && playAll()) return;
     if (++failedInRow >= tracks.size()) return;
     index = stepFrom(index, step);
   }
