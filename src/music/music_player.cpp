@@ -103,8 +103,7 @@ LRESULT MusicPlayer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (disabled || tracks.empty()) return 0;
   // Aborted and superseded come from our own track changes and pauses.
   if (wParam == MCI_NOTIFY_SUCCESSFUL) {
-    failedInRow = 0;
-    startTrack(stepFrom(currentTrack, 1), 1);
+    nextTrack();  // a track that played to its end
   } else if (wParam == MCI_NOTIFY_FAILURE) {
     if (++failedInRow < tracks.size()) startTrack(stepFrom(currentTrack, 1), 1);
   }
