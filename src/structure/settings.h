@@ -21,7 +21,8 @@ struct Settings {
   char language[12] = "en";
   bool showInfo = false;  // the photo info line under the film strip
   bool shuffle = false;   // shows walk their folder in a random order
-  char lastPhoto[256] = "";  // the photo shown at the last shut-down, relative to photoDir
+  char lastPhoto[1024] = "";  // the photo shown at the last shut-down, relative to photoDir; as
+                              // long as the folders, so a name read back is never cut mid-letter
   // Scene
   bool photoNames = false;
   int32_t flipTime = 400;

@@ -172,9 +172,10 @@ TEST(SettingsFile, AFileWrittenBeforeIsReadAndKeptByteForByteButForNewKeys) {
   const std::pair<std::string, std::string> rows[] = {{"C:\\\\Ji\xC5\x99\xC3\xAD", "\"C:\\\\Ji\xF8\xED\""},
                                                       {photos, '"' + photos + '"'},
                                                       {cyrillic, cyrillic.substr(0, 255 * 2)}};
-  for (const auto& [written, kept] : rows) {
-    readConfig(storage, "[Configuration][Program]photo_dir=\"" + written + "\";[/Program][/Configuration]");
-    EXPECT_TRUE(writeSettings());
-    EXPECT_TRUE(contains(storage.files["./config.conf"], "photo_dir=" + kept + ";")) << kept;
-  }
+  for (const std::string key : {"photo_dir=", "last_photo="})  // the last photo's path too
+    for (const auto& [written, kept] : rows) {
+      readConfig(storage, "[Configuration][Program]" + key + "\"" + written + "\";[/Program][/Configuration]");
+      EXPECT_TRUE(writeSettings());
+      EXPECT_TRUE(contains(storage.files["./config.conf"], key + kept + ";")) << key << kept;
+    }
 }
