@@ -129,7 +129,7 @@ void DialogFrame::addPage(const char* text, DialogPage* page) {
 }
 
 void DialogFrame::paint(HDC dc) {
-  paintHeaderBand(dc, header, width, headerPicture, title.c_str(), layout.dpi());
+  band.paint(dc, header, width, headerPicture, title.c_str(), layout.dpi());
 }
 
 void DialogFrame::onEscape() { DestroyWindow(handle); }

@@ -90,6 +90,7 @@ protected:
 
 private:
   std::vector<DialogPage*> pages;  // laid out again with the dialog
+  HeaderBand band;                  // paints the header with what it made once
   GdiObject<HFONT> sectionFont;     // the labels' font at the layout's DPI, made by the first
   // Lays the dialog, its pages and their controls out for `dpi`.
   void layOutFor(UINT dpi);

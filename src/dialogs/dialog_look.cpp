@@ -13,11 +13,6 @@ HBITMAP loadBitmapFile(const char* path) {
   return static_cast<HBITMAP>(LoadImageW(nullptr, widePath(path).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
 }
 
-void drawMaskedPicture(HDC dc, const char* path, int x, int y, int size) {
-  GdiObject<HBITMAP> picture(loadBitmapFile(path));
-  drawMaskedPicture(dc, picture.get(), x, y, size);
-}
-
 void drawMaskedPicture(HDC dc, HBITMAP picture, int x, int y, int size) {
   if (!picture) return;
   MemoryDc memory(dc);

@@ -21,9 +21,6 @@ HFONT createDialogTitleFont(int characterHeight);
 // Loads a bitmap file at its own size; null when it cannot be read.
 HBITMAP loadBitmapFile(const char* path);
 
-// Draws a 64x64 bitmap file at (x, y), stretched to `size` x `size` pixels, with black
-// transparent; a file that cannot be read draws nothing. Every object is created and released
-// within the call.
-void drawMaskedPicture(HDC dc, const char* path, int x, int y, int size);
-// The same for a 64x64 bitmap already loaded (not owned); a null one draws nothing.
+// Draws a 64x64 bitmap (not owned) at (x, y), stretched to `size` x `size` pixels, with black
+// transparent; a null one draws nothing.
 void drawMaskedPicture(HDC dc, HBITMAP picture, int x, int y, int size);
