@@ -28,7 +28,6 @@
 #include "e2e/show_driver.h"
 #include "glui/menu_panel.h"
 #include "glui/scene_line.h"
-#include "glui/scene_point.h"
 #include "photos/fade_effect.h"
 #include "photos/photo_cache.h"  // with the textures and LoadingReporter
 #include "photos/photo_show.h"
@@ -314,8 +313,7 @@ TEST_F(AppTest, AClickOnAMenuButtonRunsItsCommandOnceOnTheNextFrame) {
   const std::pair<int, const char*> buttons[] = {
       {menuConfig, "Ovix - Nastavení"}, {menuAbout, "Ovix - O programu"}, {menuExit, nullptr}};
   for (const auto& [button, windowClass] : buttons) {  // no window: Ovix quits
-    const Pixel centre = scenePixel(0.25 * button - 0.3925, 0.5215, -1.49, client.right, client.bottom);
-    SendMessageA(app->handle, WM_LBUTTONUP, 0, MAKELPARAM(centre.x, centre.y));
+    clickScene(app->handle, 0.25 * button - 0.3925, 0.5215);
     for (int frame = 0; frame < 2; ++frame) SendMessageA(app->handle, WM_TIMER, 0, 0);
     EXPECT_EQ(threadWindows(windowClass ? windowClass : "none").size(), windowClass ? 1u : 0u) << button;
     EXPECT_EQ(quitPosted(), windowClass == nullptr) << button;  // the windows go with the main window
