@@ -66,11 +66,13 @@ std::string PhotoShow::currentPath() const {
 void PhotoShow::drawInfoLine() {
   const std::ptrdiff_t entry = currentEntry();
   if (entry < 0) return;
-  // Made again only when the photo changes: the header is read from the file.
-  if (!infoLine || infoEntry != entry) {
+  // The text is made again only when the photo changes: the header is read from the file.
+  if (!infoLine) {
     infoLine = std::make_unique<SceneLine>(ownerWindow, infoText(*cache->photoList, entry));
     infoLine->height = 0.03f;  // below the film strip, whose lower edge stands at about 6 %
-    infoEntry = entry;
+  } else if (infoEntry != entry) {
+    infoLine->setText(infoText(*cache->photoList, entry));
   }
+  infoEntry = entry;
   infoLine->draw();
 }
