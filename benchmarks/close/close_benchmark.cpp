@@ -21,7 +21,6 @@
 
 #include "benchmarks/support/benchmark_pictures.h"
 #include "e2e/show_driver.h"
-#include "glui/scene_point.h"
 #include "music/wave_files.h"
 
 namespace {
@@ -30,27 +29,13 @@ namespace {
 // and prints how it went.
 void closeDuring(const char* what, const std::string& photos, const std::string& musicDir, bool recursive,
                  DWORD milliseconds, const char* windowClass = nullptr) {
-  std::string music;
-  for (char c : musicDir) music += c == '\\' ? std::string("\\\\") : std::string(1, c);
-  const std::string config = std::string("[Configuration][Program]full_screen=true;check_updates=false;recursive=") +
-                             (recursive ? "true" : "false") + ";[/Program][Graphics]cache_level=8;texture_size=512;"
-                             "[/Graphics][Sound]music_dir=\"" + music + "\";music=" + (music.empty() ? "false" : "true") +
-                             ";[/Sound][/Configuration]";
   OvixProcess ovix;
-  if (!ovix.start([&](const std::string& folder) { writeFile(folder + "\\config.conf", config); })) {
+  if (!startForShow(ovix, 400, musicDir, recursive)) {
     std::printf("%-46s Ovix did not start\n", what);
     return;
   }
   if (!photos.empty()) {  // no show: the idle scene
-    RECT client = {};
-    GetClientRect(ovix.window(), &client);
-    const Pixel open = scenePixel(-0.3925, 1.0 - 0.4785, -1.49, client.right, client.bottom);  // the open button
-    PostMessageA(ovix.window(), WM_LBUTTONUP, 0, MAKELPARAM(open.x, open.y));
-    HWND dialog = ovix.waitForWindowOf("Ovix - Otevřít fotky");
-    HWND edit = FindWindowExA(dialog, nullptr, "Edit", nullptr);
-    SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(photos.c_str()));
-    PostMessageA(GetDlgItem(dialog, 4), BM_CLICK, 0, 0);
-    waitFor([&] { return !IsWindow(dialog); });
+    openFolderThroughDialog(ovix, photos);
     if (windowClass) ovix.waitForWindowOf(windowClass);
   }
   Sleep(milliseconds);

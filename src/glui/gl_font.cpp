@@ -38,6 +38,16 @@ GlFont::GlFont(HDC deviceContext, UINT dpi) : dpi(dpi) {
   if (previous) SelectObject(deviceContext, previous);
 }
 
+std::shared_ptr<GlFont> GlFont::shared(HDC deviceContext, UINT dpi) {
+  static std::weak_ptr<GlFont> alive;
+  std::shared_ptr<GlFont> font = alive.lock();
+  if (!font || font->dpi != dpi) {
+    font = std::make_shared<GlFont>(deviceContext, dpi);
+    alive = font;
+  }
+  return font;
+}
+
 GlFont::~GlFont() {
   if (listBase != 0) glDeleteLists(listBase, 256);
   if (font) DeleteObject(font);

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 
 class GlFont {
 public:
@@ -15,6 +16,11 @@ public:
   ~GlFont();
   GlFont(const GlFont&) = delete;
   GlFont& operator=(const GlFont&) = delete;
+
+  // The font every piece of scene text at `dpi` shares while any of them holds it: a font is
+  // 256 display lists, and a show has a couple of dozen tooltips and lines. Made on
+  // `deviceContext` with the current GL context when none at that dpi is alive.
+  static std::shared_ptr<GlFont> shared(HDC deviceContext, UINT dpi);
 
   // Formats the text (printf style, cut to 255 characters) into `buffer` and draws it at the
   // current raster position in the current colour. A format of none draws nothing.

@@ -6,19 +6,6 @@
 #include "glui/tooltip_place.h"
 #include "platform/display_scale.h"
 
-namespace {
-// A font is 256 display lists; a show has a couple of dozen tooltips.
-std::shared_ptr<GlFont> sharedFont(HDC deviceContext, UINT dpi) {
-  static std::weak_ptr<GlFont> shared;
-  std::shared_ptr<GlFont> font = shared.lock();
-  if (!font || font->dpi != dpi) {
-    font = std::make_shared<GlFont>(deviceContext, dpi);
-    shared = font;
-  }
-  return font;
-}
-}  // namespace
-
 GlTooltip::GlTooltip(HWND window, const char* text) : text(text), window(window) { scaleTo(windowDpi(window)); }
 
 GlTooltip::~GlTooltip() = default;
@@ -26,7 +13,7 @@ GlTooltip::~GlTooltip() = default;
 void GlTooltip::scaleTo(UINT newDpi) {
   dpi = newDpi;
   HDC deviceContext = GetDC(window);
-  font = sharedFont(deviceContext, dpi);
+  font = GlFont::shared(deviceContext, dpi);
   HGDIOBJ previous = SelectObject(deviceContext, font->font);
   if (!GetCharWidth32A(deviceContext, 0, 255, reinterpret_cast<LPINT>(charWidths))) {
     for (int32_t& w : charWidths) w = 0;

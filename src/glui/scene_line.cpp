@@ -13,9 +13,21 @@ SceneLine::SceneLine(HWND window, std::string line) : text(std::move(line)), win
 
 void SceneLine::makeFont(UINT dpi) {
   HDC deviceContext = GetDC(window);
-  font = std::make_unique<GlFont>(deviceContext, dpi);
+  font = GlFont::shared(deviceContext, dpi);
+  ReleaseDC(window, deviceContext);
+  measure();
+}
+
+void SceneLine::setText(std::string line) {
+  text = std::move(line);
+  measure();
+}
+
+void SceneLine::measure() {
+  HDC deviceContext = GetDC(window);
   HGDIOBJ previous = SelectObject(deviceContext, font->font);
   SIZE extent = {};
+  width = 0;
   if (GetTextExtentPoint32A(deviceContext, text.c_str(), static_cast<int>(text.size()), &extent)) width = extent.cx;
   if (previous) SelectObject(deviceContext, previous);
   ReleaseDC(window, deviceContext);

@@ -13,6 +13,10 @@ std::unique_ptr<DecodeAhead> DecodePipeline::start(const ListWalk& walk, unsigne
   return std::make_unique<DecodeAhead>(walk, entries, wanted, workers, lookAhead, decode);
 }
 
+unsigned DecodePipeline::windowLookAhead() const {
+  return static_cast<unsigned>(std::min<std::size_t>(wanted, 1u << 16));
+}
+
 void DecodePipeline::retire(std::unique_ptr<DecodeAhead> decoder) {
   if (!decoder) return;
   decoder->stop();
@@ -44,13 +48,12 @@ void DecodePipeline::fillEnded() { retire(std::move(fillDecodes)); }
 void DecodePipeline::prefetch(const ListWalk& walk) {
   if (ahead && ahead->decodes(walk)) return;  // started early
   retire(std::move(ahead));
-  // The whole window ahead, so crossing into it costs only the uploads; no more than that.
-  ahead = start(walk, static_cast<unsigned>(std::min<std::size_t>(wanted, 1u << 16)));
+  ahead = start(walk, windowLookAhead());
 }
 
 void DecodePipeline::prefetchEarly() {
   if (ahead || !fillDecodes || !fillDecodes->decodedAll()) return;
-  ahead = start(fillDecodes->walkAfter(), static_cast<unsigned>(std::min<std::size_t>(wanted, 1u << 16)));
+  ahead = start(fillDecodes->walkAfter(), windowLookAhead());
 }
 
 void DecodePipeline::reap() {

@@ -50,6 +50,8 @@ public:
 
 private:
   std::unique_ptr<DecodeAhead> start(const ListWalk& walk, unsigned lookAhead) const;
+  // A prefetch decodes the whole window ahead, so crossing into it costs only the uploads.
+  unsigned windowLookAhead() const;
   void retire(std::unique_ptr<DecodeAhead> decoder);
 
   DecodeAhead::Decode decode;

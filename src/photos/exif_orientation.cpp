@@ -33,6 +33,7 @@ constexpr uint32_t dateTimeOriginalTag = 0x9003;  // when the photo was taken
 constexpr uint32_t typeAscii = 2;
 constexpr uint32_t typeShort = 3;
 constexpr uint32_t typeLong = 4;
+constexpr uint32_t typeIfd = 13;  // a LONG offset to a directory, as some writers mark it
 constexpr size_t entrySize = 12;
 constexpr size_t dateLength = 19;  // "YYYY:MM:DD HH:MM:SS"
 
@@ -94,7 +95,7 @@ std::string tiffDateTaken(const uint8_t* tiff, size_t size) {
   if (!openTiff(tiff, size, bigEndian, directory)) return "";
   const TiffBytes bytes(tiff, size, bigEndian);
   TiffEntry entry;
-  if (!findEntry(bytes, directory, exifDirectoryTag, entry) || (entry.type != typeLong && entry.type != 13) ||
+  if (!findEntry(bytes, directory, exifDirectoryTag, entry) || (entry.type != typeLong && entry.type != typeIfd) ||
       !bytes.u32(entry.valueAt, exifDirectory))
     return "";
   // The text and its terminator (20 bytes) never fit the value field: it stands at an offset.

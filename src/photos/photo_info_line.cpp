@@ -7,8 +7,10 @@
 #include "photos/exif_orientation.h"
 #include "photos/image_decoder.h"
 #include "photos/photo_cache.h"
+#include "photos/photo_info_line.h"
 #include "photos/photo_show.h"
 #include "photos/texture_image.h"
+#include "platform/ansi_text.h"
 #include "platform/path_text.h"
 
 namespace {
@@ -30,8 +32,9 @@ std::string changeDateText(const std::string& path) {
                 time.wMinute);
   return text;
 }
+}  // namespace
 
-std::string infoText(const PhotoList& list, std::ptrdiff_t entry) {
+std::string photoInfoText(const PhotoList& list, std::ptrdiff_t entry) {
   const PhotoEntry& photo = *list.entries[static_cast<std::size_t>(entry)];
   const PictureHeader header = readFileHeader(photo.path.c_str());
   const bool turned = swapsSides(header.orientation);
@@ -39,7 +42,7 @@ std::string infoText(const PhotoList& list, std::ptrdiff_t entry) {
   std::snprintf(text, sizeof text, "%lld / %llu", static_cast<long long>(entry + 1),
                 static_cast<unsigned long long>(list.size()));
   std::string line = text;
-  line += "     " + photo.name;
+  line += "     " + cp1250FromUtf8(photo.name);  // names are UTF-8, the font draws Windows-1250
   if (header.width && header.height) {
     std::snprintf(text, sizeof text, "     %u x %u", turned ? header.height : header.width,
                   turned ? header.width : header.height);
@@ -49,7 +52,6 @@ std::string infoText(const PhotoList& list, std::ptrdiff_t entry) {
   if (!date.empty()) line += "     " + date;
   return line;
 }
-}  // namespace
 
 std::ptrdiff_t PhotoShow::currentEntry() const {
   if (!largePhoto || !cache || largePhoto->entry < 0 ||
@@ -66,11 +68,13 @@ std::string PhotoShow::currentPath() const {
 void PhotoShow::drawInfoLine() {
   const std::ptrdiff_t entry = currentEntry();
   if (entry < 0) return;
-  // Made again only when the photo changes: the header is read from the file.
-  if (!infoLine || infoEntry != entry) {
-    infoLine = std::make_unique<SceneLine>(ownerWindow, infoText(*cache->photoList, entry));
+  // The text is made again only when the photo changes: the header is read from the file.
+  if (!infoLine) {
+    infoLine = std::make_unique<SceneLine>(ownerWindow, photoInfoText(*cache->photoList, entry));
     infoLine->height = 0.03f;  // below the film strip, whose lower edge stands at about 6 %
-    infoEntry = entry;
+  } else if (infoEntry != entry) {
+    infoLine->setText(photoInfoText(*cache->photoList, entry));
   }
+  infoEntry = entry;
   infoLine->draw();
 }

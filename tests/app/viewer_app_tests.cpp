@@ -28,7 +28,6 @@
 #include "e2e/show_driver.h"
 #include "glui/menu_panel.h"
 #include "glui/scene_line.h"
-#include "glui/scene_point.h"
 #include "photos/fade_effect.h"
 #include "photos/photo_cache.h"  // with the textures and LoadingReporter
 #include "photos/photo_show.h"
@@ -151,13 +150,13 @@ protected:
     std::memcpy(files + 1, list.c_str(), (list.size() + 1) * sizeof(wchar_t));
     SendMessageA(app->handle, WM_DROPFILES, reinterpret_cast<WPARAM>(files), 0);  // Ovix frees it
   }
-  // The open dialog's run with `typed` as the photo folder (unchanged when null) and effect
-  // `effect` (unchanged when -1); true when the dialog went.
-  bool run(const wchar_t* typed, int effect = -1) {
+  // The open dialog's run with `typed` as the photo folder and effect `effect`; true when the
+  // dialog went.
+  bool run(const wchar_t* typed, int effect) {
     OpenDialog* dialog = new OpenDialog(*app);  // deletes itself with its window
     HWND window = dialog->handle;
-    if (effect >= 0) SendMessageA(dialog->effectList, CB_SETCURSEL, effect, 0);
-    if (typed) SetWindowTextW(dialog->photoEdit, typed);
+    SendMessageA(dialog->effectList, CB_SETCURSEL, effect, 0);
+    SetWindowTextW(dialog->photoEdit, typed);
     SendMessageA(dialog->runButton, BM_CLICK, 0, 0);
     return !IsWindow(window);
   }
@@ -314,8 +313,7 @@ TEST_F(AppTest, AClickOnAMenuButtonRunsItsCommandOnceOnTheNextFrame) {
   const std::pair<int, const char*> buttons[] = {
       {menuConfig, "Ovix - Nastavení"}, {menuAbout, "Ovix - O programu"}, {menuExit, nullptr}};
   for (const auto& [button, windowClass] : buttons) {  // no window: Ovix quits
-    const Pixel centre = scenePixel(0.25 * button - 0.3925, 0.5215, -1.49, client.right, client.bottom);
-    SendMessageA(app->handle, WM_LBUTTONUP, 0, MAKELPARAM(centre.x, centre.y));
+    clickScene(app->handle, 0.25 * button - 0.3925, 0.5215);
     for (int frame = 0; frame < 2; ++frame) SendMessageA(app->handle, WM_TIMER, 0, 0);
     EXPECT_EQ(threadWindows(windowClass ? windowClass : "none").size(), windowClass ? 1u : 0u) << button;
     EXPECT_EQ(quitPosted(), windowClass == nullptr) << button;  // the windows go with the main window
@@ -479,24 +477,6 @@ TEST_F(AppTest, OpenDialogShowsTheEffectSavesTheBoxAtOnceAndCancelLeavesTheShow)
     SetWindowTextA(dialog->photoEdit, "C:\\elsewhere");
     SendMessageA(dialog->cancelButton, BM_CLICK, 0, 0);
     EXPECT_TRUE(!IsWindow(window) && app->photoShow == nullptr && app->logoWheel && !settings.photoDir[0]);
-  }
-}
-
-// A folder named in Cyrillic, typed into the open dialog, is stored in config.conf as UTF-8;
-// after a restart the dialog offers it again and run opens its photos.
-TEST_F(AppTest, ACyrillicFolderIsStoredAndOpenedAgainAfterARestart) {
-  const std::string made = makePhotoFolder(3);
-  photos = made + utf8FromWide(L"\u0424\u043E\u0442\u043E");
-  ASSERT_TRUE(MoveFileW(widePath(made).c_str(), widePath(photos).c_str()));
-  std::string stored = "photo_dir=\"";
-  for (char c : photos) stored += c == '\\' ? std::string("\\\\") : std::string(1, c);
-  for (int start = 0; start < 2; ++start) {  // after the restart, the dialog offers it again
-    ASSERT_TRUE(run(start == 0 ? wideText(photos).c_str() : nullptr) && app->photoShow);
-    EXPECT_TRUE(waitFor([&] { return app->photoShow->loaded() == 3u; }) && !FindWindowA("MsgBox Window", nullptr));
-    DestroyWindow(app->handle);  // shut-down writes config.conf
-    EXPECT_TRUE(saved(stored + "\";")) << start;
-    settings = Settings();
-    app = new ViewerApp();
   }
 }
 

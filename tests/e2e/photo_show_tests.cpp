@@ -8,50 +8,22 @@
 #include <tuple>
 
 #include "glui/navigation_bar.h"
-#include "glui/scene_point.h"
 #include "music/wave_files.h"
 #include "show_driver.h"
 
 namespace {
-constexpr double barDepth = -2.5 + 1.0 + 0.01, stripDepth = -1.48, navigationX = 0.709;
+constexpr double stripDepth = -1.48, navigationX = 0.709;
 
-// A left click (button up) on scene point (x, y) at depth z, taken by Ovix before this returns.
-void clickScene(HWND window, double x, double y, double z = barDepth) {
-  RECT client = {};
-  GetClientRect(window, &client);
-  const Pixel at = scenePixel(x, y, z, client.right, client.bottom);
-  DWORD_PTR result = 0;
-  SendMessageTimeoutA(window, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y), SMTO_ABORTIFHUNG, 10000, &result);
-}
-
-// Clicks the menu panel's open button, types `folder` into the photo folder edit and presses
-// run. True when the dialog appeared and went away again.
-bool openFolderThroughDialog(OvixProcess& ovix, const std::string& folder) {
-  clickScene(ovix.window(), -0.3925, 1.0 - 0.4785);  // the menu panel's open button
-  HWND dialog = ovix.waitForWindowOf("Ovix - Otevřít fotky");
-  HWND edit = FindWindowExA(dialog, nullptr, "Edit", nullptr), run = GetDlgItem(dialog, 4);
-  if (!dialog || !edit || !run) return false;
-  SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder.c_str()));
-  PostMessageA(run, BM_CLICK, 0, 0);
-  return waitFor([&] { return !IsWindow(dialog); }, 120000);
-}
-
-// Ovix started full screen with a config.conf for the show (no update check, cache level 8,
-// textures of 512, the plain effect, music from `musicDir` when given), `folder` opened through
-// the dialog, or `arguments` on the command line when given.
+// Ovix started for a show (startForShow), `folder` opened through the dialog, or `arguments` on
+// the command line when given.
 void startShow(OvixProcess& ovix, const std::string& folder, int flipTime, const std::string& musicDir = "",
                const std::string& arguments = "") {
-  std::string music;
-  for (char c : musicDir) music += c == '\\' ? std::string("\\\\") : std::string(1, c);
-  const std::string config = "[Configuration][Program]full_screen=true;check_updates=false;[/Program][Scene]flip_time=" +
-                             std::to_string(flipTime) + ";[/Scene][Graphics]cache_level=8;texture_size=512;[/Graphics]"
-                             "[Sound]music_dir=\"" + music + "\";music=" + (music.empty() ? "false" : "true") +
-                             ";[/Sound][Effects]effect=1111;[/Effects][/Configuration]";
   ovix.arguments = arguments;
-  ASSERT_TRUE(ovix.start([&](const std::string& program) { writeFile(program + "\\config.conf", config); }));
-  if (arguments.empty()) ASSERT_TRUE(openFolderThroughDialog(ovix, folder));
+  ASSERT_TRUE(startForShow(ovix, flipTime, musicDir));
+  if (arguments.empty()) {
+    ASSERT_TRUE(openFolderThroughDialog(ovix, folder));
+  }
 }
-
 }  // namespace
 
 TEST(PhotoShow, PlaysPausesNavigatesReopensListsPlaysMusicAndQuits) {

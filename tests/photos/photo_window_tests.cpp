@@ -89,7 +89,9 @@ TEST(PhotoWindow, LevelsFailuresAndNothingLoadable) {
     Folder folder(c.count, c.level, c.failing);
     EXPECT_EQ(folder.storage, c.storage);
     EXPECT_EQ(folder.tried, range(0, c.tries));
-    if (c.storage.empty()) EXPECT_EQ(folder.prefetchedFirst, -2);  // nothing to prepare ahead either
+    if (c.storage.empty()) {
+      EXPECT_EQ(folder.prefetchedFirst, -2);  // nothing to prepare ahead either
+    }
     EXPECT_EQ(folder.group(), c.group);
     EXPECT_EQ(folder.step(Direction::forward), c.count == 0 ? 0 : c.level == 0 ? 2 : 1);
     EXPECT_EQ(folder.group(), c.next);
@@ -121,7 +123,9 @@ TEST(PhotoWindow, SweepForwardsAndBackwards) {
           ASSERT_EQ(folder.thumbnails(), strip) << "step " << step;
           ASSERT_EQ(folder.group(), expected) << "step " << step;
           // Reading backwards (the previous-photo key) stays inside a list shorter than a group.
-          if (n < 4) ASSERT_EQ(folder.group(true), expected) << "step " << step;
+          if (n < 4) {
+            ASSERT_EQ(folder.group(true), expected) << "step " << step;
+          }
         };
         expectGroup(0);
         const int steps = 3 * ((n + 3) / 4) + 1;

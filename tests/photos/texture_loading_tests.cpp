@@ -9,7 +9,9 @@
 #include <cstdlib>
 
 #include "photos/image_decoder.h"
+#include "photos/photo_info_line.h"
 #include "photos/texture_image.h"
+#include "sources/photo_list.h"
 
 namespace {
 std::string picture(const char* name) { return std::string("Z:" OVIX_TEST_PICTURES "/") + name; }
@@ -65,6 +67,16 @@ TEST(Decoder, LargeTurnedJpegsAreDecodedReduced) {
         << file << " " << surface->w << "x" << surface->h;
     freeSurface(surface);
   }
+}
+
+// The info line tells the size as the photo stands, and the (UTF-8) name in the Windows-1250 of
+// the scene's bitmap font; a file that is not there has no size and no date.
+TEST(PhotoInfo, UprightSizeAndTheNameInTheFontsCharacters) {
+  PhotoList list;
+  list.append("Z:" OVIX_TEST_PICTURES, "turned6.jpg", kindJpg);
+  list.append("Z:" OVIX_TEST_PICTURES, "l\xc3\xa9to.jpg", kindJpg);
+  EXPECT_EQ(photoInfoText(list, 0).substr(0, 35), "1 / 2     turned6.jpg     300 x 400");
+  EXPECT_EQ(photoInfoText(list, 1), "2 / 2     l\xe9to.jpg");
 }
 
 TEST(Decoder, BrokenFilesAndPicturesAboveThePixelLimitAreRefused) {
