@@ -87,10 +87,7 @@ void ViewerApp::frameTick() {
   if (logoWheel) logoWheel->spin();
   if (menuPanel) menuPanel->animate();
   if (photoShow && photoShow->cancelled()) {
-    // The user cancelled the folder's scan: no show, the idle scene comes back.
-    delete photoShow;
-    photoShow = nullptr;
-    if (!logoWheel) logoWheel = new LogoWheel(handle);
+    showIdleScene();  // the user cancelled the folder's scan
   }
   if (photoShow) {
     photoShow->panels.animate();
@@ -99,6 +96,12 @@ void ViewerApp::frameTick() {
   pollKeys();
   drawFrame();
   SwapBuffers(deviceContext);
+}
+
+void ViewerApp::showIdleScene() {
+  delete photoShow;
+  photoShow = nullptr;
+  if (!logoWheel) logoWheel = new LogoWheel(handle);
 }
 
 void ViewerApp::drawFrame() {

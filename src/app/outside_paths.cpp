@@ -4,9 +4,7 @@
 
 #include <vector>
 
-#include "app/logo_wheel.h"
 #include "app/viewer_app.h"
-#include "photos/photo_show.h"
 #include "platform/path_text.h"
 #include "sources/photo_sources.h"
 #include "structure/settings.h"
@@ -30,14 +28,11 @@ std::string droppedPath(HDROP drop) {
 }
 
 bool ViewerApp::openPath(const std::string& path) {
-  char storedFolder[sizeof settings.photoDir];
-  lstrcpynA(storedFolder, settings.photoDir, sizeof storedFolder);
+  const std::string storedFolder = settings.photoDir;
   const OpenRequest request = openRequestFor(path);
   if (openPhotos(request.folder, request.startAt)) return true;
   // The box has told the user; nothing of the path stays: the idle scene and the stored folder.
-  delete photoShow;
-  photoShow = nullptr;
-  if (!logoWheel) logoWheel = new LogoWheel(handle);
-  lstrcpyA(settings.photoDir, storedFolder);
+  showIdleScene();
+  lstrcpynA(settings.photoDir, storedFolder.c_str(), sizeof settings.photoDir);
   return false;
 }

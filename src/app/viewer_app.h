@@ -89,6 +89,8 @@ public:
 
 private:
   void frameTick();
+  // Ends the show (when there is one) and brings the logo wheel back: the scene without photos.
+  void showIdleScene();
   // Stores where the running show stands in "last_photo", relative to the photo folder, so
   // that the next show of that folder goes on there. Nothing without a photo shown.
   void rememberShownPhoto();

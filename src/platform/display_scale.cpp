@@ -7,11 +7,16 @@ int scaleForDpi(int value96, UINT dpi) {
 }
 
 namespace {
+// The system DPI is fixed for the process's life, so the screen is asked once: the scene asks
+// for its windows' dpi on every frame.
 UINT systemDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 0;
-  if (screen) ReleaseDC(nullptr, screen);
-  return dpi > 0 ? static_cast<UINT>(dpi) : baseDpi;
+  static const UINT dpi = [] {
+    HDC screen = GetDC(nullptr);
+    const int logical = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 0;
+    if (screen) ReleaseDC(nullptr, screen);
+    return logical > 0 ? static_cast<UINT>(logical) : baseDpi;
+  }();
+  return dpi;
 }
 }  // namespace
 

@@ -95,12 +95,3 @@ bool hasForbiddenPathCharacter(const char* text) {
   }
   return false;
 }
-
-size_t utf8Fit(const char* text, size_t room) {
-  size_t length = 0;
-  while (length < room && text[length]) ++length;
-  if (text[length] == '\0') return length;
-  // Cut before the sequence that the cut would split.
-  while (length > 0 && isContinuation(static_cast<unsigned char>(text[length]))) --length;
-  return length;
-}

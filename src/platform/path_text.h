@@ -37,10 +37,6 @@ size_t utf16Length(const char* text);
 // calls, never the folder the user meant, so it is refused before any call sees it.
 bool hasForbiddenPathCharacter(const char* text);
 
-// The number of bytes of `text` that fit `room` bytes (the terminator not counted) without
-// cutting a UTF-8 sequence in two.
-size_t utf8Fit(const char* text, size_t room);
-
 #ifdef _WIN32
 // The Win32 boundary (platform/path_text_win.cpp).
 

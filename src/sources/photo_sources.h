@@ -37,10 +37,6 @@ bool checkPath(char* path);
 // calls, from any thread, return the same list.
 const PhotoExtensions& installedPhotoExtensions();
 
-// The scans of sources/folder_scan.h over folderListing(), with installedPhotoExtensions.
-void scanFolder(PhotoList& list, const char* folder, const ScanLimits& limits = {});
-void scanTree(PhotoList& list, const char* folder, const ScanLimits& limits = {});
-
 // openRequestFor (sources/open_request.h) against the real file system.
 OpenRequest openRequestFor(const std::string& path);
 
@@ -54,7 +50,8 @@ struct CheckedFolder {
 // Opening a photo folder in two halves, so that the scan can run on a thread of its own:
 // checkPhotoFolder on the main thread checks a copy of `folder` with checkPath and reports an
 // unusable one through `reporter`; the caller's text is never touched. scanPhotoFolder then
-// fills `list` (with sub-folders when `recursive`) and finishes it.
+// fills `list` (with sub-folders when `recursive`): the scans of sources/folder_scan.h over
+// folderListing(), with installedPhotoExtensions.
 CheckedFolder checkPhotoFolder(const std::string& folder, LoadingReporter& reporter);
 void scanPhotoFolder(PhotoList& list, const std::string& folder, bool recursive, const ScanLimits& limits = {});
 

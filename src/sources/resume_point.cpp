@@ -34,6 +34,7 @@ std::string pathInside(const std::string& folder, const std::string& photo) {
 }
 
 std::string resumePath(const std::string& stored, const std::string& relative, const std::string& opened) {
-  if (trimmed(stored).empty() || !sameName(trimmed(stored), trimmed(opened)) || climbsOut(relative)) return "";
-  return trimmed(stored) + "\\" + relative;
+  const std::string folder = trimmed(stored);
+  if (folder.empty() || !sameName(folder, trimmed(opened)) || climbsOut(relative)) return "";
+  return folder + "\\" + relative;
 }

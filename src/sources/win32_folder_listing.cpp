@@ -67,11 +67,3 @@ bool checkPath(char* path) {
   Win32PathProbe probe;
   return checkPathWith(path, probe);
 }
-
-void scanFolder(PhotoList& list, const char* folder, const ScanLimits& limits) {
-  scanFolder(list, std::string(folder), folderListing(), installedPhotoExtensions(), limits);
-}
-
-void scanTree(PhotoList& list, const char* folder, const ScanLimits& limits) {
-  scanTree(list, std::string(folder), folderListing(), installedPhotoExtensions(), limits);
-}
