@@ -17,13 +17,10 @@ LogoWheel::LogoWheel(HWND mainWindow)
   frames = 0;
 }
 
-LogoWheel::~LogoWheel() { delete font; }
-
 void LogoWheel::makeFont(UINT dpi) {
-  delete font;
   // The main window's class owns its device context, so this is the context GL draws on.
   HDC deviceContext = GetDC(window);
-  font = new GlFont(deviceContext, dpi);
+  font = GlFont::shared(deviceContext, dpi);
   ReleaseDC(window, deviceContext);
 }
 

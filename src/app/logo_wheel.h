@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 
 #include "glui/gl_font.h"
 #include "photos/textured_square.h"
@@ -14,8 +15,6 @@ public:
   // for the main window's dpi on its device context and the credits line with the renderer's
   // name. Needs the main window's GL context current.
   explicit LogoWheel(HWND mainWindow);
-  // Deletes the font (the picture goes with its own destructor).
-  ~LogoWheel();
   LogoWheel(const LogoWheel&) = delete;
   LogoWheel& operator=(const LogoWheel&) = delete;
 
@@ -32,7 +31,7 @@ public:
 
   SquarePicture picture;
   float angle = 0.0f;  // degrees
-  GlFont* font = nullptr;
+  std::shared_ptr<GlFont> font;  // the scene text's shared font
   HWND window = nullptr;
   char credits[160] = {};
   uint32_t frames = 0;
