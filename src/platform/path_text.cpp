@@ -1,7 +1,5 @@
 #include "platform/path_text.h"
 
-namespace {
-// Surrogate numbers too, as the three bytes of their number.
 void appendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
     out += static_cast<char>(c);
@@ -20,6 +18,7 @@ void appendUtf8(std::string& out, char32_t c) {
   }
 }
 
+namespace {
 bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 }  // namespace
 

@@ -24,6 +24,9 @@ std::string utf8FromUtf16(const char16_t* text, size_t length);
 // damaged text still converts whole; the three-byte form of a lone surrogate gives it back.
 std::u16string utf16FromUtf8(const char* text, size_t length);
 
+// Appends the UTF-8 bytes of character `c` to `out`; a surrogate number as its three bytes.
+void appendUtf8(std::string& out, char32_t c);
+
 // The character of `text` (UTF-8, `length` bytes) at byte `i`, moving `i` past it. A byte that
 // starts no valid sequence gives U+FFFD and moves one byte; the three-byte form of a lone
 // surrogate gives the surrogate.

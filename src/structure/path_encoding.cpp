@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/path_text.h"
+
 namespace {
 // The characters of the bytes 0x80 to 0xFF of code page 1250; an undefined byte stands for
 // the control character of its own number.
@@ -56,19 +58,6 @@ Decoded decodeAt(std::string_view text, size_t at) {
   }
   if (character < lowest || character > 0x10FFFF || (character >= 0xD800 && character <= 0xDFFF)) return {0, 0};
   return {character, length};
-}
-
-void appendUtf8(std::string& text, uint32_t character) {
-  if (character < 0x80) {
-    text.push_back(static_cast<char>(character));
-  } else if (character < 0x800) {
-    text.push_back(static_cast<char>(0xC0 | character >> 6));
-    text.push_back(static_cast<char>(0x80 | (character & 0x3F)));
-  } else {  // the code page holds nothing beyond U+FFFF
-    text.push_back(static_cast<char>(0xE0 | character >> 12));
-    text.push_back(static_cast<char>(0x80 | (character >> 6 & 0x3F)));
-    text.push_back(static_cast<char>(0x80 | (character & 0x3F)));
-  }
 }
 
 bool beyondAscii(std::string_view bytes) {
