@@ -56,7 +56,8 @@ Decoded decodeAt(std::string_view text, size_t at) {
     if (!isContinuation(byte(i))) return {0, 0};
     character = character << 6 | (byte(i) & 0x3Fu);
   }
-  if (character < lowest || character > 0x10FFFF || (character >= 0xD800 && character <= 0xDFFF)) return {0, 0};
+  // A lone surrogate's three bytes stay: a file name may hold one (platform/path_text.h).
+  if (character < lowest || character > 0x10FFFF) return {0, 0};
   return {character, length};
 }
 

@@ -12,8 +12,8 @@
 #include <string>
 #include <string_view>
 
-// True when `bytes` is well-formed UTF-8: shortest forms only, no UTF-16 surrogates,
-// nothing past U+10FFFF.
+// True when `bytes` is well-formed UTF-8: shortest forms only, nothing past U+10FFFF. The
+// three-byte form of a lone surrogate counts too, since paths carry such names in it.
 bool isUtf8(std::string_view bytes);
 
 // UTF-8 of text in code page 1250. Every byte stands for a character: the five bytes the
